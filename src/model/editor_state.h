@@ -1,0 +1,25 @@
+// Editor state kept beside the settings image; never stored in files.
+#pragma once
+
+#include <array>
+
+#include <QString>
+
+#include "model/settings_image.h"
+
+namespace nastrum {
+
+struct EditorState {
+  bool fileOpen = false;     // an image is loaded (new, opened or read)
+  bool modified = false;     // changed since opened, read or saved
+  bool unnamedNew = false;   // made by "Новый" or a device read; no user-chosen name yet
+  QString currentFileName;   // full path of the .bfm file
+  bool suppressEvents = false;  // code is filling controls; the next change handler ignores one change
+  int accessLevel = 0;       // 1 after the privileged password was accepted
+  bool spyMode = false;      // diagnostic mode
+  bool checkFailed = false;  // the last check found errors the correction can repair
+  std::array<NameSlot, 64> nameClipboard{};  // the names copy/paste buffer
+  int deviceSeconds = 1;     // seconds of the device time to set
+};
+
+}  // namespace nastrum

@@ -1,0 +1,33 @@
+#include "model/settings_image.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace nastrum {
+
+bool isValidDeviceKind(Word kind) { return kind >= 1 && kind <= 3; }
+
+QByteArray NameSlot::bytes() const {
+  const int n = std::min<int>(length, kMaxLength);
+  return QByteArray(chars.data(), n);
+}
+
+void NameSlot::setBytes(const QByteArray& cp1251) {
+  chars.fill(0);
+  const int n = std::min<int>(static_cast<int>(cp1251.size()), kMaxLength);
+  std::memcpy(chars.data(), cp1251.constData(), static_cast<std::size_t>(n));
+  length = static_cast<std::uint8_t>(n);
+}
+
+KindCounts countsForKind(Word kind) {
+  switch (kind) {
+    case 1:
+      return {16, 4, 32, 32, 32, 0, 0, 0, 0, 0};
+    case 3:
+      return {64, 16, 32, 64, 63, 12, 64, 64, 64, 16};
+    default:
+      return {64, 16, 32, 64, 63, 13, 128, 255, 64, 0};
+  }
+}
+
+}  // namespace nastrum

@@ -1,0 +1,17 @@
+// The application's one settings image with the state that lives beside it.
+// Windows and runs receive it by reference; nothing about it is global.
+#pragma once
+
+#include "model/editor_state.h"
+#include "model/run_state.h"
+#include "model/settings_image.h"
+
+namespace nastrum {
+
+struct Workspace {
+  SettingsImage image;
+  EditorState editor;
+  RunState run;
+};
+
+}  // namespace nastrum
