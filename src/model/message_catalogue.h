@@ -1,0 +1,16 @@
+// The numbered message catalogue: every message box of the program by code.
+#pragma once
+
+#include <QString>
+
+#include "model/message_presenter.h"
+
+namespace nastrum {
+
+// The box of catalogue message `code`, with `value` put where its text takes one.
+MessageBoxSpec catalogueMessage(int code, const QString& value = {});
+
+// Shows catalogue message `code` and returns the button pressed (MessageAnswer).
+int ShowMessageCode(MessagePresenter& presenter, int code, const QString& value = {});
+
+}  // namespace nastrum
