@@ -27,6 +27,7 @@ bool SerialPort::OpenPort(const QString& path, int baudIndex, Channel channel, L
   baudIndex_ = baudIndex;
   channel_ = channel;
   lineKind_ = lineKind;
+  controlLinesMissingLogged_ = false;
   if (line_.isOpen()) line_.close();
   if (!line_.open(path, BaudRate(baudIndex))) {
     qCInfo(lcLink) << "cannot open" << path;
@@ -85,7 +86,9 @@ QByteArray SerialPort::read(int maxBytes) {
 void SerialPort::setControlLines(bool dtr, bool rts) {
   // A pseudo-terminal or a USB adapter without modem lines cannot do this;
   // the device then relies on its own supply and the exchange goes on.
-  if (!line_.setControlLines(dtr, rts)) qCInfo(lcLink) << "the line cannot set DTR" << dtr << "RTS" << rts;
+  if (line_.setControlLines(dtr, rts) || controlLinesMissingLogged_) return;
+  controlLinesMissingLogged_ = true;
+  qCInfo(lcLink) << "the line cannot set DTR" << dtr << "RTS" << rts << "- going on without";
 }
 
 }  // namespace nastrum

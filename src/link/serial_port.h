@@ -90,6 +90,7 @@ class SerialPort {
   Channel channel_ = Channel::Main;
   LineKind lineKind_ = LineKind::FourWire;
   int readTimeoutMs_ = 1000;
+  bool controlLinesMissingLogged_ = false;  // said once per opening
 };
 
 }  // namespace nastrum
