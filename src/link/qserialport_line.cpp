@@ -55,7 +55,10 @@ void QSerialPortLine::setFraming(Parity parity, StopBits stopBits) {
   if (!port_->isOpen()) return;
   const bool ok = port_->setParity(toQt(parity)) &&
                   port_->setStopBits(stopBits == StopBits::Two ? QSerialPort::TwoStop : QSerialPort::OneStop);
-  if (!ok) qCInfo(lcLink) << "framing not set:" << port_->errorString();
+  if (!ok) {
+    qCInfo(lcLink) << "framing not set:" << port_->errorString();
+    port_->clearError();
+  }
 }
 
 bool QSerialPortLine::setControlLines(bool dtr, bool rts) {

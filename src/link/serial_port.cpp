@@ -78,7 +78,12 @@ bool SerialPort::write(const QByteArray& bytes) {
 
 QByteArray SerialPort::read(int maxBytes) {
   if (maxBytes <= 0) return {};
+  const std::int64_t before = clock_.nowMs();
   QByteArray bytes = line_.read(maxBytes);
+  // A short read means the time-out ran out. A line that comes back early
+  // (a failing adapter) would otherwise spin the reply windows, which are
+  // measured on the clock, without end on a virtual one.
+  if (bytes.size() < maxBytes && clock_.nowMs() == before) clock_.sleepMs(readTimeoutMs_);
   if (!bytes.isEmpty()) qCDebug(lcLinkBytes).noquote() << "<<" << bytes.toHex(' ').toUpper();
   return bytes;
 }
