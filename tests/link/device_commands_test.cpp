@@ -119,7 +119,7 @@ TEST(CommandsRelease, AlwaysTraditionalToAddressZero) {
   VirtualClock clock;
   ScriptedLine line(clock);
   SerialPort port(line, clock);
-  DeviceLink link(port);
+  LinkLayer link(port);
   ASSERT_TRUE(port.OpenPort("/dev/x", 5, Channel::Main, LineKind::FourWire));
   DeviceCommands commands(link, LinkParams{LineKind::FourWire, LinkProtocol::Ft12, 9, CrcMode::InsteadOfSum});
   line.expect(bytes("05"), bytes("04")).expect(bytes("01 0A F6"), bytes("06"));
@@ -140,7 +140,7 @@ TEST_F(Commands, IdentifyFindsTheModel) {
     VirtualClock clock;
     ScriptedLine line(clock);
     SerialPort port(line, clock);
-    DeviceLink link(port);
+    LinkLayer link(port);
     ASSERT_TRUE(port.OpenPort("/dev/x", 5, Channel::Main, LineKind::FourWire));
     TraditionalPeer peer(line);
     peer.setReply(bytes("01 40 1E"), bytes(c.version));
