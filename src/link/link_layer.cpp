@@ -22,7 +22,7 @@ const FramingOps& framingFor(LinkProtocol protocol) {
 }  // namespace
 
 ResultCode LinkLayer::Exchange(const QByteArray& request, int replyLength, QByteArray& reply,
-                                const LinkParams& params) {
+                              const LinkParams& params) {
   reply.clear();
   if (request.isEmpty() || request.size() > kMaxRequestLength || replyLength < 0) {
     qCWarning(lcLink) << "request of" << request.size() << "bytes not sent";
