@@ -14,7 +14,7 @@ MainLayout computeMainLayout(const Workspace& workspace, const MainWindowState& 
   layout.saveAsEnabled = loaded;
   layout.closeEnabled = loaded;
   layout.writeEnabled = loaded;
-  layout.saveEnabled = loaded && workspace.editor.modified;
+  layout.saveEnabled = loaded && (workspace.editor.modified || state.saveOffered);
 
   layout.editorPagesVisible = loaded && state.pages == PageSet::Editor;
   layout.viewPagesVisible = loaded && state.pages == PageSet::View;

@@ -15,6 +15,7 @@ namespace {
 constexpr int kMsgFileError = 2;
 constexpr int kMsgOverwrite = 3;
 constexpr int kMsgReplaceLoaded = 4;
+constexpr int kMsgSaveBeforeRead = 6;
 constexpr int kMsgSaveBeforeClosing = 11;
 constexpr int kMsgQuit = 16;
 
@@ -125,9 +126,23 @@ void MainWindowFlows::ConfirmNewKind() {
   state_.pipelinePage = PipelinePage::Description;
   state_.viewPage = ViewPage::Sensors;
 
+  state_.saveOffered = fromDevice;
   editor.currentFileName = defaultNewName();
   state_.title = windowTitle(image.deviceKind, editor.currentFileName,
                              fromDevice ? TitleSource::DeviceRead : TitleSource::File);
+}
+
+void MainWindowFlows::TakeOverDeviceRead() {
+  state_.kindChoice = isValidDeviceKind(workspace_.image.deviceKind) ? workspace_.image.deviceKind : 2;
+  state_.choosingKind = true;
+  ConfirmNewKind();
+}
+
+bool MainWindowFlows::AskSaveBeforeDeviceRead() {
+  if (!workspace_.editor.fileOpen || !workspace_.editor.modified) return true;
+  const int answer = ShowMessageCode(messages_, kMsgSaveBeforeRead);
+  if (answer == AnswerYes) return SaveImage();
+  return answer == AnswerNo;
 }
 
 void MainWindowFlows::CancelNewKind() {
@@ -149,6 +164,7 @@ void MainWindowFlows::OpenImage() {
   }
 
   state_.title = programTitle();
+  state_.saveOffered = false;
   const std::optional<QString> chosen = window_.chooseFileToOpen();
   if (!chosen || chosen->isEmpty()) return;
 
@@ -191,6 +207,7 @@ bool MainWindowFlows::SaveImage() {
   if (!writeFiles(editor.currentFileName, true)) return false;
   editor.unnamedNew = false;
   editor.modified = false;
+  state_.saveOffered = false;
   return true;
 }
 
@@ -213,6 +230,7 @@ bool MainWindowFlows::SaveImageAs() {
   editor.currentFileName = name;
   editor.unnamedNew = false;
   editor.modified = false;
+  state_.saveOffered = false;
   state_.title = windowTitle(workspace_.image.deviceKind, name);
   return true;
 }
@@ -224,6 +242,7 @@ void MainWindowFlows::CloseImage() {
   editor.unnamedNew = false;
   editor.modified = false;
   state_.pages = PageSet::None;
+  state_.saveOffered = false;
   ResetImage(workspace_.image, editor);
   state_.title = programTitle();
 }

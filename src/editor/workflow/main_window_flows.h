@@ -29,6 +29,14 @@ class MainWindowFlows {
   // "Отмена" of the kind chooser.
   void CancelNewKind();
 
+  // After a successful read of the user constants (ExchangeMode 1): the image
+  // becomes a new, unnamed file of the device's kind, named after its
+  // factory number, with saving offered although nothing was edited.
+  void TakeOverDeviceRead();
+  // Before "Чтение с ОРВИК": message 6 when the image has unsaved changes;
+  // false when the read must not start (cancelled, or the save failed).
+  bool AskSaveBeforeDeviceRead();
+
   // "Открыть ".
   void OpenImage();
   // "Сохранить"; true when the settings file was written.

@@ -29,6 +29,7 @@ struct MainWindowState {
   PipelinePage pipelinePage = PipelinePage::Description;
   ViewPage viewPage = ViewPage::Sensors;
   QString title;  // the caption, set by the file operations
+  bool saveOffered = false;  // "Сохранить" enabled without changes (an image just read from a device)
 };
 
 // The view page that matches an editor page, and back (the regulator page of
