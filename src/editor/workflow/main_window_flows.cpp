@@ -138,6 +138,19 @@ void MainWindowFlows::TakeOverDeviceRead() {
   ConfirmNewKind();
 }
 
+void MainWindowFlows::FinishDeviceRead(bool userConstants) {
+  if (!workspace_.run.runDone) {
+    workspace_.run.exchangeMode = 0;
+    return;
+  }
+  if (userConstants) {
+    workspace_.image.sys(sys::PrivilegedMark) = 1;
+    TakeOverDeviceRead();
+  } else {
+    EnterSetup();
+  }
+}
+
 bool MainWindowFlows::AskSaveBeforeDeviceRead() {
   if (!workspace_.editor.fileOpen || !workspace_.editor.modified) return true;
   const int answer = ShowMessageCode(messages_, kMsgSaveBeforeRead);
@@ -152,6 +165,7 @@ void MainWindowFlows::CancelNewKind() {
 }
 
 void MainWindowFlows::OpenImage() {
+  lastOpenAttempt_ = false;
   if (state_.choosingKind) return;
   EditorState& editor = workspace_.editor;
 
@@ -171,6 +185,7 @@ void MainWindowFlows::OpenImage() {
   editor.unnamedNew = false;
   editor.modified = false;
   editor.currentFileName = openedPathName(*chosen);
+  lastOpenAttempt_ = true;
 
   const ReadOutcome outcome = readSettingsPair(editor.currentFileName, workspace_.image, editor);
   if (!outcome.ok()) {

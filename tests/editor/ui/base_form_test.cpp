@@ -239,3 +239,19 @@ TEST_F(BaseFormTest, ModeButtonsShowOnePageSetAtATime) {
   EXPECT_EQ(checksRun, 1);
   EXPECT_FALSE(shown("editorPages") || shown("viewPages"));
 }
+
+TEST_F(BaseFormTest, DeviceReadStartsOnlyOnceUnsavedChangesAreDealtWith) {
+  int reads = 0;
+  QObject::connect(&form, &Tbase_form::readRequested, [&reads] { ++reads; });
+  action("readAction")->trigger();
+  EXPECT_EQ(reads, 1);
+
+  newImage(2);
+  form.imageModified();
+  boxes.then(AnswerCancel).then(AnswerNo);
+  action("readAction")->trigger();
+  EXPECT_EQ(reads, 1);
+  action("readAction")->trigger();
+  EXPECT_EQ(reads, 2);
+  EXPECT_EQ(boxes.codes(), (std::vector<int>{6, 6}));
+}
