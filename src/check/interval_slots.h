@@ -1,0 +1,18 @@
+// Which interval archive slots the extended hourly archives leave free.
+#pragma once
+
+#include <QString>
+
+#include "model/settings_image.h"
+
+namespace nastrum {
+
+// True when neither hourly archive paired with interval slot `slot` (0-based)
+// is extended. Slots the kind does not have are never free.
+bool IntervalSlotFree(const SettingsImage& image, int slot);
+
+// The two hourly archive numbers paired with the slot, as message 44 names
+// them ("8,9"); empty for a slot that does not exist.
+QString intervalSlotHourPair(int slot);
+
+}  // namespace nastrum
