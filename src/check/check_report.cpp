@@ -1,7 +1,8 @@
 #include "check/check_report.h"
 
 #include <QLocale>
-#include <QStringEncoder>
+
+#include "model/cp1251.h"
 
 namespace nastrum {
 namespace {
@@ -44,10 +45,9 @@ QStringList reportLines(const ReportHeader& header, const CheckResult& result) {
 }
 
 QByteArray reportBytes(const ReportHeader& header, const CheckResult& result) {
-  QStringEncoder cp1251("windows-1251");
   QByteArray bytes;
   for (const QString& line : reportLines(header, result)) {
-    bytes += cp1251.encode(line);
+    bytes += toCp1251(line);
     bytes += "\r\n";
   }
   return bytes;

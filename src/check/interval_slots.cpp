@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "check/descriptor_digits.h"
+#include "model/message_catalogue.h"
 
 namespace nastrum {
 namespace {
@@ -29,6 +30,15 @@ bool IntervalSlotFree(const SettingsImage& image, int slot) {
   if (!slotExists(image.deviceKind, slot)) return false;
   const auto [first, second] = kSlotHours[static_cast<std::size_t>(slot)];
   return !extended(image, first) && !extended(image, second);
+}
+
+bool IntervalSlotFree(const SettingsImage& image, const EditorState& editor, MessagePresenter& presenter, int slot) {
+  const bool free = IntervalSlotFree(image, slot);
+  if (!free && !editor.suppressEvents) {
+    const QString pair = intervalSlotHourPair(slot);
+    if (!pair.isEmpty()) ShowMessageCode(presenter, 44, pair);
+  }
+  return free;
 }
 
 QString intervalSlotHourPair(int slot) {

@@ -1,11 +1,13 @@
 #include "check/real_display.h"
 
-#include <cmath>
+#include "model/real_text.h"
 
 namespace nastrum {
 
-// Placeholder until the display codec is shared: a real reads as 64 when it
-// rounds to 64 in the eight-character display (five places after the point).
-bool displaysAsNoOperand(double value) { return std::fabs(value - 64.0) < 5e-6; }
+// The separator does not matter: both sides are shown with the same one.
+bool displaysAsNoOperand(double value) {
+  static const QString kNoOperand = FormatReal8(64.0, QLatin1Char('.'));
+  return FormatReal8(value, QLatin1Char('.')) == kNoOperand;
+}
 
 }  // namespace nastrum
