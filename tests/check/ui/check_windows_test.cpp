@@ -120,6 +120,8 @@ TEST_F(CheckWindowsTest, CheckButtonRunsTheCheckAgain) {
 
 // Widgets need an application object for the whole run.
 int main(int argc, char** argv) {
+  // Test discovery runs the binary without the test environment.
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
