@@ -4,7 +4,7 @@
 
 namespace nastrum {
 
-CheckWindows::CheckWindows(Workspace& workspace, MessagePresenter& presenter, QWidget* parent, MainWindowHooks hooks,
+CheckWindows::CheckWindows(Workspace& workspace, MessagePresenter& presenter, QWidget* parent, CheckWindowHooks hooks,
                            ReportTarget report)
     : QObject(parent),
       workspace_(workspace),
@@ -29,6 +29,12 @@ bool CheckWindows::allowSetup() {
   if (!workspace_.editor.checkFailed) return true;
   prompt_->exec();
   return false;
+}
+
+void CheckWindows::installInto(MainWindowHooks& hooks) {
+  hooks.runCheckHook = [this](bool withReport) { runCheck(withReport); };
+  hooks.correctionPromptHook = [this] { allowSetup(); };
+  hooks.closeCheckWindowsHook = [this] { closeWindows(); };
 }
 
 void CheckWindows::closeWindows() {

@@ -10,10 +10,11 @@
 #include "check/check_session.h"
 #include "check/ui/correction_prompt.h"
 #include "check/ui/error_window.h"
+#include "editor/workflow/main_window_hooks.h"
 
 namespace nastrum {
 
-struct MainWindowHooks {
+struct CheckWindowHooks {
   std::function<void()> hidePageSets;
   std::function<void()> enableSetup;
   std::function<void()> beep;  // empty: the system beep
@@ -22,7 +23,7 @@ struct MainWindowHooks {
 class CheckWindows : public QObject, private CheckView {
   Q_OBJECT
  public:
-  CheckWindows(Workspace& workspace, MessagePresenter& presenter, QWidget* parent, MainWindowHooks hooks = {},
+  CheckWindows(Workspace& workspace, MessagePresenter& presenter, QWidget* parent, CheckWindowHooks hooks = {},
                ReportTarget report = {});
   ~CheckWindows() override;
 
@@ -32,6 +33,9 @@ class CheckWindows : public QObject, private CheckView {
   void checkWithReport();
   // Setup may be entered; otherwise the correction prompt is shown modally.
   bool allowSetup();
+  // Plugs the check into the main window: its runs, the refused setup and
+  // the closing by file operations.
+  void installInto(MainWindowHooks& hooks);
   // A file operation closes the error window (and the prompt with it).
   void closeWindows();
 
@@ -51,7 +55,7 @@ class CheckWindows : public QObject, private CheckView {
   void enableSetup() override;
 
   Workspace& workspace_;
-  MainWindowHooks hooks_;
+  CheckWindowHooks hooks_;
   ErrorWindow* window_;
   CorrectionPrompt* prompt_;
   CheckSession session_;

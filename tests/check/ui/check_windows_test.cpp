@@ -27,7 +27,7 @@ class CheckWindowsTest : public ::testing::Test {
     setSensor(workspace.image, 9, 0x5000);
   }
   std::unique_ptr<CheckWindows> windows(MessagePresenter& presenter) {
-    MainWindowHooks hooks{[this] { ++pageSetsHidden; }, [this] { ++setupEnabled; }, [] {}};
+    CheckWindowHooks hooks{[this] { ++pageSetsHidden; }, [this] { ++setupEnabled; }, [] {}};
     return std::make_unique<CheckWindows>(workspace, presenter, &parent, hooks,
                                           ReportTarget{dir.filePath("Report.txt"), [] { return QStringLiteral("d"); }});
   }
@@ -118,11 +118,3 @@ TEST_F(CheckWindowsTest, CheckButtonRunsTheCheckAgain) {
 }  // namespace
 }  // namespace nastrum::testing
 
-// Widgets need an application object for the whole run.
-int main(int argc, char** argv) {
-  // Test discovery runs the binary without the test environment.
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}
