@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QUrl>
 
+#include "check/ui/check_windows.h"
 #include "editor/ui/base_form.h"
 
 namespace nastrum {
@@ -24,6 +25,15 @@ NastrumApplication::NastrumApplication()
   fileDialogs_.setParent(mainWindow_.get());
   QObject::connect(mainWindow_.get(), &Tbase_form::helpRequested, [this] { openHelp(); });
   QObject::connect(mainWindow_.get(), &Tbase_form::helpContentsRequested, [this] { openHelp(); });
+
+  Tbase_form& main = *mainWindow_;
+  CheckWindowHooks onMain{[&main] {
+                            main.flows().HidePageSets();
+                            main.refresh();
+                          },
+                          [&main] { main.refresh(); }, {}};
+  checkWindows_ = std::make_unique<CheckWindows>(workspace_, messages_, mainWindow_.get(), std::move(onMain));
+  checkWindows_->installInto(main.hooks());
 }
 
 void NastrumApplication::openHelp() {

@@ -10,6 +10,7 @@
 
 namespace nastrum {
 
+class CheckWindows;
 class Tbase_form;
 
 class NastrumApplication {
@@ -29,6 +30,7 @@ class NastrumApplication {
   MessageBoxPresenter messages_;
   SystemFileDialogs fileDialogs_;
   std::unique_ptr<Tbase_form> mainWindow_;
+  std::unique_ptr<CheckWindows> checkWindows_;
 };
 
 }  // namespace nastrum
