@@ -22,6 +22,10 @@ struct LinkSetup {
   int protocol = 0;       // 0 traditional, 1 FT1.2, 2 FT1.1
   std::uint8_t address = 0;  // link address for FT1.2 / FT1.1
   int crcMode = 0;        // FT1.2 only
+  // Link-layer attempts per frame and the pause before each repeat; the
+  // exchange window sets them back to these values whenever it is shown.
+  int tryCount = 2;
+  int retryPauseMs = 3000;
 };
 
 // Version and model of the connected device.

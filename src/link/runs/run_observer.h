@@ -20,6 +20,13 @@ class RunObserver {
   // Lets pending user input through between exchanges; this is where a press
   // of "СТОП" reaches the run state.
   virtual void pumpEvents() = 0;
+
+  // Window parts a run shows or hides; a caller without a window ignores them.
+  // After a failed names or write run the choice and the password are
+  // offered again; after a successful one they and the start button go.
+  virtual void offerAnotherTry(bool /*offered*/) {}
+  virtual void setProgressVisible(bool /*visible*/) {}
+  virtual void setStopVisible(bool /*visible*/) {}
 };
 
 // An observer that drops everything: for callers that only want the result.
