@@ -1,0 +1,79 @@
+#include "link/device_link.h"
+
+#include <algorithm>
+
+#include "link/link_framing.h"
+#include "link/link_log.h"
+#include "link/link_timing.h"
+
+namespace nastrum {
+
+namespace {
+
+const FramingOps& framingFor(LinkProtocol protocol) {
+  switch (protocol) {
+    case LinkProtocol::Ft12: return Ft12Framing();
+    case LinkProtocol::Ft11: return Ft11Framing();
+    case LinkProtocol::Traditional: break;
+  }
+  return TraditionalFraming();
+}
+
+}  // namespace
+
+ResultCode DeviceLink::Exchange(const QByteArray& request, int replyLength, QByteArray& reply,
+                                const LinkParams& params) {
+  reply.clear();
+  if (request.isEmpty() || request.size() > kMaxRequestLength || replyLength < 0) {
+    qCWarning(lcLink) << "request of" << request.size() << "bytes not sent";
+    return ResultCode::SendFailed;
+  }
+  const FramingOps& ops = framingFor(params.protocol);
+  Clock& clock = port_.clock();
+  port_.SetReadTimeout(kExchangeReadTimeoutSeconds);
+
+  const int tries = std::max(settings_.tryCount, 1);
+  ResultCode code = ResultCode::NoAnswer;
+  for (int attempt = 0; attempt < tries; ++attempt) {
+    if (ops.purgeBeforeRetryPause) port_.PurgeReceive();
+    if (attempt > 0) clock.sleepMs(settings_.retryPauseMs);
+    reply.clear();
+    AttemptContext context{port_, params, request, replyLength, reply, frameLog_};
+    code = ops.attempt(context);
+    if (ops.restAfterAttemptMs > 0) clock.sleepMs(ops.restAfterAttemptMs);
+    if (ops.isFinal(code)) break;
+    qCDebug(lcLink) << "attempt" << attempt + 1 << "failed with code" << toInt(code);
+  }
+  if (code != ResultCode::Ok) reply.clear();
+  // A command without reply data is acknowledged by the bare positive ACK.
+  if (params.protocol != LinkProtocol::Traditional && code == ResultCode::PositiveAck && replyLength == 0)
+    code = ResultCode::Ok;
+  return code;
+}
+
+bool DeviceLink::SelectDevice(std::uint8_t address, LineKind lineKind) {
+  Clock& clock = port_.clock();
+  clock.sleepMs(kSelectPauseMs);
+  port_.SetReadTimeoutMs(kSelectReadTimeoutMs);
+  port_.SetAddressFraming(true);
+  port_.PrepareLine(lineKind);
+  port_.PurgeReceive();
+  if (!port_.write(QByteArray(1, static_cast<char>(address)))) return false;
+  clock.sleepMs(kSelectPauseMs);
+  if (lineKind == LineKind::TwoWire) port_.read(1);  // our own address byte
+  clock.sleepMs(kSelectPauseMs);
+  port_.SetAddressFraming(false);
+
+  const std::int64_t start = clock.nowMs();
+  while (clock.nowMs() - start < kHandshakeWindowMs) {
+    const QByteArray answer = port_.read(1);
+    if (answer.size() == 1 && static_cast<std::uint8_t>(answer[0]) == address) {
+      clock.sleepMs(kSelectAnsweredPauseMs);
+      return true;
+    }
+  }
+  qCInfo(lcLink) << "device" << address << "did not answer the network select";
+  return false;
+}
+
+}  // namespace nastrum
