@@ -71,7 +71,10 @@ ReadOutcome readSettingsPair(const QString& settingsPath, SettingsImage& image, 
 WriteOutcome writeSettingsPair(const QString& settingsPath, const SettingsImage& image) {
   WriteOutcome outcome;
   outcome.settingsWritten = writeAtomically(settingsPath, encodeSettingsRecord(image));
-  outcome.namesWritten = writeAtomically(namesPathFor(settingsPath), encodeNamesRecord(image.names));
+  // New names beside settings that could not be saved would pair the old
+  // settings with names that do not belong to them.
+  if (outcome.settingsWritten)
+    outcome.namesWritten = writeAtomically(namesPathFor(settingsPath), encodeNamesRecord(image.names));
   return outcome;
 }
 
