@@ -1,7 +1,7 @@
 #include "link/runs/access_check.h"
 
 #include "link/runs/exchange_settings.h"
-#include "link/runs/result_texts.h"
+#include "link/runs/run_codes.h"
 #include "link/runs/run_retry.h"
 
 namespace nastrum {

@@ -2,7 +2,7 @@
 
 #include "link/clock.h"
 #include "link/runs/reprog_exchange.h"
-#include "link/runs/result_texts.h"
+#include "link/runs/run_codes.h"
 
 namespace nastrum {
 
@@ -17,7 +17,7 @@ constexpr std::uint8_t kSyncCommand = 0x00;
 constexpr std::uint8_t kWriteCommand = 0x70;
 constexpr std::uint8_t kFinishCommand = 0xCC;
 
-int BufferCommand(DeviceLink& link, std::uint8_t what) {
+int BufferCommand(DeviceSession& link, std::uint8_t what) {
   QByteArray payload;
   payload.append(static_cast<char>(kBufferCommand));
   payload.append(static_cast<char>(what));
@@ -25,7 +25,7 @@ int BufferCommand(DeviceLink& link, std::uint8_t what) {
   return link.exchange(payload, reply, 0);
 }
 
-int ReadChunk(DeviceLink& link, int kind, int offset, QByteArray& chunk) {
+int ReadChunk(DeviceSession& link, int kind, int offset, QByteArray& chunk) {
   const NamesKindLayout& layout = *NamesLayoutFor(kind);
   QByteArray payload;
   payload.append(static_cast<char>(kChunkCommand));
@@ -46,7 +46,7 @@ void Put(QByteArray& target, int offset, const QByteArray& bytes) {
 
 }  // namespace
 
-int BlockRead(DeviceLink& link, NamesBuffers& buffers, int& modelCode, const TransferOptions& options) {
+int BlockRead(DeviceSession& link, NamesBuffers& buffers, int& modelCode, const TransferOptions& options) {
   DeviceIdentity identity;
   const int identified = link.identify(identity);
   modelCode = identity.modelCode;
@@ -72,7 +72,7 @@ int BlockRead(DeviceLink& link, NamesBuffers& buffers, int& modelCode, const Tra
   return run_code::kOk;
 }
 
-int BlockWrite(DeviceLink& link, const NamesBuffers& buffers, int& modelCode, const TransferOptions& options) {
+int BlockWrite(DeviceSession& link, const NamesBuffers& buffers, int& modelCode, const TransferOptions& options) {
   DeviceIdentity identity;
   int result = link.identify(identity);
   modelCode = identity.modelCode;

@@ -2,7 +2,7 @@
 // through the device's loader.
 #pragma once
 
-#include "link/runs/device_link.h"
+#include "link/runs/device_session.h"
 #include "link/runs/names_layout.h"
 #include "link/runs/transfer_options.h"
 
@@ -17,11 +17,11 @@ constexpr int kBufferOpenPauseMs = 1000;
 // into `buffers`. `modelCode` gets the identified model. Returns 0, the
 // failing code (a chunk that never arrived gives 25), or 24 for a model
 // without a names layout.
-int BlockRead(DeviceLink& link, NamesBuffers& buffers, int& modelCode, const TransferOptions& options);
+int BlockRead(DeviceSession& link, NamesBuffers& buffers, int& modelCode, const TransferOptions& options);
 
 // Identifies the device, opens its loader and writes the transfer image of
 // `buffers`. Returns 0 or the failing code (26 when the loader could not be
 // opened, 46 for the two-wire line with kinds 1 and 2).
-int BlockWrite(DeviceLink& link, const NamesBuffers& buffers, int& modelCode, const TransferOptions& options);
+int BlockWrite(DeviceSession& link, const NamesBuffers& buffers, int& modelCode, const TransferOptions& options);
 
 }  // namespace nastrum

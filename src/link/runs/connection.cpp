@@ -1,6 +1,6 @@
 #include "link/runs/connection.h"
 
-#include "link/runs/result_texts.h"
+#include "link/runs/run_codes.h"
 #include "link/runs/run_retry.h"
 #include "model/message_presenter.h"
 
@@ -12,10 +12,10 @@ bool IsClockRun(RunKind kind) { return kind == RunKind::ClockRead || kind == Run
 
 constexpr int kReopenPauseMs = 50;
 
-void ShowPortError(RunContext& ctx, const QString& path) {
+void ShowPortError(RunContext& ctx, const QString& port) {
   MessageBoxSpec box;
   box.caption = QStringLiteral("Наструм - ОРВИК");
-  box.text = QStringLiteral("Неверный номер СОМ-порта ") + path;
+  box.text = QStringLiteral("Неверный номер СОМ-порта ") + port;
   box.icon = MessageIcon::Stop;
   box.buttons = MessageButtons::Ok;
   ctx.presenter.present(box);
@@ -42,9 +42,9 @@ Connection Connect(RunContext& ctx, RunKind kind) {
     ctx.link.close();
     if (!IsClockRun(kind)) ctx.clock().sleepMs(kReopenPauseMs);
   }
-  const QString path = PortPath(s);
-  if (!ctx.link.open(path, MakeLinkSetup(s))) {
-    ShowPortError(ctx, path);
+  const PortAddress port = ChosenPort(s);
+  if (!ctx.link.open(port.path, MakeLinkSetup(s))) {
+    ShowPortError(ctx, port.display);
     ctx.link.close();
     c.stage = ConnectStage::PortFailed;
     return c;

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "link/runs/device_link.h"
+#include "link/runs/device_session.h"
 #include "link/runs/greeting.h"
 #include "link/runs/run_context.h"
 

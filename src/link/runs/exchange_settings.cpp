@@ -82,26 +82,7 @@ LinkSetup MakeLinkSetup(const ExchangeSettings& s) {
   return setup;
 }
 
-int PortNumber(const ExchangeSettings& s) {
-  if (s.portItem >= 0 && s.portItem < kOtherPortItem) return s.portItem + 1;
-  bool ok = false;
-  const int n = s.otherPort.trimmed().toInt(&ok);
-  return ok ? n : -1;
-}
-
-QString PortPath(const ExchangeSettings& s) {
-  if (s.portItem == kOtherPortItem) {
-    const QString typed = s.otherPort.trimmed();
-    if (typed.startsWith(QLatin1Char('/')) || typed.startsWith(QLatin1Char('\\'))) return typed;
-  }
-  const int n = PortNumber(s);
-#ifdef Q_OS_WIN
-  return QStringLiteral("\\\\.\\Com%1").arg(n);
-#else
-  // Port N is the system's N-th serial device.
-  return n >= 1 ? QStringLiteral("/dev/ttyS%1").arg(n - 1) : QStringLiteral("/dev/ttyS%1").arg(n);
-#endif
-}
+PortAddress ChosenPort(const ExchangeSettings& s) { return PortAddress::fromChoice(s.portItem, s.otherPort); }
 
 QString SpeedItemText(int baudIndex) {
   static const char* const kItems[] = {"  300", "  600", " 1200", " 2400", " 4800", " 9600", "19200"};

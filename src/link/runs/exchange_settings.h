@@ -8,15 +8,14 @@
 
 #include <QString>
 
-#include "link/runs/device_link.h"
+#include "link/port_address.h"
+#include "link/runs/device_session.h"
 
 namespace nastrum {
 
 // Entry n - 1 holds n for the chosen network number n, every other entry 0.
 using AddressTable = std::array<std::uint8_t, 254>;
 
-constexpr int kPortItemCount = 9;       // "Com1" … "Com8", "Др"
-constexpr int kOtherPortItem = 8;       // "Др": the port typed in `PortEditM`
 constexpr int kTraditionalNetworkMax = 127;
 constexpr int kFrameNetworkMax = 254;
 
@@ -59,11 +58,9 @@ bool NeedsNetworkSelect(const ExchangeSettings& s);
 bool NeedsRelease(const ExchangeSettings& s);
 LinkSetup MakeLinkSetup(const ExchangeSettings& s);
 
-// The port number of the choice: 1 … 8, the typed number for "Др", or -1
-// when "Др" holds no number (a typed device path is handled by PortPath).
-int PortNumber(const ExchangeSettings& s);
-// The path the port is opened with, also shown when it cannot be opened.
-QString PortPath(const ExchangeSettings& s);
+// The path the port is opened with and the text the open-failure message
+// shows: "Com1" … "Com8", or the number or device path typed for "Др".
+PortAddress ChosenPort(const ExchangeSettings& s);
 
 // The speed item's caption as `RGsk` shows it ("  300" … "19200").
 QString SpeedItemText(int baudIndex);

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "link/runs/device_link.h"
+#include "link/runs/device_session.h"
 
 namespace nastrum {
 

@@ -1,13 +1,12 @@
 #include "link/runs/reprog_exchange.h"
 
-#include "link/runs/result_texts.h"
+#include "link/runs/run_codes.h"
 #include "link/serial_line.h"
 
 namespace nastrum {
 
 namespace {
 
-constexpr int kPortRefused = 8;
 constexpr int kSpyPacketHead = 11;
 
 QString Hex2(std::uint8_t b) { return QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper(); }
@@ -31,11 +30,11 @@ QString SpyStageText(const QByteArray& sent, int stage) {
 }
 
 // Sends one stage and reads its acknowledgement; 0 or the stage's code.
-int SendStage(DeviceLink& link, const QByteArray& bytes, int stage, QString& spyLine) {
+int SendStage(DeviceSession& link, const QByteArray& bytes, int stage, QString& spyLine) {
   SerialLine& line = link.line();
   link.prepareLine();
   spyLine = SpyStageText(bytes, stage);
-  if (!line.write(bytes)) return kPortRefused;
+  if (!line.write(bytes)) return run_code::kSendFailed;
   if (link.setup().lineKind == 2) {
     // The two-wire loop returns every byte sent.
     for (int i = 0; i < bytes.size(); ++i)
@@ -58,7 +57,7 @@ int CompletionFailureCode(std::uint8_t completion, std::uint8_t command) {
   return command == 0x70 ? run_code::kProgrammingFailed : run_code::kMemoryFailed;
 }
 
-int ReprogExchange(DeviceLink& link, const ReprogRequest& request, const TransferOptions& options) {
+int ReprogExchange(DeviceSession& link, const ReprogRequest& request, const TransferOptions& options) {
   SerialLine& line = link.line();
   const auto spyLog = [&](const QString& text) {
     if (options.spyMode && options.log) options.log(text);

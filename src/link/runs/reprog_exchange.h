@@ -6,7 +6,7 @@
 
 #include <QByteArray>
 
-#include "link/runs/device_link.h"
+#include "link/runs/device_session.h"
 #include "link/runs/transfer_options.h"
 
 namespace nastrum {
@@ -25,7 +25,7 @@ struct ReprogRequest {
 
 // Up to three attempts; returns 0 or the last attempt's code (1, 8, 27, 28,
 // 29, 40 … 45).
-int ReprogExchange(DeviceLink& link, const ReprogRequest& request, const TransferOptions& options);
+int ReprogExchange(DeviceSession& link, const ReprogRequest& request, const TransferOptions& options);
 
 // The code a completion byte other than the expected one stands for.
 int CompletionFailureCode(std::uint8_t completion, std::uint8_t command);

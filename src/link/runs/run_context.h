@@ -4,7 +4,7 @@
 #pragma once
 
 #include "link/clock.h"
-#include "link/runs/device_link.h"
+#include "link/runs/device_session.h"
 #include "link/runs/exchange_settings.h"
 #include "link/runs/run_observer.h"
 #include "model/message_presenter.h"
@@ -14,7 +14,7 @@ namespace nastrum {
 
 struct RunContext {
   Workspace& workspace;
-  DeviceLink& link;
+  DeviceSession& link;
   const ExchangeSettings& settings;
   RunObserver& observer;
   MessagePresenter& presenter;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "link/runs/result_texts.h"
+#include "link/runs/run_codes.h"
 
 namespace nastrum {
 

@@ -10,7 +10,7 @@
 
 #include <QDialog>
 
-#include "link/runs/device_link.h"
+#include "link/runs/device_session.h"
 #include "link/runs/exchange_mode.h"
 #include "link/runs/exchange_settings.h"
 #include "link/runs/run_context.h"
@@ -33,7 +33,7 @@ class RadioGroup;
 class ExchangeWindow : public QDialog, public RunObserver {
   Q_OBJECT
  public:
-  using LinkFactory = std::function<std::unique_ptr<DeviceLink>()>;
+  using LinkFactory = std::function<std::unique_ptr<DeviceSession>()>;
   using ModeRun = std::function<void(RunContext&)>;
 
   // `makeLink` gives the device link the runs talk through (the serial port
@@ -92,7 +92,7 @@ class ExchangeWindow : public QDialog, public RunObserver {
   Workspace& workspace_;
   MessagePresenter& presenter_;
   LinkFactory makeLink_;
-  std::unique_ptr<DeviceLink> link_;
+  std::unique_ptr<DeviceSession> link_;
   std::array<ModeRun, kExchangeModeCount> runs_{};
   ExchangeSettings settings_;
   bool refreshing_ = false;

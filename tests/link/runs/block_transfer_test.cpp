@@ -9,7 +9,7 @@
 #include "link/runs/block_transfer.h"
 #include "link/runs/fake_device.h"
 #include "link/runs/reprog_exchange.h"
-#include "link/runs/result_texts.h"
+#include "link/runs/run_codes.h"
 
 namespace nastrum {
 namespace {

@@ -7,7 +7,7 @@
 #include "link/runs/fake_device.h"
 #include "link/runs/recording_observer.h"
 #include "link/runs/recording_presenter.h"
-#include "link/runs/result_texts.h"
+#include "link/runs/run_codes.h"
 #include "link/runs/run_retry.h"
 
 namespace nastrum {

@@ -1,4 +1,4 @@
-// A device behind the DeviceLink interface for run tests: it answers the
+// A device behind the DeviceSession interface for run tests: it answers the
 // parameters a connection and an access check ask for, serves its names
 // memory in chunks and runs a byte-level loader on its serial line, all on
 // a virtual clock.
@@ -13,7 +13,7 @@
 #include <QString>
 
 #include "link/clock.h"
-#include "link/runs/device_link.h"
+#include "link/runs/device_session.h"
 #include "link/serial_line.h"
 
 namespace nastrum::test {
@@ -47,7 +47,7 @@ class LoaderLine final : public SerialLine {
   bool expectingPacket_ = false;
 };
 
-class FakeDevice final : public DeviceLink {
+class FakeDevice final : public DeviceSession {
  public:
   FakeDevice();
 
@@ -77,7 +77,7 @@ class FakeDevice final : public DeviceLink {
   int selects = 0;
   VirtualClock virtualClock;
 
-  // DeviceLink
+  // DeviceSession
   bool open(const QString& path, const LinkSetup& setup) override;
   void close() override { open_ = false; }
   bool isOpen() const override { return open_; }

@@ -4,7 +4,6 @@
 
 #include "link/runs/exchange_settings.h"
 #include "link/runs/greeting.h"
-#include "link/runs/result_texts.h"
 
 namespace nastrum {
 namespace {
@@ -15,23 +14,9 @@ int SetEntries(const ExchangeSettings& s) {
   return n;
 }
 
-TEST(ResultTexts, AllCodesHaveTheirTexts) {
-  EXPECT_EQ(ResultText(0), QStringLiteral("  OK"));
-  EXPECT_EQ(ResultText(1), QStringLiteral("  Нет ответа от ОРВИК "));
-  EXPECT_EQ(ResultText(10), QString());
-  EXPECT_EQ(ResultText(23), QStringLiteral("Чтение/запись прервано пользователем."));
-  EXPECT_EQ(ResultText(24), QStringLiteral(" "));
-  EXPECT_EQ(ResultText(37), QStringLiteral("  ОК ( положительная квитанция )"));
-  EXPECT_EQ(ResultText(46), QStringLiteral(
-      " Для записи имен соединение по токовой петле должно осуществляться по четырехпроводной схеме"));
-  // A code outside the table still shows something.
-  EXPECT_EQ(ResultText(47), QStringLiteral("47"));
-  EXPECT_EQ(ResultText(-1), QStringLiteral("-1"));
-}
-
 TEST(ExchangeSettings, DefaultsAreTheWindowsDefaults) {
   const ExchangeSettings s;
-  EXPECT_EQ(PortNumber(s), 2);
+  EXPECT_EQ(ChosenPort(s).path, PortAddress::fromNumber(2).path);
   EXPECT_EQ(SpeedItemText(s.baudIndex), QStringLiteral(" 9600"));
   EXPECT_EQ(s.lineKind, 1);
   EXPECT_EQ(s.attempts, 3);
@@ -120,14 +105,12 @@ TEST(ExchangeSettings, CrcModeOnlyTravelsWithFt12) {
 TEST(ExchangeSettings, PortChoiceGivesNumberOrTypedPath) {
   ExchangeSettings s;
   s.portItem = 0;
-  EXPECT_EQ(PortNumber(s), 1);
+  EXPECT_EQ(ChosenPort(s).path, PortAddress::fromNumber(1).path);
   s.portItem = kOtherPortItem;
   s.otherPort = QStringLiteral("12");
-  EXPECT_EQ(PortNumber(s), 12);
+  EXPECT_EQ(ChosenPort(s).path, PortAddress::fromNumber(12).path);
   s.otherPort = QStringLiteral("/tmp/orvik-sim");
-  EXPECT_EQ(PortPath(s), QStringLiteral("/tmp/orvik-sim"));
-  s.otherPort = QString();
-  EXPECT_EQ(PortNumber(s), -1);
+  EXPECT_EQ(ChosenPort(s).path, QStringLiteral("/tmp/orvik-sim"));
 }
 
 TEST(ExchangeSettings, InputFilters) {

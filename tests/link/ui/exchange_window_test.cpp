@@ -17,7 +17,7 @@
 #include "link/runs/connection.h"
 #include "link/runs/fake_device.h"
 #include "link/runs/recording_presenter.h"
-#include "link/runs/result_texts.h"
+#include "link/runs/run_codes.h"
 #include "link/runs/run_retry.h"
 #include "link/ui/exchange_window.h"
 #include "link/ui/radio_group.h"
@@ -149,12 +149,12 @@ TEST_F(ExchangeWindowTest, PortChoiceAndTypedPort) {
   edit->clear();
   QTest::keyClicks(edit, QStringLiteral("12"));
   EXPECT_EQ(window.settings().otherPort, QStringLiteral("12"));
-  EXPECT_EQ(PortNumber(window.settings()), 12);
+  EXPECT_EQ(ChosenPort(window.settings()).path, PortAddress::fromNumber(12).path);
   QTest::keyClicks(edit, QStringLiteral("x"));  // refused, the number stays
   EXPECT_EQ(edit->text(), QStringLiteral("12"));
   edit->setText(QString());
   emit edit->textEdited(QStringLiteral("/tmp/orvik-sim"));
-  EXPECT_EQ(PortPath(window.settings()), QStringLiteral("/tmp/orvik-sim"));
+  EXPECT_EQ(ChosenPort(window.settings()).path, QStringLiteral("/tmp/orvik-sim"));
   ports->clickItem(0);
   EXPECT_FALSE(edit->isEnabled());
 }

@@ -35,9 +35,9 @@ struct DeviceIdentity {
   int modelCode = 0;  // 0 basic (refused), 1..3 served kinds, 4 unknown model
 };
 
-class DeviceLink {
+class DeviceSession {
  public:
-  virtual ~DeviceLink() = default;
+  virtual ~DeviceSession() = default;
 
   // Opens the port at `path` with the line part of `setup`; false when the
   // port cannot be opened (nothing stays open then).
