@@ -42,6 +42,10 @@ Connection Connect(RunContext& ctx, RunKind kind) {
     ctx.link.close();
     if (!IsClockRun(kind)) ctx.clock().sleepMs(kReopenPauseMs);
   }
+  if (ctx.spy())
+    ctx.link.setFrameLog([&observer = ctx.observer](const QString& line) { observer.logLine(line); });
+  else
+    ctx.link.setFrameLog({});
   const PortAddress port = ChosenPort(s);
   if (!ctx.link.open(port.path, MakeLinkSetup(s))) {
     ShowPortError(ctx, port.display);
@@ -80,6 +84,8 @@ Connection Connect(RunContext& ctx, RunKind kind) {
 }
 
 void EndConnection(RunContext& ctx, RunKind kind, const Connection& connection) {
+  // The observer may not outlive the run.
+  ctx.link.setFrameLog({});
   if (!NeedsRelease(ctx.settings)) return;
   if (connection.stage == ConnectStage::PortFailed) return;
   if (connection.stage == ConnectStage::SelectFailed && !IsClockRun(kind)) return;

@@ -1,10 +1,11 @@
 // The device as a run sees it: an open port with its link settings and the
-// device commands that travel over it. The production implementation forwards
-// to the link layer (framing, retries, write unlock); tests put a scripted
-// device behind it.
+// device commands that travel over it. LinkDeviceSession forwards to the link
+// layer (framing, retries, write unlock); unit tests put a fake device behind
+// it.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include <QByteArray>
 #include <QString>
@@ -64,6 +65,9 @@ class DeviceSession {
   virtual Clock& clock() = 0;
   // The settling pause and control lines before a transmission.
   virtual void prepareLine() = 0;
+
+  // The diagnostic mode's frame log; an empty function switches it off.
+  virtual void setFrameLog(std::function<void(const QString&)> /*log*/) {}
 };
 
 }  // namespace nastrum
