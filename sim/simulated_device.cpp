@@ -121,8 +121,15 @@ Reply SimulatedDevice::handle(const QByteArray& payload, int request) {
       if (payload.size() != 2) return refuse(QStringLiteral("reprogramming command with %1 bytes").arg(payload.size()));
       return reprogCommand(u8(payload, 1), request);
     case 0x0F:
-      if (payload.size() != 2) return refuse(QStringLiteral("buffer command with %1 bytes").arg(payload.size()));
-      return bufferCommand(u8(payload, 1));
+      if (payload.size() == 2) return bufferCommand(u8(payload, 1));
+      // Also understood as one request: 0F 22 55 opens the buffer and starts
+      // the loader, 0F 22 00 cancels.
+      if (payload.size() == 3 && u8(payload, 1) == 0x22) {
+        if (u8(payload, 2) == 0x00) return bufferCommand(0x00);
+        const Reply opened = bufferCommand(0x22);
+        return opened.kind == ReplyKind::Ack && u8(payload, 2) != 0x22 ? bufferCommand(u8(payload, 2)) : opened;
+      }
+      return refuse(QStringLiteral("buffer command with %1 bytes").arg(payload.size()));
     default:
       return refuse(QStringLiteral("unknown command %1").arg(cmd, 2, 16, QLatin1Char('0')));
   }
@@ -137,8 +144,8 @@ int SimulatedDevice::expectedPayloadSize(const QByteArray& payload) const {
     case 0x08:
     case 0x09:
     case 0x0A: return 1;
-    case 0x0D:
-    case 0x0F: return 2;
+    case 0x0D: return 2;
+    case 0x0F: return payload.size() == 3 ? 3 : 2;
     case 0x05: {
       if (payload.size() < 3) return -1;
       const auto key = static_cast<ParamKey>((u8(payload, 1) << 8) | u8(payload, 2));
