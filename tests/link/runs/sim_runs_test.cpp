@@ -196,7 +196,6 @@ TEST_F(SimRunsTest, StopDuringThePauseAfterAFailedAttempt) {
     }
   };
   const Connection conn = connect(RunKind::Write);
-  const QByteArray sentAtEnd = line.sent();
   EXPECT_EQ(conn.stage, ConnectStage::IdentifyFailed);
   EXPECT_EQ(ports[0].requests(), 2);  // one run-level attempt: the link's two tries
   EXPECT_LT(clock.nowMs() - stoppedAt, 1000);  // the 15-second pause was not waited out
@@ -248,7 +247,7 @@ TEST_F(SimRunsTest, NamesReadOfEachKind) {
   }
 }
 
-TEST_F(SimRunsTest, NamesReadWithoutThePasswordPointsToIt) {
+TEST_F(SimRunsTest, NamesReadWithoutThePasswordIsRefused) {
   addDevice(2, 1, nullptr, 0x1111);
   settings.attempts = 1;
   NamesBuffers buffers;
