@@ -1,0 +1,34 @@
+// The one application object: it owns the settings image with its state and
+// every window, and wires them together. Nothing else is global.
+#pragma once
+
+#include <memory>
+
+#include "editor/ui/file_dialogs.h"
+#include "editor/ui/message_box_presenter.h"
+#include "model/workspace.h"
+
+namespace nastrum {
+
+class Tbase_form;
+
+class NastrumApplication {
+ public:
+  NastrumApplication();
+  ~NastrumApplication();
+  NastrumApplication(const NastrumApplication&) = delete;
+  NastrumApplication& operator=(const NastrumApplication&) = delete;
+
+  void show();
+  Tbase_form& mainWindow() { return *mainWindow_; }
+
+ private:
+  void openHelp();
+
+  Workspace workspace_;
+  MessageBoxPresenter messages_;
+  SystemFileDialogs fileDialogs_;
+  std::unique_ptr<Tbase_form> mainWindow_;
+};
+
+}  // namespace nastrum

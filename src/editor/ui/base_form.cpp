@@ -1,0 +1,359 @@
+#include "editor/ui/base_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "editor/ui/about_box.h"
+#include "editor/ui/file_dialogs.h"
+#include "editor/ui/privileged_login_dialog.h"
+#include "model/settings_files.h"
+
+namespace nastrum {
+
+namespace {
+
+constexpr int kHintDisplayMs = 15000;
+
+const char* const kMapCaptions[kMapCount] = {
+    "Распределение трубопроводов и датчиков",
+    "Описание датчиков",
+    "Описание трубопроводов",
+    "Описание часовых архивов",
+    "Описание суточных архивов",
+    "Описание месячных архивов",
+    "Описание расширенных архивов интервалов",
+    "Описание генераторов тока",
+    "Cистемные параметры",  // the first letter is the Latin C, as the program always showed it
+    "Программирование регуляторов",
+    "Программирование регуляторов",
+};
+
+QAction* namedAction(QMenu* menu, const QString& name, const QString& text, const QKeySequence& key = {}) {
+  QAction* action = menu->addAction(text);
+  action->setObjectName(name);
+  if (!key.isEmpty()) action->setShortcut(key);
+  return action;
+}
+
+QWidget* namedPage(const QString& name) {
+  auto* page = new QWidget;
+  page->setObjectName(name);
+  return page;
+}
+
+}  // namespace
+
+Tbase_form::Tbase_form(Workspace& workspace, MessagePresenter& messages, FileDialogs& fileDialogs, QWidget* parent)
+    : QMainWindow(parent), workspace_(workspace), messages_(messages), flows_(workspace, messages, hooks_) {
+  setObjectName(QStringLiteral("Tbase_form"));
+  hooks_.chooseOpen = [&fileDialogs] { return fileDialogs.openSettingsPath(); };
+  hooks_.chooseSave = [&fileDialogs](const QString& proposed) { return fileDialogs.saveSettingsPath(proposed); };
+
+  buildMenus();
+  buildToolBar();
+  buildCentralArea();
+  // A fixed client area below the menu bar, minimise and close boxes only.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(635, 498 + menuBar()->sizeHint().height());
+
+  loginDialog_ = new PrivilegedLoginDialog(workspace_, messages_, this);
+  connect(loginDialog_, &PrivilegedLoginDialog::spyModeEntered, this, &Tbase_form::refresh);
+  aboutBox_ = new AboutBox(this);
+
+  flows_.Start();
+  refresh();
+}
+
+Tbase_form::~Tbase_form() = default;
+
+void Tbase_form::buildMenus() {
+  fileMenu_ = menuBar()->addMenu(QStringLiteral("&Файл"));
+  fileMenu_->setObjectName(QStringLiteral("fileMenu"));
+  newAction_ = namedAction(fileMenu_, QStringLiteral("newAction"), QStringLiteral("Новый "), QKeySequence(Qt::CTRL | Qt::Key_N));
+  openAction_ = namedAction(fileMenu_, QStringLiteral("openAction"), QStringLiteral("Открыть "), QKeySequence(Qt::CTRL | Qt::Key_O));
+  saveAction_ = namedAction(fileMenu_, QStringLiteral("saveAction"), QStringLiteral("Сохранить"), QKeySequence(Qt::Key_F2));
+  saveAsAction_ = namedAction(fileMenu_, QStringLiteral("saveAsAction"), QStringLiteral("Сохранить как ..."));
+  fileMenu_->addSeparator();
+  linkParamsAction_ = namedAction(fileMenu_, QStringLiteral("linkParamsAction"), QStringLiteral("Параметры обмена"));
+  readAction_ = namedAction(fileMenu_, QStringLiteral("readAction"), QStringLiteral("Чтение с ОРВИК"));
+  writeAction_ = namedAction(fileMenu_, QStringLiteral("writeAction"), QStringLiteral("Запись в ОРВИК"));
+  closeSeparator_ = fileMenu_->addSeparator();
+  closeSeparator_->setVisible(false);
+  // The item stays hidden; F10 reaches it through its own shortcut below.
+  closeAction_ = namedAction(fileMenu_, QStringLiteral("closeAction"), QStringLiteral("Закрыть файл"));
+  closeAction_->setVisible(false);
+  fileMenu_->addSeparator();
+  exitAction_ = namedAction(fileMenu_, QStringLiteral("exitAction"), QStringLiteral("Выход"), QKeySequence(Qt::ALT | Qt::Key_X));
+
+  paramsMenu_ = menuBar()->addMenu(QStringLiteral("&Параметры"));
+  paramsMenu_->setObjectName(QStringLiteral("paramsMenu"));
+  setupAction_ = namedAction(paramsMenu_, QStringLiteral("nastroiki"), QStringLiteral("&Настройка"));
+  viewAction_ = namedAction(paramsMenu_, QStringLiteral("prosmotr"), QStringLiteral("Просмотр"));
+  checkAction_ = namedAction(paramsMenu_, QStringLiteral("proverka"), QStringLiteral("Проверка"), QKeySequence(Qt::CTRL | Qt::Key_V));
+  checkAction_->setToolTip(QStringLiteral("проверка на логические ошибки"));
+  checkAction_->setStatusTip(checkAction_->toolTip());
+
+  mapsMenu_ = menuBar()->addMenu(QStringLiteral("Карты программирования"));
+  mapsMenu_->setObjectName(QStringLiteral("mapsMenu"));
+  for (int i = 0; i < kMapCount; ++i) {
+    QAction* action = namedAction(mapsMenu_, QStringLiteral("mapAction%1").arg(i + 1), QString::fromUtf8(kMapCaptions[i]));
+    action->setData(i + 1);  // the map number
+    connect(action, &QAction::triggered, this, [this, i] { emit mapRequested(i + 1); });
+    mapActions_[static_cast<std::size_t>(i)] = action;
+  }
+
+  helpMenu_ = menuBar()->addMenu(QStringLiteral("?"));
+  helpMenu_->setObjectName(QStringLiteral("helpMenu"));
+  QAction* help = namedAction(helpMenu_, QStringLiteral("helpAction"), QStringLiteral("Справка по программе Наструм ОРВИК"));
+  QAction* contents = namedAction(helpMenu_, QStringLiteral("helpContentsAction"), QStringLiteral("Содержание..."));
+  QAction* about = namedAction(helpMenu_, QStringLiteral("aboutAction"), QStringLiteral("О программе"));
+
+  connect(newAction_, &QAction::triggered, this, [this] { run([this] { flows_.NewImage(); }); });
+  connect(openAction_, &QAction::triggered, this, [this] {
+    run([this] { flows_.OpenImage(); });
+    // The diagnostic field shows where the names of the last open came from.
+    if (flows_.lastOpenAttempt()) diag1_->setText(namesPathFor(workspace_.editor.currentFileName));
+  });
+  connect(saveAction_, &QAction::triggered, this, [this] { run([this] { flows_.SaveImage(); }); });
+  connect(saveAsAction_, &QAction::triggered, this, [this] { run([this] { flows_.SaveImageAs(); }); });
+  connect(closeAction_, &QAction::triggered, this, [this] { run([this] { flows_.CloseImageAsked(); }); });
+  connect(exitAction_, &QAction::triggered, this, &QWidget::close);
+  connect(linkParamsAction_, &QAction::triggered, this, &Tbase_form::linkParamsRequested);
+  connect(readAction_, &QAction::triggered, this, [this] {
+    const bool go = flows_.AskSaveBeforeDeviceRead();
+    refresh();
+    if (go) emit readRequested();
+  });
+  connect(writeAction_, &QAction::triggered, this, &Tbase_form::writeRequested);
+  connect(setupAction_, &QAction::triggered, this, [this] { run([this] { flows_.EnterSetup(); }); });
+  connect(viewAction_, &QAction::triggered, this, [this] { run([this] { flows_.EnterView(); }); });
+  connect(checkAction_, &QAction::triggered, this, [this] {
+    QApplication::beep();
+    run([this] { flows_.CheckSettings(); });
+  });
+  connect(help, &QAction::triggered, this, &Tbase_form::helpRequested);
+  connect(contents, &QAction::triggered, this, &Tbase_form::helpContentsRequested);
+  connect(about, &QAction::triggered, this, [this] { aboutBox_->exec(); });
+
+  closeShortcut_ = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  closeShortcut_->setObjectName(QStringLiteral("closeShortcut"));
+  connect(closeShortcut_, &QShortcut::activated, closeAction_, &QAction::trigger);
+}
+
+QToolButton* Tbase_form::addToolButton(const QString& name, const QString& hint, QAction* target) {
+  QAction* action = toolBar_->addAction(target->icon(), hint);
+  action->setObjectName(name + QStringLiteral("_action"));
+  connect(action, &QAction::triggered, target, &QAction::trigger);
+  auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action));
+  button->setObjectName(name);
+  button->setToolTip(hint);
+  button->setToolTipDuration(kHintDisplayMs);
+  return button;
+}
+
+void Tbase_form::buildToolBar() {
+  toolBar_ = addToolBar(QStringLiteral("ToolBar1"));
+  toolBar_->setObjectName(QStringLiteral("ToolBar1"));
+  toolBar_->setMovable(false);
+  toolBar_->toggleViewAction()->setVisible(false);
+
+  QStyle* s = style();
+  newAction_->setIcon(s->standardIcon(QStyle::SP_FileIcon));
+  openAction_->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
+  saveAction_->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
+  linkParamsAction_->setIcon(s->standardIcon(QStyle::SP_ComputerIcon));
+  readAction_->setIcon(s->standardIcon(QStyle::SP_ArrowDown));
+  writeAction_->setIcon(s->standardIcon(QStyle::SP_ArrowUp));
+  setupAction_->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
+  viewAction_->setIcon(s->standardIcon(QStyle::SP_FileDialogContentsView));
+  checkAction_->setIcon(s->standardIcon(QStyle::SP_DialogApplyButton));
+
+  addToolButton(QStringLiteral("new_b"), QStringLiteral("Новый файл"), newAction_);
+  addToolButton(QStringLiteral("open_b"), QStringLiteral("Открыть файл"), openAction_);
+  saveButton_ = addToolButton(QStringLiteral("save_b"), QStringLiteral("Сохранить файл"), saveAction_);
+  toolBar_->addSeparator();
+  addToolButton(QStringLiteral("nastr_b"), QStringLiteral("Параметры обмена"), linkParamsAction_);
+  addToolButton(QStringLiteral("read_b"), QStringLiteral("Чтение с ОРВИК"), readAction_);
+  writeButton_ = addToolButton(QStringLiteral("zapis_b"), QStringLiteral("Запись в ОРВИК"), writeAction_);
+  toolBar_->addSeparator();
+  setupButton_ = addToolButton(QStringLiteral("tool_b"), QStringLiteral("Настройки"), setupAction_);
+  viewButton_ = addToolButton(QStringLiteral("prosmotr_b"), QStringLiteral("Просмотреть настройки"), viewAction_);
+  checkButton_ = addToolButton(QStringLiteral("logik_b"), QStringLiteral("Проверка настроек"), checkAction_);
+}
+
+void Tbase_form::buildCentralArea() {
+  auto* central = new QWidget(this);
+  central->setObjectName(QStringLiteral("centralArea"));
+  auto* layout = new QVBoxLayout(central);
+
+  kindGroup_ = new QGroupBox(QStringLiteral("Укажите тип создаваемого файла или откажитесь"), central);
+  kindGroup_->setObjectName(QStringLiteral("typeGroup"));
+  auto* kindLayout = new QVBoxLayout(kindGroup_);
+  const std::array<QString, 3> kindTexts = {QStringLiteral("Минимальный"), QStringLiteral("Расширяемый"),
+                                            QStringLiteral("ОРВИК 9")};
+  const std::array<QString, 3> kindNames = {QStringLiteral("radioMinimal"), QStringLiteral("radioExpandable"),
+                                            QStringLiteral("radioLarge")};
+  for (std::size_t i = 0; i < 3; ++i) {
+    auto* radio = new QRadioButton(kindTexts[i], kindGroup_);
+    radio->setObjectName(kindNames[i]);
+    const Word kind = static_cast<Word>(i + 1);
+    connect(radio, &QRadioButton::toggled, this, [this, kind](bool on) {
+      if (on && !refreshing_) flows_.ChooseNewKind(kind);
+    });
+    kindLayout->addWidget(radio);
+    kindRadios_[i] = radio;
+  }
+  auto* kindButtons = new QHBoxLayout;
+  auto* ok = new QPushButton(QStringLiteral("ОК"), kindGroup_);
+  ok->setObjectName(QStringLiteral("typeOk"));
+  auto* cancel = new QPushButton(QStringLiteral("Отмена"), kindGroup_);
+  cancel->setObjectName(QStringLiteral("typeCancel"));
+  connect(ok, &QPushButton::clicked, this, [this] { run([this] { flows_.ConfirmNewKind(); }); });
+  connect(cancel, &QPushButton::clicked, this, [this] { run([this] { flows_.CancelNewKind(); }); });
+  kindButtons->addWidget(ok);
+  kindButtons->addWidget(cancel);
+  kindLayout->addLayout(kindButtons);
+  layout->addWidget(kindGroup_, 0, Qt::AlignCenter);
+
+  editorPages_ = new QTabWidget(central);
+  editorPages_->setObjectName(QStringLiteral("editorPages"));
+  pipelinePages_ = new QTabWidget;
+  pipelinePages_->setObjectName(QStringLiteral("pipelinePages"));
+  pipelinePages_->addTab(namedPage(QStringLiteral("pagePipelineDescription")), QStringLiteral("Описание трубопровода"));
+  pipelinePages_->addTab(namedPage(QStringLiteral("pagePipelineSensors")), QStringLiteral("Подключенные датчики"));
+  QWidget* pipelines = namedPage(QStringLiteral("pagePipelines"));
+  (new QVBoxLayout(pipelines))->addWidget(pipelinePages_);
+  // Tab order follows EditorPage.
+  editorPages_->addTab(namedPage(QStringLiteral("pageSensors")), QStringLiteral("Датчики"));
+  editorPages_->addTab(pipelines, QStringLiteral("Трубопроводы"));
+  editorPages_->addTab(namedPage(QStringLiteral("pageArchives")), QStringLiteral("Архивы"));
+  editorPages_->addTab(namedPage(QStringLiteral("pageSystem")), QStringLiteral("Системные параметры"));
+  editorPages_->addTab(namedPage(QStringLiteral("pageRegulators")), QStringLiteral("Регуляторы"));
+  editorPages_->addTab(namedPage(QStringLiteral("pageRegulatorsDesktop")), QStringLiteral("Регуляторы/Рабочий стол"));
+  editorPages_->addTab(namedPage(QStringLiteral("pageTime")), QStringLiteral("Время"));
+  layout->addWidget(editorPages_, 1);
+
+  viewPages_ = new QTabWidget(central);
+  viewPages_->setObjectName(QStringLiteral("viewPages"));
+  // Tab order follows ViewPage.
+  viewPages_->addTab(namedPage(QStringLiteral("viewSensors")), QStringLiteral("Датчики"));
+  viewPages_->addTab(namedPage(QStringLiteral("viewPipelines")), QStringLiteral("Трубопроводы"));
+  viewPages_->addTab(namedPage(QStringLiteral("viewArchives")), QStringLiteral("Архивы"));
+  viewPages_->addTab(namedPage(QStringLiteral("viewSystem")), QStringLiteral("Системные параметры"));
+  viewPages_->addTab(namedPage(QStringLiteral("viewRegulators")), QStringLiteral("Регуляторы"));
+  layout->addWidget(viewPages_, 1);
+
+  connect(editorPages_, &QTabWidget::currentChanged, this, [this](int index) {
+    if (!refreshing_ && index >= 0) flows_.setEditorPage(static_cast<EditorPage>(index));
+  });
+  connect(pipelinePages_, &QTabWidget::currentChanged, this, [this](int index) {
+    if (!refreshing_ && index >= 0) flows_.setPipelinePage(static_cast<PipelinePage>(index));
+  });
+  connect(viewPages_, &QTabWidget::currentChanged, this, [this](int index) {
+    if (!refreshing_ && index >= 0) flows_.setViewPage(static_cast<ViewPage>(index));
+  });
+
+  diag1_ = new QLineEdit(central);
+  diag1_->setObjectName(QStringLiteral("diagEdit1"));
+  diag2_ = new QLineEdit(central);
+  diag2_->setObjectName(QStringLiteral("diagEdit2"));
+  diagMemo_ = new QPlainTextEdit(central);
+  diagMemo_->setObjectName(QStringLiteral("diagMemo"));
+  diagMemo_->setMaximumHeight(60);
+  layout->addWidget(diag1_);
+  layout->addWidget(diag2_);
+  layout->addWidget(diagMemo_);
+  layout->addStretch();
+
+  setCentralWidget(central);
+}
+
+void Tbase_form::refresh() {
+  refreshing_ = true;
+  const MainLayout l = flows_.layout();
+  const MainWindowState& state = flows_.state();
+
+  setWindowTitle(state.title);
+
+  fileMenu_->menuAction()->setVisible(l.fileMenuVisible);
+  helpMenu_->menuAction()->setVisible(l.helpMenuVisible);
+  paramsMenu_->menuAction()->setVisible(l.paramsMenuVisible);
+  mapsMenu_->menuAction()->setVisible(l.mapsMenuVisible);
+  toolBar_->setVisible(l.toolBarVisible);
+
+  saveAction_->setVisible(l.saveVisible);
+  saveAction_->setEnabled(l.saveEnabled);
+  saveButton_->setEnabled(l.saveEnabled);
+  saveAsAction_->setEnabled(l.saveAsEnabled);
+  closeAction_->setEnabled(l.closeEnabled);
+  closeShortcut_->setEnabled(l.closeEnabled);
+  readAction_->setEnabled(l.readEnabled);
+  writeAction_->setEnabled(l.writeEnabled);
+  writeButton_->setEnabled(l.writeEnabled);
+
+  for (QAction* action : toolBar_->actions()) {
+    QWidget* w = toolBar_->widgetForAction(action);
+    if (w == setupButton_ || w == viewButton_ || w == checkButton_) action->setVisible(l.modeButtonsVisible);
+  }
+  setupAction_->setEnabled(l.setupEnabled);
+  setupButton_->setEnabled(l.setupEnabled);
+
+  for (std::size_t i = 0; i < mapActions_.size(); ++i) mapActions_[i]->setVisible(l.mapItemVisible[i]);
+
+  kindGroup_->setVisible(l.kindGroupVisible);
+  if (l.kindGroupVisible) {
+    const auto index = static_cast<std::size_t>(state.kindChoice - 1);
+    if (index < kindRadios_.size()) kindRadios_[index]->setChecked(true);
+  }
+
+  editorPages_->setTabVisible(static_cast<int>(EditorPage::Regulators), l.regulatorPageVisible);
+  editorPages_->setTabVisible(static_cast<int>(EditorPage::RegulatorsDesktop), l.regulatorDesktopPageVisible);
+  viewPages_->setTabVisible(static_cast<int>(ViewPage::Regulators), l.viewRegulatorPageVisible);
+  editorPages_->setCurrentIndex(static_cast<int>(state.editorPage));
+  pipelinePages_->setCurrentIndex(static_cast<int>(state.pipelinePage));
+  viewPages_->setCurrentIndex(static_cast<int>(state.viewPage));
+  editorPages_->setVisible(l.editorPagesVisible);
+  viewPages_->setVisible(l.viewPagesVisible);
+
+  diag1_->setVisible(l.diagnosticsVisible);
+  diag2_->setVisible(l.diagnosticsVisible);
+  diagMemo_->setVisible(l.diagnosticsVisible);
+  refreshing_ = false;
+}
+
+void Tbase_form::imageModified() {
+  flows_.markModified();
+  refresh();
+}
+
+void Tbase_form::PrivilegedLogin() {
+  loginDialog_->exec();
+  refresh();
+}
+
+void Tbase_form::closeEvent(QCloseEvent* event) {
+  if (flows_.QueryExit()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+  refresh();
+}
+
+}  // namespace nastrum

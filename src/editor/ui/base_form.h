@@ -1,0 +1,132 @@
+// Tbase_form: the main window. Menus, tool bar, the kind chooser of "Новый",
+// the two page sets and the diagnostic fields; every handler hands the choice
+// to MainWindowFlows and then refreshes the controls from its layout.
+#pragma once
+
+#include <array>
+
+#include <QMainWindow>
+
+#include "editor/workflow/main_window_flows.h"
+#include "editor/workflow/main_window_hooks.h"
+
+class QAction;
+class QGroupBox;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QRadioButton;
+class QShortcut;
+class QTabWidget;
+class QToolBar;
+class QToolButton;
+
+namespace nastrum {
+
+class AboutBox;
+class FileDialogs;
+class PrivilegedLoginDialog;
+
+class Tbase_form : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  Tbase_form(Workspace& workspace, MessagePresenter& messages, FileDialogs& fileDialogs, QWidget* parent = nullptr);
+  ~Tbase_form() override;
+
+  MainWindowFlows& flows() { return flows_; }
+  // Where the check, the pages, the exchange and the maps plug in.
+  MainWindowHooks& hooks() { return hooks_; }
+
+  // The two page sets; the page areas fill their tabs.
+  QTabWidget* editorPages() const { return editorPages_; }
+  QTabWidget* pipelinePages() const { return pipelinePages_; }
+  QTabWidget* viewPages() const { return viewPages_; }
+  QLineEdit* diagnosticField1() const { return diag1_; }
+  QLineEdit* diagnosticField2() const { return diag2_; }
+  QPlainTextEdit* diagnosticMemo() const { return diagMemo_; }
+
+  // Shows the password window modally (a raw value is to be changed without rights).
+  void PrivilegedLogin();
+  PrivilegedLoginDialog* loginDialog() const { return loginDialog_; }
+
+  // An editing action changed the image: "Сохранить" becomes available.
+  void imageModified();
+  // Copies the flows' layout and title onto the controls.
+  void refresh();
+  // The exchange window of a device read has closed (see MainWindowFlows::FinishDeviceRead).
+  void finishDeviceRead(bool userConstants) {
+    run([this, userConstants] { flows_.FinishDeviceRead(userConstants); });
+  }
+
+ signals:
+  void linkParamsRequested();  // "Параметры обмена"
+  void readRequested();        // "Чтение с ОРВИК", after unsaved changes were dealt with
+  void writeRequested();       // "Запись в ОРВИК"
+  void mapRequested(int mapNumber);  // "Карты программирования", 1..11
+  void helpRequested();         // "Справка по программе Наструм ОРВИК"
+  void helpContentsRequested(); // "Содержание..."
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildMenus();
+  void buildToolBar();
+  void buildCentralArea();
+  QToolButton* addToolButton(const QString& name, const QString& hint, QAction* action);
+  // Runs a flow, then refreshes.
+  template <typename Flow>
+  void run(Flow flow) {
+    flow();
+    refresh();
+  }
+
+  Workspace& workspace_;
+  MessagePresenter& messages_;
+  MainWindowHooks hooks_;
+  MainWindowFlows flows_;
+  bool refreshing_ = false;
+
+  QMenu* fileMenu_ = nullptr;
+  QMenu* paramsMenu_ = nullptr;
+  QMenu* mapsMenu_ = nullptr;
+  QMenu* helpMenu_ = nullptr;
+  QAction* newAction_ = nullptr;
+  QAction* openAction_ = nullptr;
+  QAction* saveAction_ = nullptr;
+  QAction* saveAsAction_ = nullptr;
+  QAction* linkParamsAction_ = nullptr;
+  QAction* readAction_ = nullptr;
+  QAction* writeAction_ = nullptr;
+  QAction* closeSeparator_ = nullptr;
+  QAction* closeAction_ = nullptr;
+  QAction* exitAction_ = nullptr;
+  QAction* setupAction_ = nullptr;
+  QAction* viewAction_ = nullptr;
+  QAction* checkAction_ = nullptr;
+  std::array<QAction*, kMapCount> mapActions_{};
+  QShortcut* closeShortcut_ = nullptr;
+
+  QToolBar* toolBar_ = nullptr;
+  QToolButton* saveButton_ = nullptr;
+  QToolButton* writeButton_ = nullptr;
+  QToolButton* setupButton_ = nullptr;
+  QToolButton* viewButton_ = nullptr;
+  QToolButton* checkButton_ = nullptr;
+
+  QGroupBox* kindGroup_ = nullptr;
+  std::array<QRadioButton*, 3> kindRadios_{};  // kinds 1, 2, 3
+
+  QTabWidget* editorPages_ = nullptr;
+  QTabWidget* pipelinePages_ = nullptr;
+  QTabWidget* viewPages_ = nullptr;
+  QLineEdit* diag1_ = nullptr;
+  QLineEdit* diag2_ = nullptr;
+  QPlainTextEdit* diagMemo_ = nullptr;
+
+  PrivilegedLoginDialog* loginDialog_ = nullptr;
+  AboutBox* aboutBox_ = nullptr;
+};
+
+}  // namespace nastrum

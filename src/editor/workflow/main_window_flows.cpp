@@ -1,0 +1,274 @@
+// The "Файл" operations of the main window.
+#include "editor/workflow/main_window_flows.h"
+
+#include "editor/workflow/opened_path_name.h"
+#include "editor/workflow/window_title.h"
+#include "model/message_catalogue.h"
+#include "model/reset_image.h"
+#include "model/settings_files.h"
+
+namespace nastrum {
+
+namespace {
+
+constexpr int kMsgFileError = 2;
+constexpr int kMsgOverwrite = 3;
+constexpr int kMsgReplaceLoaded = 4;
+constexpr int kMsgSaveBeforeRead = 6;
+constexpr int kMsgSaveBeforeClosing = 11;
+constexpr int kMsgQuit = 16;
+
+// In a small-model image, pipelines whose main descriptor starts with 4 refer
+// to no impurity sensors (byte 40 is "none"); an image read from a device may
+// still carry other values there.
+void clearImpurityReferencesForMinimal(SettingsImage& image) {
+  for (PipelineRecord& pipe : image.pipelines)
+    if (((pipe.mainDescriptor >> 12) & 0xF) == 4) pipe.impurityTariff = 0x4040;
+}
+
+}  // namespace
+
+MainWindowFlows::MainWindowFlows(Workspace& workspace, MessagePresenter& messages, MainWindowServices& window)
+    : workspace_(workspace), messages_(messages), window_(window) {
+  state_.title = programTitle();
+}
+
+void MainWindowFlows::Start() {
+  EditorState& editor = workspace_.editor;
+  editor.unnamedNew = false;
+  editor.fileOpen = false;
+  editor.modified = false;
+  editor.spyMode = false;
+  ResetImage(workspace_.image, editor);
+  state_ = MainWindowState{};
+  state_.title = programTitle();
+}
+
+MainWindowFlows::ReplaceAnswer MainWindowFlows::askBeforeReplacing() {
+  const int answer = ShowMessageCode(messages_, kMsgReplaceLoaded);
+  if (answer == AnswerYes) return SaveImage() ? ReplaceAnswer::Saved : ReplaceAnswer::Stop;
+  if (answer == AnswerNo) return ReplaceAnswer::Discarded;
+  return ReplaceAnswer::Stop;
+}
+
+void MainWindowFlows::NewImage() {
+  if (state_.choosingKind) return;
+  EditorState& editor = workspace_.editor;
+  workspace_.run.exchangeMode = 0;
+
+  if (editor.fileOpen && editor.modified) {
+    const ReplaceAnswer answer = askBeforeReplacing();
+    if (answer == ReplaceAnswer::Stop) return;
+    editor.fileOpen = false;
+    if (answer == ReplaceAnswer::Discarded) {
+      window_.closeCheckWindows();
+      ResetImage(workspace_.image, editor);
+    }
+  }
+
+  window_.closeCheckWindows();
+  state_.pages = PageSet::None;
+  state_.kindChoice = 2;  // "Расширяемый"
+  state_.choosingKind = true;
+}
+
+void MainWindowFlows::ChooseNewKind(Word kind) {
+  if (!state_.choosingKind || !isValidDeviceKind(kind)) return;
+  // Only the choice is kept: the loaded image must not change its kind
+  // before "ОК", or "Отмена" would leave it with the wrong one.
+  state_.kindChoice = kind;
+}
+
+QString MainWindowFlows::defaultNewName() const {
+  if (workspace_.run.exchangeMode == 1)
+    return firstFreeNumberedName(
+        QStringLiteral("%1").arg(workspace_.run.factoryNumber, 4, 16, QLatin1Char('0')).toUpper());
+  return firstFreeNumberedName(QStringLiteral("adjustment"));
+}
+
+void MainWindowFlows::ConfirmNewKind() {
+  if (!state_.choosingKind) return;
+  SettingsImage& image = workspace_.image;
+  EditorState& editor = workspace_.editor;
+  const bool fromDevice = workspace_.run.exchangeMode == 1;
+
+  image.deviceKind = state_.kindChoice;
+  if (image.deviceKind == 1) clearImpurityReferencesForMinimal(image);
+
+  state_.choosingKind = false;
+  state_.pages = PageSet::None;
+  editor.fileOpen = true;
+  editor.modified = false;
+  editor.unnamedNew = true;
+  if (!fromDevice) ResetImage(image, editor);
+
+  if (image.sys(sys::PrivilegedMark) != 1) {
+    window_.runCheck(false);
+    window_.refreshEditorPages();
+    window_.fillKindChoices(image.deviceKind);
+  }
+
+  editor.accessLevel = 0;
+  state_.editorPage = EditorPage::Sensors;
+  state_.pipelinePage = PipelinePage::Description;
+  state_.viewPage = ViewPage::Sensors;
+
+  state_.saveOffered = fromDevice;
+  editor.currentFileName = defaultNewName();
+  state_.title = windowTitle(image.deviceKind, editor.currentFileName,
+                             fromDevice ? TitleSource::DeviceRead : TitleSource::File);
+}
+
+void MainWindowFlows::TakeOverDeviceRead() {
+  state_.kindChoice = isValidDeviceKind(workspace_.image.deviceKind) ? workspace_.image.deviceKind : 2;
+  state_.choosingKind = true;
+  ConfirmNewKind();
+}
+
+void MainWindowFlows::FinishDeviceRead(bool userConstants) {
+  if (!workspace_.run.runDone) {
+    workspace_.run.exchangeMode = 0;
+    return;
+  }
+  if (userConstants) {
+    workspace_.image.sys(sys::PrivilegedMark) = 1;
+    TakeOverDeviceRead();
+  } else {
+    EnterSetup();
+  }
+}
+
+bool MainWindowFlows::AskSaveBeforeDeviceRead() {
+  if (!workspace_.editor.fileOpen || !workspace_.editor.modified) return true;
+  const int answer = ShowMessageCode(messages_, kMsgSaveBeforeRead);
+  if (answer == AnswerYes) return SaveImage();
+  return answer == AnswerNo;
+}
+
+void MainWindowFlows::CancelNewKind() {
+  if (!state_.choosingKind) return;
+  state_.choosingKind = false;
+  if (!workspace_.editor.fileOpen) state_.title = programTitle();
+}
+
+void MainWindowFlows::OpenImage() {
+  lastOpenAttempt_ = false;
+  if (state_.choosingKind) return;
+  EditorState& editor = workspace_.editor;
+
+  if (editor.fileOpen && editor.modified) {
+    if (askBeforeReplacing() == ReplaceAnswer::Stop) return;
+  }
+  if (editor.fileOpen) {
+    editor.fileOpen = false;
+    state_.pages = PageSet::None;
+  }
+
+  state_.title = programTitle();
+  state_.saveOffered = false;
+  const std::optional<QString> chosen = window_.chooseFileToOpen();
+  if (!chosen || chosen->isEmpty()) return;
+
+  editor.unnamedNew = false;
+  editor.modified = false;
+  editor.currentFileName = openedPathName(*chosen);
+  lastOpenAttempt_ = true;
+
+  const ReadOutcome outcome = readSettingsPair(editor.currentFileName, workspace_.image, editor);
+  if (!outcome.ok()) {
+    showFileError(editor.currentFileName);
+    return;
+  }
+
+  editor.fileOpen = true;
+  editor.modified = false;
+  state_.title = windowTitle(workspace_.image.deviceKind, editor.currentFileName);
+  state_.pages = PageSet::None;
+  window_.runCheck(true);
+}
+
+void MainWindowFlows::showFileError(const QString& path) { ShowMessageCode(messages_, kMsgFileError, path); }
+
+bool MainWindowFlows::writeFiles(const QString& settingsPath, bool clearPrivilegedMark) {
+  Word& mark = workspace_.image.sys(sys::PrivilegedMark);
+  const Word oldMark = mark;
+  if (clearPrivilegedMark) mark = 0;
+  const WriteOutcome outcome = writeSettingsPair(settingsPath, workspace_.image);
+  if (!outcome.settingsWritten) {
+    mark = oldMark;  // a failed save leaves the image as it was
+    showFileError(settingsPath);
+    return false;
+  }
+  return true;
+}
+
+bool MainWindowFlows::SaveImage() {
+  EditorState& editor = workspace_.editor;
+  if (!editor.fileOpen || state_.choosingKind) return false;
+  if (editor.unnamedNew) return SaveImageAs();
+  if (!writeFiles(editor.currentFileName, true)) return false;
+  editor.unnamedNew = false;
+  editor.modified = false;
+  state_.saveOffered = false;
+  return true;
+}
+
+bool MainWindowFlows::SaveImageAs() {
+  EditorState& editor = workspace_.editor;
+  if (!editor.fileOpen || state_.choosingKind) return false;
+
+  const std::optional<QString> chosen = window_.chooseFileToSave(editor.currentFileName);
+  if (!chosen || chosen->isEmpty()) return false;
+  QString name = *chosen;
+  // Whole extension, dot included: "plantbfm" would otherwise keep its
+  // spelling and put its names into "plan.nam".
+  if (upperLatin(name.right(4)) != QStringLiteral(".BFM")) name += QStringLiteral(".bfm");
+
+  // The current name changes only once the file is written: after "Нет" or a
+  // failed write, "Сохранить" must not go to the file the user declined.
+  if (FileExists(name) && ShowMessageCode(messages_, kMsgOverwrite) != AnswerYes) return false;
+  if (!writeFiles(name, false)) return false;
+
+  editor.currentFileName = name;
+  editor.unnamedNew = false;
+  editor.modified = false;
+  state_.saveOffered = false;
+  state_.title = windowTitle(workspace_.image.deviceKind, name);
+  return true;
+}
+
+void MainWindowFlows::CloseImage() {
+  EditorState& editor = workspace_.editor;
+  if (!editor.fileOpen || state_.choosingKind) return;
+  editor.fileOpen = false;
+  editor.unnamedNew = false;
+  editor.modified = false;
+  state_.pages = PageSet::None;
+  state_.saveOffered = false;
+  ResetImage(workspace_.image, editor);
+  state_.title = programTitle();
+}
+
+void MainWindowFlows::CloseImageAsked() {
+  EditorState& editor = workspace_.editor;
+  if (!editor.fileOpen || state_.choosingKind) return;
+  if (editor.modified) {
+    const int answer = ShowMessageCode(messages_, kMsgSaveBeforeClosing);
+    if (answer == AnswerCancel) return;
+    if (answer == AnswerYes && !SaveImage()) return;
+  }
+  CloseImage();
+}
+
+bool MainWindowFlows::QueryExit() {
+  window_.closeCheckWindows();
+  const EditorState& editor = workspace_.editor;
+  if (editor.fileOpen && editor.modified) {
+    const int answer = ShowMessageCode(messages_, kMsgSaveBeforeClosing);
+    if (answer == AnswerYes) return SaveImage();  // a failed or cancelled save keeps the program running
+    return answer == AnswerNo;
+  }
+  return ShowMessageCode(messages_, kMsgQuit) == AnswerYes;
+}
+
+}  // namespace nastrum
