@@ -6,10 +6,12 @@
 
 #include "editor/ui/file_dialogs.h"
 #include "editor/ui/message_box_presenter.h"
+#include "link/clock.h"
 #include "model/workspace.h"
 
 namespace nastrum {
 
+class ExchangeWindow;
 class Tbase_form;
 
 class NastrumApplication {
@@ -29,6 +31,8 @@ class NastrumApplication {
   MessageBoxPresenter messages_;
   SystemFileDialogs fileDialogs_;
   std::unique_ptr<Tbase_form> mainWindow_;
+  SystemClock clock_;
+  std::unique_ptr<ExchangeWindow> exchangeWindow_;  // `TForm1`, made once after the main window
 };
 
 }  // namespace nastrum

@@ -21,18 +21,14 @@
 #include "link/runs/run_retry.h"
 #include "link/ui/exchange_window.h"
 #include "link/ui/radio_group.h"
+#include "support/widget_application.h"
 
 namespace nastrum {
 namespace {
 
 class ExchangeWindowTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "exchange_window_test";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);
-  }
+  static void SetUpTestSuite() { widgetApplication(); }
 
   ExchangeWindowTest()
       : window(workspace, presenter, [this] {
