@@ -82,6 +82,14 @@ TEST_F(RawFrames, Ft11AndAddressing) {
   EXPECT_EQ(talk(QByteArray::fromHex("074001") + QByteArray::fromHex("054007BFF7")), QByteArray::fromHex("00"));
 }
 
+TEST_F(RawFrames, FrameSplitAcrossWritesIsAwaitedButNotForever) {
+  EXPECT_EQ(talk(QByteArray::fromHex("054001")), QByteArray()) << "the rest is still to come";
+  EXPECT_EQ(talk(QByteArray::fromHex("01401E")), QByteArray()) << "came too late: the frame was abandoned";
+  rig.line.write(QByteArray::fromHex("054001"));
+  EXPECT_EQ(rig.line.read(0) + talk(QByteArray::fromHex("01401E")), QByteArray::fromHex("0400010105"));
+  EXPECT_EQ(talk(QByteArray::fromHex("05")), QByteArray::fromHex("04"));
+}
+
 TEST_F(RawFrames, SelectByteIsEchoedOnlyForOwnNumber) {
   EXPECT_EQ(talk(QByteArray::fromHex("02"), true), QByteArray());
   EXPECT_EQ(talk(QByteArray::fromHex("05")), QByteArray()) << "another device is selected";
