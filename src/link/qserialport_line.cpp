@@ -1,5 +1,7 @@
 #include "link/qserialport_line.h"
 
+#include <algorithm>
+
 #include <QDeadlineTimer>
 
 #include "link/link_log.h"
@@ -55,7 +57,10 @@ void QSerialPortLine::setFraming(Parity parity, StopBits stopBits) {
   if (!port_->isOpen()) return;
   const bool ok = port_->setParity(toQt(parity)) &&
                   port_->setStopBits(stopBits == StopBits::Two ? QSerialPort::TwoStop : QSerialPort::OneStop);
-  if (!ok) qCInfo(lcLink) << "framing not set:" << port_->errorString();
+  if (!ok) {
+    qCInfo(lcLink) << "framing not set:" << port_->errorString();
+    port_->clearError();
+  }
 }
 
 bool QSerialPortLine::setControlLines(bool dtr, bool rts) {

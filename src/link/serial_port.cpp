@@ -27,6 +27,7 @@ bool SerialPort::OpenPort(const QString& path, int baudIndex, Channel channel, L
   baudIndex_ = baudIndex;
   channel_ = channel;
   lineKind_ = lineKind;
+  controlLinesMissingLogged_ = false;
   if (line_.isOpen()) line_.close();
   if (!line_.open(path, BaudRate(baudIndex))) {
     qCInfo(lcLink) << "cannot open" << path;
@@ -77,7 +78,12 @@ bool SerialPort::write(const QByteArray& bytes) {
 
 QByteArray SerialPort::read(int maxBytes) {
   if (maxBytes <= 0) return {};
+  const std::int64_t before = clock_.nowMs();
   QByteArray bytes = line_.read(maxBytes);
+  // A short read means the time-out ran out. A line that comes back early
+  // (a failing adapter) would otherwise spin the reply windows, which are
+  // measured on the clock, without end on a virtual one.
+  if (bytes.size() < maxBytes && clock_.nowMs() == before) clock_.sleepMs(readTimeoutMs_);
   if (!bytes.isEmpty()) qCDebug(lcLinkBytes).noquote() << "<<" << bytes.toHex(' ').toUpper();
   return bytes;
 }
@@ -85,7 +91,9 @@ QByteArray SerialPort::read(int maxBytes) {
 void SerialPort::setControlLines(bool dtr, bool rts) {
   // A pseudo-terminal or a USB adapter without modem lines cannot do this;
   // the device then relies on its own supply and the exchange goes on.
-  if (!line_.setControlLines(dtr, rts)) qCInfo(lcLink) << "the line cannot set DTR" << dtr << "RTS" << rts;
+  if (line_.setControlLines(dtr, rts) || controlLinesMissingLogged_) return;
+  controlLinesMissingLogged_ = true;
+  qCInfo(lcLink) << "the line cannot set DTR" << dtr << "RTS" << rts << "- going on without";
 }
 
 }  // namespace nastrum

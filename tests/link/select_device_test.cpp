@@ -58,3 +58,36 @@ TEST_F(SelectDevice, NextExchangeRestoresTheOneSecondReadTimeout) {
   exchange(bytes("09"), 0);
   EXPECT_EQ(port.readTimeoutMs(), 1000);
 }
+
+namespace {
+
+// A line that answers every read at once with nothing, as a failing adapter does.
+class InstantSilentLine final : public SerialLine {
+ public:
+  bool open(const QString&, int) override { return open_ = true; }
+  void close() override { open_ = false; }
+  bool isOpen() const override { return open_; }
+  void setFraming(Parity, StopBits) override {}
+  bool setControlLines(bool, bool) override { return true; }
+  void setReadTimeout(int) override {}
+  void purgeReceive() override {}
+  bool write(const QByteArray&) override { return true; }
+  QByteArray read(int) override { return {}; }
+
+ private:
+  bool open_ = false;
+};
+
+}  // namespace
+
+TEST(SelectDeviceOnAFailingLine, WindowsStillCloseWhenReadsReturnAtOnce) {
+  VirtualClock clock;
+  InstantSilentLine line;
+  SerialPort port(line, clock);
+  LinkLayer link(port);
+  ASSERT_TRUE(port.OpenPort("/dev/x", 5, Channel::Main, LineKind::FourWire));
+  EXPECT_FALSE(link.SelectDevice(1, LineKind::FourWire));
+  QByteArray reply;
+  for (LinkProtocol protocol : {LinkProtocol::Traditional, LinkProtocol::Ft12, LinkProtocol::Ft11})
+    EXPECT_NE(link.Exchange(bytes("01 40 1E"), 2, reply, LinkParams{LineKind::TwoWire, protocol, 1}), ResultCode::Ok);
+}
