@@ -35,7 +35,7 @@ TEST(OrvikSimProgram, ServesTheDemoPlantAndSavesWhatWasWritten) {
     SystemClock clock;
     QSerialPortLine line;
     SerialPort port(line, clock);
-    DeviceLink link(port);
+    LinkLayer link(port);
     link.settings().tryCount = 1;
     ASSERT_TRUE(port.OpenPort(linkPath, kDefaultBaudIndex, Channel::Main, LineKind::FourWire));
     DeviceCommands cmd(link, LinkParams{});

@@ -47,7 +47,7 @@ class PtyLine : public ::testing::Test {
   SystemClock clock;
   QSerialPortLine line;
   SerialPort serialPort{line, clock};
-  DeviceLink link{serialPort};
+  LinkLayer link{serialPort};
 };
 
 TEST_F(PtyLine, EveryProtocolIdentifiesAndWrites) {
