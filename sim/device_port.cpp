@@ -109,10 +109,11 @@ void DevicePort::lineIdle() {
 
 bool DevicePort::unfinished(const QByteArray& b) const {
   const int size = static_cast<int>(b.size());
-  if (awaitingFrame_) return size < u8(b, 0) + 2;
+  const bool enquiry = size == 1 && u8(b, 0) == 0x05;
+  if (awaitingFrame_ && !enquiry) return size < u8(b, 0) + 2;
   switch (u8(b, 0)) {
     case 0x05:
-      if (size == 1) return false;  // the traditional enquiry
+      if (enquiry) return false;
       break;
     case 0x10: {
       if (size < 9) return true;

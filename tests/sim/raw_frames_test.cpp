@@ -47,6 +47,10 @@ TEST_F(RawFrames, TraditionalHandshake) {
   EXPECT_EQ(talk(QByteArray::fromHex("0301401EA2")), QByteArray::fromHex("15"));
   // Without the ready byte first, a frame is not taken.
   EXPECT_EQ(talk(QByteArray::fromHex("0301401EA1")), QByteArray());
+  // A computer that lost the ready byte asks again.
+  EXPECT_EQ(talk(QByteArray::fromHex("05")), QByteArray::fromHex("04"));
+  EXPECT_EQ(talk(QByteArray::fromHex("05")), QByteArray::fromHex("04"));
+  EXPECT_EQ(talk(QByteArray::fromHex("0301401EA1")), QByteArray::fromHex("060105FA"));
 }
 
 TEST_F(RawFrames, Ft12ShortLongAndCrcVariants) {
