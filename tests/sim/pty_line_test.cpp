@@ -23,18 +23,21 @@ class PtyLine : public ::testing::Test {
     host = std::make_unique<sim::PtyHost>(std::vector<sim::DevicePort*>{port.get()});
     QString error;
     ASSERT_TRUE(host->open(&error)) << error.toStdString();
+    link.settings().tryCount = 1;
+  }
+  void TearDown() override { stop(); }
+  // The device runs on its own thread between open() and stop(); touch it
+  // only outside that span.
+  void open(Channel channel = Channel::Main) {
     runner = std::thread([this] {
       while (!done) host->step(20);
     });
-    link.settings().tryCount = 1;
+    ASSERT_TRUE(serialPort.OpenPort(host->slavePath(), kDefaultBaudIndex, channel, LineKind::FourWire));
   }
-  void TearDown() override {
+  void stop() {
     serialPort.ClosePort();
     done = true;
     if (runner.joinable()) runner.join();
-  }
-  void open(Channel channel = Channel::Main) {
-    ASSERT_TRUE(serialPort.OpenPort(host->slavePath(), kDefaultBaudIndex, channel, LineKind::FourWire));
   }
 
   SystemClock deviceClock;
@@ -81,16 +84,17 @@ TEST_F(PtyLine, EveryProtocolIdentifiesAndWrites) {
     EXPECT_EQ(back, value);
     EXPECT_EQ(cmd.Reprogramming(kReprogSection, kReprogLeave), ResultCode::Ok);
   }
+  stop();
   EXPECT_EQ(device->exportImage().sensors[0].maxValue, value);
 }
 
 TEST_F(PtyLine, SelectOnTheAdditionalChannelUsesEvenParity) {
+  device->faults().add({sim::FaultKind::Nak, true, 3});  // after the select and the identification
   open(Channel::Additional);
   EXPECT_FALSE(link.SelectDevice(4, LineKind::FourWire));
   ASSERT_TRUE(link.SelectDevice(3, LineKind::FourWire));
   DeviceCommands cmd(link, LinkParams{});
   EXPECT_EQ(cmd.Identify().result, ResultCode::Ok);
-  device->faults().add({sim::FaultKind::Nak, true});
   QByteArray version;
   EXPECT_EQ(cmd.ReadParam(device_param::kFirmwareVersion, 2, version), ResultCode::RequestRefused);
 }
