@@ -47,6 +47,10 @@ TEST_F(RawFrames, TraditionalHandshake) {
   EXPECT_EQ(talk(QByteArray::fromHex("0301401EA2")), QByteArray::fromHex("15"));
   // Without the ready byte first, a frame is not taken.
   EXPECT_EQ(talk(QByteArray::fromHex("0301401EA1")), QByteArray());
+  // A computer that lost the ready byte asks again.
+  EXPECT_EQ(talk(QByteArray::fromHex("05")), QByteArray::fromHex("04"));
+  EXPECT_EQ(talk(QByteArray::fromHex("05")), QByteArray::fromHex("04"));
+  EXPECT_EQ(talk(QByteArray::fromHex("0301401EA1")), QByteArray::fromHex("060105FA"));
 }
 
 TEST_F(RawFrames, Ft12ShortLongAndCrcVariants) {
@@ -80,6 +84,14 @@ TEST_F(RawFrames, Ft11AndAddressing) {
   EXPECT_EQ(talk(QByteArray::fromHex("054002") + QByteArray::fromHex("01401E")), QByteArray()) << "another device's number";
   // A write is acknowledged by an empty reply.
   EXPECT_EQ(talk(QByteArray::fromHex("074001") + QByteArray::fromHex("054007BFF7")), QByteArray::fromHex("00"));
+}
+
+TEST_F(RawFrames, FrameSplitAcrossWritesIsAwaitedButNotForever) {
+  EXPECT_EQ(talk(QByteArray::fromHex("054001")), QByteArray()) << "the rest is still to come";
+  EXPECT_EQ(talk(QByteArray::fromHex("01401E")), QByteArray()) << "came too late: the frame was abandoned";
+  rig.line.write(QByteArray::fromHex("054001"));
+  EXPECT_EQ(rig.line.read(0) + talk(QByteArray::fromHex("01401E")), QByteArray::fromHex("0400010105"));
+  EXPECT_EQ(talk(QByteArray::fromHex("05")), QByteArray::fromHex("04"));
 }
 
 TEST_F(RawFrames, SelectByteIsEchoedOnlyForOwnNumber) {
