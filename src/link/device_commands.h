@@ -7,7 +7,7 @@
 
 #include <QByteArray>
 
-#include "link/device_link.h"
+#include "link/link_layer.h"
 #include "link/param_address.h"
 
 namespace nastrum {
@@ -57,10 +57,10 @@ int ModelCodeFrom(std::uint8_t versionMajor, std::uint8_t versionMinor, std::uin
 
 class DeviceCommands {
  public:
-  DeviceCommands(DeviceLink& link, const LinkParams& params) : link_(link), params_(params) {}
+  DeviceCommands(LinkLayer& link, const LinkParams& params) : link_(link), params_(params) {}
 
   const LinkParams& params() const { return params_; }
-  DeviceLink& link() { return link_; }
+  LinkLayer& link() { return link_; }
 
   // n of 1 ... 128 bytes.
   ResultCode ReadParam(ParamAddress address, int n, QByteArray& data);
@@ -93,7 +93,7 @@ class DeviceCommands {
   ResultCode send(const QByteArray& request, int replyLength, QByteArray& reply);
   ResultCode unlockAndWrite(const QByteArray& unlockBytes, const QByteArray& request);
 
-  DeviceLink& link_;
+  LinkLayer& link_;
   LinkParams params_;
 };
 

@@ -1,6 +1,8 @@
 // FT1.2 frames as the device implements them: short frames (start 0x10, four
 // payload bytes) and long frames (68 L L 68), a checksum and end byte, a
 // CRC-16 inside the body, or a CRC-16 in place of both.
+#include <algorithm>
+
 #include "link/crc16.h"
 #include "link/frames.h"
 #include "link/link_framing.h"
@@ -82,7 +84,7 @@ ResultCode attempt(AttemptContext& c) {
   if (const ResultCode code = checkTrailer(crcMode, body, trailer); code != ResultCode::Ok) return code;
 
   const int crcBytes = crcMode == CrcMode::InData ? 2 : 0;
-  const QByteArray data = body.mid(2, body.size() - 2 - crcBytes);
+  const QByteArray data = body.mid(2, std::max<qsizetype>(body.size() - 2 - crcBytes, 0));
   // A well-formed reply that carries less than was asked for must not pass
   // as success with the missing bytes left to chance.
   if (data.size() < c.replyLength) return ResultCode::ReplyShort;

@@ -1,11 +1,11 @@
 // The table of operations behind each link protocol. The attempt loop of
-// DeviceLink::Exchange is shared; a framing says how one attempt goes and
+// LinkLayer::Exchange is shared; a framing says how one attempt goes and
 // which of its codes end the exchange.
 #pragma once
 
 #include <QByteArray>
 
-#include "link/device_link.h"
+#include "link/link_layer.h"
 
 namespace nastrum {
 

@@ -18,7 +18,7 @@ enum class CrcMode : int {
   InsteadOfSum = 2, // "вместо КС": CRC in place of checksum and end byte
 };
 
-// The port itself is the SerialPort the DeviceLink was built on.
+// The port itself is the SerialPort the LinkLayer was built on.
 struct LinkParams {
   LineKind lineKind = LineKind::FourWire;
   LinkProtocol protocol = LinkProtocol::Traditional;

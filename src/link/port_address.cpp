@@ -28,7 +28,7 @@ PortAddress PortAddress::fromText(const QString& typed, PortNaming naming) {
 }
 
 PortAddress PortAddress::fromChoice(int item, const QString& typed, PortNaming naming) {
-  if (item >= 0 && item < kOtherPortItem) return fromNumber(item + 1, naming);
+  if (item >= 0 && item < kOtherItem) return fromNumber(item + 1, naming);
   return fromText(typed, naming);
 }
 

@@ -20,13 +20,11 @@ inline constexpr PortNaming kNativePortNaming = PortNaming::Windows;
 inline constexpr PortNaming kNativePortNaming = PortNaming::Posix;
 #endif
 
-// "Com1" ... "Com8" are items 0 ... 7 of the port choice; item 8 ("Др") takes
-// the typed text.
-inline constexpr int kPortChoiceCount = 9;
-inline constexpr int kOtherPortItem = 8;
-inline constexpr int kDefaultPortItem = 1;  // "Com2"
-
 struct PortAddress {
+  // "Com1" ... "Com8" are items 0 ... 7 of the port choice; item 8 ("Др")
+  // takes the typed text.
+  static constexpr int kOtherItem = 8;
+
   QString path;     // what the serial line opens
   QString display;  // shown in the open-failure message
 

@@ -1,5 +1,7 @@
 #include "link/qserialport_line.h"
 
+#include <algorithm>
+
 #include <QDeadlineTimer>
 
 #include "link/link_log.h"

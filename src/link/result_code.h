@@ -1,8 +1,7 @@
 // The small integer every exchange with the device returns (0 = success).
-// A run keeps the first failing code and logs its text.
+// A run keeps the first failing code and logs its text; the texts live with
+// the exchange runs.
 #pragma once
-
-#include <QString>
 
 namespace nastrum {
 
@@ -41,13 +40,7 @@ enum class ResultCode : int {
   NamesNeedFourWireLoop = 46,
 };
 
-constexpr int kResultTextCount = 47;
-
+// Runs keep and log codes as plain integers.
 constexpr int toInt(ResultCode code) { return static_cast<int>(code); }
-
-// The log text of a code ("  OK", "  Нет ответа от ОРВИК ", ...); codes
-// outside 0 ... 46 give their number.
-QString ResultText(int code);
-inline QString ResultText(ResultCode code) { return ResultText(toInt(code)); }
 
 }  // namespace nastrum

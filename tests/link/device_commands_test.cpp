@@ -119,7 +119,7 @@ TEST(CommandsRelease, AlwaysTraditionalToAddressZero) {
   VirtualClock clock;
   ScriptedLine line(clock);
   SerialPort port(line, clock);
-  DeviceLink link(port);
+  LinkLayer link(port);
   ASSERT_TRUE(port.OpenPort("/dev/x", 5, Channel::Main, LineKind::FourWire));
   DeviceCommands commands(link, LinkParams{LineKind::FourWire, LinkProtocol::Ft12, 9, CrcMode::InsteadOfSum});
   line.expect(bytes("05"), bytes("04")).expect(bytes("01 0A F6"), bytes("06"));
@@ -140,7 +140,7 @@ TEST_F(Commands, IdentifyFindsTheModel) {
     VirtualClock clock;
     ScriptedLine line(clock);
     SerialPort port(line, clock);
-    DeviceLink link(port);
+    LinkLayer link(port);
     ASSERT_TRUE(port.OpenPort("/dev/x", 5, Channel::Main, LineKind::FourWire));
     TraditionalPeer peer(line);
     peer.setReply(bytes("01 40 1E"), bytes(c.version));
@@ -160,4 +160,23 @@ TEST_F(Commands, IdentifyReturnsTheFirstFailure) {
   const Identification id = commands.Identify();
   EXPECT_EQ(id.result, ResultCode::RequestRefused);
   EXPECT_EQ(id.versionMajor, 2);
+}
+
+TEST(CommandsOverFt12, WritesAreAcknowledgedByTheBarePositiveAck) {
+  VirtualClock clock;
+  ScriptedLine line(clock);
+  SerialPort port(line, clock);
+  LinkLayer link(port);
+  ASSERT_TRUE(port.OpenPort("/dev/x", 5, Channel::Main, LineKind::FourWire));
+  const LinkParams params{LineKind::FourWire, LinkProtocol::Ft12, 3, CrcMode::None};
+  DeviceCommands commands(link, params);
+  line.expect(BuildFt12Frame(bytes("05 40 07 BF F7"), 3, CrcMode::None).bytes(), bytes("A2"))
+      .expect(BuildFt12Frame(bytes("05 40 08 12 34"), 3, CrcMode::None).bytes(), bytes("A2"));
+  EXPECT_EQ(commands.WriteParam(device_param::kPassword, bytes("12 34")), ResultCode::Ok);
+  EXPECT_EQ(line.pendingExpectations(), 0);
+
+  // A bare acknowledge to a read is not data.
+  line.expect(BuildFt12Frame(bytes("01 40 00"), 3, CrcMode::None).bytes(), bytes("A2"));
+  std::uint16_t status = 0;
+  EXPECT_EQ(commands.ReadWord(device_param::kStatusWord, status), ResultCode::PositiveAck);
 }

@@ -49,7 +49,7 @@ TEST_F(Ft11, EveryFaultHasItsCode) {
     VirtualClock clock;
     ScriptedLine line(clock);
     SerialPort port(line, clock);
-    DeviceLink link(port);
+    LinkLayer link(port);
     link.settings().tryCount = 1;
     ASSERT_TRUE(port.OpenPort("/dev/x", 5, Channel::Main, LineKind::FourWire));
     line.expect(kFrame, bytes(c.answer));

@@ -100,7 +100,7 @@ TEST_F(Ft12, EveryFaultHasItsCode) {
     VirtualClock clock;
     ScriptedLine line(clock);
     SerialPort port(line, clock);
-    DeviceLink link(port);
+    LinkLayer link(port);
     link.settings().tryCount = 1;
     ASSERT_TRUE(port.OpenPort("/dev/x", 5, Channel::Main, LineKind::FourWire));
     const LinkParams p{LineKind::FourWire, LinkProtocol::Ft12, 5, c.mode};

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "link/device_link.h"
+#include "link/link_layer.h"
 #include "link/serial_port.h"
 #include "scripted_line.h"
 
@@ -27,7 +27,7 @@ class LinkFixture : public ::testing::Test {
   VirtualClock clock;
   ScriptedLine line{clock};
   SerialPort port{line, clock};
-  DeviceLink link{port};
+  LinkLayer link{port};
   LinkParams params;
   QByteArray reply;
 };

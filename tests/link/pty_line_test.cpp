@@ -95,7 +95,7 @@ TEST_F(PtyLine, IdentifiesADeviceThroughQSerialPort) {
   ASSERT_TRUE(port.OpenPort(pty.slavePath(), kDefaultBaudIndex, Channel::Main, LineKind::FourWire)) << line.errorText().toStdString();
   std::atomic<bool> stop{false};
   std::thread device(playDevice, std::ref(pty), std::ref(stop));
-  DeviceLink link(port);
+  LinkLayer link(port);
   link.settings().tryCount = 1;
   DeviceCommands commands(link, LinkParams{});
   const Identification id = commands.Identify();

@@ -84,7 +84,7 @@ TEST(SelectDeviceOnAFailingLine, WindowsStillCloseWhenReadsReturnAtOnce) {
   VirtualClock clock;
   InstantSilentLine line;
   SerialPort port(line, clock);
-  DeviceLink link(port);
+  LinkLayer link(port);
   ASSERT_TRUE(port.OpenPort("/dev/x", 5, Channel::Main, LineKind::FourWire));
   EXPECT_FALSE(link.SelectDevice(1, LineKind::FourWire));
   QByteArray reply;

@@ -61,7 +61,7 @@ TEST_F(Traditional, EveryFaultHasItsCode) {
     VirtualClock clock;
     ScriptedLine line(clock);
     SerialPort port(line, clock);
-    DeviceLink link(port);
+    LinkLayer link(port);
     link.settings().tryCount = 1;
     ASSERT_TRUE(port.OpenPort("/dev/x", 5, Channel::Main, LineKind::FourWire));
     line.expect(bytes("05"), bytes(c.ready)).expect(kFrame, bytes(c.afterFrame));

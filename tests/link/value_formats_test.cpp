@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "link/result_code.h"
 #include "link/value_formats.h"
 #include "scripted_line.h"
 
@@ -45,13 +44,4 @@ TEST(ValueFormats, StatusWordBits) {
   EXPECT_TRUE(StatusWord{0x0009}.inReprogramming());
   EXPECT_TRUE(StatusWord{0x0003}.leftReprogramming());
   EXPECT_FALSE(StatusWord{0x0002}.inReprogramming());
-}
-
-TEST(ResultTexts, TextsByCode) {
-  EXPECT_EQ(ResultText(ResultCode::Ok), "  OK");
-  EXPECT_EQ(ResultText(ResultCode::NoAnswer), QString::fromUtf8("  Нет ответа от ОРВИК "));
-  EXPECT_EQ(ResultText(ResultCode::Stopped), QString::fromUtf8("Чтение/запись прервано пользователем."));
-  EXPECT_EQ(ResultText(ResultCode::PositiveAck), QString::fromUtf8("  ОК ( положительная квитанция )"));
-  EXPECT_EQ(ResultText(10), "");
-  EXPECT_EQ(ResultText(47), "47");
 }

@@ -18,9 +18,11 @@ namespace nastrum {
 // Receives one line per traditional frame in the diagnostic mode.
 using FrameLog = std::function<void(const QString& line)>;
 
-class DeviceLink {
+// Named apart from the runs' device interface, which a production adapter
+// implements on top of this layer and DeviceCommands.
+class LinkLayer {
  public:
-  explicit DeviceLink(SerialPort& port) : port_(port) {}
+  explicit LinkLayer(SerialPort& port) : port_(port) {}
 
   SerialPort& port() { return port_; }
   LinkSettings& settings() { return settings_; }

@@ -1,4 +1,4 @@
-#include "link/device_link.h"
+#include "link/link_layer.h"
 
 #include <algorithm>
 
@@ -21,8 +21,8 @@ const FramingOps& framingFor(LinkProtocol protocol) {
 
 }  // namespace
 
-ResultCode DeviceLink::Exchange(const QByteArray& request, int replyLength, QByteArray& reply,
-                                const LinkParams& params) {
+ResultCode LinkLayer::Exchange(const QByteArray& request, int replyLength, QByteArray& reply,
+                              const LinkParams& params) {
   reply.clear();
   if (request.isEmpty() || request.size() > kMaxRequestLength || replyLength < 0) {
     qCWarning(lcLink) << "request of" << request.size() << "bytes not sent";
@@ -51,7 +51,7 @@ ResultCode DeviceLink::Exchange(const QByteArray& request, int replyLength, QByt
   return code;
 }
 
-bool DeviceLink::SelectDevice(std::uint8_t address, LineKind lineKind) {
+bool LinkLayer::SelectDevice(std::uint8_t address, LineKind lineKind) {
   Clock& clock = port_.clock();
   clock.sleepMs(kSelectPauseMs);
   port_.SetReadTimeoutMs(kSelectReadTimeoutMs);
