@@ -46,6 +46,14 @@ void Put(QByteArray& target, int offset, const QByteArray& bytes) {
 
 }  // namespace
 
+TransferOptions TransferOptionsFor(RunContext& ctx, const QString& dumpFolder) {
+  TransferOptions options;
+  options.spyMode = ctx.spy();
+  options.log = [&observer = ctx.observer](const QString& line) { observer.logLine(line); };
+  options.dumpFolder = dumpFolder;
+  return options;
+}
+
 int BlockRead(DeviceSession& link, NamesBuffers& buffers, int& modelCode, const TransferOptions& options) {
   DeviceIdentity identity;
   const int identified = link.identify(identity);

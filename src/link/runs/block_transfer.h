@@ -4,6 +4,7 @@
 
 #include "link/runs/device_session.h"
 #include "link/runs/names_layout.h"
+#include "link/runs/run_context.h"
 #include "link/runs/transfer_options.h"
 
 namespace nastrum {
@@ -12,6 +13,10 @@ constexpr int kNamesChunkSize = 64;
 constexpr int kNamesChunkTries = 3;
 constexpr int kLoaderSliceSize = 128;
 constexpr int kBufferOpenPauseMs = 1000;
+
+// The transfer options of a run: the diagnostic mode and its log as the run
+// has them, the dump files in `dumpFolder`.
+TransferOptions TransferOptionsFor(RunContext& ctx, const QString& dumpFolder = QStringLiteral("."));
 
 // Identifies the device and reads its names area (and kind 3's work table)
 // into `buffers`. `modelCode` gets the identified model. Returns 0, the

@@ -13,7 +13,6 @@
 namespace nastrum {
 
 class Clock;
-class SerialLine;
 
 // The line and framing settings of one run, taken from the exchange window.
 struct LinkSetup {
@@ -60,11 +59,15 @@ class DeviceSession {
   // Command 0x0A, always traditional protocol, address 0.
   virtual int release() = 0;
 
-  // Raw access for the reprogramming loader, which has its own byte protocol.
-  virtual SerialLine& line() = 0;
-  virtual Clock& clock() = 0;
+  // Raw bytes for the reprogramming loader, which has its own byte protocol.
+  virtual void purgeReceive() = 0;
+  virtual void setReadTimeoutMs(int ms) = 0;
+  virtual bool writeRaw(const QByteArray& bytes) = 0;
+  // Up to maxBytes; fewer (possibly none) when the read time-out ran out.
+  virtual QByteArray readRaw(int maxBytes) = 0;
   // The settling pause and control lines before a transmission.
   virtual void prepareLine() = 0;
+  virtual Clock& clock() = 0;
 
   // The diagnostic mode's frame log; an empty function switches it off.
   virtual void setFrameLog(std::function<void(const QString&)> /*log*/) {}

@@ -5,10 +5,10 @@
 
 namespace nastrum {
 
-LinkDeviceSession::LinkDeviceSession(SerialLine& line, Clock& clock) : line_(line), port_(line, clock), link_(port_) {}
+LinkDeviceSession::LinkDeviceSession(SerialLine& line, Clock& clock) : port_(line, clock), link_(port_) {}
 
 LinkDeviceSession::LinkDeviceSession(std::unique_ptr<SerialLine> line, Clock& clock)
-    : ownedLine_(std::move(line)), line_(*ownedLine_), port_(line_, clock), link_(port_) {}
+    : ownedLine_(std::move(line)), port_(*ownedLine_, clock), link_(port_) {}
 
 LinkParams LinkDeviceSession::params() const {
   LinkParams p;

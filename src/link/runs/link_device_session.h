@@ -28,7 +28,10 @@ class LinkDeviceSession final : public DeviceSession {
   int writeParam(std::uint16_t param, const QByteArray& data) override;
   int identify(DeviceIdentity& out) override;
   int release() override;
-  SerialLine& line() override { return line_; }
+  void purgeReceive() override { port_.PurgeReceive(); }
+  void setReadTimeoutMs(int ms) override { port_.SetReadTimeoutMs(ms); }
+  bool writeRaw(const QByteArray& bytes) override { return port_.write(bytes); }
+  QByteArray readRaw(int maxBytes) override { return port_.read(maxBytes); }
   Clock& clock() override { return port_.clock(); }
   void prepareLine() override;
   void setFrameLog(std::function<void(const QString&)> log) override;
@@ -37,7 +40,6 @@ class LinkDeviceSession final : public DeviceSession {
 
  private:
   std::unique_ptr<SerialLine> ownedLine_;
-  SerialLine& line_;
   SerialPort port_;
   DeviceLink link_;
   LinkSetup setup_;

@@ -1,7 +1,6 @@
 #include "link/runs/reprog_exchange.h"
 
 #include "link/runs/run_codes.h"
-#include "link/serial_line.h"
 
 namespace nastrum {
 
@@ -31,16 +30,15 @@ QString SpyStageText(const QByteArray& sent, int stage) {
 
 // Sends one stage and reads its acknowledgement; 0 or the stage's code.
 int SendStage(DeviceSession& link, const QByteArray& bytes, int stage, QString& spyLine) {
-  SerialLine& line = link.line();
   link.prepareLine();
   spyLine = SpyStageText(bytes, stage);
-  if (!line.write(bytes)) return run_code::kSendFailed;
+  if (!link.writeRaw(bytes)) return run_code::kSendFailed;
   if (link.setup().lineKind == 2) {
     // The two-wire loop returns every byte sent.
     for (int i = 0; i < bytes.size(); ++i)
-      if (line.read(1).isEmpty()) break;
+      if (link.readRaw(1).isEmpty()) break;
   }
-  const QByteArray ack = line.read(1);
+  const QByteArray ack = link.readRaw(1);
   spyLine += QStringLiteral("  * ") + ReceivedNote(ack);
   if (ack.isEmpty()) return run_code::kNoAnswer;
   if (ack[0] != 0) return stage == 1 ? run_code::kLoaderCommandRejected : run_code::kLoaderPacketRejected;
@@ -58,7 +56,6 @@ int CompletionFailureCode(std::uint8_t completion, std::uint8_t command) {
 }
 
 int ReprogExchange(DeviceSession& link, const ReprogRequest& request, const TransferOptions& options) {
-  SerialLine& line = link.line();
   const auto spyLog = [&](const QString& text) {
     if (options.spyMode && options.log) options.log(text);
   };
@@ -70,8 +67,8 @@ int ReprogExchange(DeviceSession& link, const ReprogRequest& request, const Tran
   for (int attempt = 0; attempt < kReprogAttempts; ++attempt) {
     // Each attempt starts clean: a late byte of a failed attempt must not
     // pass for the next acknowledgement.
-    line.purgeReceive();
-    line.setReadTimeout(kReprogAckTimeoutMs);
+    link.purgeReceive();
+    link.setReadTimeoutMs(kReprogAckTimeoutMs);
     QString spyLine;
     result = SendStage(link, command, 1, spyLine);
     if (result == run_code::kOk && request.stages == 2) {
@@ -79,8 +76,8 @@ int ReprogExchange(DeviceSession& link, const ReprogRequest& request, const Tran
       result = SendStage(link, request.packet, 2, spyLine);
     }
     if (result == run_code::kOk && request.completionWanted) {
-      line.setReadTimeout(request.completionTimeoutSeconds * 1000);
-      const QByteArray done = line.read(1);
+      link.setReadTimeoutMs(request.completionTimeoutSeconds * 1000);
+      const QByteArray done = link.readRaw(1);
       spyLine += QStringLiteral("  выполн ") + ReceivedNote(done);
       if (done.isEmpty())
         result = run_code::kLoaderNoCompletion;

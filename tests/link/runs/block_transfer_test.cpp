@@ -149,8 +149,7 @@ TEST(BlockWrite, WritesTheTransferImageOfEachKind) {
     ASSERT_GE(device.requests.size(), 4u);
     EXPECT_EQ(device.requests[2].toHex(), QByteArray("0f22"));
     EXPECT_EQ(device.requests[3].toHex(), QByteArray("0f55"));
-    EXPECT_EQ(device.line().isOpen(), true);
-    const auto& writes = static_cast<test::LoaderLine&>(device.line()).writes;
+    const auto& writes = device.loaderLine().writes;
     EXPECT_EQ(writes.back().toHex(), QByteArray("cc34"));
   }
 }
@@ -186,7 +185,7 @@ TEST(BlockWrite, TwoWireLine) {
   device.open(QStringLiteral("/dev/fake"), twoWire);
   int model = 0;
   ASSERT_EQ(BlockWrite(device, Pattern(), model, {}), 0);
-  const auto& writes = static_cast<test::LoaderLine&>(device.line()).writes;
+  const auto& writes = device.loaderLine().writes;
   EXPECT_EQ(writes.front().toHex(), QByteArray("0000"));
   EXPECT_EQ(device.loaderImage, TransferImage(Pattern(), 3));
 }
@@ -224,7 +223,7 @@ TEST(ReprogExchange, AcknowledgementAndCompletionCodes) {
     write.packet[1] = static_cast<char>(0x08);
     write.packet[130] = static_cast<char>(0x78);
     EXPECT_EQ(ReprogExchange(device, write, {}), c.result) << c.result;
-    const auto& writes = static_cast<test::LoaderLine&>(device.line()).writes;
+    const auto& writes = device.loaderLine().writes;
     EXPECT_EQ(static_cast<int>(writes.size()), c.result == 0 ? 2 : (c.result == 27 || c.result == 1 ? 3 : 6));
   }
   EXPECT_EQ(CompletionFailureCode(0x01, 0xCC), 45);

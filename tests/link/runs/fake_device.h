@@ -88,8 +88,12 @@ class FakeDevice final : public DeviceSession {
   int writeParam(std::uint16_t param, const QByteArray& data) override;
   int identify(DeviceIdentity& out) override;
   int release() override;
-  SerialLine& line() override { return loader_; }
+  void purgeReceive() override { loader_.purgeReceive(); }
+  void setReadTimeoutMs(int ms) override { loader_.setReadTimeout(ms); }
+  bool writeRaw(const QByteArray& bytes) override { return loader_.write(bytes); }
+  QByteArray readRaw(int maxBytes) override { return loader_.read(maxBytes); }
   Clock& clock() override { return virtualClock; }
+  LoaderLine& loaderLine() { return loader_; }
   void prepareLine() override { virtualClock.sleepMs(3); }
 
   // Loader memory: what packets wrote, by transfer-image offset.

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "link/runs/access_check.h"
 #include "link/runs/block_transfer.h"
 #include "link/runs/connection.h"
@@ -278,6 +281,29 @@ TEST_F(SimRunsTest, NamesWriteOfEachKindReadsBackTheSame) {
     EXPECT_EQ(fromCp1251(names.pipelineNames[3].bytes()), QStringLiteral(" oga\u0447a          ")) << kind;
     EXPECT_EQ(fromCp1251(names.sensorNames[0].bytes()), QStringLiteral("Tenлo ыЫ      ")) << kind;
   }
+}
+
+TEST_F(SimRunsTest, DiagnosticModeLogsFramesAndLoaderAndDumpsTheBlock) {
+  QTemporaryDir dir;
+  addDevice(3);
+  workspace.editor.spyMode = true;
+  ASSERT_EQ(connect(RunKind::Write).stage, ConnectStage::Connected);
+  EXPECT_EQ(observer.log.first(), QStringLiteral("05 03 01 40 1E A1"));  // the version read's frame
+  ASSERT_EQ(access(QStringLiteral("")), 0);
+  ASSERT_EQ(stopDevice(), 0);
+  RunContext c = ctx();
+  const NamesBuffers names = EncodeNames(NamedImage(3).names, 3);
+  int model = 0;
+  observer.log.clear();
+  ASSERT_EQ(BlockWrite(session, names, model, TransferOptionsFor(c, dir.path())), 0);
+  EXPECT_TRUE(observer.log.contains(QStringLiteral("70 90  * 1 00")));
+  EXPECT_EQ(observer.log.last(), QStringLiteral("CC 34  * 1 00"));
+  QFile image(dir.filePath(QStringLiteral("Ola.FIL")));
+  QFile table(dir.filePath(QStringLiteral("OlTable.FIL")));
+  ASSERT_TRUE(image.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(table.open(QIODevice::ReadOnly));
+  EXPECT_EQ(image.readAll(), TransferImage(names, 3));
+  EXPECT_EQ(table.readAll(), names.workTable);
 }
 
 TEST_F(SimRunsTest, NamesWriteOnTheTwoWireLoop) {

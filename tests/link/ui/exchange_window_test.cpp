@@ -268,5 +268,19 @@ TEST_F(ExchangeWindowTest, StopPressedDuringARunEndsIt) {
   EXPECT_FALSE(shown("B_stop"));
 }
 
+TEST_F(ExchangeWindowTest, ClockModesStartAsSoonAsShown) {
+  int runs = 0;
+  window.setModeRun(kClockWriteMode, [&](RunContext& ctx) {
+    ++runs;
+    EXPECT_EQ(ctx.settings.password, QStringLiteral("12AB"));
+  });
+  window.setMode(kClockWriteMode);
+  window.setPassword(QStringLiteral("12AB"));
+  window.show();
+  QTRY_COMPARE(runs, 1);
+  EXPECT_EQ(child<QPushButton>("Set_OnLine")->text(), QStringLiteral("Запись времени"));
+  window.close();
+}
+
 }  // namespace
 }  // namespace nastrum
