@@ -11,7 +11,7 @@ QString hex(const QByteArray& bytes, int max = 8) {
   if (bytes.size() > max) s += QStringLiteral(" …(%1 bytes)").arg(bytes.size());
   return s;
 }
-QString keyText(ParamKey key) { return QStringLiteral("0x%1").arg(key, 4, 16, QLatin1Char('0')).toUpper().replace("0X", "0x"); }
+QString keyText(ParamKey key) { return QStringLiteral("0x") + QStringLiteral("%1").arg(key, 4, 16, QLatin1Char('0')).toUpper(); }
 QByteArray word(std::uint16_t v) {
   QByteArray b(2, 0);
   b[0] = static_cast<char>(v >> 8);
