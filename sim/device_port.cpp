@@ -35,6 +35,11 @@ void DevicePort::receive(const QByteArray& bytes, bool addressMark) {
   if (bytes.isEmpty()) return;
   if (device_.faults().active(FaultKind::Echo, requests_ + 1)) out_ += bytes;
   if (!addressMark) {
+    const std::int64_t now = device_.clock().nowMs();
+    // A frame left unfinished for long is abandoned; the new bytes start afresh.
+    if (!burst_.isEmpty() && now - lastByteMs_ > kFrameHoldMs) burst_.clear();
+    if (burst_.isEmpty()) burstStartMs_ = now;
+    lastByteMs_ = now;
     burst_ += bytes;
     return;
   }
@@ -74,6 +79,9 @@ bool DevicePort::addressedToMe(int address) const { return address == 0 || addre
 
 void DevicePort::lineIdle() {
   if (burst_.isEmpty()) return;
+  if (unfinished(burst_) && !(selection_ != Selection::Deselected && device_.inLoader()) &&
+      device_.clock().nowMs() - burstStartMs_ < kFrameHoldMs)
+    return;
   QByteArray burst;
   burst.swap(burst_);
 
@@ -97,6 +105,29 @@ void DevicePort::lineIdle() {
   }
   if (ft12(burst) || ft11(burst)) return;
   log(QStringLiteral("(ignored %1 bytes: %2)").arg(burst.size()).arg(QString::fromLatin1(burst.left(12).toHex(' '))));
+}
+
+bool DevicePort::unfinished(const QByteArray& b) const {
+  const int size = static_cast<int>(b.size());
+  const bool enquiry = size == 1 && u8(b, 0) == 0x05;
+  if (awaitingFrame_ && !enquiry) return size < u8(b, 0) + 2;
+  switch (u8(b, 0)) {
+    case 0x05:
+      if (enquiry) return false;
+      break;
+    case 0x10: {
+      if (size < 9) return true;
+      if (size >= 11) return false;
+      // With the CRC in the data the frame has 11 bytes, and its first 9
+      // read as a frame with the CRC instead of the checksum.
+      Ft12Frame frame;
+      return !parseFt12(b, &frame) || (frame.crcMode == 2 && lastCrcMode_ == 1);
+    }
+    case 0x68:
+      return size < 4 || size < 4 + u8(b, 1) + 2;
+  }
+  if (size == 1) return u8(b, 0) >= 3;  // an FT1.1 length byte
+  return u8(b, 1) == 0x40 && size < u8(b, 0) + 1;
 }
 
 void DevicePort::traditionalFrame(const QByteArray& frame) {

@@ -25,8 +25,13 @@ class DevicePort {
   // What the device sent since the last call.
   QByteArray takeOutput();
   bool hasOutput() const { return !out_.isEmpty(); }
+  // Bytes of a request not yet answered (a frame awaiting its rest).
+  bool hasPendingBytes() const { return !burst_.isEmpty(); }
 
   SimulatedDevice& device() { return device_; }
+  // How long a begun frame may wait for its rest before it is dropped.
+  static constexpr int kFrameHoldMs = 500;
+
   // Requests addressed to this device so far.
   int requests() const { return requests_; }
 
@@ -51,6 +56,8 @@ class DevicePort {
   void sendTraditional(const Reply& reply);
   void afterReply(const QByteArray& payload, const Reply& reply);
   void loaderBurst(const QByteArray& burst);
+  // A frame that has begun but cannot be complete yet: wait for the rest.
+  bool unfinished(const QByteArray& burst) const;
   void log(const QString& line);
 
   SimulatedDevice& device_;
@@ -60,6 +67,8 @@ class DevicePort {
   Selection selection_ = Selection::Free;
   int requests_ = 0;
   int lastCrcMode_ = 0;
+  std::int64_t burstStartMs_ = 0;
+  std::int64_t lastByteMs_ = 0;
 };
 
 }  // namespace nastrum::sim

@@ -11,7 +11,7 @@ QString hex(const QByteArray& bytes, int max = 8) {
   if (bytes.size() > max) s += QStringLiteral(" …(%1 bytes)").arg(bytes.size());
   return s;
 }
-QString keyText(ParamKey key) { return QStringLiteral("0x%1").arg(key, 4, 16, QLatin1Char('0')).toUpper().replace("0X", "0x"); }
+QString keyText(ParamKey key) { return QStringLiteral("0x") + QStringLiteral("%1").arg(key, 4, 16, QLatin1Char('0')).toUpper(); }
 QByteArray word(std::uint16_t v) {
   QByteArray b(2, 0);
   b[0] = static_cast<char>(v >> 8);
@@ -111,7 +111,7 @@ Reply SimulatedDevice::handle(const QByteArray& payload, int request) {
       return writeParam(static_cast<ParamKey>((u8(payload, 1) << 8) | u8(payload, 2)), payload.mid(3), payload, request);
     case 0x06:
       if (payload.size() < 4) return refuse(QStringLiteral("memory write without data"));
-      return writeMemory(static_cast<std::uint16_t>((u8(payload, 1) << 8) | u8(payload, 2)), payload.mid(3), payload);
+      return writeMemory(static_cast<std::uint16_t>((u8(payload, 1) << 8) | u8(payload, 2)), payload.mid(3), payload, request);
     case 0x08:
     case 0x09:
     case 0x0A:
@@ -121,13 +121,13 @@ Reply SimulatedDevice::handle(const QByteArray& payload, int request) {
       if (payload.size() != 2) return refuse(QStringLiteral("reprogramming command with %1 bytes").arg(payload.size()));
       return reprogCommand(u8(payload, 1), request);
     case 0x0F:
-      if (payload.size() == 2) return bufferCommand(u8(payload, 1));
+      if (payload.size() == 2) return bufferCommand(u8(payload, 1), request);
       // Also understood as one request: 0F 22 55 opens the buffer and starts
       // the loader, 0F 22 00 cancels.
       if (payload.size() == 3 && u8(payload, 1) == 0x22) {
-        if (u8(payload, 2) == 0x00) return bufferCommand(0x00);
-        const Reply opened = bufferCommand(0x22);
-        return opened.kind == ReplyKind::Ack && u8(payload, 2) != 0x22 ? bufferCommand(u8(payload, 2)) : opened;
+        if (u8(payload, 2) == 0x00) return bufferCommand(0x00, request);
+        const Reply opened = bufferCommand(0x22, request);
+        return opened.kind == ReplyKind::Ack && u8(payload, 2) != 0x22 ? bufferCommand(u8(payload, 2), request) : opened;
       }
       return refuse(QStringLiteral("buffer command with %1 bytes").arg(payload.size()));
     default:
@@ -163,7 +163,10 @@ Reply SimulatedDevice::readParam(ParamKey key, int request) {
   switch (key) {
     case 0x4000: value = word(statusWord(request)); break;
     case 0x4008: value = word(loginReadback_); break;
-    case 0x401E: value = QByteArray{} + char(config_.versionMajor) + char(config_.versionMinor); break;
+    case 0x401E:
+      settingsWritesInConversation_ = 0;
+      value = QByteArray{} + char(config_.versionMajor) + char(config_.versionMinor);
+      break;
     case 0x411E:
       if (config_.modelCode == 0)  // early models answer with their version
         value = QByteArray{} + char(config_.versionMajor) + char(config_.versionMinor);
@@ -208,7 +211,11 @@ Reply SimulatedDevice::writeParam(ParamKey key, const QByteArray& data, const QB
   if (key == 0x4008) {
     if (data.size() != 2) return refuse(what + QStringLiteral(": a password has two bytes"));
     const auto value = static_cast<std::uint16_t>((u8(data, 0) << 8) | u8(data, 1));
-    if ((state_ & status::ReprogMask) == status::InReprog && accessGranted_) {
+    // A new password is taken only amid the settings being written; a
+    // conversation that begins (reads the version) with the device still in
+    // the reprogramming mode logs in like any other.
+    const bool changing = (state_ & status::ReprogMask) == status::InReprog && accessGranted_ && settingsWritesInConversation_ > 0;
+    if (changing && value != password_) {
       password_ = value;
       loginReadback_ = value;
       ++writesAccepted_;
@@ -243,6 +250,7 @@ Reply SimulatedDevice::writeParam(ParamKey key, const QByteArray& data, const QB
     return refuse(what + QStringLiteral(": %1 bytes expected").arg(binding.writeSize));
   store_[key].replace(0, data.size(), data);
   ++writesAccepted_;
+  ++settingsWritesInConversation_;
   log(what);
   return Reply::ack();
 }
@@ -274,12 +282,12 @@ Reply SimulatedDevice::readMemory(std::uint16_t address, int n) {
   return refuse(QStringLiteral("memory read 0x%1 (%2 bytes) outside readable memory").arg(address, 4, 16, QLatin1Char('0')).arg(n));
 }
 
-Reply SimulatedDevice::writeMemory(std::uint16_t address, const QByteArray& data, const QByteArray& payload) {
+Reply SimulatedDevice::writeMemory(std::uint16_t address, const QByteArray& data, const QByteArray& payload, int request) {
   const QString what = QStringLiteral("write memory 0x%1 = %2").arg(address, 4, 16, QLatin1Char('0')).arg(hex(data));
   if (!unlockedFor(static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address), payload))
     return refuse(what + QStringLiteral(": not unlocked for this address"));
   QString why;
-  if (!configurable(0, &why)) return refuse(what + QStringLiteral(": ") + why);
+  if (!configurable(request, &why)) return refuse(what + QStringLiteral(": ") + why);
   if ((state_ & status::ReprogMask) != status::InReprog || !(state_ & status::Stopped))
     return refuse(what + QStringLiteral(": settings change only in STOP and the reprogramming mode"));
   for (const ModemMemory& m : modemMemoryFor(layoutKind_)) {
@@ -287,6 +295,7 @@ Reply SimulatedDevice::writeMemory(std::uint16_t address, const QByteArray& data
     if (data.size() != 128) return refuse(what + QStringLiteral(": 128 bytes expected"));
     memory_[m.readAddress] = data;
     ++writesAccepted_;
+    ++settingsWritesInConversation_;
     log(what);
     return Reply::ack();
   }
@@ -332,9 +341,7 @@ Reply SimulatedDevice::reprogCommand(std::uint8_t arg, int request) {
     QString why;
     if (!(state_ & status::Stopped))
       why = QStringLiteral("not in STOP");
-    else if (!configurable(request, &why))
-      ;
-    else if (faults_.take(FaultKind::RefuseReprog, request))
+    else if (configurable(request, &why) && faults_.take(FaultKind::RefuseReprog, request))
       why = QStringLiteral("refused on demand");
     if (why.isEmpty()) {
       state_ = static_cast<std::uint16_t>((state_ & ~status::ReprogMask) | status::InReprog);
@@ -354,14 +361,14 @@ Reply SimulatedDevice::reprogCommand(std::uint8_t arg, int request) {
   return Reply::ack();
 }
 
-Reply SimulatedDevice::bufferCommand(std::uint8_t arg) {
+Reply SimulatedDevice::bufferCommand(std::uint8_t arg, int request) {
   if (arg == 0x00) {
     loader_ = Loader{};
     log(QStringLiteral("loader: cancelled"));
     return Reply::ack();
   }
   QString why;
-  if (!configurable(0, &why)) return refuse(QStringLiteral("buffer command: ") + why);
+  if (!configurable(request, &why)) return refuse(QStringLiteral("buffer command: ") + why);
   if (!(state_ & status::Stopped)) return refuse(QStringLiteral("buffer command: not in STOP"));
   if (arg == 0x22) {
     loader_ = Loader{};

@@ -101,11 +101,11 @@ class SimulatedDevice {
   Reply readParam(ParamKey key, int request);
   Reply writeParam(ParamKey key, const QByteArray& data, const QByteArray& payload, int request);
   Reply readMemory(std::uint16_t address, int n);
-  Reply writeMemory(std::uint16_t address, const QByteArray& data, const QByteArray& payload);
+  Reply writeMemory(std::uint16_t address, const QByteArray& data, const QByteArray& payload, int request);
   Reply readNamesChunk(int page, int low, int selector);
   Reply modeCommand(std::uint8_t code, int request);
   Reply reprogCommand(std::uint8_t arg, int request);
-  Reply bufferCommand(std::uint8_t arg);
+  Reply bufferCommand(std::uint8_t arg, int request);
   bool unlockedFor(std::uint8_t a, std::uint8_t b, const QByteArray& payload);
   bool configurable(int request, QString* why);
   Reply refuse(const QString& why);
@@ -141,6 +141,7 @@ class SimulatedDevice {
   FaultPlan faults_;
   QString lastRefusal_;
   int writesAccepted_ = 0;
+  int settingsWritesInConversation_ = 0;
   int namesCommits_ = 0;
   std::function<void(const QString&)> log_;
 };

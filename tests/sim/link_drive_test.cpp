@@ -257,8 +257,80 @@ TEST_P(LinkDrive, ModemStringOfTheSmallModelLivesInMemory) {
   EXPECT_EQ(rig.device().exportImage().modemInitMain[5], 'B');
 }
 
+// The loader's raw stages as the program sends them: command bytes, then a
+// packet, each acknowledged; a packet also gets its completion byte.
+QByteArray loaderStage(SerialPort& port, const QByteArray& bytes, bool echo, int answers) {
+  port.write(bytes);
+  if (echo) port.read(static_cast<int>(bytes.size()));
+  return port.read(answers);
+}
+
+TEST_P(LinkDrive, LoaderSessionOfTheLargeModelOnATwoWireLoop) {
+  sim::DeviceConfig config;
+  config.modelCode = 3;
+  rig.addDevice(config, freshImage(3));
+  rig.device().faults().add({FaultKind::Echo});
+  rig.open(LineKind::TwoWire);
+  const LinkParams params = rig.params(GetParam().protocol, 1, GetParam().crc, LineKind::TwoWire);
+  DeviceCommands cmd(rig.link, params);
+  ASSERT_EQ(cmd.WriteParam(device_param::kPassword, QByteArray::fromHex("FFFF")), ResultCode::Ok);
+  ASSERT_EQ(cmd.Stop(), ResultCode::Ok);
+  QByteArray none;
+  ASSERT_EQ(rig.link.Exchange(QByteArray::fromHex("0F22"), 0, none, params), ResultCode::Ok);
+  ASSERT_EQ(rig.link.Exchange(QByteArray::fromHex("0F55"), 0, none, params), ResultCode::Ok);
+
+  SettingsImage named = freshImage(3);
+  named.names.intervalArcNames[11].setBytes("Interval 12");
+  named.names.desktopNames[0].setBytes("Desk 1");
+  named.names.desktopParams[0] = 0x4016;
+  const QByteArray image = sim::namesMemoryFromImage(named, 3);
+  EXPECT_EQ(loaderStage(rig.port, QByteArray::fromHex("0000"), true, 1), QByteArray::fromHex("00")) << "synchronised";
+  for (int i = 0; i < 36; ++i) {
+    ASSERT_EQ(loaderStage(rig.port, QByteArray::fromHex("7090"), true, 1), QByteArray::fromHex("00"));
+    QByteArray packet;
+    packet += static_cast<char>(0x80 + i / 2);
+    packet += static_cast<char>(i % 2 ? 0x18 : 0x08);
+    packet += image.mid(128 * i, 128);
+    unsigned sum = 0;
+    for (char c : packet) sum += static_cast<std::uint8_t>(c);
+    packet += static_cast<char>(-sum);
+    ASSERT_EQ(loaderStage(rig.port, packet, true, 2), QByteArray::fromHex("0000")) << i;
+  }
+  EXPECT_EQ(loaderStage(rig.port, QByteArray::fromHex("CC34"), true, 1), QByteArray::fromHex("00"));
+  EXPECT_EQ(rig.device().namesCommits(), 1);
+  const SettingsImage out = rig.device().exportImage();
+  EXPECT_EQ(out.names.intervalArcNames[11].bytes(), QByteArray("Interval 12"));
+  EXPECT_EQ(out.names.desktopNames[0].bytes(), QByteArray("Desk 1"));
+  EXPECT_EQ(out.names.desktopParams[0], 0x4016);
+  EXPECT_EQ(cmd.Start(), ResultCode::Ok) << "framed requests again";
+}
+
 INSTANTIATE_TEST_SUITE_P(AllProtocols, LinkDrive, ::testing::ValuesIn(kProtocols),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The password changes only amid the settings writes of the reprogramming
+// mode; a later conversation that finds the device still in that mode logs in.
+TEST(SimPassword, ChangedOnlyAmidTheSettingsWrites) {
+  SimRig rig;
+  sim::DeviceConfig config;
+  config.password = 0x1234;
+  rig.addDevice(config, freshImage(2));
+  rig.open();
+  DeviceCommands cmd(rig.link, rig.params(LinkProtocol::Traditional));
+  enterReprogramming(cmd, 0x1234);
+  ASSERT_EQ(cmd.WriteParam(device_param::kPassword, QByteArray::fromHex("5678")), ResultCode::Ok);
+  EXPECT_EQ(rig.device().password(), 0x1234) << "no settings written yet: a login";
+  ASSERT_EQ(cmd.WriteParam(device_param::kPassword, QByteArray::fromHex("1234")), ResultCode::Ok);
+  ASSERT_EQ(cmd.WriteWord(ParamAddress::fromWord(0x4102), 3), ResultCode::Ok);
+  ASSERT_EQ(cmd.WriteParam(device_param::kPassword, QByteArray::fromHex("5678")), ResultCode::Ok);
+  EXPECT_EQ(rig.device().password(), 0x5678);
+
+  ASSERT_EQ(cmd.Identify().result, ResultCode::Ok);  // the next run, the device still reprogramming
+  ASSERT_EQ(cmd.WriteParam(device_param::kPassword, QByteArray::fromHex("9999")), ResultCode::Ok);
+  EXPECT_EQ(rig.device().password(), 0x5678);
+  EXPECT_FALSE(rig.device().accessGranted());
+  EXPECT_EQ(rig.device().exportImage().sys(sys::DevicePassword), 0x5678);
+}
 
 // The traditional network: the select byte goes out with MARK parity and only
 // the device of that number answers until it is released.

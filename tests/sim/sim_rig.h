@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "link/device_commands.h"
-#include "link/device_link.h"
+#include "link/link_layer.h"
 #include "link/serial_port.h"
 #include "model/editor_state.h"
 #include "model/reset_image.h"
@@ -30,7 +30,7 @@ struct SimRig {
   VirtualClock clock;
   sim::SimSerialLine line{clock};
   SerialPort port{line, clock};
-  DeviceLink link{port};
+  LinkLayer link{port};
   std::deque<sim::SimulatedDevice> devices;
   std::deque<sim::DevicePort> ports;
   QStringList log;
