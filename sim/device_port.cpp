@@ -117,8 +117,11 @@ bool DevicePort::unfinished(const QByteArray& b) const {
       break;
     case 0x10: {
       if (size < 9) return true;
+      if (size >= 11) return false;
+      // With the CRC in the data the frame has 11 bytes, and its first 9
+      // read as a frame with the CRC instead of the checksum.
       Ft12Frame frame;
-      return size < 11 && !parseFt12(b, &frame);  // CRC in data makes it 11
+      return !parseFt12(b, &frame) || (frame.crcMode == 2 && lastCrcMode_ == 1);
     }
     case 0x68:
       return size < 4 || size < 4 + u8(b, 1) + 2;

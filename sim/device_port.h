@@ -25,6 +25,8 @@ class DevicePort {
   // What the device sent since the last call.
   QByteArray takeOutput();
   bool hasOutput() const { return !out_.isEmpty(); }
+  // Bytes of a request not yet answered (a frame awaiting its rest).
+  bool hasPendingBytes() const { return !burst_.isEmpty(); }
 
   SimulatedDevice& device() { return device_; }
   // How long a begun frame may wait for its rest before it is dropped.

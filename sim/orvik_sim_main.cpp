@@ -31,11 +31,6 @@ using namespace nastrum;
 
 namespace {
 
-QTextStream& out() {
-  static QTextStream stream(stdout);
-  return stream;
-}
-
 int fail(const QString& message) {
   QTextStream(stderr) << "orvik-sim: " << message << Qt::endl;
   return 2;
@@ -62,6 +57,7 @@ bool linkTo(const QString& link, const QString& target, QString* error) {
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
+  QTextStream out(stdout);
   QCoreApplication::setApplicationName(QStringLiteral("orvik-sim"));
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("A simulated ОРВИК heat computer on a pseudo-terminal."));
@@ -114,8 +110,8 @@ int main(int argc, char** argv) {
     if (!fault) return fail(QStringLiteral("unknown fault \"%1\"; known: %2").arg(text, sim::faultNames().join(QStringLiteral(", "))));
     device.faults().add(*fault);
   }
-  device.setLogger([](const QString& line) {
-    out() << QTime::currentTime().toString(QStringLiteral("hh:mm:ss.zzz")) << ' ' << line << Qt::endl;
+  device.setLogger([&out](const QString& line) {
+    out << QTime::currentTime().toString(QStringLiteral("hh:mm:ss.zzz")) << ' ' << line << Qt::endl;
   });
   sim::DevicePort port(device);
   sim::PtyHost host({&port});
@@ -133,7 +129,7 @@ int main(int argc, char** argv) {
   if (!host.open(&error)) return fail(error);
   const QString linkPath = parser.value(linkOpt);
   if (!linkTo(linkPath, host.slavePath(), &error)) return fail(error);
-  out() << "orvik-sim ready: " << linkPath << " -> " << host.slavePath() << " (model " << config.modelCode
+  out << "orvik-sim ready: " << linkPath << " -> " << host.slavePath() << " (model " << config.modelCode
         << ", network " << config.networkNumber << ")" << Qt::endl;
 
   int exitCode = 0;
@@ -150,7 +146,7 @@ int main(int argc, char** argv) {
   if (parser.isSet(saveOpt)) {
     const WriteOutcome written = writeSettingsPair(parser.value(saveOpt), device.exportImage());
     if (!written.settingsWritten || !written.namesWritten) return fail(QStringLiteral("cannot save %1").arg(parser.value(saveOpt)));
-    out() << "saved " << parser.value(saveOpt) << Qt::endl;
+    out << "saved " << parser.value(saveOpt) << Qt::endl;
   }
   return exitCode;
 }

@@ -100,7 +100,10 @@ bool PtyHost::step(int timeoutMs) {
   if (ready == 0 || !(p.revents & POLLIN)) {
     if (pendingIdle_ && ready == 0) {
       pendingIdle_ = false;
-      for (DevicePort* port : ports_) port->lineIdle();
+      for (DevicePort* port : ports_) {
+        port->lineIdle();
+        pendingIdle_ = pendingIdle_ || port->hasPendingBytes();  // a frame still awaits its rest
+      }
     }
     // POLLHUP without data: no program has the terminal open; wait quietly.
     if (ready > 0 && !(p.revents & POLLIN)) std::this_thread::sleep_for(std::chrono::milliseconds(std::min(timeoutMs, 20)));

@@ -48,7 +48,7 @@ class PtyHost {
   int slaveKeepAlive_ = -1;  // keeps the terminal up while no program has it open
   QString slavePath_;
   bool pacing_ = false;
-  int idleGapMs_ = 30;
+  int idleGapMs_ = 10;
   bool pendingIdle_ = false;
 };
 

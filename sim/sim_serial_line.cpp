@@ -39,19 +39,36 @@ bool SimSerialLine::write(const QByteArray& bytes) {
   return true;
 }
 
+void SimSerialLine::idle() {
+  for (DevicePort* port : ports_) port->lineIdle();
+  collect();
+}
+
+bool SimSerialLine::holding() const {
+  for (const DevicePort* port : ports_)
+    if (port->hasPendingBytes()) return true;
+  return false;
+}
+
 QByteArray SimSerialLine::read(int maxBytes) {
   if (!open_ || maxBytes <= 0) return {};
   collect();
+  int waited = 0;
   if (received_.size() < maxBytes) {
     // The computer is waiting: the line is quiet, requests are complete.
-    for (DevicePort* port : ports_) port->lineIdle();
-    collect();
+    idle();
+    if (received_.size() < maxBytes && holding() && timeoutMs_ > DevicePort::kFrameHoldMs) {
+      // A device holding a begun frame gives up on its rest within the wait.
+      clock_.sleepMs(DevicePort::kFrameHoldMs);
+      waited = DevicePort::kFrameHoldMs;
+      idle();
+    }
   }
   const int n = std::min<int>(maxBytes, static_cast<int>(received_.size()));
   QByteArray out = received_.left(n);
   received_.remove(0, n);
   if (pacing_ && n > 0) clock_.sleepMs(std::max(1, n * 11 * 1000 / baud_));
-  if (n < maxBytes) clock_.sleepMs(timeoutMs_);
+  if (n < maxBytes) clock_.sleepMs(timeoutMs_ - waited);
   return out;
 }
 

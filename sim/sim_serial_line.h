@@ -39,6 +39,8 @@ class SimSerialLine final : public SerialLine {
 
  private:
   void collect();
+  void idle();
+  bool holding() const;
 
   Clock& clock_;
   std::vector<DevicePort*> ports_;

@@ -11,7 +11,7 @@ QString hex(const QByteArray& bytes, int max = 8) {
   if (bytes.size() > max) s += QStringLiteral(" …(%1 bytes)").arg(bytes.size());
   return s;
 }
-QString keyText(ParamKey key) { return QStringLiteral("0x%1").arg(key, 4, 16, QLatin1Char('0')).toUpper().replace("0X", "0x"); }
+QString keyText(ParamKey key) { return QStringLiteral("0x") + QStringLiteral("%1").arg(key, 4, 16, QLatin1Char('0')).toUpper(); }
 QByteArray word(std::uint16_t v) {
   QByteArray b(2, 0);
   b[0] = static_cast<char>(v >> 8);
@@ -163,7 +163,10 @@ Reply SimulatedDevice::readParam(ParamKey key, int request) {
   switch (key) {
     case 0x4000: value = word(statusWord(request)); break;
     case 0x4008: value = word(loginReadback_); break;
-    case 0x401E: value = QByteArray{} + char(config_.versionMajor) + char(config_.versionMinor); break;
+    case 0x401E:
+      settingsWritesInConversation_ = 0;
+      value = QByteArray{} + char(config_.versionMajor) + char(config_.versionMinor);
+      break;
     case 0x411E:
       if (config_.modelCode == 0)  // early models answer with their version
         value = QByteArray{} + char(config_.versionMajor) + char(config_.versionMinor);
@@ -208,7 +211,11 @@ Reply SimulatedDevice::writeParam(ParamKey key, const QByteArray& data, const QB
   if (key == 0x4008) {
     if (data.size() != 2) return refuse(what + QStringLiteral(": a password has two bytes"));
     const auto value = static_cast<std::uint16_t>((u8(data, 0) << 8) | u8(data, 1));
-    if ((state_ & status::ReprogMask) == status::InReprog && accessGranted_) {
+    // A new password is taken only amid the settings being written; a
+    // conversation that begins (reads the version) with the device still in
+    // the reprogramming mode logs in like any other.
+    const bool changing = (state_ & status::ReprogMask) == status::InReprog && accessGranted_ && settingsWritesInConversation_ > 0;
+    if (changing && value != password_) {
       password_ = value;
       loginReadback_ = value;
       ++writesAccepted_;
@@ -243,6 +250,7 @@ Reply SimulatedDevice::writeParam(ParamKey key, const QByteArray& data, const QB
     return refuse(what + QStringLiteral(": %1 bytes expected").arg(binding.writeSize));
   store_[key].replace(0, data.size(), data);
   ++writesAccepted_;
+  ++settingsWritesInConversation_;
   log(what);
   return Reply::ack();
 }
@@ -287,6 +295,7 @@ Reply SimulatedDevice::writeMemory(std::uint16_t address, const QByteArray& data
     if (data.size() != 128) return refuse(what + QStringLiteral(": 128 bytes expected"));
     memory_[m.readAddress] = data;
     ++writesAccepted_;
+    ++settingsWritesInConversation_;
     log(what);
     return Reply::ack();
   }

@@ -141,6 +141,7 @@ class SimulatedDevice {
   FaultPlan faults_;
   QString lastRefusal_;
   int writesAccepted_ = 0;
+  int settingsWritesInConversation_ = 0;
   int namesCommits_ = 0;
   std::function<void(const QString&)> log_;
 };

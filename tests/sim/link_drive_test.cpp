@@ -308,6 +308,30 @@ TEST_P(LinkDrive, LoaderSessionOfTheLargeModelOnATwoWireLoop) {
 INSTANTIATE_TEST_SUITE_P(AllProtocols, LinkDrive, ::testing::ValuesIn(kProtocols),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The password changes only amid the settings writes of the reprogramming
+// mode; a later conversation that finds the device still in that mode logs in.
+TEST(SimPassword, ChangedOnlyAmidTheSettingsWrites) {
+  SimRig rig;
+  sim::DeviceConfig config;
+  config.password = 0x1234;
+  rig.addDevice(config, freshImage(2));
+  rig.open();
+  DeviceCommands cmd(rig.link, rig.params(LinkProtocol::Traditional));
+  enterReprogramming(cmd, 0x1234);
+  ASSERT_EQ(cmd.WriteParam(device_param::kPassword, QByteArray::fromHex("5678")), ResultCode::Ok);
+  EXPECT_EQ(rig.device().password(), 0x1234) << "no settings written yet: a login";
+  ASSERT_EQ(cmd.WriteParam(device_param::kPassword, QByteArray::fromHex("1234")), ResultCode::Ok);
+  ASSERT_EQ(cmd.WriteWord(ParamAddress::fromWord(0x4102), 3), ResultCode::Ok);
+  ASSERT_EQ(cmd.WriteParam(device_param::kPassword, QByteArray::fromHex("5678")), ResultCode::Ok);
+  EXPECT_EQ(rig.device().password(), 0x5678);
+
+  ASSERT_EQ(cmd.Identify().result, ResultCode::Ok);  // the next run, the device still reprogramming
+  ASSERT_EQ(cmd.WriteParam(device_param::kPassword, QByteArray::fromHex("9999")), ResultCode::Ok);
+  EXPECT_EQ(rig.device().password(), 0x5678);
+  EXPECT_FALSE(rig.device().accessGranted());
+  EXPECT_EQ(rig.device().exportImage().sys(sys::DevicePassword), 0x5678);
+}
+
 // The traditional network: the select byte goes out with MARK parity and only
 // the device of that number answers until it is released.
 TEST(SimNetwork, SelectAddressesOneDeviceOfSeveral) {

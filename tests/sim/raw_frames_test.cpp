@@ -77,6 +77,32 @@ TEST_F(RawFrames, Ft12ShortLongAndCrcVariants) {
   }
 }
 
+// Nine bytes of a short frame with the CRC in the data read as a complete
+// frame with the CRC instead of the checksum; after the CRC-in-data variant
+// the device waits a moment for the last two bytes.
+TEST_F(RawFrames, Ft12ShortFrameWithCrcInDataArrivingInTwoParts) {
+  const QByteArray body = QByteArray::fromHex("400101401E00") + crcLowHigh(QByteArray::fromHex("400101401E00"));
+  const QByteArray replyBody = QByteArray::fromHex("000101050000") + crcLowHigh(QByteArray::fromHex("000101050000"));
+  const QByteArray crcInData = "\x10" + replyBody + char(sum(replyBody)) + "\x16";
+  EXPECT_EQ(talk("\x10" + body + char(sum(body)) + "\x16"), crcInData);
+  rig.line.write("\x10" + body);
+  EXPECT_EQ(rig.line.read(0) + talk(QByteArray(1, char(sum(body))) + "\x16"), crcInData);
+  // A frame that really has the CRC instead of the checksum is still
+  // answered, only a little later.
+  const std::int64_t before = rig.clock.nowMs();
+  EXPECT_EQ(talk("\x10" + body), "\x10" + replyBody.left(6) + crcLowHigh(replyBody.left(6)));
+  EXPECT_EQ(rig.clock.nowMs() - before, 1000) << "the hold lies within the read time-out";
+}
+
+TEST_F(RawFrames, PacingSpendsTheLineTime) {
+  rig.line.setPacing(true);
+  talk(QByteArray::fromHex("05"));
+  const std::int64_t before = rig.clock.nowMs();
+  rig.line.write(QByteArray::fromHex("0301401EA1"));
+  EXPECT_EQ(rig.line.read(4).size(), 4);
+  EXPECT_EQ(rig.clock.nowMs() - before, 4) << "4 bytes of 11 bits at 9600 baud";
+}
+
 TEST_F(RawFrames, Ft11AndAddressing) {
   EXPECT_EQ(talk(QByteArray::fromHex("054001") + QByteArray::fromHex("01401E")), QByteArray::fromHex("04000101") + QByteArray::fromHex("05"));
   EXPECT_EQ(talk(QByteArray::fromHex("054000") + QByteArray::fromHex("01401E")), QByteArray::fromHex("0400000105"))

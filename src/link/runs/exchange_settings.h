@@ -16,6 +16,9 @@ namespace nastrum {
 // Entry n - 1 holds n for the chosen network number n, every other entry 0.
 using AddressTable = std::array<std::uint8_t, 254>;
 
+// "Др" in `RGcom`: the port typed in `PortEditM`.
+constexpr int kOtherPortItem = PortAddress::kOtherItem;
+
 constexpr int kTraditionalNetworkMax = 127;
 constexpr int kFrameNetworkMax = 254;
 

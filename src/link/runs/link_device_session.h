@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "link/device_link.h"
+#include "link/link_layer.h"
 #include "link/link_params.h"
 #include "link/runs/device_session.h"
 #include "link/serial_port.h"
@@ -41,7 +41,7 @@ class LinkDeviceSession final : public DeviceSession {
  private:
   std::unique_ptr<SerialLine> ownedLine_;
   SerialPort port_;
-  DeviceLink link_;
+  LinkLayer link_;
   LinkSetup setup_;
 };
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "link/result_code.h"
+#include "link/runs/result_texts.h"
 
 namespace nastrum::run_code {
 

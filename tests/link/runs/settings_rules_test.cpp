@@ -4,6 +4,7 @@
 
 #include "link/runs/exchange_settings.h"
 #include "link/runs/greeting.h"
+#include "link/runs/result_texts.h"
 
 namespace nastrum {
 namespace {
@@ -12,6 +13,20 @@ int SetEntries(const ExchangeSettings& s) {
   int n = 0;
   for (auto v : s.addressTable) n += v != 0;
   return n;
+}
+
+TEST(ResultTexts, TextsByCode) {
+  EXPECT_EQ(ResultText(0), QStringLiteral("  OK"));
+  EXPECT_EQ(ResultText(1), QStringLiteral("  Нет ответа от ОРВИК "));
+  EXPECT_EQ(ResultText(10), QString());
+  EXPECT_EQ(ResultText(ResultCode::Stopped), QStringLiteral("Чтение/запись прервано пользователем."));
+  EXPECT_EQ(ResultText(24), QStringLiteral(" "));
+  EXPECT_EQ(ResultText(37), QStringLiteral("  ОК ( положительная квитанция )"));
+  EXPECT_EQ(ResultText(46), QStringLiteral(
+      " Для записи имен соединение по токовой петле должно осуществляться по четырехпроводной схеме"));
+  // A code outside the table still shows something.
+  EXPECT_EQ(ResultText(47), QStringLiteral("47"));
+  EXPECT_EQ(ResultText(-1), QStringLiteral("-1"));
 }
 
 TEST(ExchangeSettings, DefaultsAreTheWindowsDefaults) {
