@@ -1,0 +1,175 @@
+#include "link/read/device_read_run.h"
+
+#include <algorithm>
+
+#include "link/device_commands.h"
+#include "link/read/read_map.h"
+#include "link/runs/access_check.h"
+#include "link/runs/block_transfer.h"
+#include "link/runs/connection.h"
+#include "link/runs/result_texts.h"
+#include "link/runs/run_codes.h"
+#include "link/runs/run_retry.h"
+#include "link/value_formats.h"
+
+namespace nastrum {
+
+namespace {
+
+bool Served(int modelCode) { return modelCode >= 1 && modelCode <= 3; }
+
+QString Hex4(std::uint16_t v) { return QStringLiteral("%1").arg(v, 4, 16, QLatin1Char('0')).toUpper(); }
+
+class ReadRun {
+ public:
+  ReadRun(RunContext& ctx, SettingsImage& target, const ReadRunHooks& hooks)
+      : ctx_(ctx), run_(ctx.run()), target_(target), hooks_(hooks) {}
+
+  void go(ReadChoice choice) {
+    const Connection c = Connect(ctx_, RunKind::Read);
+    if (c.stage == ConnectStage::PortFailed) return;
+    if (c.stage == ConnectStage::SelectFailed) {
+      EndConnection(ctx_, RunKind::Read, c);
+      return;
+    }
+    model_ = c.identity.modelCode;
+    if (c.stage == ConnectStage::IdentifyFailed) {
+      keep(c.result);
+    } else {
+      connected(choice, c);
+    }
+    if (ctx_.stopped()) {
+      keep(run_code::kStoppedByUser);
+      ctx_.log(ResultText(run_code::kStoppedByUser) + QLatin1Char(' '));
+    }
+    EndConnection(ctx_, RunKind::Read, c);
+    finish(choice);
+  }
+
+ private:
+  void connected(ReadChoice choice, const Connection& c) {
+    if (Served(model_)) {
+      maximum_ = ReadProgressMaximum(model_);
+      ctx_.observer.setProgressMaximum(maximum_);
+    }
+    if (choice == ReadChoice::Constants && Served(model_)) target_.deviceKind = model_;
+
+    QByteArray number;
+    const int read = RetryExchange(ctx_, [&] { return ctx_.link.readParam(kFactoryNumberParam, 2, number); });
+    if (read == run_code::kOk) {
+      run_.factoryNumber = WordFromBytes(number);
+      ctx_.log(c.greeting + QStringLiteral(" заводской №") + Hex4(run_.factoryNumber));
+    } else {
+      keep(read);
+      ctx_.log(c.greeting);
+    }
+    ctx_.observer.setStatusText(WelcomeText(c.greeting));
+
+    if (!Served(model_)) {
+      ctx_.log(QStringLiteral("Программа работает только с минимальным, расширяемым ОРВИКом и ОРВИКом 9"));
+      return;
+    }
+    if (choice == ReadChoice::Names)
+      readNames();
+    else
+      readConstants();
+  }
+
+  void readNames() {
+    ctx_.observer.setProgressVisible(false);
+    ctx_.observer.setStopVisible(false);
+    if (!canExchange()) return;
+    const int access = CheckAccess(ctx_, ctx_.settings.password);
+    if (access != run_code::kOk) {
+      keep(access);
+      return;
+    }
+    NamesBuffers buffers;
+    int model = model_;
+    const TransferOptions options = TransferOptionsFor(ctx_);
+    const int read = RetryExchange(ctx_, [&] {
+      ctx_.log(QStringLiteral("Пароль верен"));
+      ctx_.log(QStringLiteral("Чтение имен"));
+      return BlockRead(ctx_.link, buffers, model, options);
+    });
+    if (read == run_code::kOk)
+      DecodeNames(buffers, model, target_.names);
+    else
+      keep(read);
+  }
+
+  void readConstants() {
+    // The choice of what to read goes for this showing of the window.
+    ctx_.observer.offerAnotherTry(false);
+    ctx_.observer.setProgressVisible(true);
+    const std::vector<ReadStep> steps = PlanConstantsRead(model_, target_);
+    for (const ReadStep& step : steps) {
+      // After a failure or STOP the rest is skipped: its fields keep their values.
+      if (!canExchange()) continue;
+      if (ctx_.spy() && hooks_.showSection) {
+        const QString section = ReadSectionLabel(step);
+        if (!section.isEmpty()) hooks_.showSection(section);
+      }
+      QByteArray bytes;
+      const int result = RetryExchange(ctx_, [&] { return exchange(step, bytes); });
+      advance();
+      if (result != run_code::kOk) {
+        keep(result);
+        continue;
+      }
+      StoreReadValue(step.conversion, bytes, step.target);
+      if (ctx_.spy() && step.family == ReadFamily::System && step.address == 0x4002)
+        ctx_.log(QString::fromLatin1(bytes.left(2).toHex().toUpper()));
+    }
+  }
+
+  int exchange(const ReadStep& step, QByteArray& bytes) {
+    if (step.source == ReadSource::Param) return ctx_.link.readParam(step.address, step.size, bytes);
+    QByteArray request;
+    request.append(static_cast<char>(device_command::kReadMemory));
+    request.append(static_cast<char>(step.address >> 8));
+    request.append(static_cast<char>(step.address & 0xFF));
+    request.append(static_cast<char>(step.size));
+    return ctx_.link.exchange(request, bytes, step.size);
+  }
+
+  void advance() {
+    position_ = std::min(position_ + 1, maximum_ > 0 ? maximum_ : position_ + 1);
+    ctx_.observer.setProgress(position_);
+  }
+
+  bool canExchange() const { return run_.runError == run_code::kOk && !ctx_.stopped(); }
+
+  // A run keeps its first failing code.
+  void keep(int code) {
+    if (code != run_code::kOk && run_.runError == run_code::kOk) run_.runError = code;
+  }
+
+  void finish(ReadChoice choice) {
+    if (run_.runError != run_code::kOk || ctx_.stopped()) {
+      ctx_.log(QString::number(ctx_.observer.progress()) + QStringLiteral("   ") + ResultText(run_.runError));
+      if (choice == ReadChoice::Names) ctx_.observer.offerAnotherTry(true);
+    } else if (Served(model_)) {
+      ctx_.log(QStringLiteral("Чтение прошло успешно."));
+      run_.runDone = true;
+      ctx_.observer.offerAnotherTry(false);
+    }
+    if (model_ == 2 && run_.runError == run_code::kNoAnswer) ctx_.log(ResultText(run_code::kNoAnswer));
+  }
+
+  RunContext& ctx_;
+  RunState& run_;
+  SettingsImage& target_;
+  const ReadRunHooks& hooks_;
+  int model_ = 0;
+  int maximum_ = 0;
+  int position_ = 0;
+};
+
+}  // namespace
+
+void RunDeviceRead(RunContext& ctx, ReadChoice choice, SettingsImage& target, const ReadRunHooks& hooks) {
+  ReadRun(ctx, target, hooks).go(choice);
+}
+
+}  // namespace nastrum
