@@ -9,6 +9,8 @@
 
 #include "check/ui/check_windows.h"
 #include "editor/ui/base_form.h"
+#include "link/port_address.h"
+#include "link/read/ui/device_read_action.h"
 #include "link/runs/exchange_mode.h"
 #include "link/runs/link_device_session.h"
 #include "link/ui/exchange_window.h"
@@ -33,6 +35,7 @@ NastrumApplication::NastrumApplication()
       workspace_, messages_, [this] { return MakeSerialPortSession(clock_); }, mainWindow_.get());
   QObject::connect(mainWindow_.get(), &Tbase_form::linkParamsRequested,
                    [this] { exchangeWindow_->openModal(kSettingsMode); });
+  deviceRead_ = std::make_unique<DeviceReadAction>(workspace_, *mainWindow_, *exchangeWindow_);
 
   Tbase_form& main = *mainWindow_;
   CheckWindowHooks onMain{[&main] {
@@ -54,6 +57,12 @@ void NastrumApplication::openHelp() {
 }
 
 NastrumApplication::~NastrumApplication() = default;
+
+void NastrumApplication::preselectPort(const QString& port) {
+  ExchangeSettings& settings = exchangeWindow_->settings();
+  settings.portItem = PortAddress::kOtherItem;
+  settings.otherPort = port;
+}
 
 void NastrumApplication::show() {
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {

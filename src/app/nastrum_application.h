@@ -11,6 +11,7 @@
 
 namespace nastrum {
 
+class DeviceReadAction;
 class ExchangeWindow;
 class CheckWindows;
 class Tbase_form;
@@ -24,6 +25,9 @@ class NastrumApplication {
 
   void show();
   Tbase_form& mainWindow() { return *mainWindow_; }
+  // The exchange window starts with "Др" and this port chosen (the
+  // demonstration's simulated device); nothing is kept between starts.
+  void preselectPort(const QString& port);
 
  private:
   void openHelp();
@@ -34,6 +38,7 @@ class NastrumApplication {
   std::unique_ptr<Tbase_form> mainWindow_;
   SystemClock clock_;
   std::unique_ptr<ExchangeWindow> exchangeWindow_;  // `TForm1`, made once after the main window
+  std::unique_ptr<DeviceReadAction> deviceRead_;
   std::unique_ptr<CheckWindows> checkWindows_;
 };
 

@@ -1,0 +1,34 @@
+#include "link/read/ui/device_read_action.h"
+
+#include <QLineEdit>
+
+#include "editor/ui/base_form.h"
+#include "editor/workflow/device_read_takeover.h"
+#include "link/ui/exchange_window.h"
+
+namespace nastrum {
+
+DeviceReadAction::DeviceReadAction(Workspace& workspace, Tbase_form& mainWindow, ExchangeWindow& exchangeWindow,
+                                   QObject* parent)
+    : QObject(parent), workspace_(workspace), main_(mainWindow), exchange_(exchangeWindow) {
+  exchange_.setModeRun(kReadMode, [this](RunContext& ctx) {
+    const ReadChoice choice = exchange_.readWriteChoice() == 1 ? ReadChoice::Names : ReadChoice::Constants;
+    ReadRunHooks hooks;
+    hooks.showSection = [this](const QString& section) {
+      if (QLineEdit* field = main_.diagnosticField1()) field->setText(section);
+    };
+    job_.run(ctx, choice, hooks);
+  });
+  connect(&main_, &Tbase_form::readRequested, this, &DeviceReadAction::start);
+}
+
+void DeviceReadAction::start() {
+  job_.clear();
+  workspace_.run.runDone = false;
+  exchange_.openModal(kReadMode);
+  AcceptDeviceRead(main_.flows(), workspace_, main_.hooks(), job_.result(), job_.choice() == ReadChoice::Constants);
+  job_.clear();
+  main_.refresh();
+}
+
+}  // namespace nastrum
