@@ -3,6 +3,7 @@
 #include "app/cli/command_diff.h"
 #include "app/cli/command_dump.h"
 #include "app/cli/command_new.h"
+#include "app/cli/command_read.h"
 
 namespace nastrum::cli {
 
@@ -12,6 +13,7 @@ std::vector<CliCommand> cliCommands() {
       newCommand(),
       dumpCommand(),
       diffCommand(),
+      readCommand(),
   };
 }
 

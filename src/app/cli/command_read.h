@@ -1,0 +1,11 @@
+// nastrum-cli read: the device read of the exchange window, headless.
+#pragma once
+
+#include "app/cli/cli_command.h"
+
+namespace nastrum::cli {
+
+CliCommand readCommand();
+int runRead(const QStringList& args, CliIo& io);
+
+}  // namespace nastrum::cli
