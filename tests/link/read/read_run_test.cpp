@@ -143,6 +143,26 @@ TEST(ReadRun, NoDeviceEndsAtTheIdentification) {
   EXPECT_EQ(rig.observer.log, (QStringList{QStringLiteral("0   ") + ResultText(1)}));
 }
 
+TEST(ReadRun, TheDiagnosticModeShowsTheSectionsAndTheSettlementBytes) {
+  ReadRig rig;
+  rig.addDevice(3, FullImage(3, 1));  // settlement hour and day 23 16
+  rig.workspace.editor.spyMode = true;
+  QStringList sections;
+  ReadRunHooks hooks;
+  hooks.showSection = [&sections](const QString& s) {
+    if (sections.isEmpty() || sections.last() != s) sections << s;
+  };
+  SettingsImage target = FullImage(3, 2);
+  rig.read(ReadChoice::Constants, target, hooks);
+  ASSERT_TRUE(rig.workspace.run.runDone);
+  EXPECT_TRUE(rig.observer.log.contains(QStringLiteral("2316")));
+  for (const char* s : {"Расширенный архив интервала № 0", "Расширенный архив интервала № 11", "чтение архива событий 1 часть",
+                        "чтение таблиц", "чтение генераторов тока", "Коррекция хода часов", "Расчетный час и дата",
+                        "Базовая скорость обмена по ИРПС", "Регулятор № 63"})
+    EXPECT_TRUE(sections.contains(QString::fromUtf8(s))) << s;
+  EXPECT_FALSE(sections.contains(QStringLiteral("чтение архива событий 2 часть")));
+}
+
 TEST(ReadRun, NamesAndTheDesktopOfTheLargeModel) {
   ReadRig rig;
   SettingsImage device = FullImage(3, 1);
