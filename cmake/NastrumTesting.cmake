@@ -19,7 +19,10 @@ function(nastrum_add_test name)
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main Qt6::Test)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE NASTRUM_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+  # The environment goes in through `cmake -E env`: a list given as the
+  # ENVIRONMENT property would lose all but its first entry on discovery.
+  set_property(TARGET ${name} PROPERTY CROSSCOMPILING_EMULATOR ${CMAKE_COMMAND} -E env ${NASTRUM_TEST_ENV})
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES LABELS ${T_LABEL} ENVIRONMENT "${NASTRUM_TEST_ENV}")
+    PROPERTIES LABELS ${T_LABEL})
 endfunction()

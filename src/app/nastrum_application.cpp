@@ -1,14 +1,30 @@
 #include "nastrum_application.h"
 
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QScreen>
+#include <QUrl>
+
 #include "check/ui/check_windows.h"
 #include "editor/ui/base_form.h"
 
 namespace nastrum {
 
+namespace {
+
+// The help file lives next to the program.
+QString helpFilePath() { return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("VelmHelp.HLP")); }
+
+}  // namespace
+
 NastrumApplication::NastrumApplication()
     : mainWindow_(std::make_unique<Tbase_form>(workspace_, messages_, fileDialogs_)) {
   messages_.setParent(mainWindow_.get());
   fileDialogs_.setParent(mainWindow_.get());
+  QObject::connect(mainWindow_.get(), &Tbase_form::helpRequested, [this] { openHelp(); });
+  QObject::connect(mainWindow_.get(), &Tbase_form::helpContentsRequested, [this] { openHelp(); });
 
   Tbase_form& main = *mainWindow_;
   CheckWindowHooks onMain{[&main] {
@@ -20,8 +36,24 @@ NastrumApplication::NastrumApplication()
   checkWindows_->installInto(main.hooks());
 }
 
+void NastrumApplication::openHelp() {
+  const QString path = helpFilePath();
+  if (QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path))) return;
+  messages_.present({0, QStringLiteral("Наструм - ОРВИК"),
+                     QStringLiteral("Не удается открыть файл справки (") + QDir::toNativeSeparators(path) +
+                         QStringLiteral(")"),
+                     MessageIcon::Warning, MessageButtons::Ok});
+}
+
 NastrumApplication::~NastrumApplication() = default;
 
-void NastrumApplication::show() { mainWindow_->show(); }
+void NastrumApplication::show() {
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = mainWindow_->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    mainWindow_->move(frame.topLeft());
+  }
+  mainWindow_->show();
+}
 
 }  // namespace nastrum

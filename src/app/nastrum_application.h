@@ -24,6 +24,8 @@ class NastrumApplication {
   Tbase_form& mainWindow() { return *mainWindow_; }
 
  private:
+  void openHelp();
+
   Workspace workspace_;
   MessageBoxPresenter messages_;
   SystemFileDialogs fileDialogs_;

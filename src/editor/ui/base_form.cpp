@@ -21,6 +21,7 @@
 #include "editor/ui/about_box.h"
 #include "editor/ui/file_dialogs.h"
 #include "editor/ui/privileged_login_dialog.h"
+#include "model/settings_files.h"
 
 namespace nastrum {
 
@@ -66,7 +67,10 @@ Tbase_form::Tbase_form(Workspace& workspace, MessagePresenter& messages, FileDia
   buildMenus();
   buildToolBar();
   buildCentralArea();
-  setFixedSize(635, 498);
+  // A fixed client area below the menu bar, minimise and close boxes only.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(635, 498 + menuBar()->sizeHint().height());
 
   loginDialog_ = new PrivilegedLoginDialog(workspace_, messages_, this);
   connect(loginDialog_, &PrivilegedLoginDialog::spyModeEntered, this, &Tbase_form::refresh);
@@ -121,13 +125,21 @@ void Tbase_form::buildMenus() {
   QAction* about = namedAction(helpMenu_, QStringLiteral("aboutAction"), QStringLiteral("О программе"));
 
   connect(newAction_, &QAction::triggered, this, [this] { run([this] { flows_.NewImage(); }); });
-  connect(openAction_, &QAction::triggered, this, [this] { run([this] { flows_.OpenImage(); }); });
+  connect(openAction_, &QAction::triggered, this, [this] {
+    run([this] { flows_.OpenImage(); });
+    // The diagnostic field shows where the names of the last open came from.
+    if (flows_.lastOpenAttempt()) diag1_->setText(namesPathFor(workspace_.editor.currentFileName));
+  });
   connect(saveAction_, &QAction::triggered, this, [this] { run([this] { flows_.SaveImage(); }); });
   connect(saveAsAction_, &QAction::triggered, this, [this] { run([this] { flows_.SaveImageAs(); }); });
   connect(closeAction_, &QAction::triggered, this, [this] { run([this] { flows_.CloseImageAsked(); }); });
   connect(exitAction_, &QAction::triggered, this, &QWidget::close);
   connect(linkParamsAction_, &QAction::triggered, this, &Tbase_form::linkParamsRequested);
-  connect(readAction_, &QAction::triggered, this, &Tbase_form::readRequested);
+  connect(readAction_, &QAction::triggered, this, [this] {
+    const bool go = flows_.AskSaveBeforeDeviceRead();
+    refresh();
+    if (go) emit readRequested();
+  });
   connect(writeAction_, &QAction::triggered, this, &Tbase_form::writeRequested);
   connect(setupAction_, &QAction::triggered, this, [this] { run([this] { flows_.EnterSetup(); }); });
   connect(viewAction_, &QAction::triggered, this, [this] { run([this] { flows_.EnterView(); }); });

@@ -54,10 +54,14 @@ class Tbase_form : public QMainWindow {
   void imageModified();
   // Copies the flows' layout and title onto the controls.
   void refresh();
+  // The exchange window of a device read has closed (see MainWindowFlows::FinishDeviceRead).
+  void finishDeviceRead(bool userConstants) {
+    run([this, userConstants] { flows_.FinishDeviceRead(userConstants); });
+  }
 
  signals:
   void linkParamsRequested();  // "Параметры обмена"
-  void readRequested();        // "Чтение с ОРВИК"
+  void readRequested();        // "Чтение с ОРВИК", after unsaved changes were dealt with
   void writeRequested();       // "Запись в ОРВИК"
   void mapRequested(int mapNumber);  // "Карты программирования", 1..11
   void helpRequested();         // "Справка по программе Наструм ОРВИК"

@@ -1,8 +1,7 @@
 // The "Файл" operations of the main window.
 #include "editor/workflow/main_window_flows.h"
 
-#include <QFileInfo>
-
+#include "editor/workflow/opened_path_name.h"
 #include "editor/workflow/window_title.h"
 #include "model/message_catalogue.h"
 #include "model/reset_image.h"
@@ -25,18 +24,6 @@ constexpr int kMsgQuit = 16;
 void clearImpurityReferencesForMinimal(SettingsImage& image) {
   for (PipelineRecord& pipe : image.pipelines)
     if (((pipe.mainDescriptor >> 12) & 0xF) == 4) pipe.impurityTariff = 0x4040;
-}
-
-// The opened path upper-cased in its Latin letters, as the program has always
-// kept it, but only where that still names the same file: on a file system
-// that tells cases apart the chosen spelling is kept, or every later save
-// would go to another file.
-QString openedPathName(const QString& chosen) {
-  const QString upper = upperLatin(chosen);
-  if (upper == chosen) return chosen;
-  const QFileInfo upperInfo(upper);
-  if (upperInfo.exists() && upperInfo.canonicalFilePath() == QFileInfo(chosen).canonicalFilePath()) return upper;
-  return chosen;
 }
 
 }  // namespace
@@ -138,6 +125,19 @@ void MainWindowFlows::TakeOverDeviceRead() {
   ConfirmNewKind();
 }
 
+void MainWindowFlows::FinishDeviceRead(bool userConstants) {
+  if (!workspace_.run.runDone) {
+    workspace_.run.exchangeMode = 0;
+    return;
+  }
+  if (userConstants) {
+    workspace_.image.sys(sys::PrivilegedMark) = 1;
+    TakeOverDeviceRead();
+  } else {
+    EnterSetup();
+  }
+}
+
 bool MainWindowFlows::AskSaveBeforeDeviceRead() {
   if (!workspace_.editor.fileOpen || !workspace_.editor.modified) return true;
   const int answer = ShowMessageCode(messages_, kMsgSaveBeforeRead);
@@ -152,6 +152,7 @@ void MainWindowFlows::CancelNewKind() {
 }
 
 void MainWindowFlows::OpenImage() {
+  lastOpenAttempt_ = false;
   if (state_.choosingKind) return;
   EditorState& editor = workspace_.editor;
 
@@ -171,6 +172,7 @@ void MainWindowFlows::OpenImage() {
   editor.unnamedNew = false;
   editor.modified = false;
   editor.currentFileName = openedPathName(*chosen);
+  lastOpenAttempt_ = true;
 
   const ReadOutcome outcome = readSettingsPair(editor.currentFileName, workspace_.image, editor);
   if (!outcome.ok()) {

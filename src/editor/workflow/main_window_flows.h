@@ -33,6 +33,11 @@ class MainWindowFlows {
   // becomes a new, unnamed file of the device's kind, named after its
   // factory number, with saving offered although nothing was edited.
   void TakeOverDeviceRead();
+  // The exchange window of a device read has closed. Nothing happens unless
+  // the run succeeded (RunDone); then the constants are taken over as a new
+  // file (with PrivilegedMark set), or, after a names read, the setup mode
+  // opens on the image with the device's names.
+  void FinishDeviceRead(bool userConstants);
   // Before "Чтение с ОРВИК": message 6 when the image has unsaved changes;
   // false when the read must not start (cancelled, or the save failed).
   bool AskSaveBeforeDeviceRead();
@@ -70,6 +75,8 @@ class MainWindowFlows {
   void markModified() { workspace_.editor.modified = true; }
 
   const MainWindowState& state() const { return state_; }
+  // Whether the last OpenImage got as far as a chosen file (read or not).
+  bool lastOpenAttempt() const { return lastOpenAttempt_; }
   MainLayout layout() const { return computeMainLayout(workspace_, state_); }
 
  private:
@@ -85,6 +92,7 @@ class MainWindowFlows {
   MessagePresenter& messages_;
   MainWindowServices& window_;
   MainWindowState state_;
+  bool lastOpenAttempt_ = false;
 };
 
 }  // namespace nastrum

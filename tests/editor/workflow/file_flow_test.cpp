@@ -1,6 +1,8 @@
 #include <QFile>
 
 #include "editor/workflow/flow_fixture.h"
+#include "editor/workflow/opened_path_name.h"
+#include "model/settings_files.h"
 #include "editor/workflow/window_title.h"
 #include "model/byte_stream.h"
 #include "model/settings_record.h"
@@ -192,4 +194,12 @@ TEST_F(FlowTest, CancelledOpenLeavesNoImageLoaded) {
   EXPECT_FALSE(ws.editor.fileOpen);
   EXPECT_EQ(flows.state().title, programTitle());
   EXPECT_TRUE(boxes.shown().empty());
+}
+
+TEST(OpenedPathName, UpperCasesLatinLettersOnlyWhereCaseDoesNotMatter) {
+  const QString opened = openedPathName(QStringLiteral("d:\\данные\\plant.bfm"), true);
+  EXPECT_EQ(opened, QStringLiteral("D:\\данные\\PLANT.BFM"));
+  EXPECT_EQ(namesPathFor(opened), QStringLiteral("D:\\данные\\PLANT.nam"));
+  EXPECT_EQ(windowTitle(2, opened), QStringLiteral("Наструм - ОРВИК расширяемый: D:\\данные\\PLANT"));
+  EXPECT_EQ(openedPathName(QStringLiteral("/srv/data/plant.bfm"), false), QStringLiteral("/srv/data/plant.bfm"));
 }

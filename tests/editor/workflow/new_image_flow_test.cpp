@@ -116,3 +116,26 @@ TEST_F(FlowTest, UnsavedChangesAreOfferedForSavingBeforeADeviceRead) {
   EXPECT_FALSE(ws.editor.modified);
   EXPECT_EQ(boxes.codes(), (std::vector<int>{6, 6, 6}));
 }
+
+TEST_F(FlowTest, FinishedDeviceReadActsOnlyOnSuccess) {
+  namedImage(2, QStringLiteral("plant"));
+  ws.run.exchangeMode = 1;
+  ws.run.runDone = false;
+  flows.FinishDeviceRead(true);
+  EXPECT_EQ(ws.run.exchangeMode, 0);
+  EXPECT_EQ(ws.editor.currentFileName, QStringLiteral("plant.bfm")) << "a failed read changes nothing";
+
+  ws.run.runDone = true;
+  flows.FinishDeviceRead(false);  // names and desktop: the editor opens on the image
+  EXPECT_EQ(flows.state().pages, PageSet::Editor);
+
+  ws.run.exchangeMode = 1;
+  ws.run.factoryNumber = 0x00C7;
+  window.checks.clear();
+  flows.FinishDeviceRead(true);
+  EXPECT_EQ(ws.image.sys(sys::PrivilegedMark), 1);
+  EXPECT_EQ(ws.editor.currentFileName, QStringLiteral("00C7_0.bfm"));
+  EXPECT_TRUE(ws.editor.unnamedNew);
+  EXPECT_EQ(flows.state().pages, PageSet::None);
+  EXPECT_TRUE(window.checks.empty());
+}
