@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 
 #include "editor/descriptors/sensor_constants.h"
 #include "editor/descriptors/sensor_edit.h"
@@ -174,6 +175,59 @@ TEST(SensorConstants, ColdJunction) {
   applyColdJunction(tc, std::nullopt);
   EXPECT_EQ(tc.const2, 64.0);
   EXPECT_EQ(tc.const1, 0);
+}
+
+}  // namespace
+}  // namespace nastrum
+
+#include "editor/descriptors/choice_list.h"
+#include "editor/descriptors/sensor_show.h"
+
+namespace nastrum {
+namespace {
+
+TEST(SensorShow, RepairsStoredWhenShown) {
+  SettingsImage im = test::freshImage(2);
+  struct Case {
+    SensorRecord stored;
+    SensorRecord shown;
+  } cases[] = {
+      // An empty sensor is the empty record with MonthFactor 1.0.
+      {{.mainDescriptor = 0xF123, .auxDescriptor = 7, .const1 = 3},
+       {.mainDescriptor = 0, .auxDescriptor = 0, .monthFactor = 1.0}},
+      // Kind 2 has no analog channel 07.
+      {{.mainDescriptor = 0x9101, .auxDescriptor = 0x0780, .monthFactor = 1.0},
+       {.mainDescriptor = 0x9101, .auxDescriptor = 0x0080, .monthFactor = 1.0}},
+      {{.mainDescriptor = 0x9101, .auxDescriptor = 0x3780, .monthFactor = 1.0},
+       {.mainDescriptor = 0x9101, .auxDescriptor = 0x3780, .monthFactor = 1.0}},
+      // A thermocouple naming a sensor that is no thermometer.
+      {{.mainDescriptor = 0x9450, .auxDescriptor = 0x0080, .const1 = 20, .const2 = 5, .monthFactor = 1.0},
+       {.mainDescriptor = 0x9450, .auxDescriptor = 0x0080, .const1 = 0, .const2 = 64, .monthFactor = 1.0}},
+      // A functional sensor on table 12.
+      {{.mainDescriptor = 0x8040, .const1 = 12, .monthFactor = 1.0},
+       {.mainDescriptor = 0x8040, .const1 = 0, .monthFactor = 1.0}},
+      // An invalid family stays as it is.
+      {{.mainDescriptor = 0x5123, .const1 = 12}, {.mainDescriptor = 0x5123, .const1 = 12}},
+  };
+  for (const auto& c : cases) {
+    im.sensors[3] = c.stored;
+    const bool changed = repairSensorOnShow(im, 3);
+    const SensorRecord& s = im.sensors[3];
+    EXPECT_EQ(s.mainDescriptor, c.shown.mainDescriptor);
+    EXPECT_EQ(s.auxDescriptor, c.shown.auxDescriptor) << std::hex << c.stored.mainDescriptor;
+    EXPECT_EQ(s.const1, c.shown.const1);
+    EXPECT_EQ(s.const2, c.shown.const2);
+    EXPECT_EQ(s.monthFactor, c.shown.monthFactor);
+    EXPECT_EQ(changed, std::memcmp(&c.stored, &s, sizeof s) != 0);
+  }
+  im.sensors[5].mainDescriptor = 0x9400;
+  im.sensors[3] = {.mainDescriptor = 0x9450, .auxDescriptor = 0x0080, .const2 = 5, .monthFactor = 1.0};
+  EXPECT_FALSE(repairSensorOnShow(im, 3));
+}
+
+TEST(SensorShow, TableNumbersPerKind) {
+  EXPECT_EQ(tableNumberChoices(1).texts(), (QStringList{"0", "1", "2", "3"}));
+  EXPECT_EQ(tableNumberChoices(3).size(), 10);
 }
 
 }  // namespace
