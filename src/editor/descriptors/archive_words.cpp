@@ -123,7 +123,7 @@ ChoiceList archiveStateChoices(ArchiveFamily f) {
           {static_cast<int>(ArchiveState::Continuation), QStringLiteral("продолжение")}};
 }
 
-bool isExtendedHead(Word desc) { return isArchiveWorking(desc) && digitOf(desc, 1) == 8 && digitOf(desc, 2) != 8; }
+bool isExtendedHead(Word desc) { return isArchiveWorking(desc) && digitOf(desc, 1) == 8; }
 
 ChoiceList archiveItemChoices(ArchiveFamily f) {
   const bool payment = f == ArchiveFamily::Daily || f == ArchiveFamily::Monthly;
@@ -367,6 +367,11 @@ void applyMonthlyPresence(SettingsImage& image, int n, bool present) {
 bool isInExtensionRange(int kind, int hourly) {
   const int last = kind == 1 ? 7 : kind == 2 ? 27 : 25;
   return hourly >= 0 && hourly <= last;
+}
+
+void applyExtension(SettingsImage& image, int hourly, bool extended) {
+  Word& d = image.hourArcDesc[static_cast<std::size_t>(hourly)];
+  d = withDigit(d, 1, extended ? 8 : 0);
 }
 
 namespace {

@@ -111,6 +111,9 @@ void applyMonthlyPresence(SettingsImage& image, int n, bool present);
 
 // --- Extension and exclusions --------------------------------------------------
 bool isInExtensionRange(int kind, int hourly);
+// "Расширение:" of an hourly head: level digit 8 / 0 (after the checks below
+// and, for "есть", the removal of its continuations).
+void applyExtension(SettingsImage& image, int hourly, bool extended);
 struct Refusal {
   int message = 0;   // catalogue code
   QString value;     // the list the message names, e.g. "0,1"

@@ -207,6 +207,12 @@ TEST(ArchiveExtension, RangesAndIntervalExclusions) {
   EXPECT_EQ(extensionRefusal(im, 26), Refusal{});
   EXPECT_FALSE(extensionRefusal(im, 25));
   im.deviceKind = 2;
+  put(im, F::Hourly, 9, 0x0105);
+  applyExtension(im, 9, true);
+  EXPECT_EQ(desc(im, F::Hourly, 9), 0x8105);
+  EXPECT_TRUE(isExtendedHead(desc(im, F::Hourly, 9)));
+  applyExtension(im, 9, false);
+  EXPECT_EQ(desc(im, F::Hourly, 9), 0x0105);
   put(im, F::Interval, 0, 0x0140);
   EXPECT_EQ(extensionRefusal(im, 9), (Refusal{43, QStringLiteral("0,1")}));
   put(im, F::Interval, 0, 0x0041);  // not working
