@@ -1,6 +1,8 @@
 // The numbered message catalogue: every message box of the program by code.
 #pragma once
 
+#include <vector>
+
 #include <QString>
 
 #include "model/message_presenter.h"
@@ -9,6 +11,12 @@ namespace nastrum {
 
 // The box of catalogue message `code`, with `value` put where its text takes one.
 MessageBoxSpec catalogueMessage(int code, const QString& value = {});
+
+// Whether `code` is in the catalogue, every code in it, and whether the text
+// of a code has a place for a value.
+bool isCatalogueCode(int code);
+std::vector<int> catalogueCodes();
+bool catalogueTextTakesValue(int code);
 
 // Shows catalogue message `code` and returns the button pressed (MessageAnswer).
 int ShowMessageCode(MessagePresenter& presenter, int code, const QString& value = {});

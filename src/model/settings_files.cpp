@@ -71,7 +71,14 @@ ReadOutcome readSettingsPair(const QString& settingsPath, SettingsImage& image, 
 WriteOutcome writeSettingsPair(const QString& settingsPath, const SettingsImage& image) {
   WriteOutcome outcome;
   outcome.settingsWritten = writeAtomically(settingsPath, encodeSettingsRecord(image));
-  outcome.namesWritten = writeAtomically(namesPathFor(settingsPath), encodeNamesRecord(image.names));
+  // New names beside settings that could not be saved would pair the old
+  // settings with names that do not belong to them.
+  // A settings path that itself ends in ".nam" would have its names written
+  // over the settings just saved.
+  const QString namesPath = namesPathFor(settingsPath);
+  const bool namesWouldReplaceSettings = namesPath.compare(settingsPath, Qt::CaseInsensitive) == 0;
+  if (outcome.settingsWritten && !namesWouldReplaceSettings)
+    outcome.namesWritten = writeAtomically(namesPath, encodeNamesRecord(image.names));
   return outcome;
 }
 
