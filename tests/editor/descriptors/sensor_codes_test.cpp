@@ -135,7 +135,9 @@ TEST(SensorRoundTrip, CountingAndConditionalDescriptors) {
             const SensorView v = decodeSensor(s, kind);
             EXPECT_EQ(v.flowKind, flow);
             EXPECT_EQ(v.fault, fault);
-            if (countBit) EXPECT_EQ(v.pulseWeight, weight);
+            if (countBit) {
+              EXPECT_EQ(v.pulseWeight, weight);
+            }
             EXPECT_EQ(digitOf(s.mainDescriptor, 2), 3);
           }
         }

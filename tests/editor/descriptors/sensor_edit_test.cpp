@@ -89,6 +89,9 @@ TEST(SensorConstants, LiquidColumnAndFrequencySlope) {
   EXPECT_NEAR(liquidColumnConst2(1000, 1, true, false), 0.00098, 1e-12);
   EXPECT_DOUBLE_EQ(frequencySlope(0, 10, 100, 5), -20);
   EXPECT_EQ(frequencySlope(0, 10, 100, 10), 0);
+  // Stored as displayed: 100 / 3 keeps eight characters.
+  EXPECT_DOUBLE_EQ(storedFrequencySlope(0, 0, 100, 3), 33.33333);
+  EXPECT_DOUBLE_EQ(storedFrequencySlope(0, 10, 100, 5), -20);
 }
 
 TEST(SensorConstants, ResistanceThermometerStandards) {
