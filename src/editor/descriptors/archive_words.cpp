@@ -237,7 +237,8 @@ std::vector<int> continuationsOf(const SettingsImage& image, ArchiveFamily f, in
       if (highByte(d) == 0x10 && lowByte(d) == head) out.push_back(n);
     } else {
       const int d1 = digitOf(d, 1);
-      if (d1 >= 1 && d1 <= 7 && digitOf(d, 2) == 8 && lowByte(d) == head) out.push_back(n);
+      // Level 1..7 is never a head, so the level and the operand decide.
+      if (d1 >= 1 && d1 <= 7 && isArchiveWorking(d) && lowByte(d) == head) out.push_back(n);
     }
   }
   return out;

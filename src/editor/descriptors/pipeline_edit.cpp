@@ -1,6 +1,7 @@
 #include "editor/descriptors/pipeline_edit.h"
 
 #include "editor/descriptors/descriptor_digits.h"
+#include "editor/descriptors/sensor_channels.h"
 
 namespace nastrum {
 
@@ -94,6 +95,14 @@ void applyFlowSensor(PipelineRecord& p, FlowRole role, std::optional<int> sensor
 void applyFlowSource(PipelineRecord& p, std::optional<int> source) { p.flowSensors = encodeFlowSource(source); }
 
 void applyRoleByte(PipelineRecord& p, PipelineRole role, int byte) { setRoleByte(p, role, byte); }
+
+void applyPipelineCutoff(PipelineRecord& p, int code) { p.cutoffSource = withHighByte(p.cutoffSource, code); }
+
+std::optional<int> pipelineCutoffCode(const PipelineRecord& p) {
+  const int code = highByte(p.cutoffSource);
+  if (code == kNoCutoff) return std::nullopt;
+  return code;
+}
 
 int temperatureSourceRefusal(const PipelineRecord& p, bool computed) {
   return computed && isPressureComputed(p) ? 18 : 0;

@@ -32,6 +32,9 @@ void applyFlowSensor(PipelineRecord& p, FlowRole role, std::optional<int> sensor
 void applyFlowSource(PipelineRecord& p, std::optional<int> source);
 // Any other role: a sensor number, kNoReference, a pipeline constant.
 void applyRoleByte(PipelineRecord& p, PipelineRole role, int byte);
+// "Условие отключения трубопров.:": a cutoff code of the sensor tables, kNoCutoff for "Нет".
+void applyPipelineCutoff(PipelineRecord& p, int code);
+std::optional<int> pipelineCutoffCode(const PipelineRecord& p);  // nullopt for "Нет"
 
 // Saturated steam: computed temperature (18) / pressure (19) refusals.
 int temperatureSourceRefusal(const PipelineRecord& p, bool computed);

@@ -2,6 +2,7 @@
 
 #include "editor/descriptors/descriptor_digits.h"
 #include "editor/descriptors/pipeline_edit.h"
+#include "editor/descriptors/sensor_channels.h"
 #include "image_fixture.h"
 
 namespace nastrum {
@@ -259,6 +260,14 @@ TEST_F(PipelineRoles, ConditionalLinks) {
   EXPECT_EQ(pipeline(im, 0).densityCalorLink, 0x0008);
   applyLink(im, 0, 3, false);
   EXPECT_EQ(pipeline(im, 0).densityCalorLink, 0);
+}
+
+TEST(PipelineCutoff, UsesTheSensorCutoffCodes) {
+  PipelineRecord p;
+  EXPECT_FALSE(pipelineCutoffCode(p));
+  applyPipelineCutoff(p, defaultCutoffCode(3));
+  EXPECT_EQ(p.cutoffSource, 0x0440);
+  EXPECT_EQ(pipelineCutoffCode(p), 0x04);
 }
 
 TEST(PipelineSteam, ComputedTemperatureAndPressureExcludeEachOther) {
