@@ -288,3 +288,41 @@ TEST(ArchiveReferences, SensorsAndPipelines) {
 
 }  // namespace
 }  // namespace nastrum
+
+#include "editor/descriptors/archive_names.h"
+#include "editor/descriptors/name_rule.h"
+
+namespace nastrum {
+namespace {
+
+TEST(ArchiveNames, CopyPasteAndClearAWholeFamily) {
+  SettingsImage from = test::freshImage(2);
+  storeName(archiveName(from, F::Monthly, 0), QStringLiteral("Тепло за месяц"));
+  storeName(archiveName(from, F::Monthly, 62), QStringLiteral("ыЫ"));
+  storeName(archiveName(from, F::Daily, 1), QStringLiteral("сутки"));
+  NameClipboard clip;
+  clip[63].setBytes("old");
+  copyArchiveNames(from, F::Monthly, clip);
+  EXPECT_TRUE(clip[63].isEmpty());
+  EXPECT_TRUE(clipboardHasNames(clip, F::Monthly, 2));
+  NameClipboard high;
+  high[40].setBytes("x");
+  EXPECT_FALSE(clipboardHasNames(high, F::Monthly, 1));  // kind 1 looks at 32 slots only
+  EXPECT_TRUE(clipboardHasNames(high, F::Monthly, 2));
+
+  SettingsImage to = test::freshImage(2);
+  EXPECT_FALSE(familyHasNames(to, F::Monthly));
+  pasteArchiveNames(to, F::Monthly, clip);
+  EXPECT_EQ(nameText(archiveName(to, F::Monthly, 0)), QStringLiteral("Тепло за месяц"));
+  EXPECT_EQ(nameText(archiveName(to, F::Monthly, 62)), QStringLiteral("ыЫ"));
+  EXPECT_TRUE(archiveName(to, F::Daily, 1).isEmpty());
+
+  clearArchiveNames(to, F::Monthly, clip);
+  EXPECT_FALSE(familyHasNames(to, F::Monthly));
+  EXPECT_FALSE(clipboardHasNames(clip, F::Monthly, 2));
+  storeName(archiveName(to, F::Hourly, 3), QString(20, u'x'));
+  EXPECT_EQ(archiveName(to, F::Hourly, 3).length, 16);
+}
+
+}  // namespace
+}  // namespace nastrum
