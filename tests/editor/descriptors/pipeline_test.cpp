@@ -197,6 +197,27 @@ TEST_F(PipelineRoles, RolesUsedAndStoredBytes) {
   EXPECT_EQ(decodeSensorByte(0x43).kind, SensorByteKind::Invalid);
 }
 
+TEST_F(PipelineRoles, NaturalGasRolesByKind) {
+  using R = PipelineRole;
+  pipeline(im, 0).mainDescriptor = 0x4700;
+  pipeline(im, 0).flowSensors = 0x0040;
+  const std::vector<R> common{R::FlowSensor, R::TempMeasure, R::TempInlet, R::PressureMedium,
+                              R::PressureAtm, R::Density, R::Calorific};
+  auto with = [&](std::initializer_list<R> extra) {
+    std::vector<R> out = common;
+    out.insert(out.end(), extra);
+    return out;
+  };
+  im.deviceKind = 1;
+  EXPECT_EQ(rolesUsed(im, 0), with({R::Humidity}));
+  im.deviceKind = 2;
+  EXPECT_EQ(rolesUsed(im, 0), with({R::Humidity, R::CO2, R::N2}));
+  im.deviceKind = 3;
+  EXPECT_EQ(rolesUsed(im, 0), with({R::CO2, R::N2}));
+  pipeline(im, 0).mainDescriptor = 0x8800;  // electricity measures its flow only
+  EXPECT_EQ(rolesUsed(im, 0), std::vector<R>{R::FlowSensor});
+}
+
 TEST_F(PipelineRoles, FlowRoleChoices) {
   PipelineRecord& p = pipeline(im, 0);
   p.flowSensors = 0x0540;

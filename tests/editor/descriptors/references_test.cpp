@@ -140,6 +140,25 @@ TEST(SensorReferences, PressureKindAndFlowKind) {
   EXPECT_TRUE(sensorChangeReferences(im, 9, {SensorChangeKind::FlowKind, FlowGasM3}).empty());
 }
 
+TEST(SensorReferences, LinearScaleSensorOfGasPipelines) {
+  SettingsImage im = freshImage(2);
+  sensor(im, 4).mainDescriptor = 0x9501;
+  pipeline(im, 1).mainDescriptor = 0x4700;
+  pipeline(im, 1).impurityTariff = 0x4004;  // N2 sensor
+  pipeline(im, 1).densityCalorLink = 0x0440;
+  water(im, 2);
+  pipeline(im, 2).pressureSensors = 0x4004;  // atmospheric
+  // The family change asks about CO2/N2 first, a quantity change last.
+  EXPECT_EQ(asked(sensorChangeReferences(im, 4, {SensorChangeKind::Family, ChoosePulse})),
+            (std::vector<Asked>{{29, 1}, {29, 2}, {29, 1}}));
+  const auto refs = sensorChangeReferences(im, 4, {SensorChangeKind::Quantity, Pressure});
+  EXPECT_EQ(asked(refs), (std::vector<Asked>{{29, 2}, {29, 1}, {29, 1}}));
+  removeReferences(im, refs);
+  EXPECT_EQ(pipeline(im, 1).impurityTariff, 0x4040);
+  EXPECT_EQ(pipeline(im, 1).densityCalorLink, 0x4040);
+  EXPECT_EQ(pipeline(im, 2).pressureSensors, 0x4040);
+}
+
 TEST(SensorReferences, SwitchedOffPipelinesAreNotExamined) {
   SettingsImage im = freshImage(2);
   sensor(im, 5).mainDescriptor = 0xA350;

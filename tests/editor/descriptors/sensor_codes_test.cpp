@@ -164,6 +164,22 @@ TEST(SensorDecode, InvalidConversionAndQuantityAreUnreadable) {
   EXPECT_FALSE(decodeSensor(SensorRecord{.mainDescriptor = 0x9321}, 2).flowKind);
 }
 
+TEST(SensorDecode, ArithmeticSensorOfTheSmallModel) {
+  const SensorRecord s{.mainDescriptor = 0x8320, .auxDescriptor = 0x9005};
+  const SensorView v = decodeSensor(s, 2);
+  EXPECT_EQ(v.conversion, SumHeat);
+  EXPECT_EQ(v.conditionalStorage, 3);
+  EXPECT_EQ(v.signStorage, 9);
+  EXPECT_EQ(v.cutoffCode, 0x05);
+  EXPECT_EQ(v.cutoff->module, QStringLiteral("МВВ1"));
+  EXPECT_FALSE(decodeSensor(s, 3).signStorage);  // kind 3 keeps its arithmetic code there
+  const SensorView analog = decodeSensor(SensorRecord{.mainDescriptor = 0x9101, .auxDescriptor = 0x0980}, 2);
+  EXPECT_EQ(analog.channel->module, QStringLiteral("МКН1"));
+  EXPECT_EQ(analog.channel->pair, QStringLiteral("+3    -4"));
+  EXPECT_FALSE(analog.cutoff);
+  EXPECT_TRUE(analog.cutoffValid);
+}
+
 TEST(SensorDefaults, FamilyChoiceWritesTheFamilyDefaults) {
   struct Case {
     int kind, family;
