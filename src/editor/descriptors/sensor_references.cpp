@@ -143,16 +143,23 @@ void gasDensityAndCutoffRule(Collector& c) {
       });
 }
 
-void linearRules(Collector& c, bool familyChange) {
+void linearRules(Collector& c, bool familyChange, int newQuantity) {
   if (familyChange) gasImpurityRule(c);
   atmosphericRule(c);
   gasDensityAndCutoffRule(c);
   // The CO2 and N2 bytes name the same kind of sensor; a quantity change
   // protects them too, after the others.
   if (!familyChange) gasImpurityRule(c);
+  // The temperature roles take linear-scale sensors as well; a temperature
+  // sensor still fits them.
+  if (familyChange || newQuantity != Temperature) {
+    const int n = c.n();
+    c.pipelines([n](const PipelineRecord& p, int) { return either(p.tempSensors, n); },
+                [](PipelineRecord& p) { p.tempSensors = 0x4040; });
+  }
 }
 
-void oldQuantityRules(Collector& c, int oldQuantity, bool familyChange) {
+void oldQuantityRules(Collector& c, int oldQuantity, bool familyChange, int newQuantity = -1) {
   switch (oldQuantity) {
     case DiffPressure: diffPressureRules(c); break;
     case Flow: flowSensorRule(c, FlowFix::Clear); break;
@@ -166,7 +173,7 @@ void oldQuantityRules(Collector& c, int oldQuantity, bool familyChange) {
       }
       break;
     case Pressure: pressureRules(c); break;
-    case OtherLinear: linearRules(c, familyChange); break;
+    case OtherLinear: linearRules(c, familyChange, newQuantity); break;
     default: break;
   }
 }
@@ -243,7 +250,7 @@ ReferenceList sensorChangeReferences(const SettingsImage& image, int n, const Se
       break;
     }
     case SensorChangeKind::Quantity:
-      if (old == SensorFamily::Analog && change.value != d2) oldQuantityRules(c, d2, false);
+      if (old == SensorFamily::Analog && change.value != d2) oldQuantityRules(c, d2, false, change.value);
       break;
     case SensorChangeKind::Conversion:
       if (serialInput && change.value != SerialInput) serialInputRules(c, false);

@@ -27,6 +27,38 @@ TEST(PipelineMedium, ValidDigitsAndLists) {
   EXPECT_EQ(repairMediumDigit(0x6123, Water), 0x1123);
 }
 
+TEST(PipelineChoices, ListsInOrder) {
+  struct Case {
+    ChoiceList list;
+    QStringList texts;
+    std::vector<int> codes;
+  } cases[] = {
+      {heatReferenceChoices(),
+       {"холодного источника с известной темпер. и нулевым избыточным давлением",
+        "другого трубопровода с известной темпер.,  давл. и тем же массовым рассходом"},
+       {0, 4}},
+      {flowUnitChoices(), {"в тоннах", "в м3"}, {0, 1}},
+      {heatUnitChoices(), {"в ГДж", "в Гкал"}, {0, 2}},
+      {gasUnitChoices(), {"МДж, Нм3", "Ккал, Нм3"}, {5, 7}},
+      {correctionChoices(), {"Есть", "Нет"}, {1, 0}},
+      {calibrationChoices(), {"1 год", "2 года"}, {0, 8}},
+      {paymentChoices(), {"Есть", "Нет"}, {1, 0}},
+      {paymentTypeChoices(), {"за расход", "за тепло"}, {1, 2}},
+      {tariffChoices(), {"фиксированный", "двойной"}, {0, 1}},
+      {flowRoleChoices(), {"Датчик расхода", "Датчик перепада давления", "Расход из другого трубопровода"}, {0, 1, 2}},
+      {temperatureSourceChoices(), {"измеряется", "вычисл. по давлению"}, {0, 1}},
+      {pressureSourceChoices(), {"измеряется", "вычисл. по температуре"}, {0, 1}},
+      {roleConstantChoices(PipelineRole::ColdSource, Water),
+       {"темп. холодн. источника", "константа 1", "константа 2"}, {0x40, 0x41, 0x42}},
+      {roleConstantChoices(PipelineRole::ReturnPressure, Water),
+       {"давление энергоносителя", "константа 1", "константа 2"}, {0x40, 0x41, 0x42}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.list.texts(), c.texts);
+    EXPECT_EQ(c.list.codes(), c.codes) << c.texts.first().toStdString();
+  }
+}
+
 TEST(PipelineMedium, NewMediumWritesTheNewPipelineCodes) {
   struct Case {
     int medium;

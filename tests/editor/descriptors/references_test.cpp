@@ -153,6 +153,9 @@ TEST(SensorReferences, LinearScaleSensorOfGasPipelines) {
             (std::vector<Asked>{{29, 1}, {29, 2}, {29, 1}}));
   const auto refs = sensorChangeReferences(im, 4, {SensorChangeKind::Quantity, Pressure});
   EXPECT_EQ(asked(refs), (std::vector<Asked>{{29, 2}, {29, 1}, {29, 1}}));
+  pipeline(im, 2).tempSensors = 0x0440;  // a linear-scale sensor may give a temperature
+  EXPECT_EQ(asked(sensorChangeReferences(im, 4, {SensorChangeKind::Quantity, Temperature})).size(), 3u);
+  EXPECT_EQ(asked(sensorChangeReferences(im, 4, {SensorChangeKind::Quantity, Flow})).back(), (Asked{29, 2}));
   removeReferences(im, refs);
   EXPECT_EQ(pipeline(im, 1).impurityTariff, 0x4040);
   EXPECT_EQ(pipeline(im, 1).densityCalorLink, 0x4040);

@@ -53,6 +53,47 @@ TEST(SensorChoices, ListsPerKindInPageOrder) {
   EXPECT_EQ(flowKindChoices().textOf(7), QStringLiteral("ОШИБКА"));
 }
 
+TEST(SensorChoices, EveryOtherListInOrder) {
+  struct Case {
+    ChoiceList list;
+    QStringList texts;
+    std::vector<int> codes;
+  } cases[] = {
+      {storageChoices(), {"с хранением", "без хранения"}, {9, 1}},
+      {pressureKindChoices(), {"Датчик избыточного давления", "Датчик абсолютного давления"}, {0, 1}},
+      {pressureUnitChoices(), {"кгс/см2", "МПа"}, {0, 8}},
+      {diffUnitChoices(), {"кгс/м2", "кПа"}, {0, 8}},
+      {tapChoices(3), {"Фланцевый отбор", "Угловой отбор", "Трехрадиусный отбор"}, {0, 2, 1}},
+      {flowKindChoices(), {"расход в тоннах", "расход пара или жидкости в м3", "расход газа в м3"}, {0, 1, 5}},
+      {pulseWeightChoices(), {"Вес импульса в ед. изм.", "Кол-во импульсов на ед."}, {0, 8}},
+      {temperatureKindChoices(),
+       {"термометр сопротивления", "термопара", "термометр с нормирующим преобразователем"}, {0, 1, 2}},
+      {rtdChoices(), {"платиновый ТС", "медный ТС"}, {0, 1}},
+      {thermocoupleChoices(), {"ХК", "ХА", "ПП"}, {4, 5, 6}},
+      {analogFaultChoices(), {"Константа замены при обрыве или перезапуске", "Среднее значение"}, {0, 8}},
+      {countingFaultChoices(),
+       {"Обрыв датчика не контролируется", "Константа замены при обрыве или перезапуске", "Среднее значение"},
+       {0, 1, 9}},
+      {conditionalStorageChoices(), {"с усреднением", "с накоплением"}, {0, 3}},
+      {arithmeticSourceChoices(),
+       {"измеренных текущих значений датчиков", "текущих расходов из трубопроводов",
+        "текущего количества тепла из трубопроводов", "текущего значения энтальпии из трубопроводов"},
+       {0, 1, 2, 3}},
+      {signStorageChoices(), {"хранение значения с получившимся знаком", "хранение абсолютного значения"}, {1, 9}},
+      {presenceChoices(), {"Есть", "Нет"}, {1, 0}},
+      {conversionChoices(2),
+       {"Суммирование измеренных значений датчиков", "Суммирование текущих расходов из  трубопр.",
+        "Суммирование текущего тепла из трубопр.", "Суммирование значения энтальпии из трубопр.",
+        "Функциональный датчик с преобраз. по таблице", "Копирующий датчик для архивирования",
+        "Датчик с вводимым по последовательному каналу значением"},
+       {0, 1, 2, 3, 4, 5, 8}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.list.texts(), c.texts);
+    EXPECT_EQ(c.list.codes(), c.codes) << c.texts.first().toStdString();
+  }
+}
+
 TEST(SensorChoices, FlowKindDigitByKind) {
   EXPECT_EQ(decodeFlowKind(3, 1), FlowLiquidM3);
   EXPECT_EQ(decodeFlowKind(3, 2), FlowLiquidM3);
