@@ -148,7 +148,9 @@ TEST(SensorCutoff, ModulesDefaultsAndRoundTrip) {
         const int code = *cutoffCode(kind, m.name, pair);
         const auto place = decodeCutoff(kind, code);
         ASSERT_TRUE(place);
-        if (m.name != QStringLiteral("МЧВ2 - 8х")) EXPECT_EQ(*place, (ChannelPlace{m.name, pair, false}));
+        if (m.name != QStringLiteral("МЧВ2 - 8х")) {
+          EXPECT_EQ(*place, (ChannelPlace{m.name, pair, false}));
+        }
         EXPECT_EQ(cutoffCode(kind, place->module, place->pair), code);
         seen.insert(code);
       }
