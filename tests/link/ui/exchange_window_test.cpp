@@ -16,11 +16,11 @@
 
 #include "link/runs/connection.h"
 #include "link/runs/fake_device.h"
-#include "link/runs/recording_presenter.h"
 #include "link/runs/run_codes.h"
 #include "link/runs/run_retry.h"
 #include "link/ui/exchange_window.h"
 #include "link/ui/radio_group.h"
+#include "support/scripted_presenter.h"
 #include "support/widget_application.h"
 
 namespace nastrum {
@@ -47,7 +47,7 @@ class ExchangeWindowTest : public ::testing::Test {
   QStringList logLines() { return child<QPlainTextEdit>("M")->toPlainText().split(QLatin1Char('\n')); }
 
   Workspace workspace;
-  test::RecordingPresenter presenter;
+  ScriptedPresenter presenter;
   test::FakeDevice* device = nullptr;
   ExchangeWindow window;
 };
