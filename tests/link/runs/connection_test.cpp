@@ -67,7 +67,9 @@ TEST_F(ConnectionTest, IdentifiesEachModelWithItsGreeting) {
     EXPECT_EQ(conn.stage, ConnectStage::Connected);
     EXPECT_EQ(observer.log, c.log) << c.a << "," << c.b;
     EXPECT_EQ(workspace.run.connectedKind, c.connectedKind);
-    if (c.kind != RunKind::Read) EXPECT_EQ(observer.status, QStringLiteral("Вас приветствует ") + c.log.last());
+    if (c.kind != RunKind::Read) {
+      EXPECT_EQ(observer.status, QStringLiteral("Вас приветствует ") + c.log.last());
+    }
   }
 }
 
@@ -225,8 +227,9 @@ TEST_F(ConnectionTest, AccessRules) {
     device.storedPassword = c.stored;
     observer.log.clear();
     EXPECT_EQ(checkAccess(QString::fromLatin1(c.field)), c.result) << c.field;
-    if (c.result != 0)
+    if (c.result != 0) {
       EXPECT_EQ(observer.log.last(), QStringLiteral("Увы ! пароль не тот...   OK")) << c.field;
+    }
   }
 }
 
