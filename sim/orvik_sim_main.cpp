@@ -1,7 +1,7 @@
 // orvik-sim: a simulated ОРВИК heat computer on a pseudo-terminal.
 //
 //   orvik-sim --kind 2 [--image FILE.bfm | --demo] [--link PATH] [--network N]
-//             [--password HHHH] [--fault F]... [--save OUT.bfm] [--pace]
+//             [--password HHHH] [--fault F]... [--save OUT.bfm] [--reprog-delay S] [--pace]
 //
 // Prints the path to open, logs one line per request, and on SIGINT/SIGTERM
 // saves what was written to it as a settings pair when --save is given.
@@ -74,8 +74,9 @@ int main(int argc, char** argv) {
                                         .arg(sim::faultNames().join(QStringLiteral(", "))),
                                     QStringLiteral("F"));
   const QCommandLineOption saveOpt(QStringLiteral("save"), QStringLiteral("On exit, save the device's settings as this pair."), QStringLiteral("OUT.bfm"));
+  const QCommandLineOption reprogDelayOpt(QStringLiteral("reprog-delay"), QStringLiteral("Seconds the device takes to enter the reprogramming mode."), QStringLiteral("S"), QStringLiteral("0"));
   const QCommandLineOption paceOpt(QStringLiteral("pace"), QStringLiteral("Answer no faster than the line's baud rate."));
-  parser.addOptions({kindOpt, imageOpt, demoOpt, linkOpt, networkOpt, passwordOpt, factoryOpt, faultOpt, saveOpt, paceOpt});
+  parser.addOptions({kindOpt, imageOpt, demoOpt, linkOpt, networkOpt, passwordOpt, factoryOpt, faultOpt, saveOpt, reprogDelayOpt, paceOpt});
   parser.process(app);
 
   SettingsImage image;
@@ -101,6 +102,8 @@ int main(int argc, char** argv) {
     config.password = static_cast<std::uint16_t>(pw.toUInt(&ok, 16));
     if (!ok || pw.size() > 4) return fail(QStringLiteral("--password takes four hexadecimal digits"));
   }
+  config.reprogEntryDelayMs = parser.value(reprogDelayOpt).toInt(&ok) * 1000;
+  if (!ok || config.reprogEntryDelayMs < 0) return fail(QStringLiteral("--reprog-delay takes seconds"));
   config.clockStart = QDateTime::currentDateTime();
 
   SystemClock clock;
