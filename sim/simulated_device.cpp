@@ -1,6 +1,6 @@
-#include "sim/byte_at.h"
 #include "sim/simulated_device.h"
 
+#include "sim/byte_at.h"
 #include "sim/names_memory.h"
 
 namespace nastrum::sim {
@@ -404,7 +404,7 @@ QByteArray SimulatedDevice::loaderStage(const QByteArray& bytes, int request) {
   loader_.lastActivityMs = clock_.nowMs();
   const QByteArray reject(1, static_cast<char>(0xFF));
   const bool nak = faults_.take(FaultKind::Nak, request);
-  if (loader_.expectPacket && bytes.size() == 131) {
+  if (loader_.expectPacket && bytes.size() == kLoaderPacketSize) {
     loader_.expectPacket = false;
     const NamesGeometry g = namesGeometryFor(layoutKind_);
     unsigned sum = 0;

@@ -74,6 +74,9 @@ class SimulatedDevice {
   // A loader left without traffic for kLoaderTimeoutMs gives up.
   bool inLoader();
   static constexpr int kLoaderTimeoutMs = 10000;
+  // A loader data packet: page, half-page selector, 128 bytes, checksum.
+  static constexpr int kLoaderPacketSize = 131;
+  bool loaderAwaitsPacket() const { return loader_.active && loader_.expectPacket; }
   // One raw loader stage (two command bytes or a data packet); returns the
   // acknowledgement byte and, after a packet, the completion byte.
   QByteArray loaderStage(const QByteArray& bytes, int request);
