@@ -1,7 +1,7 @@
-#include "sim/byte_at.h"
 #include "sim/device_port.h"
 
 #include "link/crc16.h"
+#include "sim/byte_at.h"
 
 namespace nastrum::sim {
 namespace {
@@ -79,13 +79,14 @@ bool DevicePort::addressedToMe(int address) const { return address == 0 || addre
 
 void DevicePort::lineIdle() {
   if (burst_.isEmpty()) return;
-  if (unfinished(burst_) && !(selection_ != Selection::Deselected && device_.inLoader()) &&
-      device_.clock().nowMs() - burstStartMs_ < kFrameHoldMs)
-    return;
+  const bool loader = selection_ != Selection::Deselected && device_.inLoader();
+  const bool waitForRest = loader ? device_.loaderAwaitsPacket() && burst_.size() < SimulatedDevice::kLoaderPacketSize
+                                  : unfinished(burst_);
+  if (waitForRest && device_.clock().nowMs() - burstStartMs_ < kFrameHoldMs) return;
   QByteArray burst;
   burst.swap(burst_);
 
-  if (selection_ != Selection::Deselected && device_.inLoader()) {
+  if (loader) {
     loaderBurst(burst);
     return;
   }

@@ -1,6 +1,6 @@
-#include "sim/byte_at.h"
 #include "sim/simulated_device.h"
 
+#include "sim/byte_at.h"
 #include "sim/names_memory.h"
 
 namespace nastrum::sim {
@@ -59,6 +59,7 @@ QDateTime SimulatedDevice::now() const {
 }
 
 std::uint16_t SimulatedDevice::statusWord(int request) {
+  settle();
   std::uint16_t s = state_;
   if (faults_.take(FaultKind::MissingKey, request)) s |= status::KeyMissing;
   return s;
@@ -84,8 +85,16 @@ bool SimulatedDevice::inLoader() {
   return loader_.active;
 }
 
+void SimulatedDevice::settle() {
+  if (reprogDueMs_ && clock_.nowMs() >= *reprogDueMs_) {
+    reprogDueMs_.reset();
+    if (state_ & status::Stopped) state_ = static_cast<std::uint16_t>((state_ & ~status::ReprogMask) | status::InReprog);
+  }
+}
+
 Reply SimulatedDevice::handle(const QByteArray& payload, int request) {
   lastRefusal_.clear();
+  settle();
   const std::uint8_t cmd = u8(payload, 0);
   const bool isUnlock = cmd == 0x05 && payload.size() >= 3 && u8(payload, 1) == 0x40 && u8(payload, 2) == 0x07;
   const bool isWrite = (cmd == 0x05 || cmd == 0x06) && !isUnlock;
@@ -326,6 +335,7 @@ Reply SimulatedDevice::modeCommand(std::uint8_t code, int request) {
     log(QStringLiteral("STOP"));
   } else if (code == 0x08) {
     state_ = 0;
+    reprogDueMs_.reset();
     log(QStringLiteral("start (working)"));
   } else {
     accessGranted_ = false;
@@ -344,15 +354,18 @@ Reply SimulatedDevice::reprogCommand(std::uint8_t arg, int request) {
     else if (configurable(request, &why) && faults_.take(FaultKind::RefuseReprog, request))
       why = QStringLiteral("refused on demand");
     if (why.isEmpty()) {
-      state_ = static_cast<std::uint16_t>((state_ & ~status::ReprogMask) | status::InReprog);
+      reprogDueMs_ = clock_.nowMs() + config_.reprogEntryDelayMs;
+      settle();
       log(QStringLiteral("enter reprogramming mode"));
     } else {
       log(QStringLiteral("enter reprogramming mode: ignored, ") + why);
     }
   } else if (command == 3) {
+    reprogDueMs_.reset();
     if ((state_ & status::ReprogMask) == status::InReprog) state_ |= status::LeftReprog;
     log(QStringLiteral("leave reprogramming mode"));
   } else if (command == 0) {
+    reprogDueMs_.reset();
     state_ &= static_cast<std::uint16_t>(~status::ReprogMask);
     log(QStringLiteral("cancel reprogramming mode"));
   } else {
@@ -391,7 +404,7 @@ QByteArray SimulatedDevice::loaderStage(const QByteArray& bytes, int request) {
   loader_.lastActivityMs = clock_.nowMs();
   const QByteArray reject(1, static_cast<char>(0xFF));
   const bool nak = faults_.take(FaultKind::Nak, request);
-  if (loader_.expectPacket && bytes.size() == 131) {
+  if (loader_.expectPacket && bytes.size() == kLoaderPacketSize) {
     loader_.expectPacket = false;
     const NamesGeometry g = namesGeometryFor(layoutKind_);
     unsigned sum = 0;

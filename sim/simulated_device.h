@@ -29,6 +29,8 @@ struct DeviceConfig {
   // The access password; 0000 and FFFF mean none. Unset: taken from the image.
   std::optional<std::uint16_t> password;
   QDateTime clockStart = QDateTime(QDate(2026, 1, 15), QTime(12, 0, 0));
+  // How long the device takes to enter the reprogramming mode after 0D A1.
+  int reprogEntryDelayMs = 0;
 };
 
 enum class ReplyKind { Data, Ack, Refused, Silent };
@@ -72,6 +74,9 @@ class SimulatedDevice {
   // A loader left without traffic for kLoaderTimeoutMs gives up.
   bool inLoader();
   static constexpr int kLoaderTimeoutMs = 10000;
+  // A loader data packet: page, half-page selector, 128 bytes, checksum.
+  static constexpr int kLoaderPacketSize = 131;
+  bool loaderAwaitsPacket() const { return loader_.active && loader_.expectPacket; }
   // One raw loader stage (two command bytes or a data packet); returns the
   // acknowledgement byte and, after a packet, the completion byte.
   QByteArray loaderStage(const QByteArray& bytes, int request);
@@ -122,6 +127,8 @@ class SimulatedDevice {
   QByteArray names_;
 
   std::uint16_t state_ = 0;  // working/STOP and reprogramming bits
+  std::optional<std::int64_t> reprogDueMs_;  // 0D A1 accepted, the mode not yet entered
+  void settle();  // applies a mode change that has come due
   std::uint16_t password_ = 0xFFFF;
   bool accessGranted_ = false;
   std::uint16_t loginReadback_ = 0xA5A5;

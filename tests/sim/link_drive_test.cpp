@@ -160,6 +160,19 @@ TEST_P(LinkDrive, RefusedModeChangesShowInTheStatusWord) {
   EXPECT_EQ(status() & 0x8000, 0x8000);
 }
 
+TEST_P(LinkDrive, ReprogrammingModeMayTakeAWhile) {
+  sim::DeviceConfig config;
+  config.reprogEntryDelayMs = 5000;
+  rig.addDevice(config, freshImage(2));
+  auto cmd = commands();
+  enterReprogramming(cmd);
+  EXPECT_EQ(status() & 0x03, 0x00);
+  EXPECT_EQ(cmd.WriteReal(ParamAddress::sensor(0, 4), 1.0), GetParam().refused);
+  rig.clock.advance(5000);
+  EXPECT_EQ(status() & 0x03, 0x01);
+  EXPECT_EQ(cmd.WriteReal(ParamAddress::sensor(0, 4), 1.0), ResultCode::Ok);
+}
+
 TEST_P(LinkDrive, FaultsGiveTheirResultCodes) {
   rig.addDevice();
   auto cmd = commands();
