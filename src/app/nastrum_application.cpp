@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QUrl>
 
+#include "check/ui/check_windows.h"
 #include "editor/ui/base_form.h"
 #include "link/runs/exchange_mode.h"
 #include "link/runs/link_device_session.h"
@@ -32,6 +33,15 @@ NastrumApplication::NastrumApplication()
       workspace_, messages_, [this] { return MakeSerialPortSession(clock_); }, mainWindow_.get());
   QObject::connect(mainWindow_.get(), &Tbase_form::linkParamsRequested,
                    [this] { exchangeWindow_->openModal(kSettingsMode); });
+
+  Tbase_form& main = *mainWindow_;
+  CheckWindowHooks onMain{[&main] {
+                            main.flows().HidePageSets();
+                            main.refresh();
+                          },
+                          [&main] { main.refresh(); }, {}};
+  checkWindows_ = std::make_unique<CheckWindows>(workspace_, messages_, mainWindow_.get(), std::move(onMain));
+  checkWindows_->installInto(main.hooks());
 }
 
 void NastrumApplication::openHelp() {

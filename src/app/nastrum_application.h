@@ -12,6 +12,7 @@
 namespace nastrum {
 
 class ExchangeWindow;
+class CheckWindows;
 class Tbase_form;
 
 class NastrumApplication {
@@ -33,6 +34,7 @@ class NastrumApplication {
   std::unique_ptr<Tbase_form> mainWindow_;
   SystemClock clock_;
   std::unique_ptr<ExchangeWindow> exchangeWindow_;  // `TForm1`, made once after the main window
+  std::unique_ptr<CheckWindows> checkWindows_;
 };
 
 }  // namespace nastrum

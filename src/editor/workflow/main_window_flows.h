@@ -62,6 +62,8 @@ class MainWindowFlows {
   void EnterView();
   // "Проверка": the check with its report, when an image is loaded.
   void CheckSettings();
+  // Every check run hides both page sets, also one started in the error window.
+  void HidePageSets() { state_.pages = PageSet::None; }
 
   // The window reports the tab the user selected, so the other mode can open
   // on the matching page.

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -254,4 +255,31 @@ TEST_F(BaseFormTest, DeviceReadStartsOnlyOnceUnsavedChangesAreDealtWith) {
   action("readAction")->trigger();
   EXPECT_EQ(reads, 2);
   EXPECT_EQ(boxes.codes(), (std::vector<int>{6, 6}));
+}
+
+TEST_F(BaseFormTest, KeyboardShortcutsReachTheirFlows) {
+  form.show();
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+
+  QTest::keyClick(&form, Qt::Key_N, Qt::ControlModifier);
+  EXPECT_TRUE(shown("typeGroup"));
+  find<QPushButton>("typeOk")->click();
+  EXPECT_TRUE(ws.editor.fileOpen);
+
+  files.saveAnswers.push_back(QStringLiteral("plant"));
+  form.imageModified();
+  QTest::keyClick(&form, Qt::Key_F2);
+  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_TRUE(QFile::exists(dir.path(QStringLiteral("plant.bfm"))));
+
+  files.openAnswers.push_back(std::nullopt);
+  QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier);
+  EXPECT_TRUE(files.openAnswers.empty());
+
+  boxes.then(AnswerNo);
+  QTest::keyClick(&form, Qt::Key_X, Qt::AltModifier);
+  EXPECT_EQ(boxes.codes(), std::vector<int>{16});
+  EXPECT_TRUE(form.isVisible());
+  form.hide();
 }

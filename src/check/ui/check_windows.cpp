@@ -1,0 +1,85 @@
+#include "check/ui/check_windows.h"
+
+#include <QApplication>
+
+namespace nastrum {
+
+CheckWindows::CheckWindows(Workspace& workspace, MessagePresenter& presenter, QWidget* parent, CheckWindowHooks hooks,
+                           ReportTarget report)
+    : QObject(parent),
+      workspace_(workspace),
+      hooks_(std::move(hooks)),
+      window_(new ErrorWindow(parent)),
+      prompt_(new CorrectionPrompt(parent)),
+      session_(workspace, presenter, *this, std::move(report)) {
+  connect(window_, &ErrorWindow::checkRequested, this, [this] { session_.RunCheck(true); });
+  connect(window_, &ErrorWindow::closed, this, [this] { windowOpen_ = false; });
+  connect(window_, &ErrorWindow::repairRequested, this, [this] { session_.repair(); });
+  connect(prompt_, &CorrectionPrompt::repairRequested, this, [this] { session_.repair(); });
+  connect(prompt_, &CorrectionPrompt::declined, this, [this] { session_.declineRepair(); });
+}
+
+CheckWindows::~CheckWindows() = default;
+
+void CheckWindows::runCheck(bool withReport) { session_.RunCheck(withReport); }
+
+void CheckWindows::checkWithReport() { session_.checkWithReport(); }
+
+bool CheckWindows::allowSetup() {
+  if (!workspace_.editor.checkFailed) return true;
+  prompt_->exec();
+  return false;
+}
+
+void CheckWindows::installInto(MainWindowHooks& hooks) {
+  hooks.runCheckHook = [this](bool withReport) { runCheck(withReport); };
+  hooks.correctionPromptHook = [this] { allowSetup(); };
+  hooks.closeCheckWindowsHook = [this] { closeWindows(); };
+}
+
+void CheckWindows::closeWindows() {
+  closeCorrectionPrompt();
+  closeErrorWindow();
+}
+
+void CheckWindows::beep() {
+  if (hooks_.beep)
+    hooks_.beep();
+  else
+    QApplication::beep();
+}
+
+void CheckWindows::hidePageSets() {
+  if (hooks_.hidePageSets) hooks_.hidePageSets();
+}
+
+void CheckWindows::showErrors(const CheckResult& result, bool spyMode) {
+  window_->setFileName(workspace_.editor.currentFileName);
+  window_->showResult(result, spyMode);
+  window_->show();
+  window_->raise();
+  windowOpen_ = true;
+}
+
+void CheckWindows::closeErrorWindow() {
+  window_->close();
+  windowOpen_ = false;
+}
+
+void CheckWindows::setCorrectionButtonVisible(bool visible) { window_->setCorrectionButtonVisible(visible); }
+
+void CheckWindows::showCorrectionPrompt() {
+  if (prompt_->isVisible()) return;  // shown modally already
+  prompt_->show();
+  prompt_->raise();
+}
+
+void CheckWindows::closeCorrectionPrompt() {
+  if (prompt_->isVisible()) prompt_->done(QDialog::Accepted);
+}
+
+void CheckWindows::enableSetup() {
+  if (hooks_.enableSetup) hooks_.enableSetup();
+}
+
+}  // namespace nastrum

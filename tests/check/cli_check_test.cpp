@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include "app/cli/command_check.h"
+#include "check_test_image.h"
+#include "model/cp1251.h"
+#include "model/settings_files.h"
+
+namespace nastrum::testing {
+namespace {
+
+struct Run {
+  int code;
+  QStringList out;
+  QString err;
+};
+
+class CliCheck : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+  QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+  QString save(const SettingsImage& image, const char* name = "site.bfm") {
+    EXPECT_TRUE(writeSettingsPair(path(name), image).settingsWritten);
+    return path(name);
+  }
+  Run run(const QStringList& args) {
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    cli::CliIo io{o, e};
+    const int code = cli::runCheckCommand(args, io);
+    o.flush();
+    e.flush();
+    return {code, out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), err};
+  }
+  static SettingsImage repairable() {
+    SettingsImage image = meteredImage(2);
+    setSensor(image, 7, 0x2100, 0x0100);  // 20
+    setSensor(image, 9, 0x5000);          // 10, not repairable
+    return image;
+  }
+
+  QTemporaryDir dir;
+};
+
+TEST_F(CliCheck, CleanFileExitsZero) {
+  const Run r = run({save(meteredImage(1))});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.out, QStringList{"Ошибок не обнаружено!"});
+}
+
+TEST_F(CliCheck, PrintsTheReportRowsAndExitsOneOnErrors) {
+  const Run r = run({save(repairable())});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_EQ(r.out, (QStringList{"Проверка обнаружила 2 ошибок",
+                                "   1    Измеряемый параметр у датчика расхода №7. В основном описателе датчика (2100) "
+                                "второй разряд должен быть равен 3.",
+                                "   2    Тип датчика №9", "Исправимо автоматически (--fix): 1"}));
+}
+
+TEST_F(CliCheck, WritesTheReportWhereAsked) {
+  const QString file = save(repairable());
+  const Run r = run({file, "--report", path("r.txt")});
+  EXPECT_EQ(r.code, 1);
+  QFile report(path("r.txt"));
+  ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+  const QStringList lines = fromCp1251(report.readAll()).split(QStringLiteral("\r\n"));
+  EXPECT_EQ(lines[0], QStringLiteral("Отчет проверки файла настроек - ОРВИК расширяемый."));
+  EXPECT_EQ(lines[1], QStringLiteral("Файл: ") + file);
+  EXPECT_EQ(lines[7], QStringLiteral("   2    Тип датчика №9"));
+}
+
+TEST_F(CliCheck, FixSavesTheCorrectedPairAndLeavesTheOriginal) {
+  const QString file = save(repairable());
+  const Run r = run({file, "--fix", path("fixed.bfm")});
+  EXPECT_EQ(r.code, 1);  // sensor 9 cannot be repaired
+  EXPECT_EQ(r.out.mid(r.out.indexOf(QStringLiteral("После исправления (%1):").arg(path("fixed.bfm")))),
+            (QStringList{QStringLiteral("После исправления (%1):").arg(path("fixed.bfm")), "Проверка обнаружила 1 ошибок",
+                         "   1    Тип датчика №9"}));
+
+  SettingsImage fixed, original;
+  EditorState editor;
+  ASSERT_TRUE(readSettingsPair(path("fixed.bfm"), fixed, editor).ok());
+  ASSERT_TRUE(readSettingsPair(file, original, editor).ok());
+  EXPECT_EQ(fixed.sensors[7].mainDescriptor, 0x2300);
+  EXPECT_EQ(original.sensors[7].mainDescriptor, 0x2100);
+  EXPECT_EQ(fixed.sys(sys::CheckErrorsMark), 1);
+}
+
+TEST_F(CliCheck, BadInputExitsTwo) {
+  const QString file = save(meteredImage(2));
+  for (const QStringList& args : {QStringList{}, QStringList{path("missing.bfm")}, QStringList{file, "--report"},
+                                  QStringList{file, "--bogus"}, QStringList{file, file},
+                                  QStringList{file, "--report", dir.path()}}) {
+    const Run r = run(args);
+    EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
+    EXPECT_FALSE(r.err.isEmpty());
+  }
+}
+
+}  // namespace
+}  // namespace nastrum::testing
