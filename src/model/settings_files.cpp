@@ -73,8 +73,12 @@ WriteOutcome writeSettingsPair(const QString& settingsPath, const SettingsImage&
   outcome.settingsWritten = writeAtomically(settingsPath, encodeSettingsRecord(image));
   // New names beside settings that could not be saved would pair the old
   // settings with names that do not belong to them.
-  if (outcome.settingsWritten)
-    outcome.namesWritten = writeAtomically(namesPathFor(settingsPath), encodeNamesRecord(image.names));
+  // A settings path that itself ends in ".nam" would have its names written
+  // over the settings just saved.
+  const QString namesPath = namesPathFor(settingsPath);
+  const bool namesWouldReplaceSettings = namesPath.compare(settingsPath, Qt::CaseInsensitive) == 0;
+  if (outcome.settingsWritten && !namesWouldReplaceSettings)
+    outcome.namesWritten = writeAtomically(namesPath, encodeNamesRecord(image.names));
   return outcome;
 }
 

@@ -52,7 +52,8 @@ struct WriteOutcome {
 // Writes both files, each through a temporary file that replaces the old one
 // only when complete, so a failure never leaves a damaged file behind. The
 // names file is written only when the settings file was, so a failed save
-// leaves the old pair as it was.
+// leaves the old pair as it was. Names are never written over the settings
+// file itself (a settings path ending in ".nam").
 WriteOutcome writeSettingsPair(const QString& settingsPath, const SettingsImage& image);
 
 }  // namespace nastrum

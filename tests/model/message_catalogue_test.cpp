@@ -90,3 +90,12 @@ TEST(ShowMessageCode, ReturnsTheButtonPressed) {
   EXPECT_EQ(boxes.shown()[0].text, QStringLiteral("В файл внесены изменения, перед закрытием сохранить?"));
   EXPECT_TRUE(boxes.allAnswered());
 }
+
+TEST(ScriptedPresenter, CanLetOkBoxesPassUnscripted) {
+  ScriptedPresenter boxes{AnswerNo};
+  boxes.acknowledgeOkBoxes();
+  EXPECT_EQ(ShowMessageCode(boxes, 7), AnswerOk);
+  EXPECT_EQ(ShowMessageCode(boxes, 16), AnswerNo);
+  EXPECT_EQ(boxes.codes(), (std::vector<int>{7, 16}));
+  EXPECT_TRUE(boxes.allAnswered());
+}

@@ -177,6 +177,15 @@ TEST_F(SettingsFiles, FailedWriteLeavesTheOldPairIntact) {
   EXPECT_EQ(readAll(path(QStringLiteral("taken.nam"))), oldNames);
 }
 
+TEST_F(SettingsFiles, NamesNeverOverwriteTheSettingsJustSaved) {
+  ResetImage(image, editor);
+  image.deviceKind = 1;
+  const WriteOutcome out = writeSettingsPair(path(QStringLiteral("plant.NAM")), image);
+  EXPECT_TRUE(out.settingsWritten);
+  EXPECT_FALSE(out.namesWritten);
+  EXPECT_EQ(readAll(path(QStringLiteral("plant.NAM"))), encodeSettingsRecord(image));
+}
+
 TEST_F(SettingsFiles, FailedWriteInALockedFolderLeavesTheOldPairIntact) {
   if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
   ResetImage(image, editor);

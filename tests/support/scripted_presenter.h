@@ -6,6 +6,9 @@
 //   runSomething(boxes);
 //   EXPECT_EQ(boxes.codes(), std::vector<int>{4});
 //   EXPECT_TRUE(boxes.allAnswered());
+//
+// acknowledgeOkBoxes() lets boxes whose only button is OK pass with OK
+// without taking an answer from the script (they are still recorded).
 #pragma once
 
 #include <deque>
@@ -29,8 +32,14 @@ class ScriptedPresenter final : public MessagePresenter {
     return *this;
   }
 
+  ScriptedPresenter& acknowledgeOkBoxes(bool on = true) {
+    acknowledgeOk_ = on;
+    return *this;
+  }
+
   int present(const MessageBoxSpec& box) override {
     shown_.push_back(box);
+    if (acknowledgeOk_ && box.buttons == MessageButtons::Ok) return AnswerOk;
     if (answers_.empty()) {
       ADD_FAILURE() << "unexpected message box " << box.code << " \"" << box.caption.toStdString() << "\": "
                     << box.text.toStdString();
@@ -85,6 +94,7 @@ class ScriptedPresenter final : public MessagePresenter {
   }
 
   std::deque<int> answers_;
+  bool acknowledgeOk_ = false;
   std::vector<MessageBoxSpec> shown_;
 };
 

@@ -1,0 +1,18 @@
+#include "app/cli/cli_commands.h"
+
+#include "app/cli/command_diff.h"
+#include "app/cli/command_dump.h"
+#include "app/cli/command_new.h"
+
+namespace nastrum::cli {
+
+// One line per subcommand; each lives in its own command_*.cpp.
+std::vector<CliCommand> cliCommands() {
+  return {
+      newCommand(),
+      dumpCommand(),
+      diffCommand(),
+  };
+}
+
+}  // namespace nastrum::cli

@@ -1,0 +1,15 @@
+// Reading a settings pair for a subcommand, with one clear line when it fails.
+#pragma once
+
+#include <memory>
+
+#include "app/cli/cli_command.h"
+#include "model/settings_image.h"
+
+namespace nastrum::cli {
+
+// The image of the pair at `path`, or null after one line on stderr. A
+// missing names file is only noted: the names are then empty.
+std::unique_ptr<SettingsImage> loadSettings(const QString& command, const QString& path, CliIo& io);
+
+}  // namespace nastrum::cli
