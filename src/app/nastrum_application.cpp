@@ -9,6 +9,9 @@
 
 #include "check/ui/check_windows.h"
 #include "editor/ui/base_form.h"
+#include "link/runs/exchange_mode.h"
+#include "link/runs/link_device_session.h"
+#include "link/ui/exchange_window.h"
 
 namespace nastrum {
 
@@ -25,6 +28,11 @@ NastrumApplication::NastrumApplication()
   fileDialogs_.setParent(mainWindow_.get());
   QObject::connect(mainWindow_.get(), &Tbase_form::helpRequested, [this] { openHelp(); });
   QObject::connect(mainWindow_.get(), &Tbase_form::helpContentsRequested, [this] { openHelp(); });
+
+  exchangeWindow_ = std::make_unique<ExchangeWindow>(
+      workspace_, messages_, [this] { return MakeSerialPortSession(clock_); }, mainWindow_.get());
+  QObject::connect(mainWindow_.get(), &Tbase_form::linkParamsRequested,
+                   [this] { exchangeWindow_->openModal(kSettingsMode); });
 
   Tbase_form& main = *mainWindow_;
   CheckWindowHooks onMain{[&main] {

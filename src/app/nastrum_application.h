@@ -6,10 +6,12 @@
 
 #include "editor/ui/file_dialogs.h"
 #include "editor/ui/message_box_presenter.h"
+#include "link/clock.h"
 #include "model/workspace.h"
 
 namespace nastrum {
 
+class ExchangeWindow;
 class CheckWindows;
 class Tbase_form;
 
@@ -30,6 +32,8 @@ class NastrumApplication {
   MessageBoxPresenter messages_;
   SystemFileDialogs fileDialogs_;
   std::unique_ptr<Tbase_form> mainWindow_;
+  SystemClock clock_;
+  std::unique_ptr<ExchangeWindow> exchangeWindow_;  // `TForm1`, made once after the main window
   std::unique_ptr<CheckWindows> checkWindows_;
 };
 

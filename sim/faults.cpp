@@ -1,0 +1,83 @@
+#include "sim/faults.h"
+
+#include <array>
+#include <utility>
+
+namespace nastrum::sim {
+namespace {
+
+constexpr std::array<std::pair<FaultKind, const char*>, 11> kNames = {{
+    {FaultKind::NoAnswer, "noanswer"},
+    {FaultKind::Nak, "nak"},
+    {FaultKind::BadChecksum, "checksum"},
+    {FaultKind::ShortReply, "short"},
+    {FaultKind::Garbage, "garbage"},
+    {FaultKind::Echo, "echo"},
+    {FaultKind::RefuseStop, "refuse-stop"},
+    {FaultKind::RefuseReprog, "refuse-reprog"},
+    {FaultKind::MissingKey, "no-key"},
+    {FaultKind::WrongPassword, "wrong-password"},
+    {FaultKind::StopAnswering, "stop"},
+}};
+
+bool applies(const Fault& f, FaultKind kind, int request) {
+  if (f.kind != kind) return false;
+  // "stop@N" lets N requests through; every other fault waits `after` requests.
+  return request > f.after;
+}
+
+}  // namespace
+
+std::optional<Fault> parseFault(const QString& textIn) {
+  QString text = textIn.trimmed().toLower();
+  Fault fault{FaultKind::NoAnswer};
+  const qsizetype atPos = text.indexOf('@');
+  if (atPos >= 0) {
+    bool ok = false;
+    fault.after = text.mid(atPos + 1).toInt(&ok);
+    if (!ok || fault.after < 0) return std::nullopt;
+    text = text.left(atPos);
+  }
+  if (text.endsWith(":once")) {
+    fault.once = true;
+    text.chop(5);
+  } else if (text.endsWith(":all")) {
+    text.chop(4);
+  }
+  for (const auto& [kind, name] : kNames) {
+    if (text == QLatin1String(name)) {
+      fault.kind = kind;
+      return fault;
+    }
+  }
+  return std::nullopt;
+}
+
+QString faultName(FaultKind kind) {
+  for (const auto& [k, name] : kNames)
+    if (k == kind) return QString::fromLatin1(name);
+  return {};
+}
+
+QStringList faultNames() {
+  QStringList names;
+  for (const auto& entry : kNames) names << QString::fromLatin1(entry.second);
+  return names;
+}
+
+bool FaultPlan::active(FaultKind kind, int request) const {
+  for (const Fault& f : faults_)
+    if (applies(f, kind, request)) return true;
+  return false;
+}
+
+bool FaultPlan::take(FaultKind kind, int request) {
+  for (auto it = faults_.begin(); it != faults_.end(); ++it) {
+    if (!applies(*it, kind, request)) continue;
+    if (it->once) faults_.erase(it);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace nastrum::sim

@@ -1,0 +1,95 @@
+#include "link/runs/connection.h"
+
+#include "link/runs/run_codes.h"
+#include "link/runs/run_retry.h"
+#include "model/message_presenter.h"
+
+namespace nastrum {
+
+namespace {
+
+bool IsClockRun(RunKind kind) { return kind == RunKind::ClockRead || kind == RunKind::ClockWrite; }
+
+constexpr int kReopenPauseMs = 50;
+
+void ShowPortError(RunContext& ctx, const QString& port) {
+  MessageBoxSpec box;
+  box.caption = QStringLiteral("Наструм - ОРВИК");
+  box.text = QStringLiteral("Неверный номер СОМ-порта ") + port;
+  box.icon = MessageIcon::Stop;
+  box.buttons = MessageButtons::Ok;
+  ctx.presenter.present(box);
+}
+
+}  // namespace
+
+QString WelcomeText(const QString& greeting) { return QStringLiteral("Вас приветствует ") + greeting; }
+
+Connection Connect(RunContext& ctx, RunKind kind) {
+  Connection c;
+  RunState& run = ctx.run();
+  const ExchangeSettings& s = ctx.settings;
+
+  run.stopRequested = false;
+  ctx.observer.setProgress(0);
+  if (kind == RunKind::Read) {
+    run.runError = 0;
+    run.runDone = false;
+  }
+  if (!IsClockRun(kind)) ctx.observer.setSpeedLabel(QStringLiteral("Скорость ") + SpeedItemText(s.baudIndex));
+
+  if (ctx.link.isOpen()) {
+    ctx.link.close();
+    if (!IsClockRun(kind)) ctx.clock().sleepMs(kReopenPauseMs);
+  }
+  if (ctx.spy())
+    ctx.link.setFrameLog([&observer = ctx.observer](const QString& line) { observer.logLine(line); });
+  else
+    ctx.link.setFrameLog({});
+  const PortAddress port = ChosenPort(s);
+  if (!ctx.link.open(port.path, MakeLinkSetup(s))) {
+    ShowPortError(ctx, port.display);
+    ctx.link.close();
+    c.stage = ConnectStage::PortFailed;
+    return c;
+  }
+
+  const QString number = s.network && s.networkNumber > 0 ? QString::number(s.networkNumber) : QString();
+  if (NeedsNetworkSelect(s) && !ctx.link.selectDevice(ChosenAddress(s))) {
+    ctx.observer.setDeviceLabel(QStringLiteral("ОРВИК ") + QString::number(s.networkNumber) +
+                                QStringLiteral("  не отвечает"));
+    c.stage = ConnectStage::SelectFailed;
+    return c;
+  }
+  ctx.observer.setDeviceLabel((kind == RunKind::Read ? QStringLiteral("ОРВИК ") : QStringLiteral("ОРВИК")) + number);
+
+  const auto identify = [&] { return ctx.link.identify(c.identity); };
+  c.result = IsClockRun(kind) ? identify() : RetryExchange(ctx, identify);
+  if (kind != RunKind::Read || c.result == run_code::kOk)
+    ctx.log(QStringLiteral("Подключенный прибор: ") + ResultText(c.result));
+  if (c.result != run_code::kOk) {
+    c.stage = ConnectStage::IdentifyFailed;
+    return c;
+  }
+
+  if (c.identity.modelCode == 0) ctx.log(BasicModelRefusalText());
+  c.greeting = Greeting(kind, c.identity);
+  run.connectedKind = ConnectedKindOf(c.identity.modelCode);
+  if (kind != RunKind::Read) {
+    ctx.log(c.greeting);
+    ctx.observer.setStatusText(WelcomeText(c.greeting));
+  }
+  c.stage = ConnectStage::Connected;
+  return c;
+}
+
+void EndConnection(RunContext& ctx, RunKind kind, const Connection& connection) {
+  // The observer may not outlive the run.
+  ctx.link.setFrameLog({});
+  if (!NeedsRelease(ctx.settings)) return;
+  if (connection.stage == ConnectStage::PortFailed) return;
+  if (connection.stage == ConnectStage::SelectFailed && !IsClockRun(kind)) return;
+  ctx.link.release();
+}
+
+}  // namespace nastrum

@@ -1,0 +1,55 @@
+// The DeviceSession of the program: the link layer's serial port, framing
+// and device commands over a SerialLine and a Clock.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "link/link_layer.h"
+#include "link/link_params.h"
+#include "link/runs/device_session.h"
+#include "link/serial_port.h"
+
+namespace nastrum {
+
+class LinkDeviceSession final : public DeviceSession {
+ public:
+  LinkDeviceSession(SerialLine& line, Clock& clock);
+  // The session owns its line (the exchange window's sessions).
+  LinkDeviceSession(std::unique_ptr<SerialLine> line, Clock& clock);
+
+  bool open(const QString& path, const LinkSetup& setup) override;
+  void close() override;
+  bool isOpen() const override;
+  const LinkSetup& setup() const override { return setup_; }
+  bool selectDevice(std::uint8_t address) override;
+  int exchange(const QByteArray& payload, QByteArray& reply, int replyLength) override;
+  int readParam(std::uint16_t param, int size, QByteArray& out) override;
+  int writeParam(std::uint16_t param, const QByteArray& data) override;
+  int identify(DeviceIdentity& out) override;
+  int release() override;
+  void purgeReceive() override { port_.PurgeReceive(); }
+  void setReadTimeoutMs(int ms) override { port_.SetReadTimeoutMs(ms); }
+  bool writeRaw(const QByteArray& bytes) override { return port_.write(bytes); }
+  QByteArray readRaw(int maxBytes) override { return port_.read(maxBytes); }
+  Clock& clock() override { return port_.clock(); }
+  void prepareLine() override;
+  void setFrameLog(std::function<void(const QString&)> log) override;
+
+  LinkParams params() const;
+
+ private:
+  std::unique_ptr<SerialLine> ownedLine_;
+  SerialPort port_;
+  LinkLayer link_;
+  LinkSetup setup_;
+};
+
+}  // namespace nastrum
+
+namespace nastrum {
+
+// A session on a real serial port (the program's exchange window).
+std::unique_ptr<DeviceSession> MakeSerialPortSession(Clock& clock);
+
+}  // namespace nastrum

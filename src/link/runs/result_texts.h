@@ -1,0 +1,17 @@
+// The texts the exchange runs log for each result code.
+#pragma once
+
+#include <QString>
+
+#include "link/result_code.h"
+
+namespace nastrum {
+
+constexpr int kResultTextCount = 47;
+
+// The text of `code` ("  OK", "  Нет ответа от ОРВИК ", …); a code outside
+// the table gives its decimal number so a log line never hides a failure.
+QString ResultText(int code);
+inline QString ResultText(ResultCode code) { return ResultText(toInt(code)); }
+
+}  // namespace nastrum

@@ -1,0 +1,130 @@
+// `TForm1`: the modal exchange window through which every conversation with
+// the device runs. It binds its controls to the ExchangeSettings rules and
+// starts the run of its mode; the runs themselves are plain functions that
+// report through the window's RunObserver side.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include <QDialog>
+
+#include "link/runs/device_session.h"
+#include "link/runs/exchange_mode.h"
+#include "link/runs/exchange_settings.h"
+#include "link/runs/run_context.h"
+#include "link/runs/run_observer.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QStatusBar;
+
+namespace nastrum {
+
+class RadioGroup;
+
+class ExchangeWindow : public QDialog, public RunObserver {
+  Q_OBJECT
+ public:
+  using LinkFactory = std::function<std::unique_ptr<DeviceSession>()>;
+  using ModeRun = std::function<void(RunContext&)>;
+
+  // `makeLink` gives the device link the runs talk through (the serial port
+  // in the program, a simulated device in tests); it is made at the first run.
+  ExchangeWindow(Workspace& workspace, MessagePresenter& presenter, LinkFactory makeLink,
+                 QWidget* parent = nullptr);
+  ~ExchangeWindow() override;
+
+  // The run the start button (or, in the clock modes, the opening) starts.
+  void setModeRun(int mode, ModeRun run);
+
+  // Sets the mode; the next showing (or activate()) lays the window out for it.
+  void setMode(int mode);
+  int mode() const;
+  // Shows the window modally in `mode`; the caller reads the run state afterwards.
+  int openModal(int mode);
+  // What happens every time the window is shown.
+  void activate();
+
+  // `RadioGroup1` and `Edit1` as the write group window and the time page set them.
+  void chooseReadWrite(int item);
+  int readWriteChoice() const;
+  void setPassword(const QString& text);
+
+  ExchangeSettings& settings() { return settings_; }
+
+  // Start and stop as the buttons do.
+  void start();
+  void requestStop();
+
+  // RunObserver
+  void logLine(const QString& line) override;
+  void setProgressMaximum(int maximum) override;
+  void setProgress(int position) override;
+  int progress() const override;
+  void setStatusText(const QString& text) override;
+  void setDeviceLabel(const QString& text) override;
+  void setSpeedLabel(const QString& text) override;
+  void pumpEvents() override;
+  void offerAnotherTry(bool offered) override;
+  void setProgressVisible(bool visible) override;
+  void setStopVisible(bool visible) override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void reject() override;  // Escape and the close box; closes the port
+
+ private:
+  void buildControls();
+  void connectControls();
+  void refreshSettingsControls();  // settings -> controls
+  void onPortTextEdited(const QString& text);
+  void closePort();
+
+  Workspace& workspace_;
+  MessagePresenter& presenter_;
+  LinkFactory makeLink_;
+  std::unique_ptr<DeviceSession> link_;
+  std::array<ModeRun, kExchangeModeCount> runs_{};
+  ExchangeSettings settings_;
+  bool refreshing_ = false;
+  bool runActive_ = false;
+  QString lastPortText_;
+
+  QFrame* panel1_ = nullptr;
+  QFrame* panel2_ = nullptr;
+  QFrame* panel3_ = nullptr;
+  RadioGroup* rgCom_ = nullptr;
+  QLineEdit* portEdit_ = nullptr;
+  RadioGroup* rgSpeed_ = nullptr;
+  RadioGroup* rgLine_ = nullptr;
+  RadioGroup* rgProtocol_ = nullptr;
+  RadioGroup* rgCrc_ = nullptr;
+  RadioGroup* rgChannel_ = nullptr;
+  QSpinBox* attempts_ = nullptr;
+  QSpinBox* pause_ = nullptr;
+  QCheckBox* network_ = nullptr;
+  QLabel* networkLabel_ = nullptr;
+  QSpinBox* networkNumber_ = nullptr;
+  QPlainTextEdit* log_ = nullptr;
+  QLabel* deviceLabel_ = nullptr;
+  QLabel* speedLabel_ = nullptr;
+  QPushButton* start_ = nullptr;
+  QPushButton* stop_ = nullptr;
+  QLabel* passwordLabel_ = nullptr;
+  QLineEdit* password_ = nullptr;
+  RadioGroup* readWrite_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+  QStatusBar* status_ = nullptr;
+  QPushButton* exit_ = nullptr;
+};
+
+}  // namespace nastrum

@@ -1,0 +1,313 @@
+// The exchange window's controls and their rules, offscreen.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+
+#include "link/runs/connection.h"
+#include "link/runs/fake_device.h"
+#include "link/runs/link_device_session.h"
+#include "link/runs/run_codes.h"
+#include "link/runs/run_retry.h"
+#include "link/ui/exchange_window.h"
+#include "link/ui/radio_group.h"
+#include "sim/device_port.h"
+#include "sim/sim_serial_line.h"
+#include "sim/simulated_device.h"
+#include "support/scripted_presenter.h"
+#include "support/widget_application.h"
+
+namespace nastrum {
+namespace {
+
+class ExchangeWindowTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { widgetApplication(); }
+
+  ExchangeWindowTest()
+      : window(workspace, presenter, [this] {
+          auto d = std::make_unique<test::FakeDevice>();
+          device = d.get();
+          return d;
+        }) {}
+
+  template <typename T>
+  T* child(const char* name) {
+    T* w = window.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  bool shown(const char* name) { return child<QWidget>(name)->isVisibleTo(&window); }
+  QStringList logLines() { return child<QPlainTextEdit>("M")->toPlainText().split(QLatin1Char('\n')); }
+
+  Workspace workspace;
+  ScriptedPresenter presenter;
+  test::FakeDevice* device = nullptr;
+  ExchangeWindow window;
+};
+
+TEST_F(ExchangeWindowTest, ControlsCarryTheirNamesItemsAndDefaults) {
+  EXPECT_EQ(window.objectName(), QStringLiteral("TForm1"));
+  struct Group {
+    const char* name;
+    QString title;
+    int count;
+    int checked;
+    QString checkedText;
+  };
+  const Group groups[] = {
+      {"RGcom", QStringLiteral("Сом-порт:"), 9, 1, QStringLiteral("Com2")},
+      {"RGsk", QStringLiteral("Скорость:"), 7, 5, QStringLiteral(" 9600")},
+      {"RGVs", QStringLiteral("Вид связи:"), 3, 1, QStringLiteral("ИРПС (4x-пр)")},
+      {"Rprot", QStringLiteral("Протокол обмена:"), 3, 0, QStringLiteral("Традиционный")},
+      {"RCRC", QStringLiteral("CRC:"), 3, 0, QStringLiteral("не раcсчитывается")},
+      {"RGim", QStringLiteral("Канал обмена:"), 2, 0, QStringLiteral("Основной")},
+      {"RadioGroup1", QStringLiteral("Считать:"), 2, 0, QStringLiteral("Константы пользователя")},
+  };
+  for (const auto& g : groups) {
+    auto* group = child<RadioGroup>(g.name);
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->title(), g.title);
+    EXPECT_EQ(group->count(), g.count) << g.name;
+    EXPECT_EQ(group->itemIndex(), g.checked) << g.name;
+    EXPECT_EQ(group->itemText(g.checked), g.checkedText) << g.name;
+  }
+  EXPECT_EQ(child<RadioGroup>("RGcom")->itemText(8), QStringLiteral("Др"));
+  struct Spin {
+    const char* name;
+    int minimum, maximum, value;
+  };
+  for (const Spin s : {Spin{"SpinEdit2", 1, 99, 3}, Spin{"SpinEdit1", 0, 15, 3}, Spin{"SpinEdit3", 0, 127, 1}}) {
+    auto* spin = child<QSpinBox>(s.name);
+    EXPECT_EQ(spin->minimum(), s.minimum) << s.name;
+    EXPECT_EQ(spin->maximum(), s.maximum) << s.name;
+    EXPECT_EQ(spin->value(), s.value) << s.name;
+  }
+  EXPECT_EQ(child<QLineEdit>("PortEditM")->text(), QStringLiteral("1"));
+  EXPECT_FALSE(child<QLineEdit>("PortEditM")->isEnabled());
+  EXPECT_FALSE(child<QCheckBox>("RBset")->isChecked());
+  EXPECT_EQ(child<QCheckBox>("RBset")->text(), QStringLiteral("Сеть:"));
+  EXPECT_EQ(child<QPushButton>("Set_OnLine")->text(), QStringLiteral("Чтение параметров"));
+  EXPECT_EQ(child<QPushButton>("B_stop")->text(), QStringLiteral("СТОП"));
+  EXPECT_EQ(child<QPushButton>("Button2")->text(), QStringLiteral("Выход"));
+  EXPECT_EQ(child<QLabel>("Label4")->text(), QStringLiteral("Пароль:"));
+  EXPECT_EQ(child<QProgressBar>("ProgressBar1")->maximum(), 2968);
+  EXPECT_FALSE(shown("B_stop"));
+  EXPECT_FALSE(shown("RCRC"));
+  EXPECT_FALSE(shown("SpinEdit3"));
+  for (const char* name : {"Panel1", "Panel2", "Panel3", "M", "Label2", "Label7", "Edit1", "StatusBar1"})
+    child<QWidget>(name);
+}
+
+TEST_F(ExchangeWindowTest, ProtocolAndNetworkRules) {
+  auto* protocol = child<RadioGroup>("Rprot");
+  auto* network = child<QCheckBox>("RBset");
+  auto* number = child<QSpinBox>("SpinEdit3");
+
+  protocol->clickItem(1);
+  EXPECT_TRUE(network->isChecked());
+  EXPECT_FALSE(network->isEnabled());
+  EXPECT_TRUE(shown("RCRC"));
+  EXPECT_TRUE(shown("SpinEdit3"));
+  EXPECT_EQ(number->maximum(), 254);
+  EXPECT_EQ(number->value(), 1);
+  number->setValue(200);
+  EXPECT_EQ(ChosenAddress(window.settings()), 200);
+
+  protocol->clickItem(0);
+  EXPECT_TRUE(network->isChecked());
+  EXPECT_TRUE(network->isEnabled());
+  EXPECT_FALSE(shown("RCRC"));
+  EXPECT_EQ(number->maximum(), 127);
+  EXPECT_EQ(number->value(), 127);
+
+  network->click();  // off
+  EXPECT_FALSE(shown("SpinEdit3"));
+  EXPECT_EQ(window.settings().networkNumber, 0);
+  EXPECT_EQ(ChosenAddress(window.settings()), 0);
+  network->click();  // on again
+  EXPECT_TRUE(shown("SpinEdit3"));
+  EXPECT_EQ(number->value(), 1);
+  EXPECT_EQ(ChosenAddress(window.settings()), 1);
+}
+
+TEST_F(ExchangeWindowTest, PortChoiceAndTypedPort) {
+  auto* ports = child<RadioGroup>("RGcom");
+  auto* edit = child<QLineEdit>("PortEditM");
+  ports->clickItem(8);
+  EXPECT_TRUE(edit->isEnabled());
+  edit->clear();
+  QTest::keyClicks(edit, QStringLiteral("12"));
+  EXPECT_EQ(window.settings().otherPort, QStringLiteral("12"));
+  EXPECT_EQ(ChosenPort(window.settings()).path, PortAddress::fromNumber(12).path);
+  QTest::keyClicks(edit, QStringLiteral("x"));  // refused, the number stays
+  EXPECT_EQ(edit->text(), QStringLiteral("12"));
+  edit->setText(QString());
+  emit edit->textEdited(QStringLiteral("/tmp/orvik-sim"));
+  EXPECT_EQ(ChosenPort(window.settings()).path, QStringLiteral("/tmp/orvik-sim"));
+  ports->clickItem(0);
+  EXPECT_FALSE(edit->isEnabled());
+}
+
+TEST_F(ExchangeWindowTest, PasswordTakesHexDigitsOnly) {
+  window.setMode(kWriteMode);
+  window.activate();
+  auto* edit = child<QLineEdit>("Edit1");
+  QTest::keyClicks(edit, QStringLiteral("1gA-z2f9"));
+  EXPECT_EQ(edit->text(), QStringLiteral("1A2f"));
+  EXPECT_EQ(edit->echoMode(), QLineEdit::Password);
+  EXPECT_EQ(window.settings().password, QStringLiteral("1A2f"));
+}
+
+TEST_F(ExchangeWindowTest, ModesLayTheWindowOut) {
+  struct Case {
+    int mode;
+    bool fileOpen;
+    QString caption;
+    bool panel1, log, progress, start, password, choice;
+  };
+  const Case cases[] = {
+      {kWriteMode, false, QStringLiteral("Запись в ОРВИК"), false, true, true, true, true, false},
+      {kReadMode, false, QStringLiteral("Обмен с ОРВИК"), false, true, true, true, false, false},
+      {kReadMode, true, QStringLiteral("Обмен с ОРВИК"), false, true, true, true, false, true},
+      {kSettingsMode, true, QStringLiteral("Параметры обмена с ОРВИК"), true, false, false, false, false, false},
+      {kClockReadMode, false, QStringLiteral("Обмен с ОРВИК"), false, true, false, false, false, false},
+      {kClockWriteMode, false, QStringLiteral("Запись в ОРВИК"), false, true, false, false, false, false},
+  };
+  for (const auto& c : cases) {
+    workspace.editor.fileOpen = c.fileOpen;
+    window.setMode(c.mode);
+    window.activate();
+    EXPECT_EQ(window.windowTitle(), c.caption) << c.mode;
+    EXPECT_EQ(shown("Panel1"), c.panel1) << c.mode;
+    EXPECT_EQ(shown("Panel3"), c.log) << c.mode;
+    EXPECT_EQ(shown("Panel2"), c.log) << c.mode;
+    EXPECT_EQ(shown("ProgressBar1"), c.progress) << c.mode;
+    EXPECT_EQ(shown("Set_OnLine"), c.start) << c.mode;
+    EXPECT_EQ(shown("Edit1"), c.password) << c.mode;
+    EXPECT_EQ(shown("RadioGroup1"), c.choice) << c.mode;
+    EXPECT_FALSE(shown("B_stop")) << c.mode;
+  }
+}
+
+TEST_F(ExchangeWindowTest, ReadWriteChoiceSetsTheStartCaption) {
+  auto* start = child<QPushButton>("Set_OnLine");
+  workspace.editor.fileOpen = true;
+  window.setMode(kReadMode);
+  window.activate();
+  window.chooseReadWrite(1);
+  EXPECT_EQ(start->text(), QStringLiteral("Чтение имен"));
+  EXPECT_TRUE(shown("Edit1"));
+  window.chooseReadWrite(0);
+  EXPECT_EQ(start->text(), QStringLiteral("Чтение параметров"));
+  EXPECT_FALSE(shown("Edit1"));
+
+  // The write group window chooses before the window is shown.
+  window.setMode(kWriteMode);
+  window.chooseReadWrite(1);
+  window.activate();
+  EXPECT_EQ(start->text(), QStringLiteral("Запись имен"));
+  window.chooseReadWrite(0);
+  EXPECT_EQ(start->text(), QStringLiteral("Запись параметров"));
+  EXPECT_TRUE(shown("Edit1"));
+
+  window.setMode(kClockWriteMode);
+  window.activate();
+  EXPECT_EQ(start->text(), QStringLiteral("Запись времени"));
+}
+
+TEST_F(ExchangeWindowTest, StartRunsTheModesRunAndFramesItsLog) {
+  window.setModeRun(kClockReadMode, [](RunContext& ctx) {
+    const Connection c = Connect(ctx, RunKind::ClockRead);
+    EndConnection(ctx, RunKind::ClockRead, c);
+  });
+  window.setMode(kClockReadMode);
+  window.activate();
+  window.start();
+  EXPECT_EQ(logLines(), (QStringList{QStringLiteral("** Обмен с ОРВИК **"), QStringLiteral("Подключенный прибор:   OK"),
+                                     QStringLiteral("ОРВИК  5 расшир. версия 1.5"),
+                                     QStringLiteral("** Конец обмена **")}));
+  EXPECT_EQ(child<QStatusBar>("StatusBar1")->currentMessage(), QStringLiteral("Вас приветствует ОРВИК  5 расшир. версия 1.5"));
+  EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("ОРВИК"));
+  EXPECT_FALSE(shown("B_stop"));
+  ASSERT_NE(device, nullptr);
+  EXPECT_TRUE(device->isOpen());
+  window.close();
+  EXPECT_FALSE(device->isOpen());  // closing the window closes the port
+}
+
+TEST_F(ExchangeWindowTest, StopPressedDuringARunEndsIt) {
+  window.settings().pauseSeconds = 15;
+  int attempts = 0;
+  window.setModeRun(kReadMode, [&](RunContext& ctx) {
+    device->dead = true;
+    ctx.run().stopRequested = false;
+    RetryExchange(ctx, [&] {
+      ++attempts;
+      if (attempts == 1) QTimer::singleShot(0, child<QPushButton>("B_stop"), &QPushButton::click);
+      QByteArray out;
+      return ctx.link.readParam(0x4000, 2, out);
+    });
+    ctx.log(ResultText(ctx.run().runError));
+  });
+  window.setMode(kReadMode);
+  window.activate();
+  child<QPushButton>("Set_OnLine")->click();
+  EXPECT_EQ(attempts, 1);
+  EXPECT_TRUE(workspace.run.stopRequested);
+  EXPECT_EQ(workspace.run.runError, 23);
+  EXPECT_EQ(logLines().mid(1), (QStringList{QStringLiteral("Чтение/запись прервано пользователем."),
+                                            QStringLiteral("** Конец обмена **")}));
+  EXPECT_TRUE(shown("Set_OnLine"));  // offered again after a stopped run
+  EXPECT_FALSE(shown("B_stop"));
+}
+
+TEST_F(ExchangeWindowTest, ClockModesStartAsSoonAsShown) {
+  int runs = 0;
+  window.setModeRun(kClockWriteMode, [&](RunContext& ctx) {
+    ++runs;
+    EXPECT_EQ(ctx.settings.password, QStringLiteral("12AB"));
+  });
+  window.setMode(kClockWriteMode);
+  window.setPassword(QStringLiteral("12AB"));
+  window.show();
+  QTRY_COMPARE(runs, 1);
+  EXPECT_EQ(child<QPushButton>("Set_OnLine")->text(), QStringLiteral("Запись времени"));
+  window.close();
+}
+
+TEST(ExchangeWindowOnSimulator, ReadsTheDevicesGreetingThroughTheLink) {
+  widgetApplication();
+  VirtualClock clock;
+  sim::SimSerialLine line(clock);
+  sim::SimulatedDevice device(sim::DeviceConfig{}, SettingsImage{}, clock);
+  sim::DevicePort port(device);
+  line.attach(port);
+  Workspace workspace;
+  ScriptedPresenter presenter;
+  ExchangeWindow window(workspace, presenter, [&] { return std::make_unique<LinkDeviceSession>(line, clock); });
+  window.setModeRun(kClockReadMode, [](RunContext& ctx) {
+    const Connection c = Connect(ctx, RunKind::ClockRead);
+    EndConnection(ctx, RunKind::ClockRead, c);
+  });
+  window.setMode(kClockReadMode);
+  window.activate();
+  window.start();
+  EXPECT_EQ(window.findChild<QPlainTextEdit*>(QStringLiteral("M"))->toPlainText(),
+            QStringLiteral("** Обмен с ОРВИК **\nПодключенный прибор:   OK\nОРВИК  5 расшир. версия 3.2\n"
+                           "** Конец обмена **"));
+  EXPECT_EQ(workspace.run.connectedKind, 2);
+}
+
+}  // namespace
+}  // namespace nastrum
