@@ -77,6 +77,7 @@ class SimulatedDevice {
   // A loader data packet: page, half-page selector, 128 bytes, checksum.
   static constexpr int kLoaderPacketSize = 131;
   bool loaderAwaitsPacket() const { return loader_.active && loader_.expectPacket; }
+  bool loaderActive() const { return loader_.active; }
   // One raw loader stage (two command bytes or a data packet); returns the
   // acknowledgement byte and, after a packet, the completion byte.
   QByteArray loaderStage(const QByteArray& bytes, int request);
