@@ -94,6 +94,24 @@ TEST_F(RawFrames, Ft12ShortFrameWithCrcInDataArrivingInTwoParts) {
   EXPECT_EQ(rig.clock.nowMs() - before, 1000) << "the hold lies within the read time-out";
 }
 
+// Which bursts are answered before the line goes quiet.
+TEST_F(RawFrames, WholeFramesNeedNoQuietLine) {
+  sim::DevicePort& port = rig.ports.front();
+  auto whole = [&](const QByteArray& bytes) {
+    port.receive(bytes, false);
+    const bool result = port.holdsWholeFrame();
+    port.lineIdle();
+    port.takeOutput();
+    return result;
+  };
+  EXPECT_FALSE(whole(QByteArray::fromHex("05"))) << "the enquiry, or the start of an FT1.1 frame";
+  EXPECT_TRUE(whole(QByteArray::fromHex("0301401EA1"))) << "the traditional frame after the ready byte";
+  const QByteArray body = QByteArray::fromHex("400101401E00");
+  EXPECT_FALSE(whole("\x10" + body + crcLowHigh(body))) << "may grow into the CRC-in-data variant";
+  EXPECT_TRUE(whole(QByteArray::fromHex("054001") + QByteArray::fromHex("01401E")));
+  EXPECT_FALSE(whole(QByteArray::fromHex("054001"))) << "the rest follows";
+}
+
 TEST_F(RawFrames, PacingSpendsTheLineTime) {
   rig.line.setPacing(true);
   talk(QByteArray::fromHex("05"));
