@@ -244,7 +244,7 @@ bool DevicePort::ft12(const QByteArray& burst) {
     out_ += static_cast<char>(0xE5);
     return true;
   }
-  const Reply reply = device_.handle(frame.payload, requests_);
+  const Reply reply = device_.handle(frame.payload, requests_, Framing::Ft);
   sendFt12(reply, frame.address, frame.crcMode);
   afterReply(frame.payload, reply);
   return true;
@@ -303,7 +303,7 @@ bool DevicePort::ft11(const QByteArray& burst) {
   // FT1.1 has no negative acknowledgement: a refused request goes unanswered.
   if (device_.faults().take(FaultKind::Nak, requests_)) return true;
   const QByteArray payload = burst.mid(3);
-  const Reply reply = device_.handle(payload, requests_);
+  const Reply reply = device_.handle(payload, requests_, Framing::Ft);
   sendFt11(reply, address);
   afterReply(payload, reply);
   return true;

@@ -92,7 +92,7 @@ void SimulatedDevice::settle() {
   }
 }
 
-Reply SimulatedDevice::handle(const QByteArray& payload, int request) {
+Reply SimulatedDevice::handle(const QByteArray& payload, int request, Framing framing) {
   lastRefusal_.clear();
   settle();
   const std::uint8_t cmd = u8(payload, 0);
@@ -113,7 +113,7 @@ Reply SimulatedDevice::handle(const QByteArray& payload, int request) {
       if (payload.size() != 4) return refuse(QStringLiteral("names chunk request with %1 bytes").arg(payload.size()));
       QString why;
       if (!configurable(request, &why)) return refuse(QStringLiteral("names chunk: ") + why);
-      return readNamesChunk(u8(payload, 1), u8(payload, 2), u8(payload, 3));
+      return readNamesChunk(u8(payload, 1), u8(payload, 2), u8(payload, 3), framing);
     }
     case 0x05:
       if (payload.size() < 4) return refuse(QStringLiteral("write without data"));
@@ -311,9 +311,10 @@ Reply SimulatedDevice::writeMemory(std::uint16_t address, const QByteArray& data
   return refuse(what + QStringLiteral(": not writable memory"));
 }
 
-Reply SimulatedDevice::readNamesChunk(int page, int low, int selector) {
+Reply SimulatedDevice::readNamesChunk(int page, int low, int selector, Framing framing) {
   const NamesGeometry g = namesGeometryFor(layoutKind_);
-  const bool selectorOk = layoutKind_ == 1 ? (selector == 0x0F || selector == 0xFF) : selector == 0xF8;
+  const int expected = layoutKind_ != 1 ? 0xF8 : framing == Framing::Traditional ? 0x0F : 0xFF;
+  const bool selectorOk = selector == expected;
   const int offset = (page - g.startPage) * 256 + low;
   const QString what = QStringLiteral("names chunk %1%2 selector %3")
                            .arg(page, 2, 16, QLatin1Char('0'))
