@@ -428,6 +428,11 @@ QByteArray SimulatedDevice::loaderStage(const QByteArray& bytes, int request) {
       log(what + QStringLiteral(": rejected, ") + why);
       return QByteArray(1, 0x01);
     }
+    Fault failure{FaultKind::Completion};
+    if (faults_.take(FaultKind::Completion, request, &failure)) {
+      log(what + QStringLiteral(": accepted, programming fails on demand"));
+      return failure.value < 0 ? QByteArray(1, 0x00) : QByteArray(1, 0x00) + static_cast<char>(failure.value);
+    }
     loader_.buffer.replace(offset, 128, bytes.mid(2, 128));
     log(what);
     return QByteArray(2, 0x00);  // accepted, then programmed

@@ -198,6 +198,30 @@ TEST_F(RawFrames, LoaderProgramsTheNamesArea) {
   EXPECT_EQ(request("01401E"), QByteArray::fromHex("060105FA")) << "framed requests again";
 }
 
+// The completion byte after a packet reports the programming; the program
+// tells its failures apart by it.
+TEST_F(RawFrames, LoaderReportsAProgrammingFailureOnDemand) {
+  auto request = [&](const char* hex) {
+    talk(QByteArray::fromHex("05"));
+    return talk(traditional(QByteArray::fromHex(hex)));
+  };
+  request("054007BFF7");
+  request("0540080000");
+  request("09");
+  request("0F22");
+  request("0F55");
+  QByteArray packet = QByteArray::fromHex("8008") + QByteArray(128, 'x');
+  packet += char(-sum(packet));
+  rig.device().faults().add({sim::FaultKind::Completion, true, 0, 0x62});
+  rig.device().faults().add({sim::FaultKind::Completion, true, 0, -1});
+  talk(QByteArray::fromHex("7090"));
+  EXPECT_EQ(talk(packet), QByteArray::fromHex("0062")) << "accepted, then no programming jumper";
+  talk(QByteArray::fromHex("7090"));
+  EXPECT_EQ(talk(packet), QByteArray::fromHex("00")) << "accepted, then no completion";
+  talk(QByteArray::fromHex("7090"));
+  EXPECT_EQ(talk(packet), QByteArray::fromHex("0000"));
+}
+
 TEST_F(RawFrames, LoaderKeepsTheNamesWhenTheImageChecksumIsWrong) {
   auto request = [&](const char* hex) {
     talk(QByteArray::fromHex("05"));
