@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
   const QCommandLineOption passwordOpt(QStringLiteral("password"), QStringLiteral("Access password, four hexadecimal digits."), QStringLiteral("HHHH"));
   const QCommandLineOption factoryOpt(QStringLiteral("factory"), QStringLiteral("Factory number, four hexadecimal digits."), QStringLiteral("HHHH"), QStringLiteral("1234"));
   const QCommandLineOption faultOpt(QStringLiteral("fault"),
-                                    QStringLiteral("A fault: %1; add :once for one request, @N to start after N requests.")
+                                    QStringLiteral("A fault: %1; add :once for one request, @N to start after N requests; completion=HH (or =none) sets the loader's completion byte.")
                                         .arg(sim::faultNames().join(QStringLiteral(", "))),
                                     QStringLiteral("F"));
   const QCommandLineOption saveOpt(QStringLiteral("save"), QStringLiteral("On exit, save the device's settings as this pair."), QStringLiteral("OUT.bfm"));

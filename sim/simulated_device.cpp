@@ -92,7 +92,7 @@ void SimulatedDevice::settle() {
   }
 }
 
-Reply SimulatedDevice::handle(const QByteArray& payload, int request) {
+Reply SimulatedDevice::handle(const QByteArray& payload, int request, Framing framing) {
   lastRefusal_.clear();
   settle();
   const std::uint8_t cmd = u8(payload, 0);
@@ -113,7 +113,7 @@ Reply SimulatedDevice::handle(const QByteArray& payload, int request) {
       if (payload.size() != 4) return refuse(QStringLiteral("names chunk request with %1 bytes").arg(payload.size()));
       QString why;
       if (!configurable(request, &why)) return refuse(QStringLiteral("names chunk: ") + why);
-      return readNamesChunk(u8(payload, 1), u8(payload, 2), u8(payload, 3));
+      return readNamesChunk(u8(payload, 1), u8(payload, 2), u8(payload, 3), framing);
     }
     case 0x05:
       if (payload.size() < 4) return refuse(QStringLiteral("write without data"));
@@ -311,9 +311,10 @@ Reply SimulatedDevice::writeMemory(std::uint16_t address, const QByteArray& data
   return refuse(what + QStringLiteral(": not writable memory"));
 }
 
-Reply SimulatedDevice::readNamesChunk(int page, int low, int selector) {
+Reply SimulatedDevice::readNamesChunk(int page, int low, int selector, Framing framing) {
   const NamesGeometry g = namesGeometryFor(layoutKind_);
-  const bool selectorOk = layoutKind_ == 1 ? (selector == 0x0F || selector == 0xFF) : selector == 0xF8;
+  const int expected = layoutKind_ != 1 ? 0xF8 : framing == Framing::Traditional ? 0x0F : 0xFF;
+  const bool selectorOk = selector == expected;
   const int offset = (page - g.startPage) * 256 + low;
   const QString what = QStringLiteral("names chunk %1%2 selector %3")
                            .arg(page, 2, 16, QLatin1Char('0'))
@@ -426,6 +427,11 @@ QByteArray SimulatedDevice::loaderStage(const QByteArray& bytes, int request) {
       lastRefusal_ = why;
       log(what + QStringLiteral(": rejected, ") + why);
       return QByteArray(1, 0x01);
+    }
+    Fault failure{FaultKind::Completion};
+    if (faults_.take(FaultKind::Completion, request, &failure)) {
+      log(what + QStringLiteral(": accepted, programming fails on demand"));
+      return failure.value < 0 ? QByteArray(1, 0x00) : QByteArray(1, 0x00) + static_cast<char>(failure.value);
     }
     loader_.buffer.replace(offset, 128, bytes.mid(2, 128));
     log(what);

@@ -35,6 +35,10 @@ struct DeviceConfig {
 
 enum class ReplyKind { Data, Ack, Refused, Silent };
 
+// The protocol a request came in; the small model's names chunks carry a
+// selector that depends on it.
+enum class Framing { Traditional, Ft };
+
 struct Reply {
   ReplyKind kind = ReplyKind::Silent;
   QByteArray data;
@@ -64,7 +68,7 @@ class SimulatedDevice {
 
   // Answers one request payload (command code first). `request` numbers the
   // requests addressed to this device, for the fault plan.
-  Reply handle(const QByteArray& payload, int request);
+  Reply handle(const QByteArray& payload, int request, Framing framing = Framing::Traditional);
 
   // How long a well-formed request starting like `payload` is (-1 unknown);
   // tells frame variants of the same bytes apart.
@@ -77,6 +81,7 @@ class SimulatedDevice {
   // A loader data packet: page, half-page selector, 128 bytes, checksum.
   static constexpr int kLoaderPacketSize = 131;
   bool loaderAwaitsPacket() const { return loader_.active && loader_.expectPacket; }
+  bool loaderActive() const { return loader_.active; }
   // One raw loader stage (two command bytes or a data packet); returns the
   // acknowledgement byte and, after a packet, the completion byte.
   QByteArray loaderStage(const QByteArray& bytes, int request);
@@ -107,7 +112,7 @@ class SimulatedDevice {
   Reply writeParam(ParamKey key, const QByteArray& data, const QByteArray& payload, int request);
   Reply readMemory(std::uint16_t address, int n);
   Reply writeMemory(std::uint16_t address, const QByteArray& data, const QByteArray& payload, int request);
-  Reply readNamesChunk(int page, int low, int selector);
+  Reply readNamesChunk(int page, int low, int selector, Framing framing);
   Reply modeCommand(std::uint8_t code, int request);
   Reply reprogCommand(std::uint8_t arg, int request);
   Reply bufferCommand(std::uint8_t arg, int request);

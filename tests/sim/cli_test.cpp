@@ -29,7 +29,9 @@ TEST(OrvikSimProgram, ServesTheDemoPlantAndSavesWhatWasWritten) {
   ASSERT_TRUE(sim.waitForStarted(10000));
   QByteArray first;
   while (!first.contains('\n') && sim.waitForReadyRead(20000)) first += sim.readAllStandardOutput();
-  ASSERT_TRUE(first.startsWith("orvik-sim ready: " + linkPath.toLocal8Bit() + " -> ")) << first.toStdString();
+  ASSERT_TRUE(first.startsWith("orvik-sim ready: ")) << first.toStdString();
+  const QString printed = QString::fromLocal8Bit(first.mid(17, first.indexOf(" -> ") - 17));
+  ASSERT_EQ(printed, linkPath);
 
   {
     SystemClock clock;
@@ -37,7 +39,7 @@ TEST(OrvikSimProgram, ServesTheDemoPlantAndSavesWhatWasWritten) {
     SerialPort port(line, clock);
     LinkLayer link(port);
     link.settings().tryCount = 1;
-    ASSERT_TRUE(port.OpenPort(linkPath, kDefaultBaudIndex, Channel::Main, LineKind::FourWire));
+    ASSERT_TRUE(port.OpenPort(printed, kDefaultBaudIndex, Channel::Main, LineKind::FourWire));
     DeviceCommands cmd(link, LinkParams{});
     const Identification id = cmd.Identify();
     ASSERT_EQ(id.result, ResultCode::Ok);

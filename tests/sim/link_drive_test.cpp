@@ -233,6 +233,20 @@ TEST_P(LinkDrive, NamesChunksAfterThePassword) {
   EXPECT_EQ(cmd.ReadNamesChunk(0x9200, 0xF8, chunk), GetParam().refused) << "past the work table";
 }
 
+TEST_P(LinkDrive, SmallModelNamesSelectorFollowsTheProtocol) {
+  sim::DeviceConfig config;
+  config.modelCode = 1;
+  rig.addDevice(config, freshImage(1));
+  auto cmd = commands();
+  ASSERT_EQ(cmd.WriteParam(device_param::kPassword, QByteArray::fromHex("FFFF")), ResultCode::Ok);
+  const bool traditional = GetParam().protocol == LinkProtocol::Traditional;
+  QByteArray chunk;
+  EXPECT_EQ(cmd.ReadNamesChunk(0x9000, traditional ? 0x0F : 0xFF, chunk), ResultCode::Ok);
+  EXPECT_EQ(cmd.ReadNamesChunk(0x9000, traditional ? 0xFF : 0x0F, chunk), GetParam().refused);
+  EXPECT_EQ(cmd.ReadNamesChunk(0x9700, traditional ? 0x0F : 0xFF, chunk), ResultCode::Ok) << "the 29th chunk";
+  EXPECT_EQ(cmd.ReadNamesChunk(0x9740, traditional ? 0x0F : 0xFF, chunk), GetParam().refused) << "past 1856 bytes";
+}
+
 TEST_P(LinkDrive, ClockIsSetAfterThePassword) {
   rig.addDevice();
   auto cmd = commands();
