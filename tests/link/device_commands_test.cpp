@@ -102,7 +102,7 @@ TEST_F(Commands, ModeCommandsAndReprogrammingArguments) {
   EXPECT_EQ(commands.Reprogramming(10, 4), ResultCode::BadReprogCommand);
   EXPECT_EQ(commands.Reprogramming(10, -1), ResultCode::BadReprogCommand);
   EXPECT_TRUE(peer.requests.isEmpty());
-  EXPECT_EQ(line.writes().size(), 12u);  // six commands, nothing for the refused ones
+  EXPECT_EQ(line.writes().size(), 12);  // six commands, nothing for the refused ones
 }
 
 TEST_F(Commands, ReadsMemoryAndNamesChunks) {
