@@ -1,7 +1,7 @@
-#include "sim/byte_at.h"
 #include "sim/device_port.h"
 
 #include "link/crc16.h"
+#include "sim/byte_at.h"
 
 namespace nastrum::sim {
 namespace {
@@ -79,13 +79,14 @@ bool DevicePort::addressedToMe(int address) const { return address == 0 || addre
 
 void DevicePort::lineIdle() {
   if (burst_.isEmpty()) return;
-  if (unfinished(burst_) && !(selection_ != Selection::Deselected && device_.inLoader()) &&
-      device_.clock().nowMs() - burstStartMs_ < kFrameHoldMs)
-    return;
+  const bool loader = selection_ != Selection::Deselected && device_.inLoader();
+  const bool waitForRest = loader ? device_.loaderAwaitsPacket() && burst_.size() < SimulatedDevice::kLoaderPacketSize
+                                  : unfinished(burst_);
+  if (waitForRest && device_.clock().nowMs() - burstStartMs_ < kFrameHoldMs) return;
   QByteArray burst;
   burst.swap(burst_);
 
-  if (selection_ != Selection::Deselected && device_.inLoader()) {
+  if (loader) {
     loaderBurst(burst);
     return;
   }
@@ -105,6 +106,18 @@ void DevicePort::lineIdle() {
   }
   if (ft12(burst) || ft11(burst)) return;
   log(QStringLiteral("(ignored %1 bytes: %2)").arg(burst.size()).arg(QString::fromLatin1(burst.left(12).toHex(' '))));
+}
+
+bool DevicePort::holdsWholeFrame() const {
+  const QByteArray& b = burst_;
+  const int size = static_cast<int>(b.size());
+  if (size < 3 || selection_ == Selection::Deselected || device_.loaderActive()) return false;
+  if (awaitingFrame_) return size == u8(b, 0) + 2;
+  // A short FT1.2 frame of 9 bytes may still grow by the two bytes of the
+  // CRC-in-data variant; only the quiet line tells.
+  if (u8(b, 0) == 0x10) return size == 11;
+  if (u8(b, 0) == 0x68) return size >= 4 && size == 4 + u8(b, 1) + 2;
+  return u8(b, 1) == 0x40 && size == u8(b, 0) + 1;
 }
 
 bool DevicePort::unfinished(const QByteArray& b) const {
@@ -231,7 +244,7 @@ bool DevicePort::ft12(const QByteArray& burst) {
     out_ += static_cast<char>(0xE5);
     return true;
   }
-  const Reply reply = device_.handle(frame.payload, requests_);
+  const Reply reply = device_.handle(frame.payload, requests_, Framing::Ft);
   sendFt12(reply, frame.address, frame.crcMode);
   afterReply(frame.payload, reply);
   return true;
@@ -290,7 +303,7 @@ bool DevicePort::ft11(const QByteArray& burst) {
   // FT1.1 has no negative acknowledgement: a refused request goes unanswered.
   if (device_.faults().take(FaultKind::Nak, requests_)) return true;
   const QByteArray payload = burst.mid(3);
-  const Reply reply = device_.handle(payload, requests_);
+  const Reply reply = device_.handle(payload, requests_, Framing::Ft);
   sendFt11(reply, address);
   afterReply(payload, reply);
   return true;

@@ -22,6 +22,9 @@ class DevicePort {
   void receive(const QByteArray& bytes, bool addressMark);
   // The line went quiet: the burst received so far is a whole request.
   void lineIdle();
+  // The burst is a whole frame that nothing longer can start with, so it
+  // may be answered before the line goes quiet.
+  bool holdsWholeFrame() const;
   // What the device sent since the last call.
   QByteArray takeOutput();
   bool hasOutput() const { return !out_.isEmpty(); }

@@ -6,7 +6,7 @@
 namespace nastrum::sim {
 namespace {
 
-constexpr std::array<std::pair<FaultKind, const char*>, 11> kNames = {{
+constexpr std::array<std::pair<FaultKind, const char*>, 12> kNames = {{
     {FaultKind::NoAnswer, "noanswer"},
     {FaultKind::Nak, "nak"},
     {FaultKind::BadChecksum, "checksum"},
@@ -18,6 +18,7 @@ constexpr std::array<std::pair<FaultKind, const char*>, 11> kNames = {{
     {FaultKind::MissingKey, "no-key"},
     {FaultKind::WrongPassword, "wrong-password"},
     {FaultKind::StopAnswering, "stop"},
+    {FaultKind::Completion, "completion"},
 }};
 
 bool applies(const Fault& f, FaultKind kind, int request) {
@@ -38,11 +39,18 @@ std::optional<Fault> parseFault(const QString& textIn) {
     if (!ok || fault.after < 0) return std::nullopt;
     text = text.left(atPos);
   }
-  if (text.endsWith(":once")) {
+  if (text.contains(QLatin1String(":once"))) {
     fault.once = true;
-    text.chop(5);
-  } else if (text.endsWith(":all")) {
-    text.chop(4);
+    text.remove(QLatin1String(":once"));
+  }
+  text.remove(QLatin1String(":all"));
+  const qsizetype eq = text.indexOf('=');
+  if (eq >= 0) {
+    const QString value = text.mid(eq + 1);
+    text = text.left(eq);
+    bool ok = value == QLatin1String("none");
+    fault.value = ok ? -1 : value.toInt(&ok, 16);
+    if (!ok || fault.value > 0xFF) return std::nullopt;
   }
   for (const auto& [kind, name] : kNames) {
     if (text == QLatin1String(name)) {
@@ -71,9 +79,10 @@ bool FaultPlan::active(FaultKind kind, int request) const {
   return false;
 }
 
-bool FaultPlan::take(FaultKind kind, int request) {
+bool FaultPlan::take(FaultKind kind, int request, Fault* taken) {
   for (auto it = faults_.begin(); it != faults_.end(); ++it) {
     if (!applies(*it, kind, request)) continue;
+    if (taken) *taken = *it;
     if (it->once) faults_.erase(it);
     return true;
   }

@@ -23,15 +23,18 @@ enum class FaultKind {
   MissingKey,     // the status word reports the electronic key missing
   WrongPassword,  // every password is refused
   StopAnswering,  // after `after` requests the device falls silent
+  Completion,     // the loader reports `value` as the completion of a packet (-1: none)
 };
 
 struct Fault {
   FaultKind kind;
   bool once = false;  // consumed by the first request it affects
   int after = 0;      // requests that pass untouched before it applies
+  int value = 0x62;   // Completion: the byte reported, -1 for none
 };
 
-// "nak", "nak:once", "noanswer@3", "stop@10" (stop answering after 10 requests).
+// "nak", "nak:once", "noanswer@3", "stop@10" (stop answering after 10
+// requests), "completion=48" (hexadecimal byte) or "completion=none".
 std::optional<Fault> parseFault(const QString& text);
 QString faultName(FaultKind kind);
 QStringList faultNames();
@@ -43,7 +46,7 @@ class FaultPlan {
 
   // Whether the fault applies to request number `request` (counted from 1);
   // a one-time fault is used up by this call.
-  bool take(FaultKind kind, int request);
+  bool take(FaultKind kind, int request, Fault* taken = nullptr);
   // Whether the fault applies, without using it up.
   bool active(FaultKind kind, int request) const;
 

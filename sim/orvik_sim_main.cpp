@@ -1,7 +1,7 @@
 // orvik-sim: a simulated ОРВИК heat computer on a pseudo-terminal.
 //
-//   orvik-sim --kind 2 [--image FILE.bfm | --demo] [--link PATH] [--network N]
-//             [--password HHHH] [--fault F]... [--save OUT.bfm] [--pace]
+//   orvik-sim --kind 2 [--image FILE.bfm | --demo] [--link PATH] [--network N[,N...]]
+//             [--password HHHH] [--fault F]... [--save OUT.bfm] [--reprog-delay S] [--pace]
 //
 // Prints the path to open, logs one line per request, and on SIGINT/SIGTERM
 // saves what was written to it as a settings pair when --save is given.
@@ -10,7 +10,8 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <memory>
+#include <deque>
+#include <vector>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -66,16 +67,17 @@ int main(int argc, char** argv) {
   const QCommandLineOption imageOpt(QStringLiteral("image"), QStringLiteral("Settings to start with (.bfm with its .nam)."), QStringLiteral("FILE"));
   const QCommandLineOption demoOpt(QStringLiteral("demo"), QStringLiteral("Start with a configured demonstration plant (model 2)."));
   const QCommandLineOption linkOpt(QStringLiteral("link"), QStringLiteral("Symbolic link to the terminal."), QStringLiteral("PATH"), QStringLiteral("/tmp/orvik-sim"));
-  const QCommandLineOption networkOpt(QStringLiteral("network"), QStringLiteral("Network number 1..254."), QStringLiteral("N"), QStringLiteral("1"));
+  const QCommandLineOption networkOpt(QStringLiteral("network"), QStringLiteral("Network number 1..254; a comma-separated list puts several devices on the line."), QStringLiteral("N[,N...]"), QStringLiteral("1"));
   const QCommandLineOption passwordOpt(QStringLiteral("password"), QStringLiteral("Access password, four hexadecimal digits."), QStringLiteral("HHHH"));
   const QCommandLineOption factoryOpt(QStringLiteral("factory"), QStringLiteral("Factory number, four hexadecimal digits."), QStringLiteral("HHHH"), QStringLiteral("1234"));
   const QCommandLineOption faultOpt(QStringLiteral("fault"),
-                                    QStringLiteral("A fault: %1; add :once for one request, @N to start after N requests.")
+                                    QStringLiteral("A fault: %1; add :once for one request, @N to start after N requests; completion=HH (or =none) sets the loader's completion byte.")
                                         .arg(sim::faultNames().join(QStringLiteral(", "))),
                                     QStringLiteral("F"));
   const QCommandLineOption saveOpt(QStringLiteral("save"), QStringLiteral("On exit, save the device's settings as this pair."), QStringLiteral("OUT.bfm"));
+  const QCommandLineOption reprogDelayOpt(QStringLiteral("reprog-delay"), QStringLiteral("Seconds the device takes to enter the reprogramming mode."), QStringLiteral("S"), QStringLiteral("0"));
   const QCommandLineOption paceOpt(QStringLiteral("pace"), QStringLiteral("Answer no faster than the line's baud rate."));
-  parser.addOptions({kindOpt, imageOpt, demoOpt, linkOpt, networkOpt, passwordOpt, factoryOpt, faultOpt, saveOpt, paceOpt});
+  parser.addOptions({kindOpt, imageOpt, demoOpt, linkOpt, networkOpt, passwordOpt, factoryOpt, faultOpt, saveOpt, reprogDelayOpt, paceOpt});
   parser.process(app);
 
   SettingsImage image;
@@ -92,8 +94,11 @@ int main(int argc, char** argv) {
   bool ok = true;
   config.modelCode = parser.isSet(kindOpt) ? parser.value(kindOpt).toInt(&ok) : (isValidDeviceKind(image.deviceKind) ? image.deviceKind : 2);
   if (!ok || config.modelCode < 0 || config.modelCode > 4) return fail(QStringLiteral("--kind takes 0 to 4"));
-  config.networkNumber = parser.value(networkOpt).toInt(&ok);
-  if (!ok || config.networkNumber < 1 || config.networkNumber > 254) return fail(QStringLiteral("--network takes 1 to 254"));
+  std::vector<int> networks;
+  for (const QString& n : parser.value(networkOpt).split(QLatin1Char(','))) {
+    networks.push_back(n.toInt(&ok));
+    if (!ok || networks.back() < 1 || networks.back() > 254) return fail(QStringLiteral("--network takes numbers 1 to 254"));
+  }
   config.factoryNumber = static_cast<std::uint16_t>(parser.value(factoryOpt).toUInt(&ok, 16));
   if (!ok || parser.value(factoryOpt).size() > 4) return fail(QStringLiteral("--factory takes four hexadecimal digits"));
   if (parser.isSet(passwordOpt)) {
@@ -101,20 +106,32 @@ int main(int argc, char** argv) {
     config.password = static_cast<std::uint16_t>(pw.toUInt(&ok, 16));
     if (!ok || pw.size() > 4) return fail(QStringLiteral("--password takes four hexadecimal digits"));
   }
+  config.reprogEntryDelayMs = parser.value(reprogDelayOpt).toInt(&ok) * 1000;
+  if (!ok || config.reprogEntryDelayMs < 0) return fail(QStringLiteral("--reprog-delay takes seconds"));
   config.clockStart = QDateTime::currentDateTime();
 
   SystemClock clock;
-  sim::SimulatedDevice device(config, image, clock);
-  for (const QString& text : parser.values(faultOpt)) {
-    const auto fault = sim::parseFault(text);
-    if (!fault) return fail(QStringLiteral("unknown fault \"%1\"; known: %2").arg(text, sim::faultNames().join(QStringLiteral(", "))));
-    device.faults().add(*fault);
+  // One device per network number, each with its own factory number.
+  std::deque<sim::SimulatedDevice> devices;
+  std::deque<sim::DevicePort> ports;
+  std::vector<sim::DevicePort*> portList;
+  for (std::size_t i = 0; i < networks.size(); ++i) {
+    sim::DeviceConfig own = config;
+    own.networkNumber = networks[i];
+    own.factoryNumber = static_cast<std::uint16_t>(config.factoryNumber + i);
+    sim::SimulatedDevice& device = devices.emplace_back(own, image, clock);
+    for (const QString& text : parser.values(faultOpt)) {
+      const auto fault = sim::parseFault(text);
+      if (!fault) return fail(QStringLiteral("unknown fault \"%1\"; known: %2").arg(text, sim::faultNames().join(QStringLiteral(", "))));
+      device.faults().add(*fault);
+    }
+    const QString tag = networks.size() > 1 ? QStringLiteral("[%1] ").arg(networks[i]) : QString();
+    device.setLogger([&out, tag](const QString& line) {
+      out << QTime::currentTime().toString(QStringLiteral("hh:mm:ss.zzz")) << ' ' << tag << line << Qt::endl;
+    });
+    portList.push_back(&ports.emplace_back(device));
   }
-  device.setLogger([&out](const QString& line) {
-    out << QTime::currentTime().toString(QStringLiteral("hh:mm:ss.zzz")) << ' ' << line << Qt::endl;
-  });
-  sim::DevicePort port(device);
-  sim::PtyHost host({&port});
+  sim::PtyHost host(portList);
   host.setPacing(parser.isSet(paceOpt));
 
   // SIGINT and SIGTERM arrive through a descriptor, so the loop ends cleanly.
@@ -130,7 +147,7 @@ int main(int argc, char** argv) {
   const QString linkPath = parser.value(linkOpt);
   if (!linkTo(linkPath, host.slavePath(), &error)) return fail(error);
   out << "orvik-sim ready: " << linkPath << " -> " << host.slavePath() << " (model " << config.modelCode
-        << ", network " << config.networkNumber << ")" << Qt::endl;
+        << ", network " << parser.value(networkOpt) << ")" << Qt::endl;
 
   int exitCode = 0;
   for (;;) {
@@ -144,9 +161,14 @@ int main(int argc, char** argv) {
 
   if (QFileInfo(linkPath).isSymLink() && QFileInfo(linkPath).symLinkTarget() == host.slavePath()) QFile::remove(linkPath);
   if (parser.isSet(saveOpt)) {
-    const WriteOutcome written = writeSettingsPair(parser.value(saveOpt), device.exportImage());
-    if (!written.settingsWritten || !written.namesWritten) return fail(QStringLiteral("cannot save %1").arg(parser.value(saveOpt)));
-    out << "saved " << parser.value(saveOpt) << Qt::endl;
+    // The first device's pair goes to OUT.bfm, the others' to OUT_<network>.bfm.
+    for (std::size_t i = 0; i < devices.size(); ++i) {
+      QString path = parser.value(saveOpt);
+      if (i > 0) path = pathWithoutExtension(path) + QStringLiteral("_%1.bfm").arg(networks[i]);
+      const WriteOutcome written = writeSettingsPair(path, devices[i].exportImage());
+      if (!written.settingsWritten || !written.namesWritten) return fail(QStringLiteral("cannot save %1").arg(path));
+      out << "saved " << path << Qt::endl;
+    }
   }
   return exitCode;
 }

@@ -1,9 +1,9 @@
-#include "sim/byte_at.h"
 #include "sim/param_map.h"
 
 #include <algorithm>
 
 #include "link/device_real.h"
+#include "sim/byte_at.h"
 
 namespace nastrum::sim {
 namespace {

@@ -114,7 +114,14 @@ bool PtyHost::step(int timeoutMs) {
   if (n < 0) return errno == EAGAIN || errno == EINTR || errno == EIO;
   const bool mark = addressFraming();
   const QByteArray bytes(buffer, static_cast<qsizetype>(n));
-  for (DevicePort* port : ports_) port->receive(bytes, mark);
+  bool wholeFrame = false;
+  for (DevicePort* port : ports_) {
+    port->receive(bytes, mark);
+    wholeFrame = wholeFrame || port->holdsWholeFrame();
+  }
+  // No need to wait for the quiet line; every device hears the frame end.
+  if (wholeFrame)
+    for (DevicePort* port : ports_) port->lineIdle();
   pendingIdle_ = true;
   return flush();
 }

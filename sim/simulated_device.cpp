@@ -1,6 +1,6 @@
-#include "sim/byte_at.h"
 #include "sim/simulated_device.h"
 
+#include "sim/byte_at.h"
 #include "sim/names_memory.h"
 
 namespace nastrum::sim {
@@ -59,6 +59,7 @@ QDateTime SimulatedDevice::now() const {
 }
 
 std::uint16_t SimulatedDevice::statusWord(int request) {
+  settle();
   std::uint16_t s = state_;
   if (faults_.take(FaultKind::MissingKey, request)) s |= status::KeyMissing;
   return s;
@@ -84,8 +85,16 @@ bool SimulatedDevice::inLoader() {
   return loader_.active;
 }
 
-Reply SimulatedDevice::handle(const QByteArray& payload, int request) {
+void SimulatedDevice::settle() {
+  if (reprogDueMs_ && clock_.nowMs() >= *reprogDueMs_) {
+    reprogDueMs_.reset();
+    if (state_ & status::Stopped) state_ = static_cast<std::uint16_t>((state_ & ~status::ReprogMask) | status::InReprog);
+  }
+}
+
+Reply SimulatedDevice::handle(const QByteArray& payload, int request, Framing framing) {
   lastRefusal_.clear();
+  settle();
   const std::uint8_t cmd = u8(payload, 0);
   const bool isUnlock = cmd == 0x05 && payload.size() >= 3 && u8(payload, 1) == 0x40 && u8(payload, 2) == 0x07;
   const bool isWrite = (cmd == 0x05 || cmd == 0x06) && !isUnlock;
@@ -104,7 +113,7 @@ Reply SimulatedDevice::handle(const QByteArray& payload, int request) {
       if (payload.size() != 4) return refuse(QStringLiteral("names chunk request with %1 bytes").arg(payload.size()));
       QString why;
       if (!configurable(request, &why)) return refuse(QStringLiteral("names chunk: ") + why);
-      return readNamesChunk(u8(payload, 1), u8(payload, 2), u8(payload, 3));
+      return readNamesChunk(u8(payload, 1), u8(payload, 2), u8(payload, 3), framing);
     }
     case 0x05:
       if (payload.size() < 4) return refuse(QStringLiteral("write without data"));
@@ -302,9 +311,10 @@ Reply SimulatedDevice::writeMemory(std::uint16_t address, const QByteArray& data
   return refuse(what + QStringLiteral(": not writable memory"));
 }
 
-Reply SimulatedDevice::readNamesChunk(int page, int low, int selector) {
+Reply SimulatedDevice::readNamesChunk(int page, int low, int selector, Framing framing) {
   const NamesGeometry g = namesGeometryFor(layoutKind_);
-  const bool selectorOk = layoutKind_ == 1 ? (selector == 0x0F || selector == 0xFF) : selector == 0xF8;
+  const int expected = layoutKind_ != 1 ? 0xF8 : framing == Framing::Traditional ? 0x0F : 0xFF;
+  const bool selectorOk = selector == expected;
   const int offset = (page - g.startPage) * 256 + low;
   const QString what = QStringLiteral("names chunk %1%2 selector %3")
                            .arg(page, 2, 16, QLatin1Char('0'))
@@ -326,6 +336,7 @@ Reply SimulatedDevice::modeCommand(std::uint8_t code, int request) {
     log(QStringLiteral("STOP"));
   } else if (code == 0x08) {
     state_ = 0;
+    reprogDueMs_.reset();
     log(QStringLiteral("start (working)"));
   } else {
     accessGranted_ = false;
@@ -344,15 +355,18 @@ Reply SimulatedDevice::reprogCommand(std::uint8_t arg, int request) {
     else if (configurable(request, &why) && faults_.take(FaultKind::RefuseReprog, request))
       why = QStringLiteral("refused on demand");
     if (why.isEmpty()) {
-      state_ = static_cast<std::uint16_t>((state_ & ~status::ReprogMask) | status::InReprog);
+      reprogDueMs_ = clock_.nowMs() + config_.reprogEntryDelayMs;
+      settle();
       log(QStringLiteral("enter reprogramming mode"));
     } else {
       log(QStringLiteral("enter reprogramming mode: ignored, ") + why);
     }
   } else if (command == 3) {
+    reprogDueMs_.reset();
     if ((state_ & status::ReprogMask) == status::InReprog) state_ |= status::LeftReprog;
     log(QStringLiteral("leave reprogramming mode"));
   } else if (command == 0) {
+    reprogDueMs_.reset();
     state_ &= static_cast<std::uint16_t>(~status::ReprogMask);
     log(QStringLiteral("cancel reprogramming mode"));
   } else {
@@ -391,7 +405,7 @@ QByteArray SimulatedDevice::loaderStage(const QByteArray& bytes, int request) {
   loader_.lastActivityMs = clock_.nowMs();
   const QByteArray reject(1, static_cast<char>(0xFF));
   const bool nak = faults_.take(FaultKind::Nak, request);
-  if (loader_.expectPacket && bytes.size() == 131) {
+  if (loader_.expectPacket && bytes.size() == kLoaderPacketSize) {
     loader_.expectPacket = false;
     const NamesGeometry g = namesGeometryFor(layoutKind_);
     unsigned sum = 0;
@@ -413,6 +427,11 @@ QByteArray SimulatedDevice::loaderStage(const QByteArray& bytes, int request) {
       lastRefusal_ = why;
       log(what + QStringLiteral(": rejected, ") + why);
       return QByteArray(1, 0x01);
+    }
+    Fault failure{FaultKind::Completion};
+    if (faults_.take(FaultKind::Completion, request, &failure)) {
+      log(what + QStringLiteral(": accepted, programming fails on demand"));
+      return failure.value < 0 ? QByteArray(1, 0x00) : QByteArray(1, 0x00) + static_cast<char>(failure.value);
     }
     loader_.buffer.replace(offset, 128, bytes.mid(2, 128));
     log(what);

@@ -29,9 +29,15 @@ struct DeviceConfig {
   // The access password; 0000 and FFFF mean none. Unset: taken from the image.
   std::optional<std::uint16_t> password;
   QDateTime clockStart = QDateTime(QDate(2026, 1, 15), QTime(12, 0, 0));
+  // How long the device takes to enter the reprogramming mode after 0D A1.
+  int reprogEntryDelayMs = 0;
 };
 
 enum class ReplyKind { Data, Ack, Refused, Silent };
+
+// The protocol a request came in; the small model's names chunks carry a
+// selector that depends on it.
+enum class Framing { Traditional, Ft };
 
 struct Reply {
   ReplyKind kind = ReplyKind::Silent;
@@ -62,7 +68,7 @@ class SimulatedDevice {
 
   // Answers one request payload (command code first). `request` numbers the
   // requests addressed to this device, for the fault plan.
-  Reply handle(const QByteArray& payload, int request);
+  Reply handle(const QByteArray& payload, int request, Framing framing = Framing::Traditional);
 
   // How long a well-formed request starting like `payload` is (-1 unknown);
   // tells frame variants of the same bytes apart.
@@ -72,6 +78,10 @@ class SimulatedDevice {
   // A loader left without traffic for kLoaderTimeoutMs gives up.
   bool inLoader();
   static constexpr int kLoaderTimeoutMs = 10000;
+  // A loader data packet: page, half-page selector, 128 bytes, checksum.
+  static constexpr int kLoaderPacketSize = 131;
+  bool loaderAwaitsPacket() const { return loader_.active && loader_.expectPacket; }
+  bool loaderActive() const { return loader_.active; }
   // One raw loader stage (two command bytes or a data packet); returns the
   // acknowledgement byte and, after a packet, the completion byte.
   QByteArray loaderStage(const QByteArray& bytes, int request);
@@ -102,7 +112,7 @@ class SimulatedDevice {
   Reply writeParam(ParamKey key, const QByteArray& data, const QByteArray& payload, int request);
   Reply readMemory(std::uint16_t address, int n);
   Reply writeMemory(std::uint16_t address, const QByteArray& data, const QByteArray& payload, int request);
-  Reply readNamesChunk(int page, int low, int selector);
+  Reply readNamesChunk(int page, int low, int selector, Framing framing);
   Reply modeCommand(std::uint8_t code, int request);
   Reply reprogCommand(std::uint8_t arg, int request);
   Reply bufferCommand(std::uint8_t arg, int request);
@@ -122,6 +132,8 @@ class SimulatedDevice {
   QByteArray names_;
 
   std::uint16_t state_ = 0;  // working/STOP and reprogramming bits
+  std::optional<std::int64_t> reprogDueMs_;  // 0D A1 accepted, the mode not yet entered
+  void settle();  // applies a mode change that has come due
   std::uint16_t password_ = 0xFFFF;
   bool accessGranted_ = false;
   std::uint16_t loginReadback_ = 0xA5A5;

@@ -40,6 +40,9 @@ struct CheckRule {
   std::vector<int> skippedAfter;
   // Set only for rules the automatic correction repairs: mends object `number`.
   std::function<void(SettingsImage&, int number)> repair;
+  // Silent normalisation when the rule is flagged, seen by the object's later
+  // rules; returns false when the object's remaining rules are to be skipped.
+  std::function<bool(SettingsImage&, int number)> onFlag = {};
 
   bool repairable() const { return static_cast<bool>(repair); }
 };

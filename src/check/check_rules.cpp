@@ -70,6 +70,7 @@ CheckResult evaluateRules(SettingsImage& image, const std::vector<RuleGroup>& gr
         if (!finding) continue;
         objectErrors.append(CheckError{group.group, n, rule.code, ErrorText(rule, context, *finding, spyMode),
                                        rule.repairable(), finding->listed});
+        if (rule.onFlag && !rule.onFlag(image, n)) break;
       }
       // Rows of one object are listed by ascending code.
       std::stable_sort(objectErrors.begin(), objectErrors.end(),

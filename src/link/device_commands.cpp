@@ -122,7 +122,7 @@ ResultCode DeviceCommands::Reprogramming(int section, int command) {
 
 ResultCode DeviceCommands::ReprogrammingBuffer(std::uint8_t argument) {
   QByteArray none;
-  return send(request({device_command::kReprogrammingBuffer, 0x22, argument}), 0, none);
+  return send(request({device_command::kReprogrammingBuffer, argument}), 0, none);
 }
 
 Identification DeviceCommands::Identify() {

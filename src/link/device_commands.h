@@ -84,7 +84,8 @@ class DeviceCommands {
   // Section 8, 9 or 10 (else code 19) and command 0 ... 3 (else code 20);
   // nothing is sent when either is wrong.
   ResultCode Reprogramming(int section, int command);
-  // The loader's buffer command: argument 0x00 or 0x55.
+  // The loader's buffer command 0F with one argument: 0x22 and then 0x55
+  // open the loader, 0x00 abandons it.
   ResultCode ReprogrammingBuffer(std::uint8_t argument);
 
   Identification Identify();

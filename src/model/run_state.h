@@ -6,7 +6,7 @@
 namespace nastrum {
 
 struct RunState {
-  int exchangeMode = 0;        // 0 none, 1 read, 2 write, 3 clock, 4 names (see the exchange window)
+  int exchangeMode = 0;        // 0 write, 1 read, 2 link settings only, 3 clock read, 4 clock write
   bool runDone = false;        // the last run finished successfully
   int runError = 0;            // ResultCode of the last failing exchange
   bool stopRequested = false;  // "СТОП" was pressed during the run

@@ -12,7 +12,7 @@
 namespace nastrum::testing {
 namespace {
 
-struct Run {
+struct CliOutcome {
   int code;
   QStringList out;
   QString err;
@@ -26,7 +26,7 @@ class CliCheck : public ::testing::Test {
     EXPECT_TRUE(writeSettingsPair(path(name), image).settingsWritten);
     return path(name);
   }
-  Run run(const QStringList& args) {
+  CliOutcome run(const QStringList& args) {
     QString out, err;
     QTextStream o(&out), e(&err);
     cli::CliIo io{o, e};
@@ -46,13 +46,13 @@ class CliCheck : public ::testing::Test {
 };
 
 TEST_F(CliCheck, CleanFileExitsZero) {
-  const Run r = run({save(meteredImage(1))});
+  const CliOutcome r = run({save(meteredImage(1))});
   EXPECT_EQ(r.code, 0);
   EXPECT_EQ(r.out, QStringList{"Ошибок не обнаружено!"});
 }
 
 TEST_F(CliCheck, PrintsTheReportRowsAndExitsOneOnErrors) {
-  const Run r = run({save(repairable())});
+  const CliOutcome r = run({save(repairable())});
   EXPECT_EQ(r.code, 1);
   EXPECT_EQ(r.out, (QStringList{"Проверка обнаружила 2 ошибок",
                                 "   1    Измеряемый параметр у датчика расхода №7. В основном описателе датчика (2100) "
@@ -62,7 +62,7 @@ TEST_F(CliCheck, PrintsTheReportRowsAndExitsOneOnErrors) {
 
 TEST_F(CliCheck, WritesTheReportWhereAsked) {
   const QString file = save(repairable());
-  const Run r = run({file, "--report", path("r.txt")});
+  const CliOutcome r = run({file, "--report", path("r.txt")});
   EXPECT_EQ(r.code, 1);
   QFile report(path("r.txt"));
   ASSERT_TRUE(report.open(QIODevice::ReadOnly));
@@ -74,7 +74,7 @@ TEST_F(CliCheck, WritesTheReportWhereAsked) {
 
 TEST_F(CliCheck, FixSavesTheCorrectedPairAndLeavesTheOriginal) {
   const QString file = save(repairable());
-  const Run r = run({file, "--fix", path("fixed.bfm")});
+  const CliOutcome r = run({file, "--fix", path("fixed.bfm")});
   EXPECT_EQ(r.code, 1);  // sensor 9 cannot be repaired
   EXPECT_EQ(r.out.mid(r.out.indexOf(QStringLiteral("После исправления (%1):").arg(path("fixed.bfm")))),
             (QStringList{QStringLiteral("После исправления (%1):").arg(path("fixed.bfm")), "Проверка обнаружила 1 ошибок",
@@ -94,7 +94,7 @@ TEST_F(CliCheck, BadInputExitsTwo) {
   for (const QStringList& args : {QStringList{}, QStringList{path("missing.bfm")}, QStringList{file, "--report"},
                                   QStringList{file, "--bogus"}, QStringList{file, file},
                                   QStringList{file, "--report", dir.path()}}) {
-    const Run r = run(args);
+    const CliOutcome r = run(args);
     EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
     EXPECT_FALSE(r.err.isEmpty());
   }

@@ -92,8 +92,9 @@ TEST_F(Commands, ModeCommandsAndReprogrammingArguments) {
   EXPECT_EQ(commands.Start(), ResultCode::Ok);
   EXPECT_EQ(commands.Reprogramming(kReprogSection, kReprogEnter), ResultCode::Ok);
   EXPECT_EQ(commands.Reprogramming(kReprogSection, kReprogLeave), ResultCode::Ok);
+  EXPECT_EQ(commands.ReprogrammingBuffer(0x22), ResultCode::Ok);
   EXPECT_EQ(commands.ReprogrammingBuffer(0x55), ResultCode::Ok);
-  EXPECT_EQ(peer.requests, (QList<QByteArray>{bytes("09"), bytes("08"), bytes("0D A1"), bytes("0D A3"), bytes("0F 22 55")}));
+  EXPECT_EQ(peer.requests, (QList<QByteArray>{bytes("09"), bytes("08"), bytes("0D A1"), bytes("0D A3"), bytes("0F 22"), bytes("0F 55")}));
 
   peer.requests.clear();
   EXPECT_EQ(commands.Reprogramming(11, 1), ResultCode::BadReprogSection);
@@ -101,7 +102,7 @@ TEST_F(Commands, ModeCommandsAndReprogrammingArguments) {
   EXPECT_EQ(commands.Reprogramming(10, 4), ResultCode::BadReprogCommand);
   EXPECT_EQ(commands.Reprogramming(10, -1), ResultCode::BadReprogCommand);
   EXPECT_TRUE(peer.requests.isEmpty());
-  EXPECT_TRUE(line.writes().size() == 10u);
+  EXPECT_EQ(line.writes().size(), 12);  // six commands, nothing for the refused ones
 }
 
 TEST_F(Commands, ReadsMemoryAndNamesChunks) {

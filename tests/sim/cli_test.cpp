@@ -29,7 +29,9 @@ TEST(OrvikSimProgram, ServesTheDemoPlantAndSavesWhatWasWritten) {
   ASSERT_TRUE(sim.waitForStarted(10000));
   QByteArray first;
   while (!first.contains('\n') && sim.waitForReadyRead(20000)) first += sim.readAllStandardOutput();
-  ASSERT_TRUE(first.startsWith("orvik-sim ready: " + linkPath.toLocal8Bit() + " -> ")) << first.toStdString();
+  ASSERT_TRUE(first.startsWith("orvik-sim ready: ")) << first.toStdString();
+  const QString printed = QString::fromLocal8Bit(first.mid(17, first.indexOf(" -> ") - 17));
+  ASSERT_EQ(printed, linkPath);
 
   {
     SystemClock clock;
@@ -37,7 +39,7 @@ TEST(OrvikSimProgram, ServesTheDemoPlantAndSavesWhatWasWritten) {
     SerialPort port(line, clock);
     LinkLayer link(port);
     link.settings().tryCount = 1;
-    ASSERT_TRUE(port.OpenPort(linkPath, kDefaultBaudIndex, Channel::Main, LineKind::FourWire));
+    ASSERT_TRUE(port.OpenPort(printed, kDefaultBaudIndex, Channel::Main, LineKind::FourWire));
     DeviceCommands cmd(link, LinkParams{});
     const Identification id = cmd.Identify();
     ASSERT_EQ(id.result, ResultCode::Ok);
@@ -71,6 +73,47 @@ TEST(OrvikSimProgram, ServesTheDemoPlantAndSavesWhatWasWritten) {
   sim::namesMemoryToImage(sim::namesMemoryFromImage(demo, 2), 2, shown);
   EXPECT_EQ(image.names.sensorNames[0].bytes(), QByteArray("T noga\xF7" "u"));
   EXPECT_EQ(encodeNamesRecord(image.names), encodeNamesRecord(shown.names));
+}
+
+TEST(OrvikSimProgram, SeveralDevicesShareTheLine) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString linkPath = dir.filePath(QStringLiteral("orvik"));
+  const QString saved = dir.filePath(QStringLiteral("NET.bfm"));
+  QProcess sim;
+  sim.start(QStringLiteral(ORVIK_SIM_PATH), {QStringLiteral("--kind"), QStringLiteral("3"), QStringLiteral("--network"),
+                                             QStringLiteral("1,2"), QStringLiteral("--link"), linkPath,
+                                             QStringLiteral("--save"), saved});
+  ASSERT_TRUE(sim.waitForStarted(10000));
+  QByteArray first;
+  while (!first.contains('\n') && sim.waitForReadyRead(20000)) first += sim.readAllStandardOutput();
+  ASSERT_TRUE(first.startsWith("orvik-sim ready: ")) << first.toStdString();
+  {
+    SystemClock clock;
+    QSerialPortLine line;
+    SerialPort port(line, clock);
+    LinkLayer link(port);
+    link.settings().tryCount = 1;
+    ASSERT_TRUE(port.OpenPort(linkPath, kDefaultBaudIndex, Channel::Main, LineKind::FourWire));
+    std::uint16_t factory = 0;
+    ASSERT_TRUE(link.SelectDevice(2, LineKind::FourWire));
+    DeviceCommands traditional(link, LinkParams{});
+    ASSERT_EQ(traditional.ReadWord(device_param::kFactoryNumber, factory), ResultCode::Ok);
+    EXPECT_EQ(factory, 0x1235);
+    EXPECT_EQ(traditional.Release(), ResultCode::Ok);
+    LinkParams ft;
+    ft.protocol = LinkProtocol::Ft12;
+    ft.deviceAddress = 1;
+    DeviceCommands first(link, ft);
+    ASSERT_EQ(first.ReadWord(device_param::kFactoryNumber, factory), ResultCode::Ok);
+    EXPECT_EQ(factory, 0x1234);
+    port.ClosePort();
+  }
+  sim.terminate();
+  ASSERT_TRUE(sim.waitForFinished(20000));
+  EXPECT_EQ(sim.exitCode(), 0);
+  EXPECT_TRUE(QFile::exists(saved));
+  EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("NET_2.nam"))));
 }
 
 }  // namespace

@@ -83,6 +83,13 @@ TEST(DeviceContent, FaultTexts) {
   ASSERT_TRUE(stop);
   EXPECT_EQ(stop->kind, sim::FaultKind::StopAnswering);
   EXPECT_EQ(stop->after, 10);
+  const auto completion = sim::parseFault(QStringLiteral("completion=48:once@2"));
+  ASSERT_TRUE(completion);
+  EXPECT_EQ(completion->value, 0x48);
+  EXPECT_TRUE(completion->once);
+  EXPECT_EQ(completion->after, 2);
+  EXPECT_EQ(sim::parseFault(QStringLiteral("completion=none"))->value, -1);
+  EXPECT_FALSE(sim::parseFault(QStringLiteral("completion=1FF")));
   EXPECT_FALSE(sim::parseFault(QStringLiteral("sometimes")));
   EXPECT_FALSE(sim::parseFault(QStringLiteral("nak@x")));
 

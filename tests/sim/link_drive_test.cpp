@@ -160,6 +160,19 @@ TEST_P(LinkDrive, RefusedModeChangesShowInTheStatusWord) {
   EXPECT_EQ(status() & 0x8000, 0x8000);
 }
 
+TEST_P(LinkDrive, ReprogrammingModeMayTakeAWhile) {
+  sim::DeviceConfig config;
+  config.reprogEntryDelayMs = 5000;
+  rig.addDevice(config, freshImage(2));
+  auto cmd = commands();
+  enterReprogramming(cmd);
+  EXPECT_EQ(status() & 0x03, 0x00);
+  EXPECT_EQ(cmd.WriteReal(ParamAddress::sensor(0, 4), 1.0), GetParam().refused);
+  rig.clock.advance(5000);
+  EXPECT_EQ(status() & 0x03, 0x01);
+  EXPECT_EQ(cmd.WriteReal(ParamAddress::sensor(0, 4), 1.0), ResultCode::Ok);
+}
+
 TEST_P(LinkDrive, FaultsGiveTheirResultCodes) {
   rig.addDevice();
   auto cmd = commands();
@@ -218,6 +231,20 @@ TEST_P(LinkDrive, NamesChunksAfterThePassword) {
   ASSERT_EQ(cmd.ReadNamesChunk(0x9000, 0xF8, chunk), ResultCode::Ok);  // the work table
   EXPECT_EQ(chunk.mid(32, 18), QByteArray("P1").leftJustified(16, ' ') + QByteArray::fromHex("4015"));
   EXPECT_EQ(cmd.ReadNamesChunk(0x9200, 0xF8, chunk), GetParam().refused) << "past the work table";
+}
+
+TEST_P(LinkDrive, SmallModelNamesSelectorFollowsTheProtocol) {
+  sim::DeviceConfig config;
+  config.modelCode = 1;
+  rig.addDevice(config, freshImage(1));
+  auto cmd = commands();
+  ASSERT_EQ(cmd.WriteParam(device_param::kPassword, QByteArray::fromHex("FFFF")), ResultCode::Ok);
+  const bool traditional = GetParam().protocol == LinkProtocol::Traditional;
+  QByteArray chunk;
+  EXPECT_EQ(cmd.ReadNamesChunk(0x9000, traditional ? 0x0F : 0xFF, chunk), ResultCode::Ok);
+  EXPECT_EQ(cmd.ReadNamesChunk(0x9000, traditional ? 0xFF : 0x0F, chunk), GetParam().refused);
+  EXPECT_EQ(cmd.ReadNamesChunk(0x9700, traditional ? 0x0F : 0xFF, chunk), ResultCode::Ok) << "the 29th chunk";
+  EXPECT_EQ(cmd.ReadNamesChunk(0x9740, traditional ? 0x0F : 0xFF, chunk), GetParam().refused) << "past 1856 bytes";
 }
 
 TEST_P(LinkDrive, ClockIsSetAfterThePassword) {

@@ -94,6 +94,24 @@ TEST_F(RawFrames, Ft12ShortFrameWithCrcInDataArrivingInTwoParts) {
   EXPECT_EQ(rig.clock.nowMs() - before, 1000) << "the hold lies within the read time-out";
 }
 
+// Which bursts are answered before the line goes quiet.
+TEST_F(RawFrames, WholeFramesNeedNoQuietLine) {
+  sim::DevicePort& port = rig.ports.front();
+  auto whole = [&](const QByteArray& bytes) {
+    port.receive(bytes, false);
+    const bool result = port.holdsWholeFrame();
+    port.lineIdle();
+    port.takeOutput();
+    return result;
+  };
+  EXPECT_FALSE(whole(QByteArray::fromHex("05"))) << "the enquiry, or the start of an FT1.1 frame";
+  EXPECT_TRUE(whole(QByteArray::fromHex("0301401EA1"))) << "the traditional frame after the ready byte";
+  const QByteArray body = QByteArray::fromHex("400101401E00");
+  EXPECT_FALSE(whole("\x10" + body + crcLowHigh(body))) << "may grow into the CRC-in-data variant";
+  EXPECT_TRUE(whole(QByteArray::fromHex("054001") + QByteArray::fromHex("01401E")));
+  EXPECT_FALSE(whole(QByteArray::fromHex("054001"))) << "the rest follows";
+}
+
 TEST_F(RawFrames, PacingSpendsTheLineTime) {
   rig.line.setPacing(true);
   talk(QByteArray::fromHex("05"));
@@ -178,6 +196,30 @@ TEST_F(RawFrames, LoaderProgramsTheNamesArea) {
   EXPECT_EQ(rig.device().namesCommits(), 1);
   EXPECT_EQ(rig.device().exportImage().names.pipelineNames[3].bytes(), QByteArray("Pipe 4"));
   EXPECT_EQ(request("01401E"), QByteArray::fromHex("060105FA")) << "framed requests again";
+}
+
+// The completion byte after a packet reports the programming; the program
+// tells its failures apart by it.
+TEST_F(RawFrames, LoaderReportsAProgrammingFailureOnDemand) {
+  auto request = [&](const char* hex) {
+    talk(QByteArray::fromHex("05"));
+    return talk(traditional(QByteArray::fromHex(hex)));
+  };
+  request("054007BFF7");
+  request("0540080000");
+  request("09");
+  request("0F22");
+  request("0F55");
+  QByteArray packet = QByteArray::fromHex("8008") + QByteArray(128, 'x');
+  packet += char(-sum(packet));
+  rig.device().faults().add({sim::FaultKind::Completion, true, 0, 0x62});
+  rig.device().faults().add({sim::FaultKind::Completion, true, 0, -1});
+  talk(QByteArray::fromHex("7090"));
+  EXPECT_EQ(talk(packet), QByteArray::fromHex("0062")) << "accepted, then no programming jumper";
+  talk(QByteArray::fromHex("7090"));
+  EXPECT_EQ(talk(packet), QByteArray::fromHex("00")) << "accepted, then no completion";
+  talk(QByteArray::fromHex("7090"));
+  EXPECT_EQ(talk(packet), QByteArray::fromHex("0000"));
 }
 
 TEST_F(RawFrames, LoaderKeepsTheNamesWhenTheImageChecksumIsWrong) {

@@ -34,7 +34,10 @@ TEST_P(WholeMap, EveryParameterReadsAndWritesThroughTheLink) {
   for (const sim::ParamBinding& p : params)
     ASSERT_EQ(cmd.WriteParam(ParamAddress::fromWord(p.key), p.encode(wanted).left(p.writeSize)), ResultCode::Ok)
         << std::hex << p.key;
-  if (kind == 1) ASSERT_EQ(cmd.WriteMemory(0x2F00, QByteArray(reinterpret_cast<const char*>(wanted.modemInitMain.data()), 128)), ResultCode::Ok);
+  if (kind == 1) {
+    const QByteArray modem(reinterpret_cast<const char*>(wanted.modemInitMain.data()), 128);
+    ASSERT_EQ(cmd.WriteMemory(0x2F00, modem), ResultCode::Ok);
+  }
 
   SettingsImage out = rig.device().exportImage();
   SettingsImage expected = filled;

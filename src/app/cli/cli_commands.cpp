@@ -1,5 +1,6 @@
 #include "app/cli/cli_commands.h"
 
+#include "app/cli/command_check.h"
 #include "app/cli/command_diff.h"
 #include "app/cli/command_dump.h"
 #include "app/cli/command_new.h"
@@ -13,6 +14,7 @@ std::vector<CliCommand> cliCommands() {
       newCommand(),
       dumpCommand(),
       diffCommand(),
+      checkCommand(),
       readCommand(),
   };
 }

@@ -25,7 +25,10 @@ class ChoiceList {
   ChoiceList(std::initializer_list<Choice> items) : items_(items) {}
 
   void add(int code, const QString& text) { items_.push_back({code, text}); }
-  const std::vector<Choice>& items() const { return items_; }
+  const std::vector<Choice>& items() const& { return items_; }
+  std::vector<Choice> items() && { return std::move(items_); }  // safe on a temporary list
+  auto begin() const { return items_.begin(); }
+  auto end() const { return items_.end(); }
   int size() const { return static_cast<int>(items_.size()); }
   bool isEmpty() const { return items_.empty(); }
   const Choice& at(int index) const { return items_.at(static_cast<std::size_t>(index)); }

@@ -1,5 +1,6 @@
 #include "editor/descriptors/name_rule.h"
 
+#include "model/cp1251.h"
 #include "model/device_alphabet.h"
 
 namespace nastrum {
@@ -26,5 +27,9 @@ bool isNameAcceptable(const QString& text) {
 }
 
 QString nameForSlot(const QString& text) { return text.left(kNamePlaces); }
+
+QString nameText(const NameSlot& slot) { return fromCp1251(slot.bytes()); }
+
+void storeName(NameSlot& slot, const QString& text) { slot.setBytes(toCp1251(nameForSlot(text))); }
 
 }  // namespace nastrum

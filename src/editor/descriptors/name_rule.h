@@ -7,6 +7,8 @@
 #include <QChar>
 #include <QString>
 
+#include "model/settings_image.h"
+
 namespace nastrum {
 
 constexpr int kNamePlaces = 16;
@@ -26,5 +28,10 @@ bool isNameAcceptable(const QString& text);
 
 // What a name slot stores for the field's text: the text cut to 16 characters.
 QString nameForSlot(const QString& text);
+
+// The text of a name slot (code page 1251 in the image).
+QString nameText(const NameSlot& slot);
+// Stores a name field's text in its slot, cut to 16 characters.
+void storeName(NameSlot& slot, const QString& text);
 
 }  // namespace nastrum

@@ -5,6 +5,7 @@
 
 #include "editor/descriptors/descriptor_digits.h"
 #include "editor/descriptors/sensor_codes.h"
+#include "model/real_text.h"
 
 namespace nastrum {
 
@@ -272,6 +273,11 @@ double liquidColumnConst2(double rho, double h, bool mpa, bool belowPipe) {
 double frequencySlope(double gmin, double fmin, double gmax, double fmax) {
   if (fmax == fmin) return 0;
   return (gmax - gmin) / (fmax - fmin);
+}
+
+double storedFrequencySlope(double gmin, double fmin, double gmax, double fmax) {
+  const QChar dot(u'.');
+  return readRealText(FormatReal8(frequencySlope(gmin, fmin, gmax, fmax), dot), dot).value_or(0.0);
 }
 
 }  // namespace nastrum

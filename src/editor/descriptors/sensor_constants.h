@@ -102,5 +102,7 @@ double liquidColumnConst2(double rho, double h, bool mpa, bool belowPipe);
 // --- Frequency characteristic ------------------------------------------------
 // The slope between (Fmin, Gmin) and (Fmax, Gmax); 0 when Fmax equals Fmin.
 double frequencySlope(double gmin, double fmin, double gmax, double fmax);
+// The slope as Const2 stores it: in its displayed eight-character form.
+double storedFrequencySlope(double gmin, double fmin, double gmax, double fmax);
 
 }  // namespace nastrum

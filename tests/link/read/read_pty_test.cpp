@@ -13,7 +13,7 @@
 #include "link/read/device_read_job.h"
 #include "link/runs/link_device_session.h"
 #include "link/runs/recording_observer.h"
-#include "link/runs/recording_presenter.h"
+#include "support/scripted_presenter.h"
 #include "model/field_walk.h"
 #include "model/reset_image.h"
 #include "model/settings_files.h"
@@ -68,7 +68,8 @@ TEST_P(ReadThroughPty, TheSmallModelReadsWhole) {
   ChooseProtocol(settings, protocol);
   if (protocol == 1) settings.crcMode = 1;
   RecordingObserver observer;
-  RecordingPresenter presenter;
+  ScriptedPresenter presenter;
+  presenter.acknowledgeOkBoxes();
   RunContext ctx{workspace, *session, settings, observer, presenter};
   DeviceReadJob job;
   job.run(ctx, ReadChoice::Constants);

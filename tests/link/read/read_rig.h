@@ -7,7 +7,7 @@
 #include "link/read/device_read_job.h"
 #include "link/runs/link_device_session.h"
 #include "link/runs/recording_observer.h"
-#include "link/runs/recording_presenter.h"
+#include "support/scripted_presenter.h"
 #include "sim/device_port.h"
 #include "sim/sim_serial_line.h"
 #include "sim/simulated_device.h"
@@ -18,6 +18,7 @@ struct ReadRig {
   ReadRig() {
     settings.attempts = 1;
     settings.pauseSeconds = 0;
+    presenter.acknowledgeOkBoxes();
   }
 
   sim::SimulatedDevice& addDevice(int model, const SettingsImage& image, std::uint16_t factory = 0x1234) {
@@ -51,7 +52,7 @@ struct ReadRig {
   Workspace workspace;
   ExchangeSettings settings;
   RecordingObserver observer;
-  RecordingPresenter presenter;
+  ScriptedPresenter presenter;
 };
 
 }  // namespace nastrum::test

@@ -66,7 +66,9 @@ TEST(BlockRead, ReadsEachKindsChunksIntoTheBuffers) {
 
     const int area = NamesLayoutFor(k.kind)->areaSize;
     EXPECT_EQ(buffers.names.left(area), device.memory.mid(k.firstAddress, area)) << k.kind;
-    if (k.kind == 2) EXPECT_EQ(buffers.names, device.memory.mid(0x8000, 4096));  // the last chunk whole
+    if (k.kind == 2) {
+      EXPECT_EQ(buffers.names, device.memory.mid(0x8000, 4096));  // the last chunk whole
+    }
     if (k.kind == 3) {
       // The chunk at 0x8FC0 is read and dropped; the work table follows the names.
       EXPECT_EQ(buffers.names.mid(4032), QByteArray(64, static_cast<char>(0xFF)));

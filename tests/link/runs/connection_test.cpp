@@ -6,7 +6,7 @@
 #include "link/runs/connection.h"
 #include "link/runs/fake_device.h"
 #include "link/runs/recording_observer.h"
-#include "link/runs/recording_presenter.h"
+#include "support/scripted_presenter.h"
 #include "link/runs/run_codes.h"
 #include "link/runs/run_retry.h"
 
@@ -15,7 +15,6 @@ namespace {
 
 using test::FakeDevice;
 using test::RecordingObserver;
-using test::RecordingPresenter;
 
 class ConnectionTest : public ::testing::Test {
  protected:
@@ -38,7 +37,7 @@ class ConnectionTest : public ::testing::Test {
   FakeDevice device;
   ExchangeSettings settings;
   RecordingObserver observer;
-  RecordingPresenter presenter;
+  ScriptedPresenter presenter;
 };
 
 TEST_F(ConnectionTest, IdentifiesEachModelWithItsGreeting) {
@@ -68,7 +67,9 @@ TEST_F(ConnectionTest, IdentifiesEachModelWithItsGreeting) {
     EXPECT_EQ(conn.stage, ConnectStage::Connected);
     EXPECT_EQ(observer.log, c.log) << c.a << "," << c.b;
     EXPECT_EQ(workspace.run.connectedKind, c.connectedKind);
-    if (c.kind != RunKind::Read) EXPECT_EQ(observer.status, QStringLiteral("Вас приветствует ") + c.log.last());
+    if (c.kind != RunKind::Read) {
+      EXPECT_EQ(observer.status, QStringLiteral("Вас приветствует ") + c.log.last());
+    }
   }
 }
 
@@ -89,13 +90,14 @@ TEST_F(ConnectionTest, LabelsAndPortPath) {
 
 TEST_F(ConnectionTest, PortThatCannotBeOpenedShowsTheBoxAndEndsTheRun) {
   device.portExists = false;
+  presenter.then(AnswerOk);
   settings.portItem = kOtherPortItem;
   settings.otherPort = QStringLiteral("/dev/nothing");
   const Connection conn = connect(RunKind::Read);
   EXPECT_EQ(conn.stage, ConnectStage::PortFailed);
-  ASSERT_EQ(presenter.boxes.size(), 1u);
-  EXPECT_EQ(presenter.boxes[0].text, QStringLiteral("Неверный номер СОМ-порта /dev/nothing"));
-  EXPECT_EQ(presenter.boxes[0].buttons, MessageButtons::Ok);
+  ASSERT_EQ(presenter.shown().size(), 1u);
+  EXPECT_EQ(presenter.shown()[0].text, QStringLiteral("Неверный номер СОМ-порта /dev/nothing"));
+  EXPECT_EQ(presenter.shown()[0].icon, MessageIcon::Stop);
   EXPECT_TRUE(device.requests.empty());
   EXPECT_FALSE(device.isOpen());
   RunContext c = ctx();
@@ -225,8 +227,9 @@ TEST_F(ConnectionTest, AccessRules) {
     device.storedPassword = c.stored;
     observer.log.clear();
     EXPECT_EQ(checkAccess(QString::fromLatin1(c.field)), c.result) << c.field;
-    if (c.result != 0)
+    if (c.result != 0) {
       EXPECT_EQ(observer.log.last(), QStringLiteral("Увы ! пароль не тот...   OK")) << c.field;
+    }
   }
 }
 

@@ -107,7 +107,9 @@ TEST(NamesLayout, EncodeThenDecodeGivesTheNamesBackPadded) {
       EXPECT_EQ(back.desktopParams[5], 0xFFFF);
       EXPECT_EQ(back.intervalArcNames[11].bytes(), QByteArray("INT 12").leftJustified(16, ' '));
     }
-    if (kind == 1) EXPECT_TRUE(back.sensorNames[16].isEmpty());
+    if (kind == 1) {
+      EXPECT_TRUE(back.sensorNames[16].isEmpty());
+    }
   }
 }
 

@@ -16,11 +16,15 @@
 
 #include "link/runs/connection.h"
 #include "link/runs/fake_device.h"
-#include "link/runs/recording_presenter.h"
+#include "link/runs/link_device_session.h"
 #include "link/runs/run_codes.h"
 #include "link/runs/run_retry.h"
 #include "link/ui/exchange_window.h"
 #include "link/ui/radio_group.h"
+#include "sim/device_port.h"
+#include "sim/sim_serial_line.h"
+#include "sim/simulated_device.h"
+#include "support/scripted_presenter.h"
 #include "support/widget_application.h"
 
 namespace nastrum {
@@ -47,7 +51,7 @@ class ExchangeWindowTest : public ::testing::Test {
   QStringList logLines() { return child<QPlainTextEdit>("M")->toPlainText().split(QLatin1Char('\n')); }
 
   Workspace workspace;
-  test::RecordingPresenter presenter;
+  ScriptedPresenter presenter;
   test::FakeDevice* device = nullptr;
   ExchangeWindow window;
 };
@@ -280,6 +284,29 @@ TEST_F(ExchangeWindowTest, ClockModesStartAsSoonAsShown) {
   QTRY_COMPARE(runs, 1);
   EXPECT_EQ(child<QPushButton>("Set_OnLine")->text(), QStringLiteral("Запись времени"));
   window.close();
+}
+
+TEST(ExchangeWindowOnSimulator, ReadsTheDevicesGreetingThroughTheLink) {
+  widgetApplication();
+  VirtualClock clock;
+  sim::SimSerialLine line(clock);
+  sim::SimulatedDevice device(sim::DeviceConfig{}, SettingsImage{}, clock);
+  sim::DevicePort port(device);
+  line.attach(port);
+  Workspace workspace;
+  ScriptedPresenter presenter;
+  ExchangeWindow window(workspace, presenter, [&] { return std::make_unique<LinkDeviceSession>(line, clock); });
+  window.setModeRun(kClockReadMode, [](RunContext& ctx) {
+    const Connection c = Connect(ctx, RunKind::ClockRead);
+    EndConnection(ctx, RunKind::ClockRead, c);
+  });
+  window.setMode(kClockReadMode);
+  window.activate();
+  window.start();
+  EXPECT_EQ(window.findChild<QPlainTextEdit*>(QStringLiteral("M"))->toPlainText(),
+            QStringLiteral("** Обмен с ОРВИК **\nПодключенный прибор:   OK\nОРВИК  5 расшир. версия 3.2\n"
+                           "** Конец обмена **"));
+  EXPECT_EQ(workspace.run.connectedKind, 2);
 }
 
 }  // namespace

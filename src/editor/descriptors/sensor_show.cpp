@@ -1,0 +1,48 @@
+#include "editor/descriptors/sensor_show.h"
+
+#include <cstring>
+
+#include "editor/descriptors/choice_list.h"
+#include "editor/descriptors/descriptor_digits.h"
+#include "editor/descriptors/sensor_channels.h"
+#include "editor/descriptors/sensor_constants.h"
+#include "editor/descriptors/sensor_edit.h"
+
+namespace nastrum {
+
+bool repairSensorOnShow(SettingsImage& image, int n) {
+  const int kind = image.deviceKind;
+  SensorRecord& s = image.sensors[static_cast<std::size_t>(n)];
+  const SensorRecord before = s;
+  const Word m = s.mainDescriptor;
+  const SensorFamily family = sensorFamily(m, kind);
+  switch (family) {
+    case SensorFamily::Invalid:
+      return false;  // kept unchanged until the user chooses a family
+    case SensorFamily::Absent:
+      clearToEmpty(s);
+      break;
+    case SensorFamily::Analog:
+    case SensorFamily::PulseMvv:
+    case SensorFamily::PulseMchv:
+    case SensorFamily::Frequency:
+      if (!isValidChannel(kind, family, highByte(s.auxDescriptor))) applyChannel(s, 0x00);
+      if (family == SensorFamily::Analog && digitOf(m, 2) == Temperature && digitOf(m, 3) >= 4 &&
+          digitOf(m, 3) <= 6 && !isValidColdJunction(image, n, s.const2))
+        applyColdJunction(s, std::nullopt);
+      break;
+    case SensorFamily::Conditional:
+      if (digitOf(m, 3) == TableFunction && !decodeTableRef(s.const1, kind)) s.const1 = 0;
+      break;
+  }
+  applyForcedValues(s, kind);
+  return std::memcmp(&before, &s, sizeof s) != 0;
+}
+
+ChoiceList tableNumberChoices(int kind) {
+  ChoiceList list;
+  for (int t = 0; t < tableCount(kind); ++t) list.add(t, QString::number(t));
+  return list;
+}
+
+}  // namespace nastrum
