@@ -17,7 +17,10 @@ inline SettingsImage FullImage(int kind, int seed) {
   // Never 0 and never FF FF (a pipeline's impurity reference reads FF FF as 0).
   auto word = [&] { return 0x1000 + (++n % 0xE000); };
   // Quarter steps: exact in the device's 23-bit mantissa.
-  auto real = [&] { return (++n % 3000) * 0.25 + 1.0 - ((n % 3) == 0 ? 900.0 : 0.0); };
+  auto real = [&] {
+    ++n;
+    return (n % 3000) * 0.25 + 1.0 - (n % 3 == 0 ? 900.0 : 0.0);
+  };
   im.deviceKind = kind;
   for (SensorRecord& s : im.sensors) {
     s.number = word();
