@@ -52,6 +52,13 @@ bool sharesChannel(const RuleContext& c) {
   return false;
 }
 
+// The table a functional sensor names: the table number, plus 0.5 when the
+// table has a variable step (the editor writes 7.5 for variable-step table 7).
+// Any other fraction names no table.
+bool tableReference(double const1, int& table) {
+  return wholeNumber(const1, table) || wholeNumber(const1 - 0.5, table);
+}
+
 bool monthFactorInvalid(double factor) { return !(factor > 0) || factor > 8388607; }
 
 // Operands of an arithmetic sensor (rules 27 and 28): a number of `limit` or
@@ -171,7 +178,7 @@ RuleGroup sensorRuleGroup() {
                numbered("Вид преобразования условного датчика №"), {}, {}});
   r.push_back({26, [](const RuleContext& c) { return isConditional(c) && mainD(c).d3() == 4; }, when([](const RuleContext& c) {
                  int table = 0;
-                 if (!wholeNumber(self(c).const1, table)) return true;
+                 if (!tableReference(self(c).const1, table)) return true;
                  return table < 0 || table >= (isKind1(c) ? 4 : 10);
                }),
                numbered("Номер таблицы у датчика №"), {}, {}});
