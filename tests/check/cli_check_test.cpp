@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -93,11 +94,23 @@ TEST_F(CliCheck, BadInputExitsTwo) {
   const QString file = save(meteredImage(2));
   for (const QStringList& args : {QStringList{}, QStringList{path("missing.bfm")}, QStringList{file, "--report"},
                                   QStringList{file, "--bogus"}, QStringList{file, file},
-                                  QStringList{file, "--report", dir.path()}}) {
+                                  QStringList{file, "--report", dir.path()}, QStringList{file, "--fix", path("fixed")},
+                                  QStringList{file, "--fix", path("fixed.txt")}}) {
     const CliOutcome r = run(args);
     EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
     EXPECT_FALSE(r.err.isEmpty());
   }
+  // A corrected file named without the extension would have put its names
+  // beside it under a cut-down name ("fixed" + ".nam" from "fixed.txt").
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("site.bfm")} << QStringLiteral("site.nam"));
+}
+
+TEST_F(CliCheck, FixFailsWhenTheNamesCannotBeWritten) {
+  const QString file = save(repairable());
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("fixed.nam")));  // a folder where the names file would go
+  const CliOutcome r = run({file, "--fix", path("fixed.bfm")});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_TRUE(r.err.contains(path("fixed.nam"))) << r.err.toStdString();
 }
 
 }  // namespace

@@ -40,6 +40,10 @@ QString parse(const QStringList& args, CheckArgs& parsed) {
     }
   }
   if (parsed.file.isEmpty()) return QStringLiteral("a settings file is needed");
+  // The names file is the settings path with its last four characters
+  // replaced, so the corrected settings path must end in the extension.
+  if (!parsed.fixPath.isEmpty() && !parsed.fixPath.endsWith(QLatin1String(".bfm"), Qt::CaseInsensitive))
+    return QStringLiteral("%1: a settings file name must end in .bfm").arg(parsed.fixPath);
   return {};
 }
 
@@ -92,9 +96,11 @@ int runCheckCommand(const QStringList& args, CliIo& io) {
     RepairImage(*image, result);
     result = evaluateRules(*image, false);
     applyCheckMarks(*image, editor, result);
-    if (!writeSettingsPair(parsed.fixPath, *image).settingsWritten) {
+    const WriteOutcome written = writeSettingsPair(parsed.fixPath, *image);
+    if (!written.settingsWritten || !written.namesWritten) {
       io.out.flush();
-      return io.fail(kName, QStringLiteral("%1 cannot be written").arg(parsed.fixPath));
+      const QString failed = written.settingsWritten ? namesPathFor(parsed.fixPath) : parsed.fixPath;
+      return io.fail(kName, QStringLiteral("%1 cannot be written").arg(failed));
     }
     io.out << QStringLiteral("После исправления (%1):").arg(parsed.fixPath) << '\n';
     printRows(result, io.out);
