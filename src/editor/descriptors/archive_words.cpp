@@ -192,23 +192,19 @@ bool applySumTick(ArchiveWords& w, int k, bool positive, bool ticked) {
 void applyParameterNumber(ArchiveWords& w, int number) { w.pos = number & 0xFFFF; }
 
 ChoiceList archiveSensorChoices(const SettingsImage& image) {
-  ChoiceList list;
+  std::vector<int> described;
   const int count = countsForKind(image.deviceKind).sensors;
   for (int s = 0; s < count; ++s)
-    if (isDescribedSensor(image.sensors[static_cast<std::size_t>(s)].mainDescriptor))
-      list.add(s, QString::number(s));
-  list.add(kNoReference, QStringLiteral("нет"));
-  return list;
+    if (isDescribedSensor(image.sensors[static_cast<std::size_t>(s)].mainDescriptor)) described.push_back(s);
+  return numberChoices(described, kNoReference);
 }
 
 ChoiceList archivePipelineChoices(const SettingsImage& image) {
-  ChoiceList list;
+  std::vector<int> active;
   const int count = countsForKind(image.deviceKind).pipelines;
   for (int p = 0; p < count; ++p)
-    if (isActivePipeline(image.pipelines[static_cast<std::size_t>(p)].mainDescriptor))
-      list.add(p, QString::number(p));
-  list.add(kNoReference, QStringLiteral("нет"));
-  return list;
+    if (isActivePipeline(image.pipelines[static_cast<std::size_t>(p)].mainDescriptor)) active.push_back(p);
+  return numberChoices(active, kNoReference);
 }
 
 std::optional<int> headOf(ArchiveFamily f, Word desc) {
@@ -264,10 +260,7 @@ std::vector<int> headCandidates(const SettingsImage& image, ArchiveFamily f, int
 }
 
 ChoiceList headChoices(const SettingsImage& image, ArchiveFamily f, int self) {
-  ChoiceList list;
-  for (int n : headCandidates(image, f, self)) list.add(n, QString::number(n));
-  list.add(kNoReference, QStringLiteral("нет"));
-  return list;
+  return numberChoices(headCandidates(image, f, self), kNoReference);
 }
 
 std::array<std::optional<int>, 8> chainCells(const SettingsImage& image, ArchiveFamily f, int n) {

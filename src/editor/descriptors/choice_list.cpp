@@ -36,4 +36,11 @@ QString ChoiceList::textOf(int code) const {
   return errorText();
 }
 
+ChoiceList numberChoices(const std::vector<int>& numbers, int noneCode) {
+  ChoiceList list;
+  for (int n : numbers) list.add(n, QString::number(n));
+  list.add(noneCode, QStringLiteral("нет"));
+  return list;
+}
+
 }  // namespace nastrum

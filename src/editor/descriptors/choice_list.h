@@ -47,4 +47,7 @@ class ChoiceList {
   std::vector<Choice> items_;
 };
 
+// An object-number box: each number shown as itself, then "нет" with `noneCode`.
+ChoiceList numberChoices(const std::vector<int>& numbers, int noneCode);
+
 }  // namespace nastrum

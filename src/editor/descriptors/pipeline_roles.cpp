@@ -171,10 +171,7 @@ std::vector<int> qualifiedSensors(const SettingsImage& image, int p, PipelineRol
 }
 
 ChoiceList roleSensorChoices(const SettingsImage& image, int p, PipelineRole role) {
-  ChoiceList list;
-  for (int s : qualifiedSensors(image, p, role)) list.add(s, QString::number(s));
-  list.add(kNoReference, QStringLiteral("нет"));
-  return list;
+  return numberChoices(qualifiedSensors(image, p, role), kNoReference);
 }
 
 ChoiceList roleConstantChoices(PipelineRole role, int medium) {
@@ -244,10 +241,7 @@ std::vector<int> flowSourcePipelines(const SettingsImage& image, int self) {
 }
 
 ChoiceList flowSourceChoices(const SettingsImage& image, int self) {
-  ChoiceList list;
-  for (int q : flowSourcePipelines(image, self)) list.add(q, QString::number(q));
-  list.add(kNoReference, QStringLiteral("нет"));
-  return list;
+  return numberChoices(flowSourcePipelines(image, self), kNoReference);
 }
 
 std::optional<int> decodeFlowSource(Word flow) {
