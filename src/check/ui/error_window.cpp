@@ -101,10 +101,6 @@ void ErrorWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
 }
 
-}  // namespace nastrum
-
-namespace nastrum {
-
 void ErrorWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
   emit closed();
