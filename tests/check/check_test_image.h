@@ -2,19 +2,10 @@
 // valid pulse flow sensor and one valid water pipeline measuring with it.
 #pragma once
 
-#include "model/editor_state.h"
-#include "model/reset_image.h"
 #include "model/settings_image.h"
+#include "support/fresh_image.h"
 
 namespace nastrum::testing {
-
-inline SettingsImage freshImage(Word kind) {
-  SettingsImage image;
-  image.deviceKind = kind;
-  EditorState editor;
-  ResetImage(image, editor);
-  return image;
-}
 
 inline void setSensor(SettingsImage& image, int n, Word main, Word aux = 0x0000, double monthFactor = 1.0) {
   SensorRecord& s = image.sensors[static_cast<std::size_t>(n)];

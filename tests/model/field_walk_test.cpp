@@ -4,20 +4,14 @@
 
 #include "model/cp1251.h"
 #include "model/field_walk.h"
-#include "model/reset_image.h"
 #include "model/settings_record.h"
+#include "support/fresh_image.h"
 
 using namespace nastrum;
 
 namespace {
 
-SettingsImage freshImage(Word kind) {
-  SettingsImage image;
-  EditorState editor;
-  ResetImage(image, editor);
-  image.deviceKind = kind;
-  return image;
-}
+using nastrum::testing::freshImage;
 
 const Field& fieldAt(const std::vector<Field>& fields, const QString& path) {
   for (const Field& f : fields)

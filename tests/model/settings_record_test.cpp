@@ -1,20 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "model/byte_stream.h"
-#include "model/reset_image.h"
 #include "model/settings_record.h"
+#include "support/fresh_image.h"
 
 using namespace nastrum;
 
 namespace {
 
-SettingsImage freshImage(Word kind) {
-  SettingsImage image;
-  EditorState editor;
-  ResetImage(image, editor);
-  image.deviceKind = kind;
-  return image;
-}
+using nastrum::testing::freshImage;
 
 }  // namespace
 
