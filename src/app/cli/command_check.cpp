@@ -40,10 +40,7 @@ QString parse(const QStringList& args, CheckArgs& parsed) {
     }
   }
   if (parsed.file.isEmpty()) return QStringLiteral("a settings file is needed");
-  // The names file is the settings path with its last four characters
-  // replaced, so the corrected settings path must end in the extension.
-  if (!parsed.fixPath.isEmpty() && !parsed.fixPath.endsWith(QLatin1String(".bfm"), Qt::CaseInsensitive))
-    return QStringLiteral("%1: a settings file name must end in .bfm").arg(parsed.fixPath);
+  if (!parsed.fixPath.isEmpty()) return settingsPathComplaint(parsed.fixPath);
   return {};
 }
 

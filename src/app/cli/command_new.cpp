@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 
+#include "app/cli/settings_loading.h"
 #include "model/editor_state.h"
 #include "model/reset_image.h"
 #include "model/settings_files.h"
@@ -46,10 +47,7 @@ int runNew(const QStringList& args, CliIo& io) {
   if (!ok || !isValidDeviceKind(kind))
     return io.fail(kName, QStringLiteral("device kind must be 1, 2 or 3, not \"%1\"").arg(kindText));
   if (path.isEmpty()) return io.fail(kName, QStringLiteral("no settings file given"));
-  // The names file is the settings path with its last four characters
-  // replaced, so the settings path must end in the extension.
-  if (!path.endsWith(QLatin1String(".bfm"), Qt::CaseInsensitive))
-    return io.fail(kName, QStringLiteral("%1: a settings file name must end in .bfm").arg(path));
+  if (const QString complaint = settingsPathComplaint(path); !complaint.isEmpty()) return io.fail(kName, complaint);
   if (!force) {
     for (const QString& existing : {path, namesPathFor(path)})
       if (QFileInfo::exists(existing))

@@ -9,6 +9,7 @@
 #include <QSaveFile>
 
 #include "app/cli/cli_run_observer.h"
+#include "app/cli/settings_loading.h"
 #include "link/read/device_read_job.h"
 #include "link/runs/exchange_settings.h"
 #include "link/runs/link_device_session.h"
@@ -105,8 +106,7 @@ QString Parse(const QStringList& args, ReadArgs& a) {
   }
   if (!portGiven) return QStringLiteral("--port PATH is required");
   if (a.out.isEmpty()) return QStringLiteral("--out FILE.bfm is required");
-  if (!a.out.endsWith(QLatin1String(".bfm"), Qt::CaseInsensitive))
-    return QStringLiteral("%1: a settings file name must end in .bfm").arg(a.out);
+  if (const QString complaint = settingsPathComplaint(a.out); !complaint.isEmpty()) return complaint;
   if (a.networkNumber) {
     if (s.protocol == 0 && *a.networkNumber > kTraditionalNetworkMax)
       return QStringLiteral("--network is at most 127 with the traditional protocol");

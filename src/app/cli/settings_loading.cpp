@@ -36,4 +36,9 @@ std::unique_ptr<SettingsImage> loadSettings(const QString& command, const QStrin
   return image;
 }
 
+QString settingsPathComplaint(const QString& path) {
+  if (path.endsWith(QLatin1String(".bfm"), Qt::CaseInsensitive)) return {};
+  return QStringLiteral("%1: a settings file name must end in .bfm").arg(path);
+}
+
 }  // namespace nastrum::cli
