@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "link/runs/run_codes.h"
 #include "link/ui/radio_group.h"
 
 namespace nastrum {
@@ -349,7 +350,7 @@ void ExchangeWindow::start() {
   }
 
   logLine(QStringLiteral("** Конец обмена **"));
-  if (run.runError != 0) start_->show();
+  if (run.runError != run_code::kOk) start_->show();
   stop_->hide();
   password_->setEnabled(true);
   runActive_ = false;
@@ -357,7 +358,7 @@ void ExchangeWindow::start() {
 
 void ExchangeWindow::requestStop() {
   workspace_.run.stopRequested = true;
-  workspace_.run.runError = 23;
+  workspace_.run.runError = run_code::kStoppedByUser;
 }
 
 void ExchangeWindow::logLine(const QString& line) { log_->appendPlainText(line); }
