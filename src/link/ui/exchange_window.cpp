@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "link/runs/run_codes.h"
+#include "link/runs/run_retry.h"
 #include "link/ui/radio_group.h"
 
 namespace nastrum {
@@ -355,8 +356,7 @@ void ExchangeWindow::start() {
 }
 
 void ExchangeWindow::requestStop() {
-  workspace_.run.stopRequested = true;
-  workspace_.run.runError = run_code::kStoppedByUser;
+  RequestStop(workspace_.run);
 }
 
 void ExchangeWindow::logLine(const QString& line) { log_->appendPlainText(line); }
