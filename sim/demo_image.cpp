@@ -4,33 +4,14 @@
 
 #include <QString>
 
+#include "model/cp1251.h"
 #include "model/editor_state.h"
 #include "model/reset_image.h"
 
 namespace nastrum::sim {
 namespace {
 
-// Names are stored in code page 1251; the plant's names use ASCII and the
-// Russian letters only.
-QByteArray cp1251(const QString& text) {
-  QByteArray out;
-  for (QChar c : text) {
-    const char16_t u = c.unicode();
-    if (u < 0x80)
-      out += static_cast<char>(u);
-    else if (u >= 0x0410 && u <= 0x044F)
-      out += static_cast<char>(0xC0 + (u - 0x0410));
-    else if (u == 0x0401)
-      out += static_cast<char>(0xA8);
-    else if (u == 0x0451)
-      out += static_cast<char>(0xB8);
-    else
-      out += '?';
-  }
-  return out;
-}
-
-void name(NameSlot& slot, const char* utf8) { slot.setBytes(cp1251(QString::fromUtf8(utf8))); }
+void name(NameSlot& slot, const char* utf8) { slot.setBytes(toCp1251(QString::fromUtf8(utf8))); }
 
 void temperature(SensorRecord& s) {
   s.mainDescriptor = 0x9400;  // analog, stored, platinum resistance thermometer

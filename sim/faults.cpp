@@ -48,9 +48,11 @@ std::optional<Fault> parseFault(const QString& textIn) {
   if (eq >= 0) {
     const QString value = text.mid(eq + 1);
     text = text.left(eq);
-    bool ok = value == QLatin1String("none");
-    fault.value = ok ? -1 : value.toInt(&ok, 16);
-    if (!ok || fault.value > 0xFF) return std::nullopt;
+    const bool none = value == QLatin1String("none");
+    bool ok = none;
+    fault.value = none ? -1 : value.toInt(&ok, 16);
+    // Only "none" stands for no byte; a negative number is no byte value.
+    if (!ok || (!none && (fault.value < 0 || fault.value > 0xFF))) return std::nullopt;
   }
   for (const auto& [kind, name] : kNames) {
     if (text == QLatin1String(name)) {

@@ -9,6 +9,7 @@
 #include <sys/signalfd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <deque>
 #include <vector>
@@ -31,6 +32,8 @@
 using namespace nastrum;
 
 namespace {
+
+constexpr int kMaxReprogDelaySeconds = 3600;
 
 int fail(const QString& message) {
   QTextStream(stderr) << "orvik-sim: " << message << Qt::endl;
@@ -95,9 +98,13 @@ int main(int argc, char** argv) {
   config.modelCode = parser.isSet(kindOpt) ? parser.value(kindOpt).toInt(&ok) : (isValidDeviceKind(image.deviceKind) ? image.deviceKind : 2);
   if (!ok || config.modelCode < 0 || config.modelCode > 4) return fail(QStringLiteral("--kind takes 0 to 4"));
   std::vector<int> networks;
-  for (const QString& n : parser.value(networkOpt).split(QLatin1Char(','))) {
-    networks.push_back(n.toInt(&ok));
-    if (!ok || networks.back() < 1 || networks.back() > 254) return fail(QStringLiteral("--network takes numbers 1 to 254"));
+  for (const QString& text : parser.value(networkOpt).split(QLatin1Char(','))) {
+    const int n = text.toInt(&ok);
+    if (!ok || n < 1 || n > 254) return fail(QStringLiteral("--network takes numbers 1 to 254"));
+    // Two devices of one number would both answer and garble every reply.
+    if (std::find(networks.begin(), networks.end(), n) != networks.end())
+      return fail(QStringLiteral("--network names each number once"));
+    networks.push_back(n);
   }
   config.factoryNumber = static_cast<std::uint16_t>(parser.value(factoryOpt).toUInt(&ok, 16));
   if (!ok || parser.value(factoryOpt).size() > 4) return fail(QStringLiteral("--factory takes four hexadecimal digits"));
@@ -106,8 +113,11 @@ int main(int argc, char** argv) {
     config.password = static_cast<std::uint16_t>(pw.toUInt(&ok, 16));
     if (!ok || pw.size() > 4) return fail(QStringLiteral("--password takes four hexadecimal digits"));
   }
-  config.reprogEntryDelayMs = parser.value(reprogDelayOpt).toInt(&ok) * 1000;
-  if (!ok || config.reprogEntryDelayMs < 0) return fail(QStringLiteral("--reprog-delay takes seconds"));
+  // Bounded before it is turned into milliseconds, which must not overflow.
+  const int reprogDelaySeconds = parser.value(reprogDelayOpt).toInt(&ok);
+  if (!ok || reprogDelaySeconds < 0 || reprogDelaySeconds > kMaxReprogDelaySeconds)
+    return fail(QStringLiteral("--reprog-delay takes seconds, 0 to %1").arg(kMaxReprogDelaySeconds));
+  config.reprogEntryDelayMs = reprogDelaySeconds * 1000;
   config.clockStart = QDateTime::currentDateTime();
 
   SystemClock clock;
@@ -122,7 +132,7 @@ int main(int argc, char** argv) {
     sim::SimulatedDevice& device = devices.emplace_back(own, image, clock);
     for (const QString& text : parser.values(faultOpt)) {
       const auto fault = sim::parseFault(text);
-      if (!fault) return fail(QStringLiteral("unknown fault \"%1\"; known: %2").arg(text, sim::faultNames().join(QStringLiteral(", "))));
+      if (!fault) return fail(QStringLiteral("--fault: unknown fault \"%1\"; known: %2").arg(text, sim::faultNames().join(QStringLiteral(", "))));
       device.faults().add(*fault);
     }
     const QString tag = networks.size() > 1 ? QStringLiteral("[%1] ").arg(networks[i]) : QString();

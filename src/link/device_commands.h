@@ -60,7 +60,6 @@ class DeviceCommands {
   DeviceCommands(LinkLayer& link, const LinkParams& params) : link_(link), params_(params) {}
 
   const LinkParams& params() const { return params_; }
-  LinkLayer& link() { return link_; }
 
   // n of 1 ... 128 bytes.
   ResultCode ReadParam(ParamAddress address, int n, QByteArray& data);

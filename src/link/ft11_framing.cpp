@@ -28,14 +28,10 @@ ResultCode attempt(AttemptContext& c) {
   const int length = byteAt(lengthByte, 0);
   if (length == 0) return ResultCode::PositiveAck;
 
-  const Clock& clock = port.clock();
-  const std::int64_t start = clock.nowMs();
   QByteArray bytes;
-  while (bytes.size() < length && clock.nowMs() - start < windowMs) {
-    bytes.append(port.read(1));
-    if (bytes.size() >= 1 && byteAt(bytes, 0) != 0x00) return ResultCode::ControlByte;
-    if (bytes.size() >= 2 && byteAt(bytes, 1) != c.params.deviceAddress) return ResultCode::AddressMismatch;
-  }
+  if (const ResultCode code = ReadFtReplyBody(port, length, c.params.deviceAddress, windowMs, bytes);
+      code != ResultCode::Ok)
+    return code;
   // A reply cut short by the window still counts when it holds every data
   // byte asked for; one that lacks some is a failed attempt, not success.
   const QByteArray data = bytes.mid(2);

@@ -37,19 +37,6 @@ ResultCode readStart(SerialPort& port, CrcMode crcMode, int& bodyLength) {
   }
 }
 
-// Reads the body byte by byte, stopping at a wrong control byte or address.
-ResultCode readBody(SerialPort& port, int bodyLength, std::uint8_t address, int windowMs, QByteArray& body) {
-  Clock& clock = port.clock();
-  const std::int64_t start = clock.nowMs();
-  while (body.size() < bodyLength && clock.nowMs() - start < windowMs) {
-    body.append(port.read(1));
-    if (body.size() >= 1 && byteAt(body, 0) != 0x00) return ResultCode::ControlByte;
-    if (body.size() >= 2 && byteAt(body, 1) != address) return ResultCode::AddressMismatch;
-  }
-  // A body cut short by the window cannot be checked: treat it as missing data.
-  return body.size() < bodyLength ? ResultCode::ReplyShort : ResultCode::Ok;
-}
-
 ResultCode checkTrailer(CrcMode crcMode, const QByteArray& body, const QByteArray& trailer) {
   if (crcMode == CrcMode::InsteadOfSum)
     return Crc16(body + trailer) == 0 ? ResultCode::Ok : ResultCode::Crc16Mismatch;
@@ -76,9 +63,11 @@ ResultCode attempt(AttemptContext& c) {
   int bodyLength = 0;
   if (const ResultCode code = readStart(port, crcMode, bodyLength); code != ResultCode::Ok) return code;
   QByteArray body;
-  if (const ResultCode code = readBody(port, bodyLength, c.params.deviceAddress, windowMs, body);
+  if (const ResultCode code = ReadFtReplyBody(port, bodyLength, c.params.deviceAddress, windowMs, body);
       code != ResultCode::Ok)
     return code;
+  // A body cut short by the window cannot be checked: treat it as missing data.
+  if (body.size() < bodyLength) return ResultCode::ReplyShort;
   const QByteArray trailer = port.read(2);
   if (trailer.size() < 2) return ResultCode::ReplyShort;
   if (const ResultCode code = checkTrailer(crcMode, body, trailer); code != ResultCode::Ok) return code;

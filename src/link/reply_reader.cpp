@@ -11,4 +11,15 @@ QByteArray ReadWithinWindow(SerialPort& port, int count, int windowMs) {
 
 void SkipEcho(SerialPort& port, int count, int windowMs) { ReadWithinWindow(port, count, windowMs); }
 
+ResultCode ReadFtReplyBody(SerialPort& port, int length, std::uint8_t address, int windowMs, QByteArray& body) {
+  body.clear();
+  const std::int64_t start = port.clock().nowMs();
+  while (body.size() < length && port.clock().nowMs() - start < windowMs) {
+    body.append(port.read(1));
+    if (body.size() >= 1 && static_cast<std::uint8_t>(body[0]) != 0x00) return ResultCode::ControlByte;
+    if (body.size() >= 2 && static_cast<std::uint8_t>(body[1]) != address) return ResultCode::AddressMismatch;
+  }
+  return ResultCode::Ok;
+}
+
 }  // namespace nastrum

@@ -80,8 +80,6 @@ class SerialPort {
   Channel channel() const { return channel_; }
   LineKind lineKind() const { return lineKind_; }
   Clock& clock() { return clock_; }
-  // Raw access for the reprogramming loader's own byte protocol.
-  SerialLine& line() { return line_; }
 
  private:
   void setControlLines(bool dtr, bool rts);

@@ -1,5 +1,6 @@
 // The built orvik-sim program, reached through the path it prints.
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -114,6 +115,27 @@ TEST(OrvikSimProgram, SeveralDevicesShareTheLine) {
   EXPECT_EQ(sim.exitCode(), 0);
   EXPECT_TRUE(QFile::exists(saved));
   EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("NET_2.nam"))));
+}
+
+TEST(OrvikSimProgram, RefusesOptionsItCannotServe) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString linkPath = dir.filePath(QStringLiteral("orvik"));
+  const QStringList cases[] = {
+      {QStringLiteral("--reprog-delay"), QStringLiteral("3000000")},  // milliseconds beyond an int
+      {QStringLiteral("--network"), QStringLiteral("1,1")},           // two devices answering at once
+      {QStringLiteral("--fault"), QStringLiteral("completion=-5")},
+      {QStringLiteral("--kind"), QStringLiteral("5")},
+  };
+  for (const QStringList& args : cases) {
+    QProcess sim;
+    sim.start(QStringLiteral(ORVIK_SIM_PATH), QStringList{QStringLiteral("--link"), linkPath} + args);
+    ASSERT_TRUE(sim.waitForFinished(20000)) << args.join(' ').toStdString();
+    EXPECT_EQ(sim.exitStatus(), QProcess::NormalExit) << args.join(' ').toStdString();
+    EXPECT_EQ(sim.exitCode(), 2) << args.join(' ').toStdString();
+    EXPECT_TRUE(sim.readAllStandardError().contains(args[0].toUtf8())) << args.join(' ').toStdString();
+    EXPECT_FALSE(QFileInfo(linkPath).isSymLink()) << "nothing is left behind";
+  }
 }
 
 }  // namespace

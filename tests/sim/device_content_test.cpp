@@ -90,6 +90,7 @@ TEST(DeviceContent, FaultTexts) {
   EXPECT_EQ(completion->after, 2);
   EXPECT_EQ(sim::parseFault(QStringLiteral("completion=none"))->value, -1);
   EXPECT_FALSE(sim::parseFault(QStringLiteral("completion=1FF")));
+  EXPECT_FALSE(sim::parseFault(QStringLiteral("completion=-5"))) << "not a byte, and not \"none\" either";
   EXPECT_FALSE(sim::parseFault(QStringLiteral("sometimes")));
   EXPECT_FALSE(sim::parseFault(QStringLiteral("nak@x")));
 

@@ -35,6 +35,19 @@ class RawFrames : public ::testing::Test {
     rig.line.write(bytes);
     return rig.line.read(1000);
   }
+  // One traditional request: the ready byte first, then the frame.
+  QByteArray request(const char* hex) {
+    talk(QByteArray::fromHex("05"));
+    return talk(traditional(QByteArray::fromHex(hex)));
+  }
+  // Logged in with no password, stopped, the loader opened.
+  void openLoader() {
+    request("054007BFF7");
+    request("0540080000");
+    request("09");
+    request("0F22");
+    request("0F55");
+  }
   SimRig rig;
 };
 
@@ -146,10 +159,6 @@ TEST_F(RawFrames, SelectByteIsEchoedOnlyForOwnNumber) {
 }
 
 TEST_F(RawFrames, UnlockMustNameTheWrittenParameter) {
-  auto request = [&](const char* hex) {
-    talk(QByteArray::fromHex("05"));
-    return talk(traditional(QByteArray::fromHex(hex)));
-  };
   EXPECT_EQ(request("05400700FF"), QByteArray::fromHex("06"));  // unlock for 0xFF00
   EXPECT_EQ(request("05400812FF"), QByteArray::fromHex("15")) << "unlocked for another parameter";
   EXPECT_EQ(request("054007BFF7"), QByteArray::fromHex("06"));
@@ -160,10 +169,6 @@ TEST_F(RawFrames, UnlockMustNameTheWrittenParameter) {
 
 // A whole names programming through the loader, as the raw loader stages.
 TEST_F(RawFrames, LoaderProgramsTheNamesArea) {
-  auto request = [&](const char* hex) {
-    talk(QByteArray::fromHex("05"));
-    return talk(traditional(QByteArray::fromHex(hex)));
-  };
   EXPECT_EQ(request("0F22"), QByteArray::fromHex("15")) << "not logged in, not stopped";
   request("054007BFF7");
   request("0540080000");
@@ -201,15 +206,7 @@ TEST_F(RawFrames, LoaderProgramsTheNamesArea) {
 // The completion byte after a packet reports the programming; the program
 // tells its failures apart by it.
 TEST_F(RawFrames, LoaderReportsAProgrammingFailureOnDemand) {
-  auto request = [&](const char* hex) {
-    talk(QByteArray::fromHex("05"));
-    return talk(traditional(QByteArray::fromHex(hex)));
-  };
-  request("054007BFF7");
-  request("0540080000");
-  request("09");
-  request("0F22");
-  request("0F55");
+  openLoader();
   QByteArray packet = QByteArray::fromHex("8008") + QByteArray(128, 'x');
   packet += char(-sum(packet));
   rig.device().faults().add({sim::FaultKind::Completion, true, 0, 0x62});
@@ -223,15 +220,7 @@ TEST_F(RawFrames, LoaderReportsAProgrammingFailureOnDemand) {
 }
 
 TEST_F(RawFrames, LoaderKeepsTheNamesWhenTheImageChecksumIsWrong) {
-  auto request = [&](const char* hex) {
-    talk(QByteArray::fromHex("05"));
-    return talk(traditional(QByteArray::fromHex(hex)));
-  };
-  request("054007BFF7");
-  request("0540080000");
-  request("09");
-  request("0F22");
-  request("0F55");
+  openLoader();
   QByteArray packet = QByteArray::fromHex("8008") + QByteArray(128, 'x');
   talk(QByteArray::fromHex("7090"));
   ASSERT_EQ(talk(packet + char(-sum(packet))), QByteArray::fromHex("0000"));
@@ -241,15 +230,7 @@ TEST_F(RawFrames, LoaderKeepsTheNamesWhenTheImageChecksumIsWrong) {
 }
 
 TEST_F(RawFrames, AbandonedLoaderReturnsToFramedRequests) {
-  auto request = [&](const char* hex) {
-    talk(QByteArray::fromHex("05"));
-    return talk(traditional(QByteArray::fromHex(hex)));
-  };
-  request("054007BFF7");
-  request("0540080000");
-  request("09");
-  request("0F22");
-  request("0F55");
+  openLoader();
   ASSERT_TRUE(rig.device().inLoader());
   rig.clock.advance(sim::SimulatedDevice::kLoaderTimeoutMs + 1);
   EXPECT_EQ(request("01401E"), QByteArray::fromHex("060105FA"));

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "link/device_commands.h"
+#include "link/param_address.h"
 #include "link/read/read_map.h"
 #include "link/runs/access_check.h"
 #include "link/runs/block_transfer.h"
@@ -11,14 +12,13 @@
 #include "link/runs/run_codes.h"
 #include "link/runs/run_retry.h"
 #include "link/value_formats.h"
+#include "model/hex_text.h"
 
 namespace nastrum {
 
 namespace {
 
 bool Served(int modelCode) { return modelCode >= 1 && modelCode <= 3; }
-
-QString Hex4(std::uint16_t v) { return QStringLiteral("%1").arg(v, 4, 16, QLatin1Char('0')).toUpper(); }
 
 class ReadRun {
  public:
@@ -55,10 +55,10 @@ class ReadRun {
     if (choice == ReadChoice::Constants && Served(model_)) target_.deviceKind = model_;
 
     QByteArray number;
-    const int read = RetryExchange(ctx_, [&] { return ctx_.link.readParam(kFactoryNumberParam, 2, number); });
+    const int read = RetryExchange(ctx_, [&] { return ctx_.link.readParam(device_param::kFactoryNumber.word(), 2, number); });
     if (read == run_code::kOk) {
       run_.factoryNumber = WordFromBytes(number);
-      ctx_.log(c.greeting + QStringLiteral(" заводской №") + Hex4(run_.factoryNumber));
+      ctx_.log(c.greeting + QStringLiteral(" заводской №") + HexWord(run_.factoryNumber));
     } else {
       keep(read);
       ctx_.log(c.greeting);

@@ -24,8 +24,6 @@ struct ReadRunHooks {
   std::function<void(const QString&)> showSection;
 };
 
-constexpr std::uint16_t kFactoryNumberParam = 0x403C;
-
 // Reads into `target` and leaves the outcome in the run state: RunDone only
 // when the run reached its successful end, RunError the first failing code,
 // FactoryNumber and ConnectedKind. For the constants `target`'s DeviceKind

@@ -1,34 +1,26 @@
 #include "link/runs/access_check.h"
 
+#include "link/param_address.h"
 #include "link/runs/exchange_settings.h"
 #include "link/runs/run_codes.h"
 #include "link/runs/run_retry.h"
+#include "link/value_formats.h"
+#include "model/hex_text.h"
 
 namespace nastrum {
 
-namespace {
-
-std::uint16_t WordOf(const QByteArray& bytes) {
-  if (bytes.size() < 2) return 0;
-  return static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes[0]) << 8 | static_cast<std::uint8_t>(bytes[1]));
-}
-
-QString HexWord4(std::uint16_t v) { return QStringLiteral("%1").arg(v, 4, 16, QLatin1Char('0')).toUpper(); }
-
-}  // namespace
-
 int CheckAccess(RunContext& ctx, const QString& password, const AccessCheckOptions& options) {
-  std::uint16_t status = 0;
+  StatusWord status;
   if (options.status) {
-    status = *options.status;
+    status.value = *options.status;
   } else {
     QByteArray reply;
-    const int r = RetryExchange(ctx, [&] { return ctx.link.readParam(kStatusParam, 2, reply); });
+    const int r = RetryExchange(ctx, [&] { return ctx.link.readParam(device_param::kStatusWord.word(), 2, reply); });
     if (ctx.stopped()) return run_code::kStoppedByUser;
     if (r != run_code::kOk) return r;
-    status = WordOf(reply);
+    status.value = WordFromBytes(reply);
   }
-  if (status & kKeyMissingBit) {
+  if (status.keyMissing()) {
     ctx.log(QStringLiteral("Установите электроный ключ."));
     return run_code::kNoAnswer;
   }
@@ -38,12 +30,12 @@ int CheckAccess(RunContext& ctx, const QString& password, const AccessCheckOptio
   QByteArray data;
   data.append(static_cast<char>(high));
   data.append(static_cast<char>(low));
-  int last = RetryExchange(ctx, [&] { return ctx.link.writeParam(kPasswordParam, data); });
+  int last = RetryExchange(ctx, [&] { return ctx.link.writeParam(device_param::kPassword.word(), data); });
   QString readBack;
   if (last == run_code::kOk) {
     QByteArray reply;
-    last = RetryExchange(ctx, [&] { return ctx.link.readParam(kPasswordParam, 2, reply); });
-    if (last == run_code::kOk) readBack = HexWord4(WordOf(reply));
+    last = RetryExchange(ctx, [&] { return ctx.link.readParam(device_param::kPassword.word(), 2, reply); });
+    if (last == run_code::kOk) readBack = HexWord(WordFromBytes(reply));
   }
   if (ctx.stopped()) return run_code::kStoppedByUser;
 

@@ -11,10 +11,6 @@
 
 namespace nastrum {
 
-constexpr std::uint16_t kStatusParam = 0x4000;
-constexpr std::uint16_t kPasswordParam = 0x4008;
-constexpr std::uint16_t kKeyMissingBit = 0x8000;
-
 struct AccessCheckOptions {
   // The status word when the run has read it already; otherwise it is read here.
   std::optional<std::uint16_t> status;

@@ -1,6 +1,8 @@
 #include "link/runs/block_transfer.h"
 
 #include "link/clock.h"
+#include "link/device_commands.h"
+#include "link/frames.h"
 #include "link/runs/reprog_exchange.h"
 #include "link/runs/run_codes.h"
 
@@ -8,8 +10,6 @@ namespace nastrum {
 
 namespace {
 
-constexpr std::uint8_t kChunkCommand = 0x03;
-constexpr std::uint8_t kBufferCommand = 0x0F;
 constexpr std::uint8_t kBufferOpen = 0x22;
 constexpr std::uint8_t kBufferConfirm = 0x55;
 constexpr std::uint8_t kBufferCancel = 0x00;
@@ -19,7 +19,7 @@ constexpr std::uint8_t kFinishCommand = 0xCC;
 
 int BufferCommand(DeviceSession& link, std::uint8_t what) {
   QByteArray payload;
-  payload.append(static_cast<char>(kBufferCommand));
+  payload.append(static_cast<char>(device_command::kReprogrammingBuffer));
   payload.append(static_cast<char>(what));
   QByteArray reply;
   return link.exchange(payload, reply, 0);
@@ -28,7 +28,7 @@ int BufferCommand(DeviceSession& link, std::uint8_t what) {
 int ReadChunk(DeviceSession& link, int kind, int offset, QByteArray& chunk) {
   const NamesKindLayout& layout = *NamesLayoutFor(kind);
   QByteArray payload;
-  payload.append(static_cast<char>(kChunkCommand));
+  payload.append(static_cast<char>(device_command::kReadNamesChunk));
   payload.append(static_cast<char>(layout.startPage + offset / 256));
   payload.append(static_cast<char>(offset % 256));
   payload.append(static_cast<char>(ReadSelector(kind, link.setup().protocol)));
@@ -123,9 +123,8 @@ int BlockWrite(DeviceSession& link, const NamesBuffers& buffers, int& modelCode,
     write.packet.append(static_cast<char>(layout->startPage + slice / 2));
     write.packet.append(static_cast<char>(slice % 2 == 0 ? layout->lowHalfSelector : layout->highHalfSelector));
     write.packet.append(image.mid(slice * kLoaderSliceSize, kLoaderSliceSize));
-    unsigned sum = 0;
-    for (const char b : write.packet) sum += static_cast<std::uint8_t>(b);
-    write.packet.append(static_cast<char>((256 - sum % 256) % 256));
+    // The packet's checksum is formed like a traditional frame's: the bytes sum to 0.
+    write.packet.append(static_cast<char>(TraditionalChecksum(write.packet)));
     result = ReprogExchange(link, write, options);
     if (result != run_code::kOk) return result;
   }

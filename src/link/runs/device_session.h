@@ -10,13 +10,15 @@
 #include <QByteArray>
 #include <QString>
 
+#include "link/link_params.h"
+
 namespace nastrum {
 
 class Clock;
 
 // The line and framing settings of one run, taken from the exchange window.
 struct LinkSetup {
-  int baudIndex = 5;      // index into the speed table
+  int baudIndex = kDefaultBaudIndex;  // index into the speed table
   int channel = 0;        // 0 main, 1 additional
   int lineKind = 1;       // 0 RS-232/RS-485, 1 four-wire loop, 2 two-wire loop (echo)
   int protocol = 0;       // 0 traditional, 1 FT1.2, 2 FT1.1
@@ -24,8 +26,8 @@ struct LinkSetup {
   int crcMode = 0;        // FT1.2 only
   // Link-layer attempts per frame and the pause before each repeat; the
   // exchange window sets them back to these values whenever it is shown.
-  int tryCount = 2;
-  int retryPauseMs = 3000;
+  int tryCount = kDefaultTryCount;
+  int retryPauseMs = kDefaultRetryPauseMs;
 };
 
 // Version and model of the connected device.

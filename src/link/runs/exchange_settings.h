@@ -25,7 +25,7 @@ constexpr int kFrameNetworkMax = 254;
 struct ExchangeSettings {
   int portItem = 1;             // `RGcom`, "Com2"
   QString otherPort = QStringLiteral("1");  // `PortEditM`
-  int baudIndex = 5;            // `RGsk`, " 9600"
+  int baudIndex = kDefaultBaudIndex;  // `RGsk`, " 9600"
   int lineKind = 1;             // `RGVs`, "ИРПС (4x-пр)"
   int protocol = 0;             // `Rprot`, "Традиционный"
   int crcMode = 0;              // `RCRC`

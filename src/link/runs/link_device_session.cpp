@@ -2,6 +2,7 @@
 
 #include "link/device_commands.h"
 #include "link/param_address.h"
+#include "link/qserialport_line.h"
 
 namespace nastrum {
 
@@ -66,12 +67,6 @@ int LinkDeviceSession::release() {
 void LinkDeviceSession::prepareLine() { port_.PrepareLine(static_cast<LineKind>(setup_.lineKind)); }
 
 void LinkDeviceSession::setFrameLog(std::function<void(const QString&)> log) { link_.setFrameLog(std::move(log)); }
-
-}  // namespace nastrum
-
-#include "link/qserialport_line.h"
-
-namespace nastrum {
 
 std::unique_ptr<DeviceSession> MakeSerialPortSession(Clock& clock) {
   return std::make_unique<LinkDeviceSession>(std::make_unique<QSerialPortLine>(), clock);

@@ -45,10 +45,6 @@ class LinkDeviceSession final : public DeviceSession {
   LinkSetup setup_;
 };
 
-}  // namespace nastrum
-
-namespace nastrum {
-
 // A session on a real serial port (the program's exchange window).
 std::unique_ptr<DeviceSession> MakeSerialPortSession(Clock& clock);
 

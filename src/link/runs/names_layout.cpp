@@ -3,6 +3,7 @@
 #include <span>
 #include <vector>
 
+#include "link/frames.h"
 #include "link/runs/device_text.h"
 
 namespace nastrum {
@@ -103,9 +104,7 @@ QByteArray TransferImage(const NamesBuffers& buffers, int kind) {
   if (!layout) return {};
   QByteArray image(layout->transferSize, static_cast<char>(kFreeByte));
   Put(image, 0, buffers.names.left(layout->areaSize));
-  unsigned sum = 0;
-  for (int i = 0; i < layout->checksumIndex; ++i) sum += static_cast<std::uint8_t>(image[i]);
-  image[layout->checksumIndex] = static_cast<char>(~sum & 0xFF);
+  image[layout->checksumIndex] = static_cast<char>(~ByteSum(image.left(layout->checksumIndex)));
   if (layout->workTableSize > 0) Put(image, kNamesBufferSize, buffers.workTable.left(layout->workTableSize));
   return image;
 }

@@ -18,6 +18,10 @@ constexpr int kRetryPauseSliceMs = 100;
 // failed attempt is followed by the `SpinEdit1` pause.
 int RetryExchange(RunContext& ctx, const std::function<int()>& attempt);
 
+// The user's "СТОП": the exchange under way finishes, every later one is
+// skipped, and the run ends with the stop code.
+void RequestStop(RunState& run);
+
 // Waits `ms` on the run's clock in slices, letting input through; returns
 // early when STOP was pressed.
 void PauseWatchingStop(RunContext& ctx, int ms);

@@ -20,6 +20,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "link/runs/run_codes.h"
+#include "link/runs/run_retry.h"
 #include "link/ui/radio_group.h"
 
 namespace nastrum {
@@ -90,11 +92,9 @@ void ExchangeWindow::buildControls() {
   rgCom_ = new RadioGroup(QStringLiteral("RGcom"), QStringLiteral("Сом-порт:"), ports, panel1_);
   portEdit_ = new QLineEdit(panel1_);
   portEdit_->setObjectName(QStringLiteral("PortEditM"));
-  rgSpeed_ = new RadioGroup(QStringLiteral("RGsk"), QStringLiteral("Скорость:"),
-                            {QStringLiteral("  300"), QStringLiteral("  600"), QStringLiteral(" 1200"),
-                             QStringLiteral(" 2400"), QStringLiteral(" 4800"), QStringLiteral(" 9600"),
-                             QStringLiteral("19200")},
-                            panel1_);
+  QStringList speeds;
+  for (int i = 0; !SpeedItemText(i).isEmpty(); ++i) speeds << SpeedItemText(i);
+  rgSpeed_ = new RadioGroup(QStringLiteral("RGsk"), QStringLiteral("Скорость:"), speeds, panel1_);
   rgLine_ = new RadioGroup(QStringLiteral("RGVs"), QStringLiteral("Вид связи:"),
                            {QStringLiteral("RS-232, RS-485"), QStringLiteral("ИРПС (4x-пр)"),
                             QStringLiteral("ИРПС (2х-пр)")},
@@ -349,15 +349,14 @@ void ExchangeWindow::start() {
   }
 
   logLine(QStringLiteral("** Конец обмена **"));
-  if (run.runError != 0) start_->show();
+  if (run.runError != run_code::kOk) start_->show();
   stop_->hide();
   password_->setEnabled(true);
   runActive_ = false;
 }
 
 void ExchangeWindow::requestStop() {
-  workspace_.run.stopRequested = true;
-  workspace_.run.runError = 23;
+  RequestStop(workspace_.run);
 }
 
 void ExchangeWindow::logLine(const QString& line) { log_->appendPlainText(line); }

@@ -7,6 +7,7 @@
 #include "link/read/device_read_job.h"
 #include "link/runs/link_device_session.h"
 #include "link/runs/recording_observer.h"
+#include "link/runs/run_retry.h"
 #include "support/scripted_presenter.h"
 #include "sim/device_port.h"
 #include "sim/sim_serial_line.h"
@@ -38,11 +39,8 @@ struct ReadRig {
     RunDeviceRead(c, choice, target, hooks);
   }
 
-  // The exchange window's "СТОП": what its button sets.
-  void pressStop() {
-    workspace.run.stopRequested = true;
-    workspace.run.runError = 23;
-  }
+  // The exchange window's "СТОП".
+  void pressStop() { RequestStop(workspace.run); }
 
   VirtualClock clock;
   sim::SimSerialLine line{clock};

@@ -192,6 +192,19 @@ TEST(BlockWrite, TwoWireLine) {
   EXPECT_EQ(device.loaderImage, TransferImage(Pattern(), 3));
 }
 
+// The first packet of page 0x80 (lower half), all zeros, with its checksum.
+ReprogRequest PagePacket() {
+  ReprogRequest write;
+  write.command = 0x70;
+  write.stages = 2;
+  write.completionWanted = true;
+  write.packet = QByteArray(131, '\0');
+  write.packet[0] = static_cast<char>(0x80);
+  write.packet[1] = static_cast<char>(0x08);
+  write.packet[130] = static_cast<char>(0x78);
+  return write;
+}
+
 TEST(ReprogExchange, AcknowledgementAndCompletionCodes) {
   struct Case {
     std::uint8_t commandAck, packetAck, completion;
@@ -216,14 +229,7 @@ TEST(ReprogExchange, AcknowledgementAndCompletionCodes) {
     device.packetAck = c.packetAck;
     device.completion = c.completion;
     device.silentLoader = c.silent;
-    ReprogRequest write;
-    write.command = 0x70;
-    write.stages = 2;
-    write.completionWanted = true;
-    write.packet = QByteArray(131, '\0');
-    write.packet[0] = static_cast<char>(0x80);
-    write.packet[1] = static_cast<char>(0x08);
-    write.packet[130] = static_cast<char>(0x78);
+    const ReprogRequest write = PagePacket();
     EXPECT_EQ(ReprogExchange(device, write, {}), c.result) << c.result;
     const auto& writes = device.loaderLine().writes;
     EXPECT_EQ(static_cast<int>(writes.size()), c.result == 0 ? 2 : (c.result == 27 || c.result == 1 ? 3 : 6));
@@ -238,14 +244,7 @@ TEST(ReprogExchange, SpyModeLogsEachStage) {
   TransferOptions options;
   options.spyMode = true;
   options.log = [&](const QString& line) { log << line; };
-  ReprogRequest write;
-  write.command = 0x70;
-  write.stages = 2;
-  write.completionWanted = true;
-  write.packet = QByteArray(131, '\0');
-  write.packet[0] = static_cast<char>(0x80);
-  write.packet[1] = static_cast<char>(0x08);
-  write.packet[130] = static_cast<char>(0x78);
+  const ReprogRequest write = PagePacket();
   ASSERT_EQ(ReprogExchange(device, write, options), 0);
   EXPECT_EQ(log, (QStringList{QStringLiteral("70 90  * 1 00"),
                              QStringLiteral("80 08 00 00 00 00 00 00 00 00 00 ... 78 kol 131   * 1 00  выполн 1 00")}));

@@ -171,8 +171,7 @@ TEST_F(ConnectionTest, StopDuringThePauseStartsNoFurtherExchange) {
   device.failNext = {1, 1, 1};
   observer.onPump = [&] {
     if (device.virtualClock.nowMs() >= 1000 && !workspace.run.stopRequested) {
-      workspace.run.stopRequested = true;  // what the "СТОП" button does
-      workspace.run.runError = run_code::kStoppedByUser;
+      RequestStop(workspace.run);  // the "СТОП" button
     }
   };
   RunContext c = ctx();

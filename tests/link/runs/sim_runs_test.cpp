@@ -195,8 +195,7 @@ TEST_F(SimRunsTest, StopDuringThePauseAfterAFailedAttempt) {
   observer.onPump = [&] {
     if (stoppedAt < 0 && clock.nowMs() > 0) {
       stoppedAt = clock.nowMs();
-      workspace.run.stopRequested = true;
-      workspace.run.runError = run_code::kStoppedByUser;
+      RequestStop(workspace.run);
     }
   };
   const Connection conn = connect(RunKind::Write);
