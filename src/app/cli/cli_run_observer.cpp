@@ -2,7 +2,7 @@
 
 #include <csignal>
 
-#include "link/runs/run_codes.h"
+#include "link/runs/run_retry.h"
 
 namespace nastrum::cli {
 
@@ -50,8 +50,7 @@ void CliRunObserver::setProgress(int position) {
 void CliRunObserver::pumpEvents() {
   if (!gInterrupted) return;
   gInterrupted = 0;
-  run_.stopRequested = true;
-  run_.runError = run_code::kStoppedByUser;
+  RequestStop(run_);
 }
 
 void CliRunObserver::finish() { clearIndicator(); }
