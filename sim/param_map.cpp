@@ -1,4 +1,5 @@
 #include "sim/param_map.h"
+#include "model/kind_profile.h"
 
 #include <algorithm>
 
@@ -85,7 +86,7 @@ auto& at(A& array, int i) {
 
 std::vector<ParamBinding> settingsParams(int kindIn) {
   const int kind = (kindIn >= 1 && kindIn <= 3) ? kindIn : 2;
-  const KindCounts n = countsForKind(kind);
+  const KindProfile& n = kindProfile(kind);
   Builder b;
 
   for (int k = 0; k < n.sensors; ++k) {

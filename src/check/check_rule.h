@@ -11,6 +11,7 @@
 #include <QString>
 
 #include "check/check_result.h"
+#include "model/kind_profile.h"
 #include "model/settings_image.h"
 
 namespace nastrum {
@@ -19,7 +20,7 @@ namespace nastrum {
 struct RuleContext {
   const SettingsImage& image;
   Word kind;           // DeviceKind 1, 2 or 3
-  KindCounts counts;   // used objects of the kind
+  KindProfile counts;   // used objects of the kind
   int number;          // user-interface number of the object (array index)
 };
 

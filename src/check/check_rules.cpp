@@ -1,4 +1,5 @@
 #include "check/check_rules.h"
+#include "model/kind_profile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -54,7 +55,7 @@ QString ErrorText(const CheckRule& rule, const RuleContext& context, const Findi
 CheckResult evaluateRules(SettingsImage& image, const std::vector<RuleGroup>& groups, bool spyMode) {
   CheckResult result;
   const Word kind = image.deviceKind;
-  const KindCounts counts = countsForKind(kind);
+  const KindProfile& counts = kindProfile(kind);
   for (const RuleGroup& group : groups) {
     QList<CheckError> groupErrors;
     const int objects = group.objectCount(image);

@@ -1,4 +1,5 @@
 #include "check/pipeline_rules.h"
+#include "model/kind_profile.h"
 
 #include "check/rule_helpers.h"
 
@@ -100,7 +101,7 @@ QString hex4(Word w) { return DescriptorDigits(w).text(); }
 }  // namespace
 
 RuleGroup pipelineRuleGroup() {
-  RuleGroup g{CheckGroup::Pipeline, [](const SettingsImage& image) { return countsForKind(image.deviceKind).pipelines; }, {}, {}};
+  RuleGroup g{CheckGroup::Pipeline, [](const SettingsImage& image) { return kindProfile(image.deviceKind).pipelines; }, {}, {}};
   auto& r = g.rules;
 
   r.push_back({110, {}, when([](const RuleContext& c) { return !oneOf(medium(c), {0, 1, 2, 3, 4, 5, 7, 8, 0xF}); }),

@@ -1,4 +1,5 @@
 #include "check/sensor_rules.h"
+#include "model/kind_profile.h"
 
 #include <cmath>
 
@@ -72,7 +73,7 @@ bool operandTooLarge(const RuleContext& c, double limit) {
 }  // namespace
 
 RuleGroup sensorRuleGroup() {
-  RuleGroup g{CheckGroup::Sensor, [](const SettingsImage& image) { return countsForKind(image.deviceKind).sensors; }, {}, {}};
+  RuleGroup g{CheckGroup::Sensor, [](const SettingsImage& image) { return kindProfile(image.deviceKind).sensors; }, {}, {}};
   auto& r = g.rules;
 
   r.push_back({10, {}, when([](const RuleContext& c) {

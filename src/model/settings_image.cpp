@@ -19,15 +19,5 @@ void NameSlot::setBytes(const QByteArray& cp1251) {
   length = static_cast<std::uint8_t>(n);
 }
 
-KindCounts countsForKind(Word kind) {
-  switch (kind) {
-    case 1:
-      return {16, 4, 32, 32, 32, 0, 0, 0, 0, 0};
-    case 3:
-      return {64, 16, 32, 64, 63, 12, 64, 64, 64, 16};
-    default:
-      return {64, 16, 32, 64, 63, 13, 128, 255, 64, 0};
-  }
-}
 
 }  // namespace nastrum

@@ -171,22 +171,4 @@ struct SettingsImage {
   Word sys(int index) const { return systemBlock[static_cast<std::size_t>(index)]; }
 };
 
-// How many of each object the device kind uses; every loop over objects is
-// bounded by these.
-struct KindCounts {
-  int sensors;
-  int pipelines;
-  int hourArchives;
-  int dayArchives;
-  int monthArchives;
-  int intervalArchives;
-  int events;
-  int logicFlags;  // slots 1..logicFlags of the logic arrays
-  int logicTimes;  // slots of LogicT1/LogicT2
-  int desktopEntries;
-};
-
-// Counts for kind 1, 2 or 3. An invalid kind gets the counts of kind 2.
-KindCounts countsForKind(Word kind);
-
 }  // namespace nastrum

@@ -1,4 +1,5 @@
 #include "editor/descriptors/archive_words.h"
+#include "model/kind_profile.h"
 
 #include "editor/descriptors/descriptor_digits.h"
 #include "editor/descriptors/pipeline_codes.h"
@@ -49,7 +50,7 @@ QString joined(std::initializer_list<int> numbers) {
 }  // namespace
 
 int archiveCount(ArchiveFamily f, int kind) {
-  const KindCounts c = countsForKind(kind);
+  const KindProfile& c = kindProfile(kind);
   switch (f) {
     case ArchiveFamily::Hourly: return c.hourArchives;
     case ArchiveFamily::Daily: return c.dayArchives;
@@ -59,7 +60,7 @@ int archiveCount(ArchiveFamily f, int kind) {
   return 0;
 }
 
-int eventCount(int kind) { return countsForKind(kind).events; }
+int eventCount(int kind) { return kindProfile(kind).events; }
 
 ArchiveWords archiveWords(const SettingsImage& image, ArchiveFamily f, int n) {
   Arrays a = arrays(const_cast<SettingsImage&>(image), f);
@@ -193,7 +194,7 @@ void applyParameterNumber(ArchiveWords& w, int number) { w.pos = number & 0xFFFF
 
 ChoiceList archiveSensorChoices(const SettingsImage& image) {
   std::vector<int> described;
-  const int count = countsForKind(image.deviceKind).sensors;
+  const int count = kindProfile(image.deviceKind).sensors;
   for (int s = 0; s < count; ++s)
     if (isDescribedSensor(image.sensors[static_cast<std::size_t>(s)].mainDescriptor)) described.push_back(s);
   return numberChoices(described, kNoReference);
@@ -201,7 +202,7 @@ ChoiceList archiveSensorChoices(const SettingsImage& image) {
 
 ChoiceList archivePipelineChoices(const SettingsImage& image) {
   std::vector<int> active;
-  const int count = countsForKind(image.deviceKind).pipelines;
+  const int count = kindProfile(image.deviceKind).pipelines;
   for (int p = 0; p < count; ++p)
     if (isActivePipeline(image.pipelines[static_cast<std::size_t>(p)].mainDescriptor)) active.push_back(p);
   return numberChoices(active, kNoReference);

@@ -1,4 +1,5 @@
 #include "editor/descriptors/pipeline_references.h"
+#include "model/kind_profile.h"
 
 #include "editor/descriptors/archive_words.h"
 #include "editor/descriptors/descriptor_digits.h"
@@ -49,7 +50,7 @@ void archiveReferences(const SettingsImage& image, int p, ReferenceList& refs) {
 ReferenceList pipelineSwitchOffReferences(const SettingsImage& image, int p) {
   ReferenceList refs;
   archiveReferences(image, p, refs);
-  const int count = countsForKind(image.deviceKind).pipelines;
+  const int count = kindProfile(image.deviceKind).pipelines;
   for (int q = 0; q < count; ++q) {
     if (q == p) continue;
     const PipelineRecord& rec = image.pipelines[static_cast<std::size_t>(q)];
@@ -75,7 +76,7 @@ ReferenceList pipelineMediumChangeReferences(const SettingsImage& image, int p, 
   const auto oldMedium = pipelineMedium(self.mainDescriptor);
   const bool wasLinkable = (oldMedium && isWaterOrSteam(*oldMedium)) || d1 == 0;
   if (wasLinkable && !isWaterOrSteam(newMedium)) {
-    const int count = countsForKind(image.deviceKind).pipelines;
+    const int count = kindProfile(image.deviceKind).pipelines;
     for (int q = 0; q < count; ++q) {
       if (q == p) continue;
       const PipelineRecord& rec = image.pipelines[static_cast<std::size_t>(q)];

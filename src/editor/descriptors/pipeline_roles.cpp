@@ -1,4 +1,5 @@
 #include "editor/descriptors/pipeline_roles.h"
+#include "model/kind_profile.h"
 
 #include "editor/descriptors/descriptor_digits.h"
 #include "editor/descriptors/sensor_codes.h"
@@ -90,7 +91,7 @@ FlowRole flowRoleOf(const SettingsImage& image, int p) {
   const Word flow = pipe(image, p).flowSensors;
   if (digitOf(flow, 1) == 0x8) return FlowRole::FromPipeline;
   const int s = highByte(flow);
-  if (s < countsForKind(image.deviceKind).sensors) {
+  if (s < kindProfile(image.deviceKind).sensors) {
     const Word m = image.sensors[static_cast<std::size_t>(s)].mainDescriptor;
     if (isAnalog(m) && digitOf(m, 2) == DiffPressure) return FlowRole::DiffPressure;
   }
@@ -132,7 +133,7 @@ std::vector<PipelineRole> rolesUsed(const SettingsImage& image, int p) {
 }
 
 bool sensorQualifies(const SettingsImage& image, int p, PipelineRole role, int s) {
-  if (s < 0 || s >= countsForKind(image.deviceKind).sensors) return false;
+  if (s < 0 || s >= kindProfile(image.deviceKind).sensors) return false;
   const Word m = image.sensors[static_cast<std::size_t>(s)].mainDescriptor;
   const int kind = image.deviceKind;
   const int d2 = digitOf(m, 2), d3 = digitOf(m, 3);
@@ -164,7 +165,7 @@ bool sensorQualifies(const SettingsImage& image, int p, PipelineRole role, int s
 
 std::vector<int> qualifiedSensors(const SettingsImage& image, int p, PipelineRole role) {
   std::vector<int> out;
-  const int count = countsForKind(image.deviceKind).sensors;
+  const int count = kindProfile(image.deviceKind).sensors;
   for (int s = 0; s < count; ++s)
     if (sensorQualifies(image, p, role, s)) out.push_back(s);
   return out;
@@ -231,7 +232,7 @@ bool isPressureComputed(const PipelineRecord& p) { return highByte(p.pressureSen
 
 std::vector<int> flowSourcePipelines(const SettingsImage& image, int self) {
   std::vector<int> out;
-  const int count = countsForKind(image.deviceKind).pipelines;
+  const int count = kindProfile(image.deviceKind).pipelines;
   for (int q = 0; q < count; ++q) {
     if (q == self) continue;
     const PipelineRecord& rec = pipe(image, q);
@@ -269,7 +270,7 @@ Word withLink(Word mask, int q, bool linked) {
 }
 
 bool isConditionallyLinked(const SettingsImage& image, int p) {
-  const int count = countsForKind(image.deviceKind).pipelines;
+  const int count = kindProfile(image.deviceKind).pipelines;
   for (int q = 0; q < count; ++q) {
     if (q == p) continue;
     // Only water and steam words are link masks; the 4040 of other media is not.

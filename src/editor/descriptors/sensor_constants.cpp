@@ -1,4 +1,5 @@
 #include "editor/descriptors/sensor_constants.h"
+#include "model/kind_profile.h"
 
 #include <cmath>
 #include <cstring>
@@ -213,7 +214,7 @@ std::optional<TableRef> decodeTableRef(double const1, int kind) {
 std::vector<int> functionalSensorsOnTable(const SettingsImage& image, int table, int self) {
   std::vector<int> out;
   const int kind = image.deviceKind;
-  const int count = countsForKind(kind).sensors;
+  const int count = kindProfile(kind).sensors;
   for (int n = 0; n < count; ++n) {
     if (n == self) continue;
     const auto& s = image.sensors[static_cast<std::size_t>(n)];
@@ -251,7 +252,7 @@ void applyTableStep(SettingsImage& image, int self, int table, bool variableStep
 
 std::vector<int> coldJunctionCandidates(const SettingsImage& image, int self) {
   std::vector<int> out;
-  const int count = countsForKind(image.deviceKind).sensors;
+  const int count = kindProfile(image.deviceKind).sensors;
   for (int n = 0; n < count; ++n)
     if (n != self && isAnalogTemperature(image.sensors[static_cast<std::size_t>(n)].mainDescriptor))
       out.push_back(n);

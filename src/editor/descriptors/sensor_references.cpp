@@ -1,4 +1,5 @@
 #include "editor/descriptors/sensor_references.h"
+#include "model/kind_profile.h"
 
 #include "editor/descriptors/archive_words.h"
 #include "editor/descriptors/descriptor_digits.h"
@@ -28,7 +29,7 @@ class Collector {
   // `match` tells whether pipeline p holds the reference; `fix` removes it.
   template <typename Match, typename Fix>
   void pipelines(Match match, Fix fix) {
-    const int count = countsForKind(image_.deviceKind).pipelines;
+    const int count = kindProfile(image_.deviceKind).pipelines;
     for (int p = 0; p < count; ++p) {
       const PipelineRecord& rec = image_.pipelines[static_cast<std::size_t>(p)];
       const auto medium = pipelineMedium(rec.mainDescriptor);
@@ -39,7 +40,7 @@ class Collector {
   }
 
   void thermocouples() {
-    const int count = countsForKind(image_.deviceKind).sensors;
+    const int count = kindProfile(image_.deviceKind).sensors;
     for (int t = 0; t < count; ++t) {
       if (t == n_) continue;
       const SensorRecord& s = image_.sensors[static_cast<std::size_t>(t)];

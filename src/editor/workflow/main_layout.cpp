@@ -5,7 +5,7 @@ namespace nastrum {
 MainLayout computeMainLayout(const Workspace& workspace, const MainWindowState& state) {
   MainLayout layout;
   const bool loaded = workspace.editor.fileOpen;
-  const Word kind = workspace.image.deviceKind;
+  const KindProfile& kind = kindProfile(workspace.image.deviceKind);
 
   layout.paramsMenuVisible = loaded;
   layout.mapsMenuVisible = loaded;
@@ -18,17 +18,10 @@ MainLayout computeMainLayout(const Workspace& workspace, const MainWindowState& 
 
   layout.editorPagesVisible = loaded && state.pages == PageSet::Editor;
   layout.viewPagesVisible = loaded && state.pages == PageSet::View;
-  layout.regulatorPageVisible = kind == 2;
-  layout.regulatorDesktopPageVisible = kind == 3;
-  layout.viewRegulatorPageVisible = kind == 2 || kind == 3;
-
-  for (int item = 1; item <= kMapCount; ++item) {
-    bool shown = true;
-    if (item == 7 || item == 8) shown = kind != 1;
-    if (item == 10) shown = kind == 2;
-    if (item == 11) shown = kind == 3;
-    layout.mapItemVisible[static_cast<std::size_t>(item - 1)] = shown;
-  }
+  layout.regulatorPageVisible = kind.hasLogicFlags;
+  layout.regulatorDesktopPageVisible = kind.hasDesktop;
+  layout.viewRegulatorPageVisible = kind.hasViewRegulators();
+  layout.mapItemVisible = kind.maps;
 
   if (state.choosingKind) {
     layout.kindGroupVisible = true;

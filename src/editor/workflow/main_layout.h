@@ -5,11 +5,11 @@
 #include <array>
 
 #include "editor/workflow/main_window_state.h"
+#include "model/kind_profile.h"
 #include "model/workspace.h"
 
 namespace nastrum {
 
-constexpr int kMapCount = 11;
 
 struct MainLayout {
   // Menus and tool bar.

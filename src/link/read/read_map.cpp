@@ -1,4 +1,5 @@
 #include "link/read/read_map.h"
+#include "model/kind_profile.h"
 
 #include <algorithm>
 
@@ -177,7 +178,7 @@ bool IsClockParam(Word param) {
 const std::vector<ReadBlock>& ConstantsReadMap() { return kMap; }
 
 std::vector<ReadObject> ObjectsOf(ReadFamily family, int kind) {
-  const KindCounts n = countsForKind(kind);
+  const KindProfile& n = kindProfile(kind);
   std::vector<ReadObject> out;
   auto run = [&out](int count, int sub = 0) {
     for (int k = 0; k < count; ++k) out.push_back({k, sub});
@@ -192,15 +193,15 @@ std::vector<ReadObject> ObjectsOf(ReadFamily family, int kind) {
     case ReadFamily::EventsFirst: run(std::min(n.events, 64)); break;
     case ReadFamily::EventsSecond: run(std::max(n.events - 64, 0)); break;
     case ReadFamily::Tables:
-      for (int t = 1; t <= (kind == 1 ? 4 : kTableCount); ++t) run(kTablePoints - 1, t);
+      for (int t = 1; t <= n.tables; ++t) run(kTablePoints - 1, t);
       break;
-    case ReadFamily::Generators: run(kind == 1 ? 0 : kGeneratorCount); break;
+    case ReadFamily::Generators: run(n.generators); break;
     case ReadFamily::System: run(1); break;
     case ReadFamily::LogicFlags:
-      if (kind == 2)
+      if (n.hasLogicFlags)
         for (int g = 1; g <= 4; ++g) run(64, g);
       break;
-    case ReadFamily::Regulators: run(kind == 3 ? 64 : 0); break;
+    case ReadFamily::Regulators: run(n.regulators); break;
   }
   return out;
 }
@@ -287,12 +288,7 @@ std::vector<ReadStep> PlanConstantsRead(int kind, SettingsImage& image) {
 }
 
 int ReadProgressMaximum(int modelCode) {
-  switch (modelCode) {
-    case 1: return 619;
-    case 2: return 2919;
-    case 3: return 2081;
-    default: return 0;
-  }
+  return isValidDeviceKind(modelCode) ? kindProfile(modelCode).readProgressMax : 0;
 }
 
 QString ReadSectionLabel(const ReadStep& step) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "link/device_real.h"
+#include "model/kind_profile.h"
 #include "model/settings_files.h"
 #include "model/settings_image.h"
 
@@ -98,7 +99,7 @@ inline SettingsImage FullImage(int kind, int seed) {
 // `base` after a constants read of a device of `kind` holding `device`:
 // every field the read reaches comes from the device, the rest stays.
 inline SettingsImage AfterConstantsRead(const SettingsImage& device, SettingsImage base, int kind) {
-  const KindCounts n = countsForKind(kind);
+  const KindProfile& n = kindProfile(kind);
   base.deviceKind = kind;
   auto copy = [](const auto& from, auto& to, int count) {
     std::copy_n(from.begin(), count, to.begin());

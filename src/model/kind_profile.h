@@ -1,0 +1,49 @@
+// Everything that depends on the device kind, in one place: how many objects
+// of each family the kind has, which pages, maps and blocks exist, and how long
+// a full read is. Code asks the profile instead of comparing kind numbers; a
+// rule that really is about one kind's codes may still name the kind.
+#pragma once
+
+#include <array>
+
+#include "model/settings_image.h"
+
+namespace nastrum {
+
+constexpr int kMapCount = 11;
+
+struct KindProfile {
+  Word kind;
+
+  // Objects in use (slots 1..n of each image array).
+  int sensors;
+  int pipelines;
+  int hourArchives;
+  int dayArchives;
+  int monthArchives;
+  int intervalArchives;
+  int events;
+  int logicFlags;  // slots 1..logicFlags of the logic arrays
+  int logicTimes;  // slots of LogicT1/LogicT2
+  int desktopEntries;
+  int tables;      // table functions
+  int generators;  // current generators
+  int regulators;  // regulators of the large model (threshold in LogicT1/LogicT2)
+
+  // Blocks and windows the kind has.
+  bool hasLogicFlags;      // "Регуляторы" page of the expandable model
+  bool hasDesktop;         // "Регуляторы/Рабочий стол" page and the desktop block
+  bool hasAuxModemText;    // second modem initialisation string (kept in LogicK2 in the file)
+  std::array<bool, kMapCount> maps;  // programming maps 1..11
+
+  int readProgressMax;  // progress maximum of a full constants read
+
+  bool hasMap(int number) const { return number >= 1 && number <= kMapCount && maps[static_cast<std::size_t>(number - 1)]; }
+  bool hasViewRegulators() const { return hasLogicFlags || hasDesktop; }
+};
+
+// The profile of kind 1, 2 or 3. An invalid kind gets the profile of kind 2,
+// so loops stay bounded whatever a damaged file says.
+const KindProfile& kindProfile(Word kind);
+
+}  // namespace nastrum
