@@ -28,6 +28,7 @@ namespace nastrum {
 namespace {
 
 constexpr int kHintDisplayMs = 15000;
+const QString kWriteHint = QStringLiteral("Запись в ОРВИК");
 
 const char* const kMapCaptions[kMapCount] = {
     "Распределение трубопроводов и датчиков",
@@ -42,6 +43,9 @@ const char* const kMapCaptions[kMapCount] = {
     "Программирование регуляторов",
     "Программирование регуляторов",
 };
+
+// The menu lists the pipeline description before the sensor description.
+constexpr std::array<int, kMapCount> kMapMenuOrder = {1, 3, 2, 4, 5, 6, 7, 8, 9, 10, 11};
 
 QAction* namedAction(QMenu* menu, const QString& name, const QString& text, const QKeySequence& key = {}) {
   QAction* action = menu->addAction(text);
@@ -77,7 +81,7 @@ Tbase_form::Tbase_form(Workspace& workspace, MessagePresenter& messages, FileDia
   aboutBox_ = new AboutBox(this);
 
   flows_.Start();
-  refresh();
+  setWriteAvailable(false);  // and refresh
 }
 
 Tbase_form::~Tbase_form() = default;
@@ -108,14 +112,16 @@ void Tbase_form::buildMenus() {
   checkAction_ = namedAction(paramsMenu_, QStringLiteral("proverka"), QStringLiteral("Проверка"), QKeySequence(Qt::CTRL | Qt::Key_V));
   checkAction_->setToolTip(QStringLiteral("проверка на логические ошибки"));
   checkAction_->setStatusTip(checkAction_->toolTip());
+  paramsMenu_->setToolTipsVisible(true);  // the hint shows when the item is pointed at
 
   mapsMenu_ = menuBar()->addMenu(QStringLiteral("Карты программирования"));
   mapsMenu_->setObjectName(QStringLiteral("mapsMenu"));
-  for (int i = 0; i < kMapCount; ++i) {
-    QAction* action = namedAction(mapsMenu_, QStringLiteral("mapAction%1").arg(i + 1), QString::fromUtf8(kMapCaptions[i]));
-    action->setData(i + 1);  // the map number
-    connect(action, &QAction::triggered, this, [this, i] { emit mapRequested(i + 1); });
-    mapActions_[static_cast<std::size_t>(i)] = action;
+  for (const int number : kMapMenuOrder) {
+    const auto i = static_cast<std::size_t>(number - 1);
+    QAction* action = namedAction(mapsMenu_, QStringLiteral("mapAction%1").arg(number), QString::fromUtf8(kMapCaptions[i]));
+    action->setData(number);
+    connect(action, &QAction::triggered, this, [this, number] { emit mapRequested(number); });
+    mapActions_[i] = action;
   }
 
   helpMenu_ = menuBar()->addMenu(QStringLiteral("?"));
@@ -125,11 +131,7 @@ void Tbase_form::buildMenus() {
   QAction* about = namedAction(helpMenu_, QStringLiteral("aboutAction"), QStringLiteral("О программе"));
 
   connect(newAction_, &QAction::triggered, this, [this] { run([this] { flows_.NewImage(); }); });
-  connect(openAction_, &QAction::triggered, this, [this] {
-    run([this] { flows_.OpenImage(); });
-    // The diagnostic field shows where the names of the last open came from.
-    if (flows_.lastOpenAttempt()) diag1_->setText(namesPathFor(workspace_.editor.currentFileName));
-  });
+  connect(openAction_, &QAction::triggered, this, [this] { open([this] { flows_.OpenImage(); }); });
   connect(saveAction_, &QAction::triggered, this, [this] { run([this] { flows_.SaveImage(); }); });
   connect(saveAsAction_, &QAction::triggered, this, [this] { run([this] { flows_.SaveImageAs(); }); });
   connect(closeAction_, &QAction::triggered, this, [this] { run([this] { flows_.CloseImageAsked(); }); });
@@ -190,7 +192,7 @@ void Tbase_form::buildToolBar() {
   toolBar_->addSeparator();
   addToolButton(QStringLiteral("nastr_b"), QStringLiteral("Параметры обмена"), linkParamsAction_);
   addToolButton(QStringLiteral("read_b"), QStringLiteral("Чтение с ОРВИК"), readAction_);
-  writeButton_ = addToolButton(QStringLiteral("zapis_b"), QStringLiteral("Запись в ОРВИК"), writeAction_);
+  writeButton_ = addToolButton(QStringLiteral("zapis_b"), kWriteHint, writeAction_);
   toolBar_->addSeparator();
   setupButton_ = addToolButton(QStringLiteral("tool_b"), QStringLiteral("Настройки"), setupAction_);
   viewButton_ = addToolButton(QStringLiteral("prosmotr_b"), QStringLiteral("Просмотреть настройки"), viewAction_);
@@ -284,6 +286,44 @@ void Tbase_form::buildCentralArea() {
   setCentralWidget(central);
 }
 
+template <typename Open>
+void Tbase_form::open(Open openFlow) {
+  run(openFlow);
+  // The diagnostic field shows where the names of the last open came from.
+  if (flows_.lastOpenAttempt()) diag1_->setText(namesPathFor(workspace_.editor.currentFileName));
+}
+
+void Tbase_form::openFile(const QString& path) {
+  open([this, &path] { flows_.OpenImage(path); });
+}
+
+void Tbase_form::hostPage(QTabWidget* tabs, int index, QWidget* page) {
+  QWidget* placeholder = tabs->widget(index);
+  if (!placeholder || !page) return;
+  auto* layout = qobject_cast<QVBoxLayout*>(placeholder->layout());
+  if (!layout) {
+    layout = new QVBoxLayout(placeholder);
+    layout->setContentsMargins(0, 0, 0, 0);
+  }
+  while (QLayoutItem* item = layout->takeAt(0)) {
+    delete item->widget();
+    delete item;
+  }
+  layout->addWidget(page);
+}
+
+void Tbase_form::installPage(EditorPage where, QWidget* page) {
+  Q_ASSERT_X(where != EditorPage::Pipelines, "Tbase_form::installPage", "install into a PipelinePage");
+  if (where == EditorPage::Pipelines) return;
+  hostPage(editorPages_, static_cast<int>(where), page);
+}
+
+void Tbase_form::installPage(PipelinePage where, QWidget* page) {
+  hostPage(pipelinePages_, static_cast<int>(where), page);
+}
+
+void Tbase_form::installPage(ViewPage where, QWidget* page) { hostPage(viewPages_, static_cast<int>(where), page); }
+
 void Tbase_form::refresh() {
   refreshing_ = true;
   const MainLayout l = flows_.layout();
@@ -304,8 +344,8 @@ void Tbase_form::refresh() {
   closeAction_->setEnabled(l.closeEnabled);
   closeShortcut_->setEnabled(l.closeEnabled);
   readAction_->setEnabled(l.readEnabled);
-  writeAction_->setEnabled(l.writeEnabled);
-  writeButton_->setEnabled(l.writeEnabled);
+  writeAction_->setEnabled(l.writeEnabled && writeAvailable_);
+  writeButton_->setEnabled(l.writeEnabled && writeAvailable_);
 
   for (QAction* action : toolBar_->actions()) {
     QWidget* w = toolBar_->widgetForAction(action);
@@ -335,6 +375,14 @@ void Tbase_form::refresh() {
   diag2_->setVisible(l.diagnosticsVisible);
   diagMemo_->setVisible(l.diagnosticsVisible);
   refreshing_ = false;
+}
+
+void Tbase_form::setWriteAvailable(bool available) {
+  writeAvailable_ = available;
+  const QString hint = available ? kWriteHint : kWriteHint + QStringLiteral(" (в этой версии недоступна)");
+  writeButton_->setToolTip(hint);
+  writeAction_->setToolTip(hint);
+  refresh();
 }
 
 void Tbase_form::imageModified() {

@@ -46,14 +46,30 @@ class Tbase_form : public QMainWindow {
   QLineEdit* diagnosticField2() const { return diag2_; }
   QPlainTextEdit* diagnosticMemo() const { return diagMemo_; }
 
+  // Puts a page widget into a tab. The tab keeps its caption and its named
+  // placeholder ("pageSensors", "viewArchives", …), which now holds the page
+  // and takes ownership of it; a page installed earlier in the same tab is
+  // deleted. The editor tab "Трубопроводы" holds the two pipeline tabs and
+  // takes no page of its own: install into PipelinePage instead.
+  void installPage(EditorPage where, QWidget* page);
+  void installPage(PipelinePage where, QWidget* page);
+  void installPage(ViewPage where, QWidget* page);
+
   // Shows the password window modally (a raw value is to be changed without rights).
   void PrivilegedLogin();
   PrivilegedLoginDialog* loginDialog() const { return loginDialog_; }
+
+  // "Запись в ОРВИК" becomes live once an action answers writeRequested;
+  // until then the item and zapis_b stay disabled and say why.
+  void setWriteAvailable(bool available);
 
   // An editing action changed the image: "Сохранить" becomes available.
   void imageModified();
   // Copies the flows' layout and title onto the controls.
   void refresh();
+  // "Открыть " of a file chosen without the file window (the program was
+  // started with it).
+  void openFile(const QString& path);
   // The exchange window of a device read has closed (see MainWindowFlows::FinishDeviceRead).
   void finishDeviceRead(bool userConstants) {
     run([this, userConstants] { flows_.FinishDeviceRead(userConstants); });
@@ -75,6 +91,9 @@ class Tbase_form : public QMainWindow {
   void buildToolBar();
   void buildCentralArea();
   QToolButton* addToolButton(const QString& name, const QString& hint, QAction* action);
+  static void hostPage(QTabWidget* tabs, int index, QWidget* page);
+  template <typename Open>
+  void open(Open openFlow);
   // Runs a flow, then refreshes.
   template <typename Flow>
   void run(Flow flow) {
@@ -87,6 +106,7 @@ class Tbase_form : public QMainWindow {
   MainWindowHooks hooks_;
   MainWindowFlows flows_;
   bool refreshing_ = false;
+  bool writeAvailable_ = false;
 
   QMenu* fileMenu_ = nullptr;
   QMenu* paramsMenu_ = nullptr;

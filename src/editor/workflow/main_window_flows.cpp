@@ -151,13 +151,13 @@ void MainWindowFlows::CancelNewKind() {
   if (!workspace_.editor.fileOpen) state_.title = programTitle();
 }
 
-void MainWindowFlows::OpenImage() {
+bool MainWindowFlows::prepareOpen() {
   lastOpenAttempt_ = false;
-  if (state_.choosingKind) return;
+  if (state_.choosingKind) return false;
   EditorState& editor = workspace_.editor;
 
   if (editor.fileOpen && editor.modified) {
-    if (askBeforeReplacing() == ReplaceAnswer::Stop) return;
+    if (askBeforeReplacing() == ReplaceAnswer::Stop) return false;
   }
   if (editor.fileOpen) {
     editor.fileOpen = false;
@@ -166,12 +166,26 @@ void MainWindowFlows::OpenImage() {
 
   state_.title = programTitle();
   state_.saveOffered = false;
+  return true;
+}
+
+void MainWindowFlows::OpenImage() {
+  if (!prepareOpen()) return;
   const std::optional<QString> chosen = window_.chooseFileToOpen();
   if (!chosen || chosen->isEmpty()) return;
+  openChosen(*chosen);
+}
 
+void MainWindowFlows::OpenImage(const QString& path) {
+  if (!prepareOpen() || path.isEmpty()) return;
+  openChosen(path);
+}
+
+void MainWindowFlows::openChosen(const QString& path) {
+  EditorState& editor = workspace_.editor;
   editor.unnamedNew = false;
   editor.modified = false;
-  editor.currentFileName = openedPathName(*chosen);
+  editor.currentFileName = openedPathName(path);
   lastOpenAttempt_ = true;
 
   const ReadOutcome outcome = readSettingsPair(editor.currentFileName, workspace_.image, editor);

@@ -42,8 +42,11 @@ class MainWindowFlows {
   // false when the read must not start (cancelled, or the save failed).
   bool AskSaveBeforeDeviceRead();
 
-  // "Открыть ".
+  // "Открыть ": the file window chooses the file.
   void OpenImage();
+  // "Открыть " of a file chosen beforehand (the program started with a file):
+  // the same questions, check and messages, only without the file window.
+  void OpenImage(const QString& path);
   // "Сохранить"; true when the settings file was written.
   bool SaveImage();
   // "Сохранить как ..."; true when the settings file was written.
@@ -84,6 +87,9 @@ class MainWindowFlows {
   // or the save the user asked for did not happen.
   enum class ReplaceAnswer { Saved, Discarded, Stop };
   ReplaceAnswer askBeforeReplacing();
+  // OpenImage up to the file window; false when the user stopped it.
+  bool prepareOpen();
+  void openChosen(const QString& path);
   bool writeFiles(const QString& settingsPath, bool clearPrivilegedMark);
   void showFileError(const QString& path);
   QString defaultNewName() const;

@@ -25,6 +25,9 @@ namespace {
 
 class BaseFormTest : public ::testing::Test {
  protected:
+  // As the write action does once it is wired in.
+  BaseFormTest() { form.setWriteAvailable(true); }
+
   template <typename T = QWidget>
   T* find(const char* name) {
     T* found = form.findChild<T*>(QString::fromLatin1(name));
@@ -282,4 +285,31 @@ TEST_F(BaseFormTest, KeyboardShortcutsReachTheirFlows) {
   EXPECT_EQ(boxes.codes(), std::vector<int>{16});
   EXPECT_TRUE(form.isVisible());
   form.hide();
+}
+
+TEST_F(BaseFormTest, MapsMenuListsThePipelineMapBeforeTheSensorMap) {
+  std::vector<int> numbers;
+  for (QAction* item : find<QMenu>("mapsMenu")->actions()) numbers.push_back(item->data().toInt());
+  EXPECT_EQ(numbers, (std::vector<int>{1, 3, 2, 4, 5, 6, 7, 8, 9, 10, 11}));
+  EXPECT_EQ(action("mapAction3")->text(), QStringLiteral("Описание трубопроводов"));
+  EXPECT_EQ(action("mapAction2")->text(), QStringLiteral("Описание датчиков"));
+}
+
+TEST_F(BaseFormTest, TheCheckItemShowsItsHint) {
+  EXPECT_EQ(action("proverka")->toolTip(), QStringLiteral("проверка на логические ошибки"));
+  EXPECT_TRUE(find<QMenu>("paramsMenu")->toolTipsVisible());
+}
+
+TEST_F(BaseFormTest, WriteStaysDisabledAndSaysSoUntilAnActionTakesIt) {
+  form.setWriteAvailable(false);
+  newImage(2);
+  EXPECT_FALSE(enabled("writeAction"));
+  EXPECT_FALSE(find("zapis_b")->isEnabled());
+  EXPECT_NE(find("zapis_b")->toolTip(), QStringLiteral("Запись в ОРВИК"));
+  EXPECT_TRUE(find("zapis_b")->toolTip().startsWith(QStringLiteral("Запись в ОРВИК")));
+
+  form.setWriteAvailable(true);
+  EXPECT_TRUE(enabled("writeAction"));
+  EXPECT_TRUE(find("zapis_b")->isEnabled());
+  EXPECT_EQ(find("zapis_b")->toolTip(), QStringLiteral("Запись в ОРВИК"));
 }

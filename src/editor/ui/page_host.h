@@ -1,0 +1,82 @@
+// The editor and view pages of the main window, installed by one call each.
+//
+// A page is a plain QWidget with `void showCurrent()` (fill the controls from
+// the image) and the signal `void imageEdited()` (the user changed the image).
+// A page whose choices depend on the device kind also offers
+// `void fillKindChoices(Word kind)`. The host puts the page into its tab and
+// wires it to the main window:
+//   imageEdited()            → the image is modified, "Сохранить" is offered;
+//   "refresh editor pages"   → showCurrent() of every editor page, in the order added;
+//   "fill kind choices"      → fillKindChoices(kind) of every page that has it;
+//   "fill view tables"       → showCurrent() of every view page.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QPointer>
+
+#include "editor/ui/base_form.h"
+#include "model/settings_image.h"
+
+namespace nastrum {
+
+class PageHost {
+ public:
+  explicit PageHost(Tbase_form& mainWindow);
+  ~PageHost();
+  PageHost(const PageHost&) = delete;
+  PageHost& operator=(const PageHost&) = delete;
+
+  // Installs `page` (the main window takes ownership) and returns it.
+  template <typename Page>
+  Page* add(EditorPage where, Page* page) {
+    main_.installPage(where, page);
+    wire(page, editorPages_);
+    return page;
+  }
+  template <typename Page>
+  Page* add(PipelinePage where, Page* page) {
+    main_.installPage(where, page);
+    wire(page, editorPages_);
+    return page;
+  }
+  template <typename Page>
+  Page* add(ViewPage where, Page* page) {
+    main_.installPage(where, page);
+    wire(page, viewPages_);
+    return page;
+  }
+
+  void showEditorPages() const { callAll(editorPages_); }
+  void showViewPages() const { callAll(viewPages_); }
+  void fillKindChoices(Word kind) const {
+    for (const auto& fill : kindFills_) fill(kind);
+  }
+
+ private:
+  template <typename Page>
+  void wire(Page* page, std::vector<std::function<void()>>& shows) {
+    QObject::connect(page, &Page::imageEdited, &main_, &Tbase_form::imageModified);
+    // The page is deleted with its tab, so the calls go through a guarded pointer.
+    QPointer<Page> guarded(page);
+    shows.push_back([guarded] {
+      if (guarded) guarded->showCurrent();
+    });
+    if constexpr (requires(Page& p, Word kind) { p.fillKindChoices(kind); }) {
+      kindFills_.push_back([guarded](Word kind) {
+        if (guarded) guarded->fillKindChoices(kind);
+      });
+    }
+  }
+  static void callAll(const std::vector<std::function<void()>>& calls) {
+    for (const auto& call : calls) call();
+  }
+
+  Tbase_form& main_;
+  std::vector<std::function<void()>> editorPages_;  // pipeline pages among them, in installation order
+  std::vector<std::function<void()>> viewPages_;
+  std::vector<std::function<void(Word)>> kindFills_;
+};
+
+}  // namespace nastrum
