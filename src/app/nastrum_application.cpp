@@ -7,10 +7,15 @@
 #include <QScreen>
 #include <QUrl>
 
+#include "app/actions/device_read_action.h"
+#include "app/editor_pages.h"
 #include "check/ui/check_windows.h"
 #include "editor/ui/base_form.h"
+#include "editor/ui/file_dialogs.h"
+#include "editor/ui/message_box_presenter.h"
+#include "editor/ui/page_host.h"
+#include "link/clock.h"
 #include "link/port_address.h"
-#include "link/read/ui/device_read_action.h"
 #include "link/runs/exchange_mode.h"
 #include "link/runs/link_device_session.h"
 #include "link/ui/exchange_window.h"
@@ -24,27 +29,50 @@ QString helpFilePath() { return QDir(QCoreApplication::applicationDirPath()).fil
 
 }  // namespace
 
-NastrumApplication::NastrumApplication()
-    : mainWindow_(std::make_unique<Tbase_form>(workspace_, messages_, fileDialogs_)) {
-  messages_.setParent(mainWindow_.get());
-  fileDialogs_.setParent(mainWindow_.get());
-  QObject::connect(mainWindow_.get(), &Tbase_form::helpRequested, [this] { openHelp(); });
-  QObject::connect(mainWindow_.get(), &Tbase_form::helpContentsRequested, [this] { openHelp(); });
+struct NastrumApplication::SystemParts {
+  MessageBoxPresenter messages;
+  SystemFileDialogs fileDialogs;
+  SystemClock clock;
 
-  exchangeWindow_ = std::make_unique<ExchangeWindow>(
-      workspace_, messages_, [this] { return MakeSerialPortSession(clock_); }, mainWindow_.get());
-  QObject::connect(mainWindow_.get(), &Tbase_form::linkParamsRequested,
-                   [this] { exchangeWindow_->openModal(kSettingsMode); });
-  deviceRead_ = std::make_unique<DeviceReadAction>(workspace_, *mainWindow_, *exchangeWindow_);
+  ApplicationParts parts() {
+    return {messages, fileDialogs, clock, [this] { return MakeSerialPortSession(clock); }};
+  }
+};
 
+NastrumApplication::NastrumApplication() : NastrumApplication(std::make_unique<SystemParts>()) {}
+
+NastrumApplication::NastrumApplication(std::unique_ptr<SystemParts> system)
+    : NastrumApplication(system->parts(), std::move(system)) {}
+
+NastrumApplication::NastrumApplication(const ApplicationParts& parts) : NastrumApplication(parts, nullptr) {}
+
+NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::unique_ptr<SystemParts>&& system)
+    : system_(std::move(system)),
+      messages_(parts.messages),
+      mainWindow_(std::make_unique<Tbase_form>(workspace_, parts.messages, parts.fileDialogs)) {
+  if (system_) {
+    system_->messages.setParent(mainWindow_.get());
+    system_->fileDialogs.setParent(mainWindow_.get());
+  }
   Tbase_form& main = *mainWindow_;
+  QObject::connect(&main, &Tbase_form::helpRequested, [this] { openHelp(); });
+  QObject::connect(&main, &Tbase_form::helpContentsRequested, [this] { openHelp(); });
+
+  pages_ = std::make_unique<PageHost>(main);
+  installEditorPages(*pages_, workspace_, messages_);
+
+  exchangeWindow_ = std::make_unique<ExchangeWindow>(workspace_, messages_, parts.makeLink, &main);
+  QObject::connect(&main, &Tbase_form::linkParamsRequested, [this] { exchangeWindow_->openModal(kSettingsMode); });
+
   CheckWindowHooks onMain{[&main] {
                             main.flows().HidePageSets();
                             main.refresh();
                           },
                           [&main] { main.refresh(); }, {}};
-  checkWindows_ = std::make_unique<CheckWindows>(workspace_, messages_, mainWindow_.get(), std::move(onMain));
+  checkWindows_ = std::make_unique<CheckWindows>(workspace_, messages_, &main, std::move(onMain));
   checkWindows_->installInto(main.hooks());
+
+  deviceRead_ = std::make_unique<DeviceReadAction>(workspace_, main, *exchangeWindow_);
 }
 
 void NastrumApplication::openHelp() {
@@ -57,6 +85,11 @@ void NastrumApplication::openHelp() {
 }
 
 NastrumApplication::~NastrumApplication() = default;
+
+void NastrumApplication::openAtStart(const QString& path) {
+  if (path.isEmpty()) return;
+  mainWindow_->openFile(QFileInfo(path).absoluteFilePath());
+}
 
 void NastrumApplication::preselectPort(const QString& port) {
   ExchangeSettings& settings = exchangeWindow_->settings();

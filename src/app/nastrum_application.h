@@ -1,45 +1,77 @@
 // The one application object: it owns the settings image with its state and
-// every window, and wires them together. Nothing else is global.
+// every window, and wires them together. Nothing else is global. The program
+// makes it with the real message boxes, file windows, serial port and clock;
+// a test makes it with its own, and so drives the program's own wiring.
 #pragma once
 
+#include <functional>
 #include <memory>
 
-#include "editor/ui/file_dialogs.h"
-#include "editor/ui/message_box_presenter.h"
-#include "link/clock.h"
+#include <QString>
+
 #include "model/workspace.h"
 
 namespace nastrum {
 
-class DeviceReadAction;
-class ExchangeWindow;
 class CheckWindows;
+class Clock;
+class DeviceReadAction;
+class DeviceSession;
+class ExchangeWindow;
+class FileDialogs;
+class MessagePresenter;
+class PageHost;
 class Tbase_form;
+
+// What the program talks to outside itself.
+struct ApplicationParts {
+  MessagePresenter& messages;
+  FileDialogs& fileDialogs;
+  Clock& clock;
+  // The device link of the exchange runs, made at a run's start.
+  std::function<std::unique_ptr<DeviceSession>()> makeLink;
+};
 
 class NastrumApplication {
  public:
+  // The program: message boxes, the system's file windows, the serial port
+  // chosen in the exchange window and the wall clock.
   NastrumApplication();
+  // Tests: the parts must outlive the application object.
+  explicit NastrumApplication(const ApplicationParts& parts);
   ~NastrumApplication();
   NastrumApplication(const NastrumApplication&) = delete;
   NastrumApplication& operator=(const NastrumApplication&) = delete;
 
   void show();
-  Tbase_form& mainWindow() { return *mainWindow_; }
+  // The program was started with a settings file: it is opened as "Открыть "
+  // opens a chosen file (check, report, error window); a file that cannot be
+  // read gives its message and leaves the program without an image.
+  void openAtStart(const QString& path);
   // The exchange window starts with "Др" and this port chosen (the
   // demonstration's simulated device); nothing is kept between starts.
   void preselectPort(const QString& port);
 
+  Workspace& workspace() { return workspace_; }
+  Tbase_form& mainWindow() { return *mainWindow_; }
+  ExchangeWindow& exchangeWindow() { return *exchangeWindow_; }
+  CheckWindows& checkWindows() { return *checkWindows_; }
+  PageHost& pages() { return *pages_; }
+
  private:
+  struct SystemParts;
+  explicit NastrumApplication(std::unique_ptr<SystemParts> system);
+  NastrumApplication(const ApplicationParts& parts, std::unique_ptr<SystemParts>&& system);
   void openHelp();
 
+  std::unique_ptr<SystemParts> system_;  // the program's own parts; none in tests
   Workspace workspace_;
-  MessageBoxPresenter messages_;
-  SystemFileDialogs fileDialogs_;
+  MessagePresenter& messages_;
   std::unique_ptr<Tbase_form> mainWindow_;
-  SystemClock clock_;
+  std::unique_ptr<PageHost> pages_;
   std::unique_ptr<ExchangeWindow> exchangeWindow_;  // `TForm1`, made once after the main window
-  std::unique_ptr<DeviceReadAction> deviceRead_;
   std::unique_ptr<CheckWindows> checkWindows_;
+  std::unique_ptr<DeviceReadAction> deviceRead_;
 };
 
 }  // namespace nastrum

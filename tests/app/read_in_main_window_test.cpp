@@ -8,26 +8,31 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/ui/base_form.h"
-#include "editor/ui/scripted_file_dialogs.h"
-#include "full_image.h"
-#include "link/read/ui/device_read_action.h"
+#include "app_rig.h"
+#include "link/read/full_image.h"
 #include "link/runs/link_device_session.h"
 #include "link/ui/exchange_window.h"
 #include "model/message_catalogue.h"
 #include "sim/device_port.h"
 #include "sim/sim_serial_line.h"
 #include "sim/simulated_device.h"
-#include "support/scripted_presenter.h"
-#include "support/temp_current_dir.h"
-#include "support/widget_application.h"
 
 namespace nastrum {
 namespace {
 
-class ReadInMainWindow : public ::testing::Test {
+// The simulated devices on their line; they outlive the program, whose
+// exchange window may still hold the line open.
+struct SimulatedLine {
+  VirtualClock simClock;
+  sim::SimSerialLine line{simClock};
+  std::deque<sim::SimulatedDevice> devices;
+  std::deque<sim::DevicePort> ports;
+};
+
+class ReadInMainWindow : public ::testing::Test, protected SimulatedLine, protected AppRig {
  protected:
   ReadInMainWindow() {
+    makeLink = [this] { return std::make_unique<LinkDeviceSession>(line, simClock); };
     exchange.settings().attempts = 1;
     exchange.settings().pauseSeconds = 0;
   }
@@ -37,7 +42,7 @@ class ReadInMainWindow : public ::testing::Test {
     config.modelCode = model;
     config.factoryNumber = 0x0A7F;
     config.password = 0x5A3C;
-    devices.emplace_back(config, image, clock);
+    devices.emplace_back(config, image, simClock);
     ports.emplace_back(devices.back());
     line.attach(ports.back());
     return devices.back();
@@ -62,18 +67,7 @@ class ReadInMainWindow : public ::testing::Test {
     form.findChild<QAction*>(QStringLiteral("readAction"))->trigger();
   }
 
-  QApplication& app = widgetApplication();
-  TempCurrentDir dir;
-  VirtualClock clock;
-  sim::SimSerialLine line{clock};
-  std::deque<sim::SimulatedDevice> devices;
-  std::deque<sim::DevicePort> ports;
-  Workspace ws;
-  ScriptedPresenter boxes;
-  ScriptedFileDialogs files;
-  Tbase_form form{ws, boxes, files};
-  ExchangeWindow exchange{ws, boxes, [this] { return std::make_unique<LinkDeviceSession>(line, clock); }, &form};
-  DeviceReadAction action{ws, form, exchange};
+  ExchangeWindow& exchange = program.exchangeWindow();
   bool windowShown = false;
 };
 

@@ -1,4 +1,4 @@
-#include "link/read/ui/device_read_action.h"
+#include "app/actions/device_read_action.h"
 
 #include <QLineEdit>
 

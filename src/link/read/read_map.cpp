@@ -297,8 +297,6 @@ QString ReadSectionLabel(const ReadStep& step) {
       return QStringLiteral("Расширенный архив интервала № ") + QString::number(step.object.k);
     case ReadFamily::EventsFirst:
       return QStringLiteral("чтение архива событий 1 часть");
-    case ReadFamily::EventsSecond:
-      return QStringLiteral("чтение архива событий 2 часть");
     case ReadFamily::Tables:
       return QStringLiteral("чтение таблиц");
     case ReadFamily::Generators:

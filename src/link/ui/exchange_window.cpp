@@ -169,6 +169,7 @@ void ExchangeWindow::buildControls() {
   password_ = new QLineEdit(this);
   password_->setObjectName(QStringLiteral("Edit1"));
   password_->setEchoMode(QLineEdit::Password);
+  password_->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));  // "*" for each character
   password_->setMaxLength(4);
   password_->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9A-Fa-f]{0,4}")), password_));

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringList>
+
 #include "link/read/read_map.h"
 
 namespace nastrum {
@@ -120,6 +122,30 @@ TEST(ReadMap, Conversions) {
   StoreReadValue(ReadConversion::RegulatorReal, QByteArray::fromHex("01123456"), regulator);
   EXPECT_EQ(word, 0x8000);
   EXPECT_EQ(word2, 0x0000);
+}
+
+TEST(ReadMap, TheDiagnosticFieldNamesOnlyTheListedSections) {
+  const QStringList fixed = {QStringLiteral("чтение архива событий 1 часть"), QStringLiteral("чтение таблиц"),
+                             QStringLiteral("чтение генераторов тока"), QStringLiteral("Коррекция хода часов"),
+                             QStringLiteral("Способ записи в архивы"),
+                             QStringLiteral("Летнее время, длительность интервалов"),
+                             QStringLiteral("Расчетный час и дата"), QStringLiteral("Основной канал связи ИРПС"),
+                             QStringLiteral("Базовая скорость обмена по ИРПС")};
+  for (const int kind : {1, 2, 3}) {
+    SCOPED_TRACE(kind);
+    SettingsImage image;
+    QStringList shown;
+    for (const ReadStep& step : PlanConstantsRead(kind, image)) {
+      const QString label = ReadSectionLabel(step);
+      if (label.isEmpty() || shown.contains(label)) continue;
+      shown << label;
+      const bool numbered = label.startsWith(QStringLiteral("Расширенный архив интервала № ")) ||
+                            label.startsWith(QStringLiteral("Регулятор № "));
+      EXPECT_TRUE(numbered || fixed.contains(label)) << label.toStdString();
+    }
+    // Kind 2 reads its events in two parts; the field names the first only.
+    EXPECT_EQ(shown.contains(fixed[0]), kind != 1);
+  }
 }
 
 TEST(ReadMap, ProgressMaxima) {

@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -166,6 +167,7 @@ TEST_F(ExchangeWindowTest, PasswordTakesHexDigitsOnly) {
   QTest::keyClicks(edit, QStringLiteral("1gA-z2f9"));
   EXPECT_EQ(edit->text(), QStringLiteral("1A2f"));
   EXPECT_EQ(edit->echoMode(), QLineEdit::Password);
+  EXPECT_EQ(edit->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, edit), '*');
   EXPECT_EQ(window.settings().password, QStringLiteral("1A2f"));
 }
 
