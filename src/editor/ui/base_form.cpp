@@ -78,6 +78,10 @@ Tbase_form::Tbase_form(Workspace& workspace, MessagePresenter& messages, FileDia
 
   loginDialog_ = new PrivilegedLoginDialog(workspace_, messages_, this);
   connect(loginDialog_, &PrivilegedLoginDialog::spyModeEntered, this, &Tbase_form::refresh);
+  // "Сохранить" follows the modified flag, whoever changed it.
+  connect(&flows_.document(), &SettingsDocument::modifiedChanged, this, [this] {
+    if (!refreshing_) refresh();
+  });
   aboutBox_ = new AboutBox(this);
 
   flows_.Start();

@@ -29,7 +29,7 @@ void clearImpurityReferencesForMinimal(SettingsImage& image) {
 }  // namespace
 
 MainWindowFlows::MainWindowFlows(Workspace& workspace, MessagePresenter& messages, MainWindowServices& window)
-    : workspace_(workspace), messages_(messages), window_(window) {
+    : workspace_(workspace), messages_(messages), window_(window), document_(workspace) {
   state_.title = programTitle();
 }
 
@@ -37,11 +37,12 @@ void MainWindowFlows::Start() {
   EditorState& editor = workspace_.editor;
   editor.unnamedNew = false;
   editor.fileOpen = false;
-  editor.modified = false;
+  document_.markUnmodified();
   editor.spyMode = false;
   ResetImage(workspace_.image, editor);
   state_ = MainWindowState{};
   state_.title = programTitle();
+  document_.announceReplaced();
 }
 
 MainWindowFlows::ReplaceAnswer MainWindowFlows::askBeforeReplacing() {
@@ -63,6 +64,7 @@ void MainWindowFlows::NewImage() {
     if (answer == ReplaceAnswer::Discarded) {
       window_.closeCheckWindows();
       ResetImage(workspace_.image, editor);
+      document_.announceReplaced();
     }
   }
 
@@ -98,7 +100,7 @@ void MainWindowFlows::ConfirmNewKind() {
   state_.choosingKind = false;
   state_.pages = PageSet::None;
   editor.fileOpen = true;
-  editor.modified = false;
+  document_.markUnmodified();
   editor.unnamedNew = true;
   if (!fromDevice) ResetImage(image, editor);
 
@@ -117,6 +119,7 @@ void MainWindowFlows::ConfirmNewKind() {
   editor.currentFileName = defaultNewName();
   state_.title = windowTitle(image.deviceKind, editor.currentFileName,
                              fromDevice ? TitleSource::DeviceRead : TitleSource::File);
+  document_.announceReplaced();
 }
 
 void MainWindowFlows::TakeOverDeviceRead() {
@@ -184,7 +187,7 @@ void MainWindowFlows::OpenImage(const QString& path) {
 void MainWindowFlows::openChosen(const QString& path) {
   EditorState& editor = workspace_.editor;
   editor.unnamedNew = false;
-  editor.modified = false;
+  document_.markUnmodified();
   editor.currentFileName = openedPathName(path);
   lastOpenAttempt_ = true;
 
@@ -195,9 +198,10 @@ void MainWindowFlows::openChosen(const QString& path) {
   }
 
   editor.fileOpen = true;
-  editor.modified = false;
+  document_.markUnmodified();
   state_.title = windowTitle(workspace_.image.deviceKind, editor.currentFileName);
   state_.pages = PageSet::None;
+  document_.announceReplaced();
   window_.runCheck(true);
 }
 
@@ -222,7 +226,7 @@ bool MainWindowFlows::SaveImage() {
   if (editor.unnamedNew) return SaveImageAs();
   if (!writeFiles(editor.currentFileName, true)) return false;
   editor.unnamedNew = false;
-  editor.modified = false;
+  document_.markUnmodified();
   state_.saveOffered = false;
   return true;
 }
@@ -245,7 +249,7 @@ bool MainWindowFlows::SaveImageAs() {
 
   editor.currentFileName = name;
   editor.unnamedNew = false;
-  editor.modified = false;
+  document_.markUnmodified();
   state_.saveOffered = false;
   state_.title = windowTitle(workspace_.image.deviceKind, name);
   return true;
@@ -256,11 +260,12 @@ void MainWindowFlows::CloseImage() {
   if (!editor.fileOpen || state_.choosingKind) return;
   editor.fileOpen = false;
   editor.unnamedNew = false;
-  editor.modified = false;
+  document_.markUnmodified();
   state_.pages = PageSet::None;
   state_.saveOffered = false;
   ResetImage(workspace_.image, editor);
   state_.title = programTitle();
+  document_.announceReplaced();
 }
 
 void MainWindowFlows::CloseImageAsked() {

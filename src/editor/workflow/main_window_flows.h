@@ -7,6 +7,7 @@
 #include "editor/workflow/main_layout.h"
 #include "editor/workflow/main_window_services.h"
 #include "editor/workflow/main_window_state.h"
+#include "editor/workflow/settings_document.h"
 #include "model/message_presenter.h"
 #include "model/workspace.h"
 
@@ -75,7 +76,9 @@ class MainWindowFlows {
   void setViewPage(ViewPage page) { state_.viewPage = page; }
 
   // Every editing action: the image changed.
-  void markModified() { workspace_.editor.modified = true; }
+  void markModified() { document_.markModified(); }
+  // The image with its modified flag, followed by the windows.
+  SettingsDocument& document() { return document_; }
 
   const MainWindowState& state() const { return state_; }
   // Whether the last OpenImage got as far as a chosen file (read or not).
@@ -97,6 +100,7 @@ class MainWindowFlows {
   Workspace& workspace_;
   MessagePresenter& messages_;
   MainWindowServices& window_;
+  SettingsDocument document_;
   MainWindowState state_;
   bool lastOpenAttempt_ = false;
 };
