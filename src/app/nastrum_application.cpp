@@ -86,6 +86,8 @@ void NastrumApplication::openHelp() {
 
 NastrumApplication::~NastrumApplication() = default;
 
+SettingsDocument& NastrumApplication::document() { return mainWindow_->flows().document(); }
+
 void NastrumApplication::openAtStart(const QString& path) {
   if (path.isEmpty()) return;
   mainWindow_->openFile(QFileInfo(path).absoluteFilePath());

@@ -21,6 +21,7 @@ class ExchangeWindow;
 class FileDialogs;
 class MessagePresenter;
 class PageHost;
+class SettingsDocument;
 class Tbase_form;
 
 // What the program talks to outside itself.
@@ -53,6 +54,8 @@ class NastrumApplication {
   void preselectPort(const QString& port);
 
   Workspace& workspace() { return workspace_; }
+  // The image followed by signals: replaced, kind changed, modified changed.
+  SettingsDocument& document();
   Tbase_form& mainWindow() { return *mainWindow_; }
   ExchangeWindow& exchangeWindow() { return *exchangeWindow_; }
   CheckWindows& checkWindows() { return *checkWindows_; }
