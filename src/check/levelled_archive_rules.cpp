@@ -105,6 +105,21 @@ bool mayBeExtended(const SettingsImage& image, int n) {
   return oneOf(highByte(image.intervalArcDesc[static_cast<std::size_t>(taken->second)]), {0x00, 0xFF});
 }
 
+// Rule 328: whether an hourly extension the kind allows takes interval slot
+// `slot`. An extension that rule 211 refuses does not count: its repair
+// gives the slot back, so the interval archive is kept rather than both
+// being undone.
+bool slotTakenByExtension(const SettingsImage& image, int slot) {
+  if (!IntervalSlotFree(image, slot)) {
+    for (int h = 0; h < static_cast<int>(image.hourArcDesc.size()); ++h) {
+      const std::optional<ExtensionSlots> taken = extensionSlots(h);
+      if (!taken || (taken->first != slot && taken->second != slot)) continue;
+      if (isExtendedHead(image.hourArcDesc[static_cast<std::size_t>(h)]) && mayBeExtended(image, h)) return true;
+    }
+  }
+  return false;
+}
+
 // Rule 328: an interval archive counts as in use unless its high byte is FF
 // or it is 00 with a third digit other than 4.
 bool intervalInUse(Word d) {
@@ -216,7 +231,7 @@ RuleGroup levelledGroup(ArchiveFamily f, CheckGroup group) {
     r.push_back({328, [raw](const RuleContext& c) { return intervalInUse(raw(c)); }, when([](const RuleContext& c) {
                    // The last interval archive of the expandable model shares its memory with the events.
                    const bool lastOfKind2 = c.kind == 2 && c.number == c.counts.intervalArchives - 1;
-                   return (lastOfKind2 && anyEventDescribed(c.image)) || !IntervalSlotFree(c.image, c.number);
+                   return (lastOfKind2 && anyEventDescribed(c.image)) || slotTakenByExtension(c.image, c.number);
                  }),
                  [raw](const RuleContext& c, const Finding&) {
                    return QStringLiteral("Расширенный архив интервалов №") + num(c.number) +

@@ -62,11 +62,11 @@ INSTANTIATE_TEST_SUITE_P(
         archives("Extension211FirstSlotWorking", [](SettingsImage& i) {
           i.hourArcDesc[8] = 0x8101;
           i.intervalArcDesc[0] = 0x0101;
-        }, {H(8, 211), I(0, 328)}),
+        }, {H(8, 211)}),
         archives("Extension211SecondSlotHighByte", [](SettingsImage& i) {
           i.hourArcDesc[9] = 0x8101;
           i.intervalArcDesc[1] = 0x0101;
-        }, {H(9, 211), I(1, 328)}),
+        }, {H(9, 211)}),
         archives("Extension211Kind3BeyondRange", [](SettingsImage& i) { i.hourArcDesc[26] = 0x8101; }, {H(26, 211)}, 3),
         archives("Sensor212BeyondSensors", [](SettingsImage& i) { i.hourArcDesc[3] = 0x0150; }, {H(3, 212)}),
         archives("Sensor212Kind1Sixteen", [](SettingsImage& i) { i.hourArcDesc[3] = 0x0110; }, {H(3, 212)}, 1),
