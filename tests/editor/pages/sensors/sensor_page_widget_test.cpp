@@ -15,7 +15,9 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QKeyEvent>
+#include <QTimer>
 
+#include "arith/ui/tar_form.h"
 #include "editor/descriptors/name_rule.h"
 #include "editor/descriptors/sensor_edit.h"
 #include "editor/pages/sensors/ui/choice_box.h"
@@ -431,6 +433,34 @@ TEST(SensorPageWidget, CopyAndPasteThroughThePopupActions) {
   EXPECT_EQ(p.sensor(4).mainDescriptor, 0xC350);
   EXPECT_EQ(p.sensor(4).number, 5);
   EXPECT_EQ(p.shown("familyBox"), "частотный");
+}
+
+TEST(SensorPageWidget, LargeModelArithmeticGoesThroughItsWindow) {
+  Page p(3);
+  p.sensor(5).mainDescriptor = 0x9101;
+  p.choose("familyBox", "условный");
+  EXPECT_TRUE(p.visible("arithmeticGroup"));
+  EXPECT_FALSE(p.visible("termsGroup"));
+  EXPECT_EQ(p.find<QLabel>("arithmeticSummary")->text().section(u'\n', 0, 1), "ИТОГ:  R =  X \nX - датчик № 0");
+  p.ws.editor.modified = false;
+  QTimer::singleShot(0, p.widget.get(), [&] {
+    TarForm& form = p.widget->arithmeticWindow();
+    EXPECT_TRUE(form.isModal());
+    form.findChild<ChoiceBox*>("operandX")->chooseText("5");
+    form.findChild<ChoiceBox*>("operation1")->chooseText("X * A");
+    form.findChild<QPushButton*>("exitButton")->click();
+  });
+  p.find<QPushButton>("arithmeticButton")->click();
+  EXPECT_EQ(p.sensor(0).auxDescriptor, 0x6000);
+  EXPECT_EQ(p.sensor(0).const1, 5);
+  EXPECT_TRUE(p.ws.editor.modified);
+  EXPECT_EQ(p.find<QLabel>("arithmeticSummary")->text().section(u'\n', 0, 1), "ИТОГ:  R = (X * 1)\nX - датчик № 5");
+
+  // Another source: the operands become pipelines.
+  p.choose("sourceBox", "текущего значения энтальпии из трубопроводов");
+  EXPECT_EQ(p.sensor(0).mainDescriptor, 0x8030);
+  EXPECT_EQ(p.sensor(0).auxDescriptor, 0x6000);  // the formula stays
+  EXPECT_EQ(p.find<QLabel>("arithmeticSummary")->text().section(u'\n', 1, 1), "X - трубопровод № 5");
 }
 
 }  // namespace
