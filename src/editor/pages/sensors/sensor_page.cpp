@@ -437,9 +437,13 @@ void SensorPage::setName(const QString& text) {
 
 void SensorPage::copy() {
   const SensorRecord& s = record();
-  buffer_ = {s.number, s.mainDescriptor, s.auxDescriptor,
+  buffer_ = {workspace_.image.deviceKind, s.number, s.mainDescriptor, s.auxDescriptor,
              {s.const1, s.const2, s.const3, s.maxValue, s.minValue, s.substAboveMax, s.substBelowMin,
               s.substOnFault, s.monthFactor}};
+}
+
+bool SensorPage::canPaste() const {
+  return buffer_.mainDescriptor != 0 && buffer_.kind == workspace_.image.deviceKind;
 }
 
 bool SensorPage::paste() {

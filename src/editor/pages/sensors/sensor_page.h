@@ -37,8 +37,10 @@ enum class SensorReal {
   MonthFactor,
 };
 
-// What "Копировать" keeps: the record without its RtdStandard.
+// What "Копировать" keeps: the record without its RtdStandard, and the
+// device kind it was copied on (codes mean other things on another kind).
 struct SensorCopy {
+  Word kind = 0;
   Word number = 0;
   Word mainDescriptor = 0;
   Word auxDescriptor = 0;
@@ -143,7 +145,9 @@ class SensorPage {
 
   // --- Copy and paste -----------------------------------------------------
   void copy();
-  bool canPaste() const { return buffer_.mainDescriptor != 0; }
+  // Only a copy made on the same device kind: the channel and family codes
+  // of one kind name other terminals, or nothing, on another.
+  bool canPaste() const;
   // Returns whether the sensor changed.
   bool paste();
 

@@ -316,6 +316,13 @@ TEST(SensorPageCopy, PasteKeepsNumberAndStandardAndSkipsItsSource) {
   EXPECT_EQ(pasted.const2, 390.83);
   EXPECT_EQ(pasted.minValue, -50);
   EXPECT_TRUE(ws.editor.modified);
+
+  // A copy from another device kind would name other terminals: it stays out.
+  ws.image.deviceKind = 3;
+  page.show(20);
+  EXPECT_FALSE(page.canPaste());
+  EXPECT_FALSE(page.paste());
+  EXPECT_EQ(sensorOf(ws, 20).mainDescriptor, 0);
 }
 
 TEST(SensorPageName, StoresTheFieldCutToSixteen) {

@@ -31,6 +31,7 @@ SensorPageWidget::SensorPageWidget(Workspace& workspace, MessagePresenter& prese
 
 void SensorPageWidget::afterChoice(bool accepted, bool listsChange) {
   if (accepted && workspace_.editor.modified) {
+    emit written(page_.lastWritten());
     emit imageEdited();
     if (listsChange) emit sensorListsChanged();
   }
@@ -38,7 +39,9 @@ void SensorPageWidget::afterChoice(bool accepted, bool listsChange) {
 }
 
 void SensorPageWidget::afterText() {
-  if (workspace_.editor.modified) emit imageEdited();
+  if (!workspace_.editor.modified) return;
+  emit written(page_.lastWritten());
+  emit imageEdited();
 }
 
 void SensorPageWidget::numberChanged(int value) {

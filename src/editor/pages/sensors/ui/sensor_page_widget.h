@@ -42,6 +42,9 @@ class SensorPageWidget : public QWidget {
   // A family, quantity, conversion or connection changed: the pipeline
   // page's sensor lists need rebuilding.
   void sensorListsChanged();
+  // What was last written (a descriptor's four digits, a real's text, the
+  // name), for the main window's diagnostic field.
+  void written(const QString& text);
 
  private:
   // Construction (sensor_page_build.cpp).
