@@ -252,6 +252,8 @@ TEST(SensorPageWidget, ConditionalConversionsOnEveryKind) {
   Page p(2);
   p.choose("familyBox", "условный");
   p.find<QRadioButton>("copyingRadio")->click();
+  EXPECT_EQ(p.find<QLineEdit>("parameterEdit")->text(), "0");
+  EXPECT_EQ(p.captionOf("parameterEdit"), "№ параметра чьё значение хранит датчик");
   p.type("parameterEdit", "1aZ2");
   EXPECT_EQ(p.sensor(0).auxDescriptor, 0x1A2);
 }
@@ -404,9 +406,11 @@ TEST(SensorPageWidget, TermRowsOfSmallModelArithmetic) {
   Page p(2);
   p.boxes.acknowledgeOkBoxes();
   p.choose("familyBox", "условный");
-  EXPECT_FALSE(p.find<QWidget>("termNumber1")->isEnabled());
+  EXPECT_FALSE(p.visible("termNumber1"));
   p.find<QCheckBox>("termPresent1")->click();
   EXPECT_EQ(p.sensor(0).const1, 0.0);
+  EXPECT_TRUE(p.visible("termNumber1"));
+  EXPECT_EQ(p.find<QLineEdit>("termWeight1")->text(), "0");
   p.choose("termSign1", "—");
   p.type("termNumber1", "12");
   p.type("termWeight1", "0.25");

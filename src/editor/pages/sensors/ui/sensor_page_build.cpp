@@ -368,7 +368,8 @@ QWidget* SensorPageWidget::buildConditional() {
     termPresent_[i]->setToolTip(QStringLiteral("слагаемое -  есть/нет"));
     grid->addWidget(termPresent_[i], row, 0);
     termSign_[i] = choiceBox(QStringLiteral("termSign%1").arg(row + 1), signChoices(), terms_);
-    grid->addWidget(captionFor(QStringLiteral("Знак:"), termSign_[i], terms_), row, 1);
+    termSignLabel_[i] = captionFor(QStringLiteral("Знак:"), termSign_[i], terms_);
+    grid->addWidget(termSignLabel_[i], row, 1);
     grid->addWidget(termSign_[i], row, 2);
     termNumber_[i] = numberEdit(QStringLiteral("termNumber%1").arg(row + 1), 2, terms_);
     termNumberLabel_[i] = captionFor(QStringLiteral("№ датч."), termNumber_[i], terms_);
@@ -377,7 +378,8 @@ QWidget* SensorPageWidget::buildConditional() {
     termWeight_[i] = realEdit(QStringLiteral("termWeight%1").arg(row + 1), false, page_.separator(), terms_);
     termWeight_[i]->setToolTip(
         QStringLiteral("весовой коэффициент (ноль соответствует единичному коэффициенту)"));
-    grid->addWidget(captionFor(QStringLiteral("вес"), termWeight_[i], terms_), row, 5);
+    termWeightLabel_[i] = captionFor(QStringLiteral("вес"), termWeight_[i], terms_);
+    grid->addWidget(termWeightLabel_[i], row, 5);
     grid->addWidget(termWeight_[i], row, 6);
   }
   layout->addWidget(terms_);

@@ -18,7 +18,6 @@
 #include "editor/descriptors/sensor_show.h"
 #include "editor/pages/sensors/ui/choice_box.h"
 #include "editor/pages/sensors/ui/sensor_page_widget.h"
-#include "model/hex_text.h"
 #include "model/real_text.h"
 
 namespace nastrum {
@@ -259,7 +258,7 @@ void SensorPageWidget::fillConditional(const SensorView& v) {
   parameterLabel_->setText(conversion == TableFunction
                                ? QStringLiteral("№ параметра являющегося аргументом\nтабличной функции:")
                                : QStringLiteral("№ параметра чьё значение хранит датчик"));
-  parameterNumber_->setText(HexWord(page_.record().auxDescriptor & 0xFFFF));
+  parameterNumber_->setText(QString::number(page_.record().auxDescriptor & 0xFFFF, 16).toUpper());
   if (conversion == TableFunction) fillTable();
 }
 
@@ -272,9 +271,10 @@ void SensorPageWidget::fillTerms() {
     termNumberLabel_[i]->setText(sensors ? QStringLiteral("№ датч.") : QStringLiteral("№ труб."));
     termNumber_[i]->setText(QString::number(t.number));
     termWeight_[i]->setText(GeneralRealText(t.weight, page_.separator()));
-    for (QWidget* w : {static_cast<QWidget*>(termSign_[i]), static_cast<QWidget*>(termNumber_[i]),
-                       static_cast<QWidget*>(termWeight_[i])})
-      w->setEnabled(t.present);
+    // An absent term shows its tick box alone.
+    for (QWidget* w : std::initializer_list<QWidget*>{termSignLabel_[i], termSign_[i], termNumberLabel_[i],
+                                                      termNumber_[i], termWeightLabel_[i], termWeight_[i]})
+      w->setVisible(t.present);
   }
 }
 

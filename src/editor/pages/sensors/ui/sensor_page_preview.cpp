@@ -2,7 +2,8 @@
 // picture of it: for documentation and for checking the layout by eye
 // (scripts/screenshot-sensor-page.sh).
 //
-//   nastrum-sensor-page-preview [--kind 1|2|3] [--out page.png]
+//   nastrum-sensor-page-preview [--kind 1|2|3] [--example pressure|pulse|sum|table]
+//                               [--out page.png]
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QPixmap>
@@ -23,10 +24,30 @@ class SilentPresenter final : public nastrum::MessagePresenter {
   }
 };
 
-// A supply-pressure sensor as a service engineer would set it up.
-void configure(nastrum::SensorPage& page) {
+// A sensor as a service engineer would set it up: a supply-pressure sensor,
+// or another family to look at.
+void configure(nastrum::SensorPage& page, const QString& example) {
   using namespace nastrum;
   page.show(5);
+  if (example == QLatin1String("pulse")) {
+    page.chooseFamily(ChoosePulse);
+    page.setName(QStringLiteral("Расход подпитки"));
+    return;
+  }
+  if (example == QLatin1String("sum")) {
+    page.chooseFamily(ChooseConditional);
+    page.setTermPresent(0, true);
+    page.setTermNumber(0, QStringLiteral("3"));
+    page.setTermPresent(1, true);
+    page.setTermNegative(1, true);
+    page.setTermNumber(1, QStringLiteral("4"));
+    return;
+  }
+  if (example == QLatin1String("table")) {
+    page.chooseFamily(ChooseConditional);
+    page.chooseConversion(TableFunction);
+    return;
+  }
   page.chooseFamily(ChooseAnalog);
   page.chooseQuantity(Pressure);
   page.choosePressureKind(1);
@@ -48,6 +69,8 @@ int main(int argc, char** argv) {
                      QStringLiteral("2")});
   options.addOption({QStringLiteral("out"), QStringLiteral("Picture to write (PNG)."), QStringLiteral("file"),
                      QStringLiteral("sensor-page.png")});
+  options.addOption({QStringLiteral("example"), QStringLiteral("pressure, pulse, sum or table."),
+                     QStringLiteral("name"), QStringLiteral("pressure")});
   options.process(app);
 
   nastrum::Workspace workspace;
@@ -57,7 +80,7 @@ int main(int argc, char** argv) {
   workspace.editor.fileOpen = true;
   SilentPresenter presenter;
   nastrum::SensorPageWidget page(workspace, presenter, QChar(u','), nullptr);
-  configure(page.page());
+  configure(page.page(), options.value(QStringLiteral("example")));
   page.showCurrent();
   page.resize(1100, 760);
   page.setWindowTitle(QStringLiteral("Датчики"));

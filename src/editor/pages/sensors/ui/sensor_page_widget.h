@@ -169,9 +169,11 @@ class SensorPageWidget : public QWidget {
   ChoiceBox* signStorage_ = nullptr;
   QWidget* terms_ = nullptr;
   std::array<QCheckBox*, 3> termPresent_{};
+  std::array<QLabel*, 3> termSignLabel_{};
   std::array<ChoiceBox*, 3> termSign_{};
   std::array<QLabel*, 3> termNumberLabel_{};
   std::array<QLineEdit*, 3> termNumber_{};
+  std::array<QLabel*, 3> termWeightLabel_{};
   std::array<QLineEdit*, 3> termWeight_{};
   QWidget* arithmetic_ = nullptr;
   QPushButton* arithmeticButton_ = nullptr;
