@@ -20,6 +20,7 @@ void PipelinePage::showPipeline(int n) {
   if (n < 0) n = lastNumber();
   if (n > lastNumber()) n = 0;
   current_ = n;
+  chosenFlowRole_.reset();
   emit changed();
 }
 
@@ -48,7 +49,11 @@ PipelineView PipelinePage::prepareView() {
   return view();
 }
 
-PipelineView PipelinePage::view() const { return pipelineView(workspace_.image, current_, separator_); }
+PipelineView PipelinePage::view() const {
+  return pipelineView(workspace_.image, current_, separator_, chosenFlowRole_);
+}
+
+FlowRole PipelinePage::flowRole() const { return shownFlowRole(workspace_.image, current_, chosenFlowRole_); }
 
 void PipelinePage::edited() {
   workspace_.editor.modified = true;
@@ -87,6 +92,7 @@ bool PipelinePage::chooseMedium(int newMedium) {
     // pipeline's flow sensor: a new pipeline starts with none.
     if (*old == PipeOff) applyFlowRole(p, FlowRole::FlowSensor);
   }
+  chosenFlowRole_.reset();
   edited();
   return true;
 }
@@ -132,12 +138,13 @@ bool PipelinePage::chooseFlowRole(FlowRole role) {
     return false;
   }
   applyFlowRole(record(), role);
+  chosenFlowRole_ = role;
   edited();
   return true;
 }
 
 void PipelinePage::chooseFlowItem(std::optional<int> item) {
-  const FlowRole role = flowRoleOf(workspace_.image, current_);
+  const FlowRole role = flowRole();
   if (role == FlowRole::FromPipeline)
     applyFlowSource(record(), item);
   else
@@ -210,7 +217,7 @@ bool PipelinePage::enterReal(PipelineReal field, const QString& text) {
   const QString trimmed = text.trimmed();
   if (field == PipelineReal::MonthFactor && trimmed == QStringLiteral("-")) return true;  // a sign still being typed
   double value = ParseNumber(text, separator_, presenter_);
-  const bool share = flowRoleOf(workspace_.image, current_) == FlowRole::FromPipeline;
+  const bool share = flowRole() == FlowRole::FromPipeline;
   const int message = realEntryMessage(field, value, share);
   if (message != 0) {
     ShowMessageCode(presenter_, message);
@@ -248,6 +255,7 @@ bool PipelinePage::paste() {
   if (decodeFlowSource(pasted.flowSensors) == current_) pasted.flowSensors = encodeFlowSource(std::nullopt);
   if (decodeOverflow(pasted.bigPipeRef) == current_) pasted.bigPipeRef = withOverflow(pasted.bigPipeRef, std::nullopt);
   p = pasted;
+  chosenFlowRole_.reset();
   edited();
   return true;
 }

@@ -78,6 +78,7 @@ class PipelinePage : public QObject {
   PipelineRecord& record();
   const PipelineRecord& record() const;
   int medium() const;  // of the current pipeline, PipeOff for an invalid digit
+  FlowRole flowRole() const;
   bool switchOff();    // asks the reference questions; false when declined
   bool askReferences(const ReferenceList& refs);
   void edited();
@@ -88,6 +89,7 @@ class PipelinePage : public QObject {
   int current_ = 0;
   PipelineRecord clipboard_{};  // MainDescriptor 0: nothing copied
   int copiedFrom_ = -1;
+  std::optional<FlowRole> chosenFlowRole_;  // of the current pipeline, until it changes
 };
 
 }  // namespace nastrum

@@ -57,10 +57,11 @@ void showReal(PipelineView& v, const PipelineRecord& rec, PipelineReal f, QChar 
   r.text = realText(rec, f, separator);
 }
 
-void describeFlow(PipelineView& v, const SettingsImage& image, int n, int medium, QChar sep) {
+void describeFlow(PipelineView& v, const SettingsImage& image, int n, int medium, QChar sep,
+                  std::optional<FlowRole> chosen) {
   const PipelineRecord& rec = image.pipelines[static_cast<std::size_t>(n)];
   const int kind = image.deviceKind;
-  const FlowRole role = flowRoleOf(image, n);
+  const FlowRole role = shownFlowRole(image, n, chosen);
   // Electricity on kind 3 measures only its flow with a flow sensor.
   const bool electricity = kind == 3 && medium == OtherCarrier;
   v.flowRole = listOf(flowRoleChoices(), static_cast<int>(role));
@@ -146,7 +147,15 @@ void describeLinks(PipelineView& v, const SettingsImage& image, int n) {
 
 }  // namespace
 
-PipelineView pipelineView(const SettingsImage& image, int n, QChar sep) {
+FlowRole shownFlowRole(const SettingsImage& image, int n, std::optional<FlowRole> chosen) {
+  const FlowRole role = flowRoleOf(image, n);
+  const Word flow = image.pipelines[static_cast<std::size_t>(n)].flowSensors;
+  if (chosen == FlowRole::DiffPressure && role == FlowRole::FlowSensor && highByte(flow) == kNoReference)
+    return FlowRole::DiffPressure;
+  return role;
+}
+
+PipelineView pipelineView(const SettingsImage& image, int n, QChar sep, std::optional<FlowRole> chosenFlowRole) {
   PipelineView v;
   const int kind = image.deviceKind;
   const PipelineRecord& rec = image.pipelines[static_cast<std::size_t>(n)];
@@ -182,7 +191,7 @@ PipelineView pipelineView(const SettingsImage& image, int n, QChar sep) {
     for (PipelineReal f : {PipelineReal::Constant1, PipelineReal::Constant2}) showReal(v, rec, f, sep);
 
   v.correction = listOf(correctionChoices(), digitOf(main, 3) & 1);
-  describeFlow(v, image, n, *medium, sep);
+  describeFlow(v, image, n, *medium, sep, chosenFlowRole);
   describePayment(v, rec, *medium, kind, sep);
   describeCutoff(v, rec, kind);
   const bool electricity = kind == 3 && *medium == OtherCarrier;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include <QChar>
@@ -89,7 +90,13 @@ struct PipelineView {
   RealView& real(PipelineReal f) { return reals[static_cast<std::size_t>(f)]; }
 };
 
+// The flow role pipeline `n` shows. The codes tell it, except right after
+// "Датчик перепада давления" was chosen: until a sensor is chosen the flow
+// word is 4040, as for "Датчик расхода", so the page passes its choice.
+FlowRole shownFlowRole(const SettingsImage& image, int n, std::optional<FlowRole> chosen);
+
 // The view of pipeline `n` of the image.
-PipelineView pipelineView(const SettingsImage& image, int n, QChar separator);
+PipelineView pipelineView(const SettingsImage& image, int n, QChar separator,
+                          std::optional<FlowRole> chosenFlowRole = std::nullopt);
 
 }  // namespace nastrum

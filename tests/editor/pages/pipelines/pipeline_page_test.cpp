@@ -266,6 +266,12 @@ TEST(PipelinePageFlow, RoleChoicesResetTheFlowWords) {
   EXPECT_EQ(p.flowSensors, 0x4040);
   EXPECT_EQ(p.bigPipeRef, 0x0040);
   EXPECT_EQ(p.mainDescriptor, 0x1280);
+  // The codes alone would read as "Датчик расхода": the page keeps the choice.
+  const PipelineView v = rig.page.view();
+  EXPECT_EQ(v.flowRole.index, static_cast<int>(FlowRole::DiffPressure));
+  EXPECT_EQ(v.flowList.choices.textOf(v.flowList.selectedCode(-1)), QStringLiteral("нет"));
+  EXPECT_EQ(v.diffSubList.choices.textOf(v.diffSubList.selectedCode(-1)), QStringLiteral("нет"));
+  EXPECT_TRUE(v.calibration.visible);
   p.pipeDiameter = 0.2;
   EXPECT_TRUE(rig.page.chooseFlowRole(FlowRole::FromPipeline));
   EXPECT_EQ(p.flowSensors, 0x8000);
