@@ -53,11 +53,9 @@ int ArchivePage::select(ArchiveGroup g, int typed) {
   int n = typed;
   if (n < 0) n = highestNumber(g);
   if (n > highestNumber(g)) n = 0;
+  if (g == ArchiveGroup::Event && numbers_[at(g)] != n) eventPanelOpen_ = false;
   numbers_[at(g)] = n;
-  if (g == ArchiveGroup::Event) {
-    eventPanelOpen_ = false;
-    syncEventFlag();
-  }
+  if (g == ArchiveGroup::Event) syncEventFlag();
   if (g == ArchiveGroup::Interval) syncIntervalFlag();
   return n;
 }
@@ -68,6 +66,7 @@ std::optional<int> ArchivePage::selectText(ArchiveGroup g, const QString& text) 
   const int typed = trimmed.toInt(&ok);
   if (!ok) {
     numbers_[at(g)].reset();
+    if (g == ArchiveGroup::Event) eventPanelOpen_ = false;
     if (!trimmed.isEmpty()) tell(numberMessage(g));
     return std::nullopt;
   }

@@ -28,6 +28,7 @@ void ArchivePage::setEventPresence(bool present) {
   const auto n = current(ArchiveGroup::Event);
   if (!n) return;
   const auto i = static_cast<std::size_t>(*n);
+  if (present && (eventPanelOpen_ || isEventDescribed(ws_.image.eventType[i]))) return;  // already there
   if (present) {
     if (const int refusal = eventCreationRefusal(ws_.image)) {
       tell(refusal);

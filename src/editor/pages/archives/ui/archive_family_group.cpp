@@ -7,12 +7,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "editor/descriptors/descriptor_digits.h"
 #include "editor/pages/archives/ui/archive_operand_panel.h"
+#include "editor/pages/archives/ui/archive_number_box.h"
 #include "editor/pages/archives/ui/choice_combo.h"
 #include "editor/pages/archives/ui/input_filters.h"
 
@@ -65,8 +65,7 @@ ArchiveFamilyGroup::ArchiveFamilyGroup(ArchivePage& page, ArchiveFamily family, 
   setObjectName(prefix + "Group");
 
   auto* layout = new QVBoxLayout(this);
-  number_ = new QSpinBox(this);
-  number_->setObjectName(prefix + "Number");
+  number_ = new ArchiveNumberBox(prefix + "Number", this);
   auto* numberCaption = makeCaption(QStringLiteral("№"), number_, this);
   name_ = new QLineEdit(this);
   name_->setObjectName(prefix + "Name");
@@ -90,8 +89,8 @@ ArchiveFamilyGroup::ArchiveFamilyGroup(ArchivePage& page, ArchiveFamily family, 
   bodyLayout->addWidget(operands_);
   buildActions();
 
-  connect(number_, &QSpinBox::valueChanged, this,
-          [this](int typed) { act([this, typed] { page_.select(groupOf(family_), typed); }); });
+  connect(number_, &ArchiveNumberBox::numberEntered, this,
+          [this](const QString& text) { act([this, text] { page_.selectText(groupOf(family_), text); }); });
   connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) {
     page_.setName(family_, text);
     emit typed();
@@ -146,7 +145,7 @@ void ArchiveFamilyGroup::buildStateRows(const QString& prefix) {
   chain_->horizontalHeader()->hide();
   chain_->verticalHeader()->hide();
   chain_->horizontalHeader()->setDefaultSectionSize(28);
-  chain_->setFixedHeight(chain_->rowHeight(0) + 2 * chain_->frameWidth());
+  chain_->setFixedSize(kChainCells * 28 + 2 * chain_->frameWidth(), chain_->rowHeight(0) + 2 * chain_->frameWidth());
   chain_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   chain_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   for (int c = 0; c < kChainCells; ++c) chain_->setItem(0, c, new QTableWidgetItem);
@@ -202,11 +201,7 @@ void ArchiveFamilyGroup::act(const std::function<void()>& edit) {
 void ArchiveFamilyGroup::refresh() {
   const ArchiveGroup group = groupOf(family_);
   setVisible(page_.groupExists(group));
-  {
-    const QSignalBlocker block(number_);
-    number_->setRange(-1, page_.highestNumber(group) + 1);  // one past either end wraps round
-    if (const auto n = page_.current(group)) number_->setValue(*n);
-  }
+  number_->showNumber(page_.highestNumber(group), page_.current(group));
   paste_->setEnabled(page_.canPasteArchive(group));
   namePaste_->setEnabled(page_.canPasteNames(family_));
 

@@ -15,11 +15,11 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QSpinBox;
 class QTableWidget;
 
 namespace nastrum {
 
+class ArchiveNumberBox;
 class ArchiveOperandPanel;
 
 class ArchiveFamilyGroup : public QGroupBox {
@@ -45,7 +45,7 @@ class ArchiveFamilyGroup : public QGroupBox {
 
   ArchivePage& page_;
   ArchiveFamily family_;
-  QSpinBox* number_ = nullptr;
+  ArchiveNumberBox* number_ = nullptr;
   QLabel* nameCaption_ = nullptr;
   QLineEdit* name_ = nullptr;
   QWidget* body_ = nullptr;  // everything below the number box

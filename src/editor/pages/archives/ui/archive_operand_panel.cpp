@@ -80,8 +80,10 @@ QWidget* ArchiveOperandPanel::buildSum(const QString& prefix) {
   auto* box = new QGroupBox(QStringLiteral("Выбор трубопроводов для алгебраической суммы:"), this);
   auto* grid = new QGridLayout(box);
   grid->setHorizontalSpacing(2);
-  grid->addWidget(new QLabel(QStringLiteral("№   0   1   2    3    4   5   6   7   8   9   10  11 12 13 14 15"), box),
-                  0, 0, 1, 17);
+  // The column header "№   0   1 … 15", one label per column so the numbers
+  // stand over their boxes in any font.
+  grid->addWidget(new QLabel(QStringLiteral("№"), box), 0, 0);
+  for (int k = 0; k < 16; ++k) grid->addWidget(new QLabel(QString::number(k), box), 0, k + 1, Qt::AlignHCenter);
   grid->addWidget(new QLabel(QStringLiteral("+"), box), 1, 0);
   grid->addWidget(new QLabel(QStringLiteral("—"), box), 2, 0);
   for (int row = 0; row < 2; ++row) {
@@ -92,7 +94,7 @@ QWidget* ArchiveOperandPanel::buildSum(const QString& prefix) {
       tick->setObjectName(prefix + (positive ? "Plus" : "Minus") + QString::number(k));
       tick->setAccessibleName(QStringLiteral("Трубопровод %1 %2").arg(k).arg(positive ? "+" : "—"));
       boxes[static_cast<std::size_t>(k)] = tick;
-      grid->addWidget(tick, row + 1, k + 1);
+      grid->addWidget(tick, row + 1, k + 1, Qt::AlignHCenter);
       connect(tick, &QCheckBox::toggled, this, [this, k, positive](bool on) { emit sumTicked(k, positive, on); });
     }
   }

@@ -9,9 +9,9 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "editor/pages/archives/ui/archive_number_box.h"
 #include "editor/pages/archives/ui/choice_combo.h"
 #include "editor/pages/archives/ui/input_filters.h"
 
@@ -22,8 +22,7 @@ EventArchiveGroup::EventArchiveGroup(ArchivePage& page, QWidget* parent)
   setObjectName(QStringLiteral("eventGroup"));
   auto* layout = new QVBoxLayout(this);
 
-  number_ = new QSpinBox(this);
-  number_->setObjectName(QStringLiteral("eventNumber"));
+  number_ = new ArchiveNumberBox(QStringLiteral("eventNumber"), this);
   number_->setToolTip(QStringLiteral("№ параметра"));
   present_ = new QCheckBox(this);
   present_->setObjectName(QStringLiteral("eventPresent"));
@@ -54,8 +53,8 @@ EventArchiveGroup::EventArchiveGroup(ArchivePage& page, QWidget* parent)
   }
   setContextMenuPolicy(Qt::ActionsContextMenu);
 
-  connect(number_, &QSpinBox::valueChanged, this,
-          [this](int typed) { act([this, typed] { page_.select(ArchiveGroup::Event, typed); }); });
+  connect(number_, &ArchiveNumberBox::numberEntered, this,
+          [this](const QString& text) { act([this, text] { page_.selectText(ArchiveGroup::Event, text); }); });
   connect(present_, &QCheckBox::toggled, this, [this](bool on) { act([this, on] { page_.setEventPresence(on); }); });
   connect(copy_, &QAction::triggered, this, [this] { act([this] { page_.copyArchive(ArchiveGroup::Event); }); });
   connect(paste_, &QAction::triggered, this, [this] { act([this] { page_.pasteArchive(ArchiveGroup::Event); }); });
@@ -135,11 +134,7 @@ void EventArchiveGroup::act(const std::function<void()>& edit) {
 
 void EventArchiveGroup::refresh() {
   setVisible(page_.groupExists(ArchiveGroup::Event));
-  {
-    const QSignalBlocker block(number_);
-    number_->setRange(-1, page_.highestNumber(ArchiveGroup::Event) + 1);
-    if (const auto n = page_.current(ArchiveGroup::Event)) number_->setValue(*n);
-  }
+  number_->showNumber(page_.highestNumber(ArchiveGroup::Event), page_.current(ArchiveGroup::Event));
   paste_->setEnabled(page_.canPasteArchive(ArchiveGroup::Event));
   const bool shown = page_.current(ArchiveGroup::Event).has_value();
   present_->setVisible(shown);

@@ -15,10 +15,10 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
-class QSpinBox;
 
 namespace nastrum {
 
+class ArchiveNumberBox;
 class EventArchiveGroup : public QGroupBox {
   Q_OBJECT
 
@@ -36,7 +36,7 @@ class EventArchiveGroup : public QGroupBox {
   void act(const std::function<void()>& edit);
 
   ArchivePage& page_;
-  QSpinBox* number_ = nullptr;
+  ArchiveNumberBox* number_ = nullptr;
   QCheckBox* present_ = nullptr;
   QWidget* panel_ = nullptr;
   std::array<QCheckBox*, 8> bits_{};

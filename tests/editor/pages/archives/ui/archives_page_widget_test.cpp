@@ -107,6 +107,19 @@ TEST_F(ArchivesPageWidgetTest, NumberBoxesWrapRound) {
   useKind(2);
   day->setValue(32);
   EXPECT_EQ(day->value(), 32);
+
+  // Typing: digits only; an empty box shows no archive until a number is back.
+  auto* edit = hour->findChild<QLineEdit*>();
+  hour->setFocus();
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  EXPECT_FALSE(combo("hourState")->isVisibleTo(&widget));
+  QTest::keyClicks(edit, "-x");
+  EXPECT_EQ(edit->text(), "");
+  QTest::keyClicks(edit, "7");
+  EXPECT_TRUE(combo("hourState")->isVisibleTo(&widget));
+  EXPECT_EQ(widget.rules().current(ArchiveGroup::Hourly), 7);
+  EXPECT_TRUE(boxes.shown().empty());
 }
 
 // Every item of "запись в архив" of every family, with an operand chosen in
