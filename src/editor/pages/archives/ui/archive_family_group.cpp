@@ -166,6 +166,7 @@ void ArchiveFamilyGroup::buildStateRows(const QString& prefix) {
   itemRow_ = makeRow(body_, {makeCaption(QStringLiteral("запись в архив"), item_, body_), item_});
   bodyLayout->addWidget(itemRow_);
   fillCombo(item_, archiveItemChoices(family_), std::nullopt);
+  item_->setPlaceholderText(errorText());  // a kind digit this family does not record
   connect(item_, &QComboBox::currentIndexChanged, this, [this] {
     const auto item = chosenCode(item_);
     if (item) act([this, item] { page_.chooseItem(family_, *item); });

@@ -146,9 +146,10 @@ void ArchiveOperandPanel::showView(const ArchiveView& v) {
         const QSignalBlocker blockPlus(plus_[k]), blockMinus(minus_[k]);
         plus_[k]->setChecked(inPlus);
         minus_[k]->setChecked(inMinus);
-        // A pipeline in one row cannot be ticked in the other.
-        plus_[k]->setEnabled(!inMinus);
-        minus_[k]->setEnabled(!inPlus);
+        // A pipeline in one row cannot be ticked in the other; a tick a file
+        // put in both rows can still be taken out.
+        plus_[k]->setEnabled(inPlus || !inMinus);
+        minus_[k]->setEnabled(inMinus || !inPlus);
       }
       break;
     case OperandPanel::Parameter:

@@ -283,6 +283,14 @@ TEST_F(ArchivesPageWidgetTest, BrokenWordsShowErrors) {
 
   choose("hourState", "головной");  // the choice only repairs the kind digit
   EXPECT_EQ(words(F::Hourly, 0).desc, 0x0145);
+
+  // A pipeline a file put into both masks can be taken out of either.
+  setArchiveWords(ws.image, F::Monthly, 0, {0x0280, 0x0004, 0x0004});
+  widget.showCurrent();
+  EXPECT_TRUE(find<QCheckBox>("monthPlus2")->isEnabled());
+  find<QCheckBox>("monthPlus2")->click();
+  EXPECT_EQ(words(F::Monthly, 0), (ArchiveWords{0x0280, 0, 4}));
+  EXPECT_FALSE(find<QCheckBox>("monthPlus2")->isEnabled());
 }
 
 TEST_F(ArchivesPageWidgetTest, EventsAndTheirFields) {
