@@ -21,6 +21,7 @@ namespace nastrum {
 enum class ArchiveGroup { Hourly, Daily, Monthly, Interval, Event };
 constexpr ArchiveGroup groupOf(ArchiveFamily f) { return static_cast<ArchiveGroup>(f); }
 constexpr ArchiveFamily familyOf(ArchiveGroup g) { return static_cast<ArchiveFamily>(g); }
+static_assert(groupOf(ArchiveFamily::Interval) == ArchiveGroup::Interval, "groups start with the four families");
 
 // Bits of SpecialFunctions that follow the archives ("Расш. архив
 // интервалов", "Архив событий" on the system page).

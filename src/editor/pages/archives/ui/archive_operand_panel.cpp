@@ -86,7 +86,7 @@ QWidget* ArchiveOperandPanel::buildSum(const QString& prefix) {
   for (int k = 0; k < 16; ++k) grid->addWidget(new QLabel(QString::number(k), box), 0, k + 1, Qt::AlignHCenter);
   grid->addWidget(new QLabel(QStringLiteral("+"), box), 1, 0);
   grid->addWidget(new QLabel(QStringLiteral("—"), box), 2, 0);
-  for (int row = 0; row < 2; ++row) {
+  for (int row = 0; row < 2; ++row) {  // made row by row: the keyboard goes along "+", then "—"
     const bool positive = row == 0;
     auto& boxes = positive ? plus_ : minus_;
     for (int k = 0; k < 16; ++k) {
@@ -98,11 +98,6 @@ QWidget* ArchiveOperandPanel::buildSum(const QString& prefix) {
       connect(tick, &QCheckBox::toggled, this, [this, k, positive](bool on) { emit sumTicked(k, positive, on); });
     }
   }
-  // Keyboard order: the "+" row, then the "—" row.
-  for (int k = 1; k < 16; ++k) setTabOrder(plus_[static_cast<std::size_t>(k - 1)], plus_[static_cast<std::size_t>(k)]);
-  setTabOrder(plus_[15], minus_[0]);
-  for (int k = 1; k < 16; ++k)
-    setTabOrder(minus_[static_cast<std::size_t>(k - 1)], minus_[static_cast<std::size_t>(k)]);
   return box;
 }
 
