@@ -488,5 +488,37 @@ TEST(PipelinePages, CopyAndPasteThroughTheHeaderPopup) {
   EXPECT_TRUE(ws.editor.modified);
 }
 
+TEST(PipelinePages, CutoffTerminalsFollowTheModule) {
+  Workspace ws = workspaceOf(2);
+  test::makeWater(ws.image, 0);
+  Pages pages(ws);
+  pages.choose(QStringLiteral("cutoff"), QStringLiteral("Есть"));
+  const auto modules = cutoffModules(2);
+  ASSERT_GE(modules.size(), 2u);
+  EXPECT_EQ(pages.shown(QStringLiteral("cutoffModule")), modules[0].name);
+  pages.choose(QStringLiteral("cutoffModule"), modules[1].name);
+  EXPECT_EQ(highByte(pipeline(ws.image, 0).cutoffSource), *cutoffCode(2, modules[1].name, modules[1].pairs.first()));
+  pages.choose(QStringLiteral("cutoffPair"), modules[1].pairs.last());
+  EXPECT_EQ(highByte(pipeline(ws.image, 0).cutoffSource), *cutoffCode(2, modules[1].name, modules[1].pairs.last()));
+  EXPECT_EQ(pages.shown(QStringLiteral("cutoffPair")), modules[1].pairs.last());
+  pages.choose(QStringLiteral("cutoff"), QStringLiteral("Нет"));
+  EXPECT_EQ(pipeline(ws.image, 0).cutoffSource, 0x8040);
+  EXPECT_EQ(pages.shown(QStringLiteral("cutoffModule")), QStringLiteral("<hidden>"));
+}
+
+TEST(PipelinePages, ClosingWithTheNumberFieldFocusedRunsNoHandler) {
+  Workspace ws = workspaceOf(2);
+  {
+    Pages pages(ws);
+    pages.description.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&pages.description));
+    auto* number = pages.find<QSpinBox>(QStringLiteral("pipeNumber"));
+    number->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(number->hasFocus());
+  }
+  EXPECT_FALSE(ws.editor.modified);
+}
+
 }  // namespace
 }  // namespace nastrum

@@ -41,7 +41,6 @@ PipelineDescriptionPage::PipelineDescriptionPage(Workspace& workspace, MessagePr
 
   auto* left = new QVBoxLayout;
   left->addWidget(buildFlow());
-  left->addWidget(buildHeat());
   left->addWidget(buildGas());
   left->addStretch();
   auto* right = new QVBoxLayout;
@@ -49,9 +48,13 @@ PipelineDescriptionPage::PipelineDescriptionPage(Workspace& workspace, MessagePr
   right->addWidget(buildCutoff());
   right->addWidget(buildLinks());
   right->addStretch();
-  auto* columns = new QHBoxLayout(body_);
+  auto* columns = new QHBoxLayout;
   columns->addLayout(left);
   columns->addLayout(right);
+  // The heat options have long items: they take the whole width.
+  auto* bodyLayout = new QVBoxLayout(body_);
+  bodyLayout->addLayout(columns);
+  bodyLayout->addWidget(buildHeat());
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(header());

@@ -50,6 +50,12 @@ PipelineSubPage::PipelineSubPage(std::shared_ptr<PipelinePage> page, const QStri
   connect(page_.get(), &PipelinePage::changed, this, &PipelineSubPage::onPageChanged);
 }
 
+PipelineSubPage::~PipelineSubPage() {
+  // Losing the focus while the window is torn down finishes the number
+  // field's editing; this page is gone by then.
+  number_->disconnect(this);
+}
+
 void PipelineSubPage::showCurrent() {
   const PipelineView view = page_->prepareView();
   number_->showNumber(view.number);

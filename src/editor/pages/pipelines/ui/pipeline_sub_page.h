@@ -24,6 +24,7 @@ class PipelineSubPage : public QWidget {
   // the image modified.
   void showCurrent();
   PipelinePage& page() const { return *page_; }
+  ~PipelineSubPage() override;
 
  signals:
   // The user changed the image (Modified is already set).
