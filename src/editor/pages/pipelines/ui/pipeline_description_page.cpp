@@ -17,7 +17,7 @@ std::optional<int> itemOf(int code) { return code == kNoReference || code < 0 ? 
 }  // namespace
 
 PipelineDescriptionPage::PipelineDescriptionPage(Workspace& workspace, MessagePresenter& presenter, QWidget* parent)
-    : PipelineSubPage(std::make_shared<PipelinePage>(workspace, presenter, systemDecimalSeparator()), QString(),
+    : PipelineSubPage(std::make_shared<PipelinePageRules>(workspace, presenter, systemDecimalSeparator()), QString(),
                       parent),
       body_(new QWidget(this)) {
   setObjectName(QStringLiteral("pagePipelineDescription"));

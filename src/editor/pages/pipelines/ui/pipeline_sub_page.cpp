@@ -8,7 +8,7 @@
 
 namespace nastrum {
 
-PipelineSubPage::PipelineSubPage(std::shared_ptr<PipelinePage> page, const QString& suffix, QWidget* parent)
+PipelineSubPage::PipelineSubPage(std::shared_ptr<PipelinePageRules> page, const QString& suffix, QWidget* parent)
     : QWidget(parent),
       page_(std::move(page)),
       separator_(systemDecimalSeparator()),
@@ -47,7 +47,7 @@ PipelineSubPage::PipelineSubPage(std::shared_ptr<PipelinePage> page, const QStri
       return true;
     });
   });
-  connect(page_.get(), &PipelinePage::changed, this, &PipelineSubPage::onPageChanged);
+  connect(page_.get(), &PipelinePageRules::changed, this, &PipelineSubPage::onPageChanged);
 }
 
 PipelineSubPage::~PipelineSubPage() {
