@@ -56,7 +56,7 @@ inline bool constantSensor(Word d) { return isConditionalSensor(d) && digitOf(d,
 
 // A sensor reference byte is followed only when it names a sensor the kind
 // has (below 64, kind 1 below 16).
-inline bool followsSensor(const RuleContext& c, int pair) { return pair < (isKind1(c) ? 16 : 64); }
+inline bool followsSensor(const RuleContext& c, int pair) { return pair >= 0 && pair < c.counts.sensors; }
 
 // A pipeline whose medium digit says "not in use" (0 or F); an invalid
 // medium counts as in use, so its rules still run.
