@@ -48,10 +48,10 @@ struct Pages {
     if (auto* w = description.findChild<T*>(name)) return w;
     return sensors.findChild<T*>(name);
   }
-  ChoiceBox* list(const QString& name) const { return find<ChoiceBox>(name); }
+  PipelineChoiceBox* list(const QString& name) const { return find<PipelineChoiceBox>(name); }
   // Chooses a list item as the user does; the item must be offered.
   void choose(const QString& name, const QString& text) const {
-    ChoiceBox* box = list(name);
+    PipelineChoiceBox* box = list(name);
     ASSERT_NE(box, nullptr) << name.toStdString();
     ASSERT_TRUE(box->isVisibleTo(box->window())) << name.toStdString();
     ASSERT_GE(box->findText(text), 0) << name.toStdString() << ": " << text.toStdString();
@@ -66,7 +66,7 @@ struct Pages {
     QTest::keyClicks(edit, text);
   }
   QString shown(const QString& name) const {
-    ChoiceBox* box = list(name);
+    PipelineChoiceBox* box = list(name);
     return box && box->isVisibleTo(box->window()) ? box->currentText() : QStringLiteral("<hidden>");
   }
   bool errorShown(const QString& name) const {

@@ -128,7 +128,7 @@ QWidget* PipelineDescriptionPage::buildHeat() {
   heatUnit_ = rows.addList(QStringLiteral("Тепло вычисляется:"), QStringLiteral("heatUnit"));
   const std::pair<ListRow*, int> bits[] = {{&heatReference_, 2}, {&flowUnit_, 0}, {&heatUnit_, 1}};
   for (auto [row, bit] : bits) {
-    ChoiceBox* b = row->box;
+    PipelineChoiceBox* b = row->box;
     connect(b, &QComboBox::activated, this, [this, b, bit = bit] {
       page().setHeatOption(bit, b->code(0) != 0);
       edited();
@@ -191,7 +191,7 @@ QWidget* PipelineDescriptionPage::buildPayment() {
   auto* nightLayout = new QHBoxLayout(night);
   nightLayout->setContentsMargins(0, 0, 0, 0);
   nightHour_.label = dayHour_.label;
-  nightHour_.box = new ChoiceBox(QStringLiteral("nightTariffHour"), night);
+  nightHour_.box = new PipelineChoiceBox(QStringLiteral("nightTariffHour"), night);
   nightHour_.box->setAccessibleName(QStringLiteral("час начала ночного тарифа"));
   nightHour_.error = new QLabel(errorText(), night);
   nightHour_.error->setObjectName(QStringLiteral("nightTariffHourError"));
@@ -200,7 +200,7 @@ QWidget* PipelineDescriptionPage::buildPayment() {
   nightLayout->addWidget(nightHour_.error);
   rows.addBeside(night);
 
-  for (ChoiceBox* b : {payment_.box, paymentType_.box, tariff_.box})
+  for (PipelineChoiceBox* b : {payment_.box, paymentType_.box, tariff_.box})
     connect(b, &QComboBox::activated, this, &PipelineDescriptionPage::choosePayment);
   for (auto [b, isNight] : {std::pair{dayHour_.box, false}, std::pair{nightHour_.box, true}}) {
     connect(b, &QComboBox::activated, this, [this, b = b, isNight = isNight] {
@@ -232,7 +232,7 @@ QWidget* PipelineDescriptionPage::buildCutoff() {
     page().setCutoffPresent(cutoff_.box->code(0) == 1);
     edited();
   });
-  for (ChoiceBox* b : {cutoffModule_.box, cutoffPair_.box}) {
+  for (PipelineChoiceBox* b : {cutoffModule_.box, cutoffPair_.box}) {
     connect(b, &QComboBox::activated, this, [this] {
       page().chooseCutoffPlace(cutoffModule_.box->currentText(), cutoffPair_.box->currentText());
       edited();

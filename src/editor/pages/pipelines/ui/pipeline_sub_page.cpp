@@ -15,7 +15,7 @@ PipelineSubPage::PipelineSubPage(std::shared_ptr<PipelinePageRules> page, const 
       header_(new QWidget(this)),
       headerLayout_(new QHBoxLayout(header_)),
       number_(new NumberBox(QStringLiteral("pipeNumber") + suffix, header_)),
-      medium_(new ChoiceBox(QStringLiteral("pipeMedium") + suffix, header_)),
+      medium_(new PipelineChoiceBox(QStringLiteral("pipeMedium") + suffix, header_)),
       mediumError_(new QLabel(errorText(), header_)),
       name_(new NameEdit(QStringLiteral("pipeName") + suffix, header_)) {
   header_->setObjectName(QStringLiteral("pipeHeader") + suffix);

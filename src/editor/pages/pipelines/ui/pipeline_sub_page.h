@@ -56,7 +56,7 @@ class PipelineSubPage : public QWidget {
   QWidget* header_;
   QHBoxLayout* headerLayout_;
   NumberBox* number_;
-  ChoiceBox* medium_;
+  PipelineChoiceBox* medium_;
   QLabel* mediumError_;
   NameEdit* name_;
   bool typing_ = false;
