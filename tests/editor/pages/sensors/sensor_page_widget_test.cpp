@@ -439,6 +439,91 @@ TEST(SensorPageWidget, CopyAndPasteThroughThePopupActions) {
   EXPECT_EQ(p.shown("familyBox"), "частотный");
 }
 
+TEST(SensorPageWidget, RealFieldsLiquidColumnAndCharacteristic) {
+  Page p(2);
+  p.choose("familyBox", "аналоговый");
+  p.choose("quantityBox", "расход");
+  p.type("const1Edit", "1-2.5,7");  // a sign only in front, one separator
+  EXPECT_EQ(p.find<QLineEdit>("const1Edit")->text(), "12,57");
+  EXPECT_EQ(p.sensor(0).const1, 12.57);
+  p.type("maxEdit", "-");
+  EXPECT_EQ(p.sensor(0).maxValue, 0);
+  p.find<QLineEdit>("monthFactorEdit")->clear();
+  emit p.find<QLineEdit>("monthFactorEdit")->textEdited(QString());
+  EXPECT_EQ(p.sensor(0).monthFactor, 1.0);  // an empty coefficient counts as one
+  EXPECT_TRUE(p.boxes.shown().empty());
+
+  p.choose("quantityBox", "давление");
+  EXPECT_FALSE(p.visible("densityEdit"));
+  p.choose("tubeFillBox", "жидкостью");
+  EXPECT_TRUE(p.visible("densityEdit"));
+  EXPECT_TRUE(p.find<QLineEdit>("const2Edit")->isReadOnly());
+  p.choose("pipeSideBox", "ниже трубопровода");
+  p.type("densityEdit", "1000");
+  p.type("distanceEdit", "1");
+  EXPECT_NEAR(p.sensor(0).const2, -0.0098, 1e-12);
+  p.type("densityEdit", "-5");
+  EXPECT_EQ(p.find<QLineEdit>("densityEdit")->text(), "5");  // unsigned: no sign enters
+  p.go(1);
+  p.go(0);
+  EXPECT_EQ(p.shown("tubeFillBox"), "газом");  // a shown sensor starts with gas
+  EXPECT_EQ(p.shown("pipeSideBox"), "ниже трубопровода");
+
+  p.choose("familyBox", "частотный");
+  EXPECT_TRUE(p.find<QLineEdit>("const2Edit")->isReadOnly());
+  p.type("gminEdit", "0");
+  p.type("fminEdit", "10");
+  p.type("gmaxEdit", "100");
+  p.type("fmaxEdit", "5");
+  EXPECT_EQ(p.sensor(0).const2, -20);
+  EXPECT_EQ(p.find<QLineEdit>("const2Edit")->text(), p.widget->page().realText(-20));
+}
+
+TEST(SensorPageWidget, TableFunctionEntry) {
+  Page p(2, {AnswerYes});
+  p.choose("familyBox", "условный");
+  p.find<QRadioButton>("functionalRadio")->click();
+  p.choose("tableNumberBox", "7");
+  EXPECT_EQ(p.sensor(0).const1, 7.0);
+  p.type("x0Edit", "-1,5");
+  p.choose("nodeBox", "13");
+  p.type("nodeValueEdit", "42");
+  EXPECT_EQ(p.ws.image.tableFunctions[7][0], -1.5);
+  EXPECT_EQ(p.ws.image.tableFunctions[7][15], 42);
+
+  p.choose("tableStepBox", "переменный");
+  EXPECT_EQ(p.boxes.last().text, "При продолжении, текущие значения табличной функции обнулятся, продолжить?");
+  EXPECT_EQ(p.sensor(0).const1, 7.5);
+  EXPECT_EQ(p.ws.image.tableFunctions[7][15], 0);
+  EXPECT_TRUE(p.visible("variableStepGroup"));
+  EXPECT_FALSE(p.visible("constantStepGroup"));
+  p.choose("pointPairBox", "3");
+  EXPECT_EQ(p.captionOf("pairYEdit"), "Y(X3)");
+  p.type("pairXEdit", "2");
+  p.type("pairYEdit", "9");
+  EXPECT_EQ(p.ws.image.tableFunctions[7][4], 2);
+  EXPECT_EQ(p.ws.image.tableFunctions[7][5], 9);
+}
+
+TEST(SensorPageWidget, ThermocoupleColdJunction) {
+  Page p(1, {AnswerOk});
+  p.choose("familyBox", "аналоговый");
+  p.choose("quantityBox", "температура");
+  p.choose("temperatureKindBox", "термопара");
+  EXPECT_EQ(p.sensor(0).const2, 64.0);
+  p.choose("coldJunctionPresenceBox", "Есть");  // no other temperature sensor yet
+  EXPECT_EQ(p.boxes.codes(), std::vector<int>{45});
+  EXPECT_EQ(p.shown("coldJunctionPresenceBox"), "Нет");
+
+  p.sensor(3).mainDescriptor = 0x9400;
+  p.sensor(9).mainDescriptor = 0x1410;
+  p.choose("coldJunctionPresenceBox", "Есть");
+  EXPECT_EQ(p.sensor(0).const2, 3);
+  p.choose("coldJunctionBox", "9");
+  EXPECT_EQ(p.sensor(0).const2, 9);
+  EXPECT_EQ(p.shown("coldJunctionBox"), "9");
+}
+
 TEST(SensorPageWidget, LargeModelArithmeticGoesThroughItsWindow) {
   Page p(3);
   p.sensor(5).mainDescriptor = 0x9101;
