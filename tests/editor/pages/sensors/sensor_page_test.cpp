@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 
 #include "editor/descriptors/name_rule.h"
 #include "editor/descriptors/sensor_codes.h"
@@ -126,6 +127,68 @@ TEST(SensorPageReferences, OneQuestionRemovesEveryReferenceOfTheChange) {
     } else {
       EXPECT_TRUE(sameImage(before, ws.image));
       EXPECT_FALSE(ws.editor.modified);
+    }
+  }
+}
+
+TEST(SensorPageReferences, EveryKindOfReferenceAnsweredBothWays) {
+  struct Case {
+    const char* what;
+    Word sensorMain;
+    std::function<void(Workspace&)> refer;
+    std::function<bool(SensorPage&)> change;
+    int message;
+    std::function<bool(Workspace&)> removed;
+  } cases[] = {
+      {"hourly archive", 0x9101, [](Workspace& ws) { ws.image.hourArcDesc[2] = 0x0109; },
+       [](SensorPage& p) { return p.chooseFamily(ChooseAbsent); }, 33,
+       [](Workspace& ws) { return ws.image.hourArcDesc[2] == 0; }},
+      {"interval archive", 0x9101, [](Workspace& ws) { ws.image.intervalArcDesc[1] = 0x0109; },
+       [](SensorPage& p) { return p.chooseFamily(ChooseAbsent); }, 41,
+       [](Workspace& ws) { return ws.image.intervalArcDesc[1] == 0; }},
+      {"daily archive", 0x9101, [](Workspace& ws) { ws.image.dayArcDesc[4] = 0x0109; },
+       [](SensorPage& p) { return p.chooseFamily(ChooseAbsent); }, 34,
+       [](Workspace& ws) { return ws.image.dayArcDesc[4] == 0; }},
+      {"monthly archive", 0x9101, [](Workspace& ws) { ws.image.monthArcDesc[6] = 0x0109; },
+       [](SensorPage& p) { return p.chooseFamily(ChooseAbsent); }, 36,
+       [](Workspace& ws) { return ws.image.monthArcDesc[6] == 0; }},
+      {"flow kind", 0xA351, [](Workspace& ws) { waterPipeline(ws, 3, 0x0940); },
+       [](SensorPage& p) { return p.chooseFlowKind(FlowTonnes); }, 29,
+       [](Workspace& ws) { return pipeOf(ws, 3).flowSensors == 0x4040; }},
+      {"serial input in a gas pipeline", 0x8080,
+       [](Workspace& ws) {
+         pipeOf(ws, 6).mainDescriptor = 0x4000;
+         pipeOf(ws, 6).densityCalorLink = 0x4009;
+       },
+       [](SensorPage& p) { return p.chooseConversion(SumSensors); }, 29,
+       [](Workspace& ws) { return pipeOf(ws, 6).densityCalorLink == 0x4040; }},
+      {"thermocouple", 0x9400,
+       [](Workspace& ws) {
+         sensorOf(ws, 11).mainDescriptor = 0x9450;
+         sensorOf(ws, 11).const2 = 9;
+       },
+       [](SensorPage& p) { return p.chooseQuantity(Pressure); }, 46,
+       [](Workspace& ws) { return sensorOf(ws, 11).const2 == 64.0; }},
+  };
+  for (const auto& c : cases) {
+    for (int answer : {AnswerNo, AnswerYes}) {
+      SCOPED_TRACE(std::string(c.what) + (answer == AnswerYes ? " / Да" : " / Нет"));
+      Workspace ws = workspaceOf(2);
+      sensorOf(ws, 9).mainDescriptor = c.sensorMain;
+      sensorOf(ws, 9).auxDescriptor = c.sensorMain >> 12 == 8 ? 0 : 0x0080;
+      c.refer(ws);
+      ScriptedPresenter boxes{answer};
+      SensorPage page(ws, boxes, kComma);
+      page.show(9);
+      const SettingsImage before = ws.image;
+      EXPECT_EQ(c.change(page), answer == AnswerYes);
+      EXPECT_EQ(boxes.codes(), std::vector<int>{c.message});
+      if (answer == AnswerNo) {
+        EXPECT_TRUE(sameImage(before, ws.image));
+      } else {
+        EXPECT_TRUE(c.removed(ws));
+        EXPECT_NE(sensorOf(ws, 9).mainDescriptor, c.sensorMain);
+      }
     }
   }
 }
