@@ -309,6 +309,33 @@ TEST(SensorPageTerms, SignNumberAndWeight) {
   EXPECT_EQ(sensorOf(ws, 0).const2, 64.0);
 }
 
+TEST(SensorPageConditional, ArithmeticStartsAfreshFromOtherConversions) {
+  struct Case {
+    Word kind;
+    Word main;
+    Word aux;  // what an arithmetic sensor starts with
+  } cases[] = {{2, 0x8050, 0x1080}, {3, 0x8040, 0x0000}, {1, 0x8040, 0x1080}};
+  for (const auto& c : cases) {
+    Workspace ws = workspaceOf(c.kind);
+    sensorOf(ws, 2).mainDescriptor = c.main;
+    sensorOf(ws, 2).auxDescriptor = 0x9123;  // a parameter number
+    sensorOf(ws, 2).const1 = 3.5;
+    ScriptedPresenter boxes;
+    SensorPage page(ws, boxes, kComma);
+    page.show(2);
+    ASSERT_TRUE(page.chooseConversion(SumFlows));
+    EXPECT_EQ(sensorOf(ws, 2).mainDescriptor, 0x8010);
+    EXPECT_EQ(sensorOf(ws, 2).auxDescriptor, c.aux);
+    EXPECT_EQ(sensorOf(ws, 2).const1, c.kind == 3 ? 0.0 : 64.0);
+
+    // Between sources the formula (kind 3) or the sign storage stays.
+    const Word kept = c.kind == 3 ? 0xC980 : 0x9080;
+    sensorOf(ws, 2).auxDescriptor = kept;
+    ASSERT_TRUE(page.chooseConversion(SumSensors));
+    EXPECT_EQ(sensorOf(ws, 2).auxDescriptor, kept);
+  }
+}
+
 TEST(SensorPageConstants, LiquidColumnAndFrequencyCharacteristic) {
   Workspace ws = workspaceOf(2);
   ScriptedPresenter boxes{AnswerOk};
