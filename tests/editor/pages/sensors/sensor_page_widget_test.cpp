@@ -22,6 +22,7 @@
 #include "editor/descriptors/sensor_edit.h"
 #include "editor/pages/sensors/ui/choice_box.h"
 #include "editor/pages/sensors/ui/sensor_page_widget.h"
+#include "sim/demo_image.h"
 #include "support/fresh_image.h"
 #include "support/scripted_presenter.h"
 #include "support/widget_application.h"
@@ -350,6 +351,22 @@ TEST(SensorPageWidget, StoredSensorShowsItsChoicesWithoutChangingAByte) {
   EXPECT_EQ(p.sensor(10).mainDescriptor, 0x8050);
   EXPECT_EQ(p.sensor(10).auxDescriptor, 0x1080);
   EXPECT_TRUE(p.visible("conditionalGroup"));
+}
+
+TEST(SensorPageWidget, ShowingTheSensorsOfADeviceImageChangesNoByte) {
+  Page p(2);
+  p.ws.image = sim::demoPlantImage();
+  SettingsImage expected = p.ws.image;
+  p.widget->showCurrent();
+  for (int n = 0; n < 64; ++n) {
+    p.go(n);
+    const bool described = n < 7;
+    EXPECT_EQ(p.shown("familyBox") != "датчика нет", described) << n;
+    // An empty sensor is shown as the empty record, coefficient one.
+    if (!described) clearToEmpty(expected.sensors[static_cast<std::size_t>(n)]);
+  }
+  EXPECT_TRUE(sameImage(expected, p.ws.image));
+  EXPECT_FALSE(p.ws.editor.modified);
 }
 
 TEST(SensorPageWidget, RefusedReferenceQuestionPutsTheChoiceBack) {
