@@ -408,6 +408,17 @@ TEST(SensorPageWidget, NumberBoxWrapsRound) {
   }
 }
 
+TEST(SensorPageWidget, ListsTakeNoTyping) {
+  Page p(2);
+  ChoiceBox* family = p.box("familyBox");
+  for (const QString& key : {QStringLiteral("ч"), QStringLiteral("a")}) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, key);
+    QApplication::sendEvent(family, &press);
+  }
+  EXPECT_EQ(family->currentText(), "датчика нет");
+  EXPECT_FALSE(p.ws.editor.modified);
+}
+
 TEST(SensorPageWidget, NameFieldFollowsTheNameRule) {
   Page p(2);
   p.type("nameEdit", "Т1|");

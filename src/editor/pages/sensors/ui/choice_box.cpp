@@ -58,8 +58,9 @@ bool ChoiceBox::chooseText(const QString& text) {
 }
 
 void ChoiceBox::keyPressEvent(QKeyEvent* event) {
-  if (!event->text().isEmpty() && event->text().at(0).isPrint()) {
-    event->accept();  // lists take no typing
+  // Lists take no typing; the space bar still opens the list.
+  if (event->key() != Qt::Key_Space && !event->text().isEmpty() && event->text().at(0).isPrint()) {
+    event->accept();
     return;
   }
   QComboBox::keyPressEvent(event);

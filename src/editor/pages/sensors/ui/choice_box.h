@@ -1,6 +1,6 @@
 // A list control bound to a ChoiceList: items are the list's texts, each
 // carrying its code. It takes no typing (a key that would search the list is
-// discarded); arrows still move through it. A code the list does not hold is
+// discarded); arrows and the space bar still work. A code the list does not hold is
 // shown as "ОШИБКА". `codeChosen` comes only from the user.
 #pragma once
 
