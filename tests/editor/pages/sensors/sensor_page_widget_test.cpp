@@ -417,6 +417,13 @@ TEST(SensorPageWidget, ListsTakeNoTyping) {
   }
   EXPECT_EQ(family->currentText(), "датчика нет");
   EXPECT_FALSE(p.ws.editor.modified);
+
+  // Choosing the item already shown changes nothing either.
+  p.choose("familyBox", "аналоговый");
+  p.ws.editor.modified = false;
+  p.choose("storageBox", "с хранением");
+  p.choose("familyBox", "аналоговый");
+  EXPECT_FALSE(p.ws.editor.modified);
 }
 
 TEST(SensorPageWidget, NameFieldFollowsTheNameRule) {
