@@ -4,6 +4,7 @@
 // ways, the number box, names, terms, copy and paste.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <functional>
 
@@ -367,6 +368,26 @@ TEST(SensorPageWidget, ShowingTheSensorsOfADeviceImageChangesNoByte) {
   }
   EXPECT_TRUE(sameImage(expected, p.ws.image));
   EXPECT_FALSE(p.ws.editor.modified);
+}
+
+TEST(SensorPageWidget, DamagedRealsAreShownWithoutHarm) {
+  const double hostile[] = {std::nan(""), 1e300, -1e300, 3e9};
+  for (Word kind : {2, 3}) {
+    Page p(kind);
+    int n = 0;
+    for (double value : hostile) {
+      p.sensor(n) = {n + 1, 0x8000, 0x1080, 0, value, value, value, value, value, 0, 0, 0, 1.0};
+      p.sensor(n + 10) = {n + 11, 0x9401, 0x0080, 0, value, value, value, 0, 0, 0, 0, 0, 1.0};
+      p.sensor(n + 20) = {n + 21, 0x9150, 0x0080, 0, value, value, value, 0, 0, 0, 0, 0, 1.0};
+      ++n;
+    }
+    for (int s : {0, 1, 2, 3, 10, 11, 12, 13, 20, 21, 22, 23}) p.go(s);
+    EXPECT_FALSE(p.ws.editor.modified);
+    if (kind == 2) {
+      p.go(3);  // a term beyond any sensor number shows as the largest number, never as a negative one
+      EXPECT_EQ(p.widget->page().term(0).number, 2147483647);
+    }
+  }
 }
 
 TEST(SensorPageWidget, RefusedReferenceQuestionPutsTheChoiceBack) {

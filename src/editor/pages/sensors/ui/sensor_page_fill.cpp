@@ -146,7 +146,8 @@ void SensorPageWidget::fillAnalog(const SensorView& v) {
   const bool coldSensor = r.const2 != kNoColdJunction;
   coldJunctionPresence_->showCode(coldSensor ? 1 : 0);
   coldJunction_->setChoices(numberList(coldJunctionCandidates(workspace_.image, page_.current())));
-  coldJunction_->showCode(static_cast<int>(r.const2));
+  // Showing repaired a thermocouple's reference; other sensors keep any Const2.
+  if (v.temperatureKind == Thermocouple && coldSensor) coldJunction_->showCode(static_cast<int>(r.const2));
   coldJunctionLabel_->setVisible(coldSensor);
   coldJunction_->setVisible(coldSensor);
 
