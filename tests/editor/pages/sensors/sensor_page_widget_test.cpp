@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QKeyEvent>
+#include <QSet>
 #include <QTimer>
 
 #include "arith/ui/tar_form.h"
@@ -445,6 +446,22 @@ TEST(SensorPageWidget, ListsTakeNoTyping) {
   p.choose("storageBox", "с хранением");
   p.choose("familyBox", "аналоговый");
   EXPECT_FALSE(p.ws.editor.modified);
+}
+
+TEST(SensorPageWidget, EveryFieldIsNamedForTheScreenReader) {
+  Page p(2);
+  QSet<QWidget*> named;
+  for (QLabel* label : p.widget->findChildren<QLabel*>())
+    if (label->buddy()) named.insert(label->buddy());
+  QList<QWidget*> fields;
+  for (auto* w : p.widget->findChildren<QLineEdit*>()) fields << w;
+  for (auto* w : p.widget->findChildren<ChoiceBox*>()) fields << w;
+  fields << p.find<QSpinBox>("sensorNumber");
+  for (QWidget* field : fields) {
+    if (field->objectName() == QLatin1String("qt_spinbox_lineedit")) continue;  // inside the number box
+    EXPECT_TRUE(named.contains(field) || !field->accessibleName().isEmpty())
+        << field->objectName().toStdString();
+  }
 }
 
 TEST(SensorPageWidget, NameFieldFollowsTheNameRule) {
