@@ -17,7 +17,6 @@
 
 #include "arith/ui/tar_form.h"
 #include "editor/descriptors/sensor_codes.h"
-#include "editor/descriptors/sensor_show.h"
 #include "editor/pages/sensors/ui/choice_box.h"
 #include "editor/pages/sensors/ui/input_filters.h"
 #include "editor/pages/sensors/ui/sensor_page_widget.h"
