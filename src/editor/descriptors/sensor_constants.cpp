@@ -176,7 +176,11 @@ Term decodeTerm(double value) {
   t.present = true;
   t.negative = std::signbit(value);
   const double a = std::fabs(value);
-  t.number = static_cast<int>(std::floor(a));
+  // A real from a damaged file may be beyond any number (or not a number):
+  // it shows as the largest one, which the page then reports out of range.
+  const double whole = std::floor(a);
+  t.number = whole < 2147483647.0 ? static_cast<int>(whole) : 2147483647;
+  if (std::isnan(a)) t.number = 0;
   // The weight is the decimal fraction as written, so 12.25 gives exactly 0.25.
   const QString text = QString::number(a, 'g', 15);
   const qsizetype dot = text.indexOf(u'.');
