@@ -100,7 +100,6 @@ QByteArray SerialPort::read(int maxBytes) {
       idle_();
       if (clock_.nowMs() >= deadline) break;
     }
-    setLineTimeout(readTimeoutMs_);
   }
   if (!bytes.isEmpty()) qCDebug(lcLinkBytes).noquote() << "<<" << bytes.toHex(' ').toUpper();
   return bytes;
