@@ -92,7 +92,7 @@ int BlockWrite(DeviceSession& link, const NamesBuffers& buffers, int& modelCode,
   if (result == run_code::kOk && !layout) result = run_code::kKindMismatch;
   if (result == run_code::kOk) result = BufferCommand(link, kBufferOpen);
   if (result == run_code::kOk) {
-    link.clock().sleepMs(kBufferOpenPauseMs);
+    link.pause(kBufferOpenPauseMs);
     result = BufferCommand(link, kBufferConfirm);
   }
   if (result != run_code::kOk) {

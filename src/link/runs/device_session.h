@@ -10,11 +10,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include "link/clock.h"
 #include "link/link_params.h"
 
 namespace nastrum {
-
-class Clock;
 
 // The line and framing settings of one run, taken from the exchange window.
 struct LinkSetup {
@@ -73,6 +72,13 @@ class DeviceSession {
 
   // The diagnostic mode's frame log; an empty function switches it off.
   virtual void setFrameLog(std::function<void(const QString&)> /*log*/) {}
+  // Called at least every 100 ms while the link waits for the device, so the
+  // window stays alive during reply windows and pauses; an empty function
+  // waits in one piece.
+  virtual void setIdleHook(std::function<void()> /*idle*/) {}
+  // A pause of the run's own (the loader's settling time), cut into slices
+  // with the idle hook between them.
+  virtual void pause(int ms) { clock().sleepMs(ms); }
 };
 
 }  // namespace nastrum

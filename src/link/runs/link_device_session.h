@@ -35,6 +35,8 @@ class LinkDeviceSession final : public DeviceSession {
   Clock& clock() override { return port_.clock(); }
   void prepareLine() override;
   void setFrameLog(std::function<void(const QString&)> log) override;
+  void setIdleHook(std::function<void()> idle) override { port_.setIdleHook(std::move(idle)); }
+  void pause(int ms) override { port_.pause(ms); }
 
   LinkParams params() const;
 
