@@ -51,7 +51,7 @@ class WriteRun {
   WriteRun(RunContext& ctx, const WriteRequest& request, WriteAnswerer& answers)
       : ctx_(ctx), run_(ctx.run()), image_(ctx.workspace.image), request_(request), answers_(answers) {}
 
-  WriteOutcome go() {
+  DeviceWriteOutcome go() {
     run_.runDone = false;
     run_.runError = run_code::kOk;
     AdjustConverters(image_);
@@ -59,7 +59,7 @@ class WriteRun {
 
     const Connection c = Connect(ctx_, RunKind::Write);
     if (c.stage == ConnectStage::PortFailed) {
-      WriteOutcome out;
+      DeviceWriteOutcome out;
       out.portFailed = true;
       return out;
     }
@@ -67,7 +67,7 @@ class WriteRun {
       // Nothing was sent to the device; the run still failed.
       EndConnection(ctx_, RunKind::Write, c);
       run_.runError = run_code::kNoAnswer;
-      return WriteOutcome{run_code::kNoAnswer, false};
+      return DeviceWriteOutcome{run_code::kNoAnswer, false};
     }
     if (c.stage == ConnectStage::IdentifyFailed)
       keep(c.result);
@@ -300,7 +300,7 @@ class WriteRun {
     return code == run_code::kOk;
   }
 
-  WriteOutcome end(const Connection* c) {
+  DeviceWriteOutcome end(const Connection* c) {
     const bool stopped = ctx_.stopped();
     if (stopped) run_.runError = run_code::kStoppedByUser;
     if (ok()) {
@@ -311,7 +311,7 @@ class WriteRun {
       ctx_.observer.offerAnotherTry(true);
     }
     if (c) EndConnection(ctx_, RunKind::Write, *c);
-    return WriteOutcome{run_.runError, false};
+    return DeviceWriteOutcome{run_.runError, false};
   }
 
   RunContext& ctx_;
@@ -323,7 +323,7 @@ class WriteRun {
 
 }  // namespace
 
-WriteOutcome RunDeviceWrite(RunContext& ctx, const WriteRequest& request, WriteAnswerer& answers) {
+DeviceWriteOutcome RunDeviceWrite(RunContext& ctx, const WriteRequest& request, WriteAnswerer& answers) {
   return WriteRun(ctx, request, answers).go();
 }
 

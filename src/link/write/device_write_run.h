@@ -22,7 +22,7 @@ struct WriteRequest {
 };
 
 // What became of a write.
-struct WriteOutcome {
+struct DeviceWriteOutcome {
   int result = 0;           // 0, or the code the run ended with (23 after STOP)
   bool portFailed = false;  // the port could not be opened; nothing was sent
   bool succeeded() const { return result == 0 && !portFailed; }
@@ -32,6 +32,6 @@ struct WriteOutcome {
 // converter adjustment is applied to the image (the only change a write makes
 // to it). Leaves RunError at the result and RunDone clear; ConnectedKind is
 // the identified kind. The questions go to `answers`.
-WriteOutcome RunDeviceWrite(RunContext& ctx, const WriteRequest& request, WriteAnswerer& answers);
+DeviceWriteOutcome RunDeviceWrite(RunContext& ctx, const WriteRequest& request, WriteAnswerer& answers);
 
 }  // namespace nastrum
