@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QUrl>
 
+#include "app/actions/device_write_action.h"
 #include "check/ui/check_windows.h"
 #include "editor/ui/base_form.h"
 #include "link/port_address.h"
@@ -36,6 +37,7 @@ NastrumApplication::NastrumApplication()
   QObject::connect(mainWindow_.get(), &Tbase_form::linkParamsRequested,
                    [this] { exchangeWindow_->openModal(kSettingsMode); });
   deviceRead_ = std::make_unique<DeviceReadAction>(workspace_, *mainWindow_, *exchangeWindow_);
+  deviceWrite_ = std::make_unique<DeviceWriteAction>(workspace_, messages_, *mainWindow_, *exchangeWindow_);
 
   Tbase_form& main = *mainWindow_;
   CheckWindowHooks onMain{[&main] {

@@ -12,6 +12,7 @@
 namespace nastrum {
 
 class DeviceReadAction;
+class DeviceWriteAction;
 class ExchangeWindow;
 class CheckWindows;
 class Tbase_form;
@@ -39,6 +40,7 @@ class NastrumApplication {
   SystemClock clock_;
   std::unique_ptr<ExchangeWindow> exchangeWindow_;  // `TForm1`, made once after the main window
   std::unique_ptr<DeviceReadAction> deviceRead_;
+  std::unique_ptr<DeviceWriteAction> deviceWrite_;
   std::unique_ptr<CheckWindows> checkWindows_;
 };
 
