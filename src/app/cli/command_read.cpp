@@ -9,6 +9,7 @@
 #include <QSaveFile>
 
 #include "app/cli/cli_run_observer.h"
+#include "app/cli/link_options.h"
 #include "app/cli/settings_loading.h"
 #include "link/read/device_read_job.h"
 #include "link/runs/exchange_settings.h"
@@ -25,24 +26,15 @@ const QString kName = QStringLiteral("read");
 constexpr int kExitReadFailed = 1;
 
 struct ReadArgs {
-  ExchangeSettings settings;
-  std::optional<int> networkNumber;
+  LinkOptions link;
   ReadChoice choice = ReadChoice::Constants;
   QString out;
   bool force = false;
 };
 
-std::optional<int> IntIn(const QString& text, int low, int high) {
-  bool ok = false;
-  const int v = text.toInt(&ok);
-  if (!ok || v < low || v > high) return std::nullopt;
-  return v;
-}
-
 // Fills `a` from the arguments; an empty string when they are good, else the complaint.
 QString Parse(const QStringList& args, ReadArgs& a) {
-  ExchangeSettings& s = a.settings;
-  bool portGiven = false;
+  ExchangeSettings& s = a.link.settings;
   for (qsizetype i = 0; i < args.size(); ++i) {
     const QString& opt = args[i];
     if (opt == QLatin1String("--names")) {
@@ -56,44 +48,8 @@ QString Parse(const QStringList& args, ReadArgs& a) {
     if (!opt.startsWith(QLatin1String("--"))) return QStringLiteral("unexpected argument %1").arg(opt);
     if (i + 1 >= args.size()) return QStringLiteral("%1 needs a value").arg(opt);
     const QString v = args[++i];
-    if (opt == QLatin1String("--port")) {
-      if (!IsAcceptablePortText(v)) return QStringLiteral("--port takes a port number or a device path, not \"%1\"").arg(v);
-      s.portItem = PortAddress::kOtherItem;
-      s.otherPort = v;
-      portGiven = true;
-    } else if (opt == QLatin1String("--baud")) {
-      static const QStringList kBauds = {"300", "600", "1200", "2400", "4800", "9600", "19200"};
-      const qsizetype index = kBauds.indexOf(v);
-      if (index < 0) return QStringLiteral("--baud is one of %1").arg(kBauds.join(QStringLiteral(", ")));
-      s.baudIndex = static_cast<int>(index);
-    } else if (opt == QLatin1String("--line")) {
-      const auto line = IntIn(v, 0, 2);
-      if (!line) return QStringLiteral("--line is 0 (RS-232/RS-485), 1 (four-wire loop) or 2 (two-wire loop)");
-      s.lineKind = *line;
-    } else if (opt == QLatin1String("--protocol")) {
-      static const QStringList kProtocols = {"trad", "ft12", "ft11"};
-      const qsizetype p = kProtocols.indexOf(v);
-      if (p < 0) return QStringLiteral("--protocol is trad, ft12 or ft11");
-      ChooseProtocol(s, static_cast<int>(p));
-    } else if (opt == QLatin1String("--crc")) {
-      const auto crc = IntIn(v, 0, 2);
-      if (!crc) return QStringLiteral("--crc is 0 (none), 1 (in the data) or 2 (instead of the checksum)");
-      s.crcMode = *crc;
-    } else if (opt == QLatin1String("--channel")) {
-      const auto channel = IntIn(v, 0, 1);
-      if (!channel) return QStringLiteral("--channel is 0 (main) or 1 (additional)");
-      s.channel = *channel;
-    } else if (opt == QLatin1String("--network")) {
-      a.networkNumber = IntIn(v, 0, kFrameNetworkMax);
-      if (!a.networkNumber) return QStringLiteral("--network is a number from 0 to 254");
-    } else if (opt == QLatin1String("--attempts")) {
-      const auto n = IntIn(v, 1, 99);
-      if (!n) return QStringLiteral("--attempts is a number from 1 to 99");
-      s.attempts = *n;
-    } else if (opt == QLatin1String("--pause")) {
-      const auto n = IntIn(v, 0, 15);
-      if (!n) return QStringLiteral("--pause is a number of seconds from 0 to 15");
-      s.pauseSeconds = *n;
+    if (const std::optional<QString> taken = TakeLinkOption(opt, v, a.link)) {
+      if (!taken->isEmpty()) return *taken;
     } else if (opt == QLatin1String("--password")) {
       if (v.size() > 4 || !std::all_of(v.begin(), v.end(), IsPasswordCharacter))
         return QStringLiteral("--password is up to four hexadecimal digits");
@@ -104,15 +60,9 @@ QString Parse(const QStringList& args, ReadArgs& a) {
       return QStringLiteral("unknown option %1").arg(opt);
     }
   }
-  if (!portGiven) return QStringLiteral("--port PATH is required");
+  if (const QString complaint = FinishLinkOptions(a.link); !complaint.isEmpty()) return complaint;
   if (a.out.isEmpty()) return QStringLiteral("--out FILE.bfm is required");
   if (const QString complaint = settingsPathComplaint(a.out); !complaint.isEmpty()) return complaint;
-  if (a.networkNumber) {
-    if (s.protocol == 0 && *a.networkNumber > kTraditionalNetworkMax)
-      return QStringLiteral("--network is at most 127 with the traditional protocol");
-    if (s.protocol == 0) SetNetwork(s, true);
-    SetNetworkNumber(s, *a.networkNumber);
-  }
   if (a.choice == ReadChoice::Constants && !s.password.isEmpty())
     return QStringLiteral("--password goes with --names");
   return {};
@@ -129,9 +79,7 @@ bool WriteNamesFile(const QString& settingsPath, const NamesRegion& names) {
 
 CliCommand readCommand() {
   return {kName,
-          QStringLiteral("--port PATH [--baud B] [--line 0|1|2] [--protocol trad|ft12|ft11] [--crc 0|1|2] "
-                         "[--channel 0|1] [--network N] [--attempts N] [--pause S] [--names --password HHHH] "
-                         "--out FILE.bfm [--force]"),
+          LinkOptionsUsage() + QStringLiteral(" [--names --password HHHH] --out FILE.bfm [--force]"),
           QStringLiteral("read the settings (or, with --names, the names into an existing pair) from a device"),
           runRead};
 }
@@ -157,7 +105,7 @@ int runRead(const QStringList& args, CliIo& io) {
   const std::unique_ptr<DeviceSession> session = MakeSerialPortSession(clock);
   CliRunObserver observer(io.err, workspace.run, isatty(fileno(stderr)) == 1);
   CliPresenter presenter(io.err);
-  RunContext ctx{workspace, *session, a.settings, observer, presenter};
+  RunContext ctx{workspace, *session, a.link.settings, observer, presenter};
   DeviceReadJob job;
   job.run(ctx, a.choice);
   session->close();
