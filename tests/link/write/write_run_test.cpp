@@ -322,5 +322,36 @@ TEST(WriteRun, TheConvertersAreAdjustedInTheImageBeforeAnything) {
   EXPECT_EQ(rig.workspace.image.sensors[2].mainDescriptor, 0x9502);
 }
 
+TEST(WriteRun, TheDiagnosticModeNamesTheSystemItemsAndTheExitStatus) {
+  WriteRig rig;
+  rig.addDevice(3, FullImage(3, 1));
+  rig.workspace.image = FullImage(3, 2);
+  rig.workspace.editor.spyMode = true;
+  WriteGroups groups;
+  groups.system = true;
+  ASSERT_TRUE(rig.write(WriteChoice::Constants, groups).succeeded());
+
+  QStringList want;
+  for (int g = 0; g < 8; ++g) want << QStringLiteral("Генератор тока № %1").arg(g);
+  want << QStringLiteral("Коррекция хода часов ") << QStringLiteral("Способ записи в архив ")
+       << QStringLiteral("Летнее время, длительность интервала ") << QStringLiteral("Расчетный час и дата ")
+       << QStringLiteral("Основной канал связи ИРПС ") << QStringLiteral("Базовая скорость обмена по ИРПС ")
+       << QStringLiteral("Дополнительный канал связи МПИО ") << QStringLiteral("Базовая скорость обмена МПИО ")
+       << QStringLiteral("Контроль аккумулятора ") << QStringLiteral("Дополнительный функции ")
+       << QStringLiteral("Температура холодного источника ") << QStringLiteral("Температура энергоносителя ")
+       << QStringLiteral("Давление энергоносителя ") << QStringLiteral("Атмосферное давление ")
+       << QStringLiteral("Строка инициализации Hayes-модема 4048") << QStringLiteral("Строка инициализации Hayes-модема 404B ");
+  QStringList labels;
+  for (const QString& line : rig.observer.log)
+    if (want.contains(line) || line.startsWith(QStringLiteral("Генератор тока")) || line.startsWith(QStringLiteral("Пароль")))
+      labels << line;
+  EXPECT_EQ(labels, want);
+
+  const qsizetype exit = rig.observer.log.indexOf(QStringLiteral("Выход из режима репрограммации: 0   OK"));
+  ASSERT_GE(exit, 0);
+  EXPECT_EQ(rig.observer.log.mid(exit + 1, 3),
+            (QStringList{QStringLiteral("000B"), QStringLiteral("0000000000001011"), QStringLiteral("приказ исполнен")}));
+}
+
 }  // namespace
 }  // namespace nastrum::test
