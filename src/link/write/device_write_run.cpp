@@ -54,6 +54,7 @@ class WriteRun {
   DeviceWriteOutcome go() {
     run_.runDone = false;
     run_.runError = run_code::kOk;
+    run_.stopRequested = false;
     AdjustConverters(image_);
     if (request_.choice == WriteChoice::Constants && !valuesFit()) return end(nullptr);
 
