@@ -353,5 +353,25 @@ TEST(WriteRun, TheDiagnosticModeNamesTheSystemItemsAndTheExitStatus) {
             (QStringList{QStringLiteral("000B"), QStringLiteral("0000000000001011"), QStringLiteral("приказ исполнен")}));
 }
 
+TEST(WriteRun, TheDiagnosticModeShowsTheSensorNamesAsTheDeviceGetsThem) {
+  struct Case {
+    int kind;
+    QStringList lines;  // of sensor 0, named "T1"
+  };
+  const QString bytes = QStringLiteral("54 31 20 20 20 20 20 20 20 20 20 20 20 20 20 20 ");
+  for (const Case& c : {Case{1, {QStringLiteral("T1"), bytes}},
+                        Case{3, {QStringLiteral("до T1"), QStringLiteral("датчик 0 T1"), bytes}}}) {
+    WriteRig rig;
+    rig.addDevice(c.kind, FullImage(c.kind, 1));
+    rig.workspace.image = FullImage(c.kind, 2);
+    rig.workspace.image.names.sensorNames[0].setBytes("T1");
+    rig.workspace.editor.spyMode = true;
+    rig.write(WriteChoice::Names);
+    const qsizetype at = rig.observer.log.indexOf(c.lines.first());
+    ASSERT_GE(at, 0) << c.kind;
+    EXPECT_EQ(rig.observer.log.mid(at, c.lines.size()), c.lines) << c.kind;
+  }
+}
+
 }  // namespace
 }  // namespace nastrum::test
