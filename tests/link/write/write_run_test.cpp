@@ -192,6 +192,16 @@ const FailureCase kFailures[] = {
      {QStringLiteral("Выход из режима репрограммации: приказ послан   OK"),
       QStringLiteral("ОРВИК не вышел из режима репрограммации, попробуйте снова"), kNoAnswer},
      1, StatusWord::kStopped},
+    // The exit command itself refused: the write is not reported as done.
+    {"ExitRefused", 1, 1, WriteChoice::Constants,
+     [](WriteRig& rig, sim::SimulatedDevice&) {
+       rig.spy.intercept = [](const QByteArray& r, QByteArray&) -> std::optional<int> {
+         if (r == Bytes({0x0D, 0xA3})) return 3;
+         return std::nullopt;
+       };
+     },
+     {QStringLiteral("Выход из режима репрограммации: приказ послан ") + ResultText(3), ResultText(3)}, 3,
+     StatusWord::kStopped},
     {"StartNotConfirmed", 1, 1, WriteChoice::Constants,
      [](WriteRig& rig, sim::SimulatedDevice&) {
        rig.spy.intercept = [&rig](const QByteArray& r, QByteArray& reply) -> std::optional<int> {
