@@ -56,6 +56,8 @@ class DeviceSession {
   virtual int readParam(std::uint16_t param, int size, QByteArray& out) = 0;
   // Write unlock, then the write.
   virtual int writeParam(std::uint16_t param, const QByteArray& data) = 0;
+  // Write unlock for the address, then the memory write.
+  virtual int writeMemory(std::uint16_t address, const QByteArray& data) = 0;
   virtual int identify(DeviceIdentity& out) = 0;
   // Command 0x0A, always traditional protocol, address 0.
   virtual int release() = 0;

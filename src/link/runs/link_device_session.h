@@ -26,6 +26,7 @@ class LinkDeviceSession final : public DeviceSession {
   int exchange(const QByteArray& payload, QByteArray& reply, int replyLength) override;
   int readParam(std::uint16_t param, int size, QByteArray& out) override;
   int writeParam(std::uint16_t param, const QByteArray& data) override;
+  int writeMemory(std::uint16_t address, const QByteArray& data) override;
   int identify(DeviceIdentity& out) override;
   int release() override;
   void purgeReceive() override { port_.PurgeReceive(); }
