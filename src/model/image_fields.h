@@ -211,9 +211,13 @@ void visitSettingsRecordFields(Image& image, Visit& v) {
     switch (i) {
       case sys::AuxChannelSetup:
       case sys::AuxChannelBaud:
-      case sys::BatteryControl:
-      case sys::SpecialFunctions:
         kinds = KindSet::where([](const KindProfile& p) { return p.hasAuxChannel; });
+        break;
+      case sys::BatteryControl:
+        kinds = KindSet::where([](const KindProfile& p) { return p.hasBatteryControl; });
+        break;
+      case sys::SpecialFunctions:
+        kinds = KindSet::where([](const KindProfile& p) { return p.hasSpecialFunctions; });
         break;
       case sys::Reserved16:
       case sys::Reserved17:
