@@ -6,35 +6,50 @@
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
 
-# The layer of a path under src/ (or of sim/...), set in $layer. The first
-# matching pattern wins: every ui/ folder is a window layer, whatever it is in.
+# The layer of a path under src/ (or of sim/...), set in $layer, and the kind
+# of layer the rules below name, in $kind. The first matching pattern wins:
+# every ui/ folder is a window layer, whatever it is in. Each run under
+# src/link (read, write, clock…) is a layer of its own: runs do not include
+# one another.
 layer_of() {
+  layer_kind "$1"
+  layer=$kind
   case "$1" in
-    sim/*) layer=sim ;;
-    */ui/* | ui/*) layer=ui ;;
-    app/*) layer=app ;;
-    model/*) layer=model ;;
-    link/runs/*) layer=runs ;;
-    link/params/*) layer=params ;;
-    link/*/*) layer=run ;;  # link/read, link/write, link/clock: one run each
-    link/*) layer=link ;;
-    editor/descriptors/*) layer=descriptors ;;
-    check/*) layer=check ;;
-    editor/workflow/*) layer=workflow ;;
-    editor/pages/*) layer=pages ;;
-    maps/*) layer=maps ;;
-    arith/*) layer=arith ;;
-    *) layer= ;;  # not a project header (a generated or local one)
+    link/runs/* | link/params/* | */ui/* | ui/*) ;;
+    link/*/*)
+      local run=${1#link/}
+      layer=link/${run%%/*}
+      ;;
   esac
 }
 
-# What each layer may include, its own layer included.
+layer_kind() {
+  case "$1" in
+    sim/*) kind=sim ;;
+    */ui/* | ui/*) kind=ui ;;
+    app/*) kind=app ;;
+    model/*) kind=model ;;
+    link/runs/*) kind=runs ;;
+    link/params/*) kind=params ;;
+    link/*/*) kind=run ;;
+    link/*) kind=link ;;
+    editor/descriptors/*) kind=descriptors ;;
+    check/*) kind=check ;;
+    editor/workflow/*) kind=workflow ;;
+    editor/pages/*) kind=pages ;;
+    maps/*) kind=maps ;;
+    arith/*) kind=arith ;;
+    *) kind= ;;  # not a project header (a generated or local one)
+  esac
+}
+
+# What each kind of layer may include besides its own layer.
 declare -A may_include=(
   [model]="model"
   [link]="model link"
   [runs]="model link runs"
   [params]="model link runs params"
-  [run]="model link runs params run"
+  [run]="model link runs params"
   [descriptors]="model descriptors"
   [check]="model descriptors check"
   [workflow]="model descriptors check link runs params run workflow"
@@ -48,17 +63,17 @@ declare -A may_include=(
 
 failures=0
 while read -r file header; do
-  from=${file#src/}
-  layer_of "$from"
-  source_layer=$layer
-  [ -n "$source_layer" ] || continue
+  layer_of "${file#src/}"
+  source_layer=$layer source_kind=$kind
+  [ -n "$source_kind" ] || continue
   layer_of "$header"
-  header_layer=$layer
-  [ -n "$header_layer" ] || continue
-  case " ${may_include[$source_layer]} " in
-    *" $header_layer "*) ;;
+  header_layer=$layer header_kind=$kind
+  [ -n "$header_kind" ] || continue
+  [ "$header_layer" = "$source_layer" ] && continue
+  case " ${may_include[$source_kind]} " in
+    *" $header_kind "*) ;;
     *)
-      echo "$file: includes \"$header\" ($header_layer), above its layer ($source_layer)"
+      echo "$file: includes \"$header\": $source_layer may not include $header_layer"
       failures=$((failures + 1))
       ;;
   esac
