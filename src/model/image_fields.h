@@ -126,7 +126,9 @@ void visitSettingsRecordFields(Image& image, Visit& v) {
   for (int i = 0; i < kSensorCount; ++i) {
     auto& s = image.sensors[static_cast<std::size_t>(i)];
     const KindSet kinds = KindSet::within(i, [](const KindProfile& p) { return p.sensors; });
-    const auto info = [&](const char* member, K kind) { return FieldInfo{{"Sensors", i, -1, member}, kind, kinds, home}; };
+    const auto info = [&](const char* member, K kind) {
+      return FieldInfo{{"Sensors", i, -1, member}, kind, kinds, home};
+    };
     v.word(info("Number", K::Number), s.number);
     v.word(info("MainDescriptor", K::Code), s.mainDescriptor);
     v.word(info("AuxDescriptor", K::Code), s.auxDescriptor);
@@ -145,7 +147,9 @@ void visitSettingsRecordFields(Image& image, Visit& v) {
   for (int i = 0; i < kPipelineCount; ++i) {
     auto& r = image.pipelines[static_cast<std::size_t>(i)];
     const KindSet kinds = KindSet::within(i, [](const KindProfile& p) { return p.pipelines; });
-    const auto info = [&](const char* member, K kind) { return FieldInfo{{"Pipelines", i, -1, member}, kind, kinds, home}; };
+    const auto info = [&](const char* member, K kind) {
+      return FieldInfo{{"Pipelines", i, -1, member}, kind, kinds, home};
+    };
     v.word(info("Number", K::Number), r.number);
     v.word(info("MainDescriptor", K::Code), r.mainDescriptor);
     v.word(info("FlowSensors", K::Code), r.flowSensors);
@@ -226,7 +230,8 @@ void visitSettingsRecordFields(Image& image, Visit& v) {
       default:
         break;
     }
-    v.word(FieldInfo{{"SystemBlock", -1, -1, systemWordName(i)}, systemWordIsNumber(i) ? K::Number : K::Code, kinds, home},
+    const K kind = systemWordIsNumber(i) ? K::Number : K::Code;
+    v.word(FieldInfo{{"SystemBlock", -1, -1, systemWordName(i)}, kind, kinds, home},
            image.systemBlock[static_cast<std::size_t>(i)]);
   }
 
@@ -280,9 +285,10 @@ void visitNamesRecordFields(Names& names, Visit& v) {
   nameSlots("IntervalArcNames", names.intervalArcNames, [](const KindProfile& p) { return p.intervalArchives; });
   spare("IntervalArcNamesSpare", names.intervalArcSpare);
   nameSlots("DesktopNames", names.desktopNames, [](const KindProfile& p) { return p.desktopEntries; });
-  for (int i = 0; i < static_cast<int>(names.desktopParams.size()); ++i)
-    v.word(FieldInfo{{"DesktopParams", i}, K::Number, KindSet::within(i, [](const KindProfile& p) { return p.desktopEntries; }), home},
-           names.desktopParams[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < static_cast<int>(names.desktopParams.size()); ++i) {
+    const KindSet kinds = KindSet::within(i, [](const KindProfile& p) { return p.desktopEntries; });
+    v.word(FieldInfo{{"DesktopParams", i}, K::Number, kinds, home}, names.desktopParams[static_cast<std::size_t>(i)]);
+  }
   spare("NamesReserved", names.reserved);
 }
 

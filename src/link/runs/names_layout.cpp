@@ -94,7 +94,8 @@ void DecodeNames(const NamesBuffers& buffers, int kind, NamesRegion& names) {
   }
   for (int e = 0; e < kindProfile(kind).desktopEntries; ++e) {
     const int at = e * kWorkTableEntrySize;
-    names.desktopNames[static_cast<std::size_t>(e)].setBytes(DecodeDeviceText(buffers.workTable.mid(at, kNameSlotSize)));
+    NameSlot& slot = names.desktopNames[static_cast<std::size_t>(e)];
+    slot.setBytes(DecodeDeviceText(buffers.workTable.mid(at, kNameSlotSize)));
     const auto hi = static_cast<std::uint8_t>(buffers.workTable[at + 16]);
     const auto lo = static_cast<std::uint8_t>(buffers.workTable[at + 17]);
     names.desktopParams[static_cast<std::size_t>(e)] = hi << 8 | lo;
