@@ -7,7 +7,9 @@
 // visitImageFields() hands every field to a visitor in file order: first the
 // settings record (.bfm), then ModemInitAux (which has no place of its own),
 // then the names record (.nam). imageFields() gives the same fields as a list
-// of references into one image, with their byte offsets.
+// of references into one image, with their byte offsets. The order below is
+// the byte layout of the files: a field is added or moved here and nowhere
+// else, and the file round-trip tests hold the layout to the files.
 #pragma once
 
 #include <cstdint>
