@@ -10,6 +10,10 @@
 
 namespace nastrum {
 
+// The kind comparisons in this file are rules about one kind's codes (what a
+// digit means on that model); what a kind has and how many is asked of
+// kindProfile().
+
 namespace {
 
 QString analogConst3(int signal, int kind) {
@@ -201,7 +205,7 @@ int termNumberMessage(bool sensorSource, int number) {
 
 int termWeightMessage(double weight) { return weight >= 0 && weight < 1 ? 0 : 58; }
 
-int tableCount(int kind) { return kind == 1 ? 4 : kTableCount; }
+int tableCount(int kind) { return kindProfile(kind).tables; }
 
 bool isVariableStep(const std::array<double, kTablePoints>& table) {
   return table[kVariableStepIndex] == 1.0;
