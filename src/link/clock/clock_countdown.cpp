@@ -23,6 +23,13 @@ bool RunCountdown(int& deviceSeconds, const CountdownHooks& hooks) {
   return true;
 }
 
+std::optional<QDateTime> CountDownFrom(const QDateTime& now, const CountdownHooks& hooks) {
+  const QTime t = now.time();
+  int seconds = t.hour() * 3600 + t.minute() * 60 + t.second();
+  if (!RunCountdown(seconds, hooks)) return std::nullopt;
+  return QDateTime(now.date(), QTime(seconds / 3600, seconds % 3600 / 60, seconds % 60));
+}
+
 QString CountdownText(int secondsLeft) {
   return QStringLiteral("Запись времени произойдет через ") + QString::number(secondsLeft) + QStringLiteral(" сек.");
 }

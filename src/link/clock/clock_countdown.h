@@ -3,7 +3,9 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
+#include <QDateTime>
 #include <QString>
 
 namespace nastrum {
@@ -29,6 +31,11 @@ struct CountdownHooks {
 // Runs the countdown, advancing `deviceSeconds` after every pause. False
 // when a pause was abandoned; the write must not start then.
 bool RunCountdown(int& deviceSeconds, const CountdownHooks& hooks);
+
+// The computer's time `now` counted down as the time page does: the date and
+// time to write once the countdown has run (the device takes hours and
+// minutes). Nothing when a pause was abandoned.
+std::optional<QDateTime> CountDownFrom(const QDateTime& now, const CountdownHooks& hooks);
 
 // The label text for N seconds left.
 QString CountdownText(int secondsLeft);

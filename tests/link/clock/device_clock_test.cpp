@@ -110,6 +110,17 @@ TEST(ClockCountdown, AnAbandonedPauseStopsTheWrite) {
   EXPECT_EQ(t.seconds, 20);
 }
 
+TEST(ClockCountdown, TheComputersTimeCountsDownToTheMinutesEnd) {
+  int sleeps = 0;
+  const CountdownHooks hooks{{}, [&](int) { return ++sleeps > 0; }};
+  EXPECT_EQ(CountDownFrom(QDateTime(QDate(2026, 5, 4), QTime(10, 20, 10)), hooks),
+            QDateTime(QDate(2026, 5, 4), QTime(10, 20, 55)));
+  EXPECT_EQ(sleeps, 9);
+  EXPECT_EQ(CountDownFrom(QDateTime(QDate(2026, 5, 4), QTime(23, 59, 57)), hooks),
+            QDateTime(QDate(2026, 5, 4), QTime(23, 59, 57)));
+  EXPECT_FALSE(CountDownFrom(QDateTime(QDate(2026, 5, 4), QTime(10, 20, 10)), {{}, [](int) { return false; }}));
+}
+
 TEST(ClockCountdown, LabelText) {
   EXPECT_EQ(CountdownText(50), QStringLiteral("Запись времени произойдет через 50 сек."));
 }
