@@ -174,5 +174,52 @@ TEST(SystemPageWidget, BatteryControlAndGenerators) {
   EXPECT_FALSE(r.find<QCheckBox>("generatorPresent")->isChecked());
 }
 
+TEST(SystemPageWidget, NetworkSpeedGeneratorFieldsAndConfirmations) {
+  PageRig r(1);
+  ASSERT_TRUE(r.choose("protocol", QStringLiteral("Традиционный")));
+  QCheckBox* network = r.find<QCheckBox>("networkBox");
+  network->click();
+  EXPECT_EQ(r.word(sys::MainChannelSetup) >> 8, 1);
+  QSpinBox* number = r.find<QSpinBox>("networkNumber");
+  EXPECT_FALSE(number->isHidden());
+  number->setValue(128);
+  EXPECT_EQ(number->value(), 0) << "the traditional protocol wraps above 127";
+  EXPECT_FALSE(network->isChecked()) << "number 0 is no network";
+  network->click();
+  number->setValue(42);
+  EXPECT_EQ(r.word(sys::MainChannelSetup) >> 8, 42);
+  network->click();
+  EXPECT_EQ(r.word(sys::MainChannelSetup) >> 8, 0);
+  EXPECT_TRUE(number->isHidden());
+  ASSERT_TRUE(r.choose("speed", QStringLiteral("19200")));
+  EXPECT_EQ(r.word(sys::MainChannelBaud), 0x1920);
+
+  PageRig three(3);
+  three.find<QCheckBox>("generatorPresent")->click();
+  ASSERT_TRUE(three.choose("generatorTarget", QStringLiteral("адрес параметра")));
+  ASSERT_TRUE(three.choose("generatorRange", QStringLiteral("4..20 мА")));
+  EXPECT_EQ(three.workspace.image.currentGenerators[0].lawDescriptor, 0x1011);
+  QLineEdit* parameter = three.find<QLineEdit>("generatorParameter");
+  parameter->setText(QStringLiteral("0A10"));
+  emit parameter->textEdited(parameter->text());
+  EXPECT_EQ(three.workspace.image.currentGenerators[0].paramDescriptor, 0x0A10);
+  QLineEdit* end = three.find<QLineEdit>("scaleEnd");
+  end->setText(QStringLiteral("-2,5"));
+  end->setModified(true);
+  emit end->editingFinished();
+  EXPECT_DOUBLE_EQ(three.workspace.image.currentGenerators[0].scaleEnd, -2.5);
+  EXPECT_EQ(end->text(), QStringLiteral("-2.50000").replace(QLatin1Char('.'), QLatin1Char(',')));
+
+  QCheckBox* verification = three.find<QCheckBox>("function7");
+  EXPECT_EQ(verification->text(), QStringLiteral("Метролог. повер. ОРВИК"));
+  three.presenter.then(AnswerNo);
+  verification->click();
+  EXPECT_FALSE(verification->isChecked());
+  EXPECT_EQ(three.word(sys::SpecialFunctions) & (1 << 2), 0);
+  three.presenter.then(AnswerYes);
+  verification->click();
+  EXPECT_EQ(three.word(sys::SpecialFunctions) & (1 << 2), 1 << 2);
+}
+
 }  // namespace
 }  // namespace nastrum
