@@ -4,7 +4,10 @@
 #include "editor/pages/pipelines/ui/pipeline_description_page.h"
 #include "editor/pages/pipelines/ui/pipeline_sensors_page.h"
 #include "editor/pages/sensors/ui/sensor_page_widget.h"
+#include "editor/pages/system/ui/system_page_widget.h"
+#include "editor/pages/time/ui/time_page_widget.h"
 #include "editor/ui/page_host.h"
+#include "model/real_text.h"
 
 namespace nastrum {
 
@@ -12,12 +15,16 @@ namespace nastrum {
 // nastrum_shell's links (src/app/CMakeLists.txt). The host puts it into its
 // tab and wires imageEdited(), showCurrent() and, where the page has it,
 // fillKindChoices(kind).
-void installEditorPages(PageHost& pages, Workspace& workspace, MessagePresenter& messages) {
+InstalledPages installEditorPages(PageHost& pages, Workspace& workspace, MessagePresenter& messages) {
   pages.add(EditorPage::Sensors, new SensorPageWidget(workspace, messages));
   // Both pipeline sub-pages share one current pipeline and one copy buffer.
   auto* description = pages.add(PipelinePage::Description, new PipelineDescriptionPage(workspace, messages));
   pages.add(PipelinePage::ConnectedSensors, new PipelineSensorsPage(*description));
   pages.add(EditorPage::Archives, new ArchivesPageWidget(workspace, messages));
+  pages.add(EditorPage::System, new SystemPageWidget(workspace, messages, systemDecimalSeparator()));
+  InstalledPages installed;
+  installed.time = pages.add(EditorPage::Time, new TimePageWidget(workspace, messages));
+  return installed;
 }
 
 }  // namespace nastrum

@@ -7,7 +7,13 @@
 namespace nastrum {
 
 class PageHost;
+class TimePageWidget;
 
-void installEditorPages(PageHost& pages, Workspace& workspace, MessagePresenter& messages);
+// The pages other parts of the application talk to.
+struct InstalledPages {
+  TimePageWidget* time = nullptr;  // the device clock action reads and sets the clock through it
+};
+
+InstalledPages installEditorPages(PageHost& pages, Workspace& workspace, MessagePresenter& messages);
 
 }  // namespace nastrum

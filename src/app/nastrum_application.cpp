@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QUrl>
 
+#include "app/actions/device_clock_action.h"
 #include "app/actions/device_read_action.h"
 #include "app/actions/device_write_action.h"
 #include "app/editor_pages.h"
@@ -60,7 +61,7 @@ NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::uniqu
   QObject::connect(&main, &Tbase_form::helpContentsRequested, [this] { openHelp(); });
 
   pages_ = std::make_unique<PageHost>(main);
-  installEditorPages(*pages_, workspace_, messages_);
+  const InstalledPages installed = installEditorPages(*pages_, workspace_, messages_);
 
   exchangeWindow_ = std::make_unique<ExchangeWindow>(workspace_, messages_, parts.makeLink, &main);
   QObject::connect(&main, &Tbase_form::linkParamsRequested, [this] { exchangeWindow_->openModal(kSettingsMode); });
@@ -75,6 +76,8 @@ NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::uniqu
 
   deviceRead_ = std::make_unique<DeviceReadAction>(workspace_, main, *exchangeWindow_);
   deviceWrite_ = std::make_unique<DeviceWriteAction>(workspace_, messages_, main, *exchangeWindow_);
+  deviceClock_ = std::make_unique<DeviceClockAction>(workspace_, main, *exchangeWindow_);
+  deviceClock_->attach(*installed.time);
 }
 
 void NastrumApplication::openHelp() {

@@ -18,6 +18,7 @@ class Clock;
 class DeviceReadAction;
 class DeviceSession;
 class DeviceWriteAction;
+class DeviceClockAction;
 class ExchangeWindow;
 class FileDialogs;
 class MessagePresenter;
@@ -77,6 +78,7 @@ class NastrumApplication {
   std::unique_ptr<CheckWindows> checkWindows_;
   std::unique_ptr<DeviceReadAction> deviceRead_;
   std::unique_ptr<DeviceWriteAction> deviceWrite_;
+  std::unique_ptr<DeviceClockAction> deviceClock_;
 };
 
 }  // namespace nastrum

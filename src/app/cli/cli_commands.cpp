@@ -1,6 +1,7 @@
 #include "app/cli/cli_commands.h"
 
 #include "app/cli/command_check.h"
+#include "app/cli/command_clock.h"
 #include "app/cli/command_diff.h"
 #include "app/cli/command_dump.h"
 #include "app/cli/command_new.h"
@@ -18,6 +19,7 @@ std::vector<CliCommand> cliCommands() {
       checkCommand(),
       readCommand(),
       writeCommand(),
+      clockCommand(),
   };
 }
 

@@ -8,8 +8,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "app/cli/cli_link_options.h"
 #include "app/cli/cli_run_observer.h"
-#include "app/cli/link_options.h"
 #include "app/cli/settings_loading.h"
 #include "link/read/device_read_job.h"
 #include "link/runs/exchange_settings.h"
@@ -35,7 +35,8 @@ struct ReadArgs {
 // Fills `a` from the parsed arguments; an empty string when they are good,
 // else the complaint.
 QString Parse(const CliArgs& args, ReadArgs& a) {
-  if (const QString complaint = ParseLinkOptions(args, a.settings); !complaint.isEmpty()) return complaint;
+  if (QString complaint = parseLinkOptions(args, a.settings); !complaint.isEmpty()) return complaint;
+  if (QString complaint = parsePasswordOption(args, a.settings); !complaint.isEmpty()) return complaint;
   if (args.isSet(QStringLiteral("names"))) a.choice = ReadChoice::Names;
   a.force = args.isSet(QStringLiteral("force"));
   a.out = args.value(QStringLiteral("out"));
@@ -72,17 +73,17 @@ int runRead(const CliArgs& args, CliIo& io) {
 
   SystemClock clock;
   const std::unique_ptr<DeviceSession> session = MakeSerialPortSession(clock);
-  CliRunObserver observer(io.err, isatty(fileno(stderr)) == 1);
+  CliRunObserver observer(io.err, workspace.run, isatty(fileno(stderr)) == 1);
   CliPresenter presenter(io.err);
   RunContext ctx{workspace, *session, a.settings, observer, presenter};
   DeviceReadJob job;
-  const RunOutcome outcome = job.run(ctx, a.choice);
+  job.run(ctx, a.choice);
   session->close();
   observer.finish();
 
   const SettingsImage* read = job.result();
   if (!read) {
-    const int code = outcome.result;
+    const int code = workspace.run.runError;
     QString why = code != 0 ? ResultText(code).trimmed() : observer.deviceLabel();
     if (code == 0 && !why.endsWith(QStringLiteral("не отвечает"))) why = QStringLiteral("the read did not complete");
     io.err << "nastrum-cli read: " << why << Qt::endl;
@@ -99,22 +100,22 @@ int runRead(const CliArgs& args, CliIo& io) {
   return ExitOk;
 }
 
-std::vector<CliOption> ReadOptions() {
-  std::vector<CliOption> options = LinkCliOptions();
-  options.push_back({QStringLiteral("out"), QStringLiteral("FILE.bfm"),
-                     QStringLiteral("the settings pair to write (with --names: to update)"), true});
-  options.push_back({QStringLiteral("names"), {}, QStringLiteral("read the names and the desktop instead of the user constants (the password goes with it)")});
-  options.push_back({QStringLiteral("force"), {}, QStringLiteral("replace an existing pair")});
-  return options;
-}
-
 }  // namespace
 
 CliCommand readCommand() {
+  const auto option = [](const char* name, const char* value, const char* help, bool required = false) {
+    return CliOption{QLatin1String(name), QLatin1String(value), QString::fromUtf8(help), required};
+  };
+  std::vector<CliOption> options = linkOptions();
+  options.insert(options.begin() + 1,
+                 option("out", "FILE.bfm", "the settings pair to write (with --names: to update)", true));
+  options.push_back(option("names", "", "read the names and the desktop instead of the user constants"));
+  options.push_back(passwordOption(QStringLiteral("with --names: the device's password, up to four hex digits")));
+  options.push_back(option("force", "", "replace an existing pair"));
   return {kName,
           QStringLiteral("read the settings (or, with --names, the names into an existing pair) from a device"),
           {},
-          ReadOptions(),
+          options,
           runRead,
           QStringLiteral("Ctrl+C stops the run as \"СТОП\" does. Exit 1 when the read failed (nothing is written).")};
 }

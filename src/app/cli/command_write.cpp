@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "app/cli/cli_run_observer.h"
-#include "app/cli/link_options.h"
+#include "app/cli/cli_link_options.h"
 #include "app/cli/settings_loading.h"
 #include "check/check_report.h"
 #include "check/check_rules.h"
@@ -48,7 +48,8 @@ std::optional<WriteGroups> GroupsFrom(const QString& list) {
 
 // Fills `a` from the parsed arguments; an empty string when they are good, else the complaint.
 QString Parse(const CliArgs& args, WriteArgs& a) {
-  if (const QString complaint = ParseLinkOptions(args, a.settings); !complaint.isEmpty()) return complaint;
+  if (const QString complaint = parseLinkOptions(args, a.settings); !complaint.isEmpty()) return complaint;
+  if (const QString complaint = parsePasswordOption(args, a.settings); !complaint.isEmpty()) return complaint;
   a.file = args.positional(0);
   a.changePassword = args.isSet(QStringLiteral("change-password"));
   a.start = args.isSet(QStringLiteral("start"));
@@ -116,7 +117,8 @@ int runWrite(const CliArgs& args, CliIo& io) {
 }  // namespace
 
 CliCommand writeCommand() {
-  std::vector<CliOption> options = LinkCliOptions();
+  std::vector<CliOption> options = linkOptions();
+  options.push_back(passwordOption(QStringLiteral("the device's password, up to four hexadecimal digits")));
   const auto flag = [](const char* name, const char* help) {
     return CliOption{QLatin1String(name), {}, QString::fromUtf8(help)};
   };

@@ -1,9 +1,7 @@
-#include "app/cli/link_options.h"
+#include "app/cli/cli_link_options.h"
 
 #include <algorithm>
 #include <optional>
-
-#include <QStringList>
 
 namespace nastrum::cli {
 
@@ -22,7 +20,7 @@ CliOption Option(const char* name, const char* value, const char* help, bool req
 
 }  // namespace
 
-std::vector<CliOption> LinkCliOptions() {
+std::vector<CliOption> linkOptions() {
   return {Option("port", "PATH", "the serial port: a port number or a device path", true),
           Option("baud", "B", "300, 600, 1200, 2400, 4800, 9600 (default) or 19200"),
           Option("line", "0|1|2", "0 RS-232/RS-485, 1 four-wire loop (default), 2 two-wire loop"),
@@ -31,11 +29,14 @@ std::vector<CliOption> LinkCliOptions() {
           Option("channel", "0|1", "the device's channel: 0 main, 1 additional"),
           Option("network", "N", "the device's number on a network (at most 127 with trad)"),
           Option("attempts", "N", "attempts per exchange, 1 to 99 (default 3)"),
-          Option("pause", "S", "seconds between attempts, 0 to 15 (default 3)"),
-          Option("password", "HHHH", "the device's password, up to four hexadecimal digits")};
+          Option("pause", "S", "seconds between attempts, 0 to 15 (default 3)")};
 }
 
-QString ParseLinkOptions(const CliArgs& args, ExchangeSettings& s) {
+CliOption passwordOption(const QString& help) {
+  return CliOption{QStringLiteral("password"), QStringLiteral("HHHH"), help, false};
+}
+
+QString parseLinkOptions(const CliArgs& args, ExchangeSettings& s) {
   const auto given = [&](const char* name) { return args.isSet(QLatin1String(name)); };
   const auto value = [&](const char* name) { return args.value(QLatin1String(name)); };
   if (given("protocol")) {
@@ -70,6 +71,11 @@ QString ParseLinkOptions(const CliArgs& args, ExchangeSettings& s) {
     if (!channel) return QStringLiteral("--channel is 0 (main) or 1 (additional)");
     s.channel = *channel;
   }
+  std::optional<int> networkNumber;
+  if (given("network")) {
+    networkNumber = IntIn(value("network"), 0, kFrameNetworkMax);
+    if (!networkNumber) return QStringLiteral("--network is a number from 0 to 254");
+  }
   if (given("attempts")) {
     const auto n = IntIn(value("attempts"), 1, 99);
     if (!n) return QStringLiteral("--attempts is a number from 1 to 99");
@@ -80,20 +86,21 @@ QString ParseLinkOptions(const CliArgs& args, ExchangeSettings& s) {
     if (!n) return QStringLiteral("--pause is a number of seconds from 0 to 15");
     s.pauseSeconds = *n;
   }
-  if (given("password")) {
-    const QString v = value("password");
-    if (v.size() > 4 || !std::all_of(v.begin(), v.end(), IsPasswordCharacter))
-      return QStringLiteral("--password is up to four hexadecimal digits");
-    s.password = v;
-  }
-  if (given("network")) {
-    const std::optional<int> number = IntIn(value("network"), 0, kFrameNetworkMax);
-    if (!number) return QStringLiteral("--network is a number from 0 to 254");
-    if (s.protocol == 0 && *number > kTraditionalNetworkMax)
+  if (networkNumber) {
+    if (s.protocol == 0 && *networkNumber > kTraditionalNetworkMax)
       return QStringLiteral("--network is at most 127 with the traditional protocol");
     if (s.protocol == 0) SetNetwork(s, true);
-    SetNetworkNumber(s, *number);
+    SetNetworkNumber(s, *networkNumber);
   }
+  return {};
+}
+
+QString parsePasswordOption(const CliArgs& args, ExchangeSettings& s) {
+  if (!args.isSet(QStringLiteral("password"))) return {};
+  const QString v = args.value(QStringLiteral("password"));
+  if (v.size() > 4 || !std::all_of(v.begin(), v.end(), IsPasswordCharacter))
+    return QStringLiteral("--password is up to four hexadecimal digits");
+  s.password = v;
   return {};
 }
 

@@ -1,0 +1,156 @@
+#include "app/cli/command_clock.h"
+
+#include <optional>
+
+#include "app/cli/cli_link_options.h"
+#include "app/cli/cli_run_observer.h"
+#include "link/clock/clock_countdown.h"
+#include "link/clock/clock_runs.h"
+#include "link/clock/device_clock_time.h"
+#include "link/runs/link_device_session.h"
+#include "link/runs/result_texts.h"
+#include "link/runs/run_codes.h"
+#include "link/runs/run_retry.h"
+
+namespace nastrum::cli {
+
+namespace {
+
+const QString kName = QStringLiteral("clock");
+const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm");
+constexpr int kExitClockFailed = 1;
+constexpr int kPauseSliceMs = 100;
+
+struct ClockArgs {
+  ExchangeSettings settings;
+  bool set = false;
+  bool setNow = false;
+  QDateTime setTime;
+};
+
+QString Parse(const CliArgs& args, ClockArgs& a) {
+  if (QString complaint = parseLinkOptions(args, a.settings); !complaint.isEmpty()) return complaint;
+  if (QString complaint = parsePasswordOption(args, a.settings); !complaint.isEmpty()) return complaint;
+  a.set = args.isSet(QStringLiteral("set"));
+  if (!a.set) {
+    if (!a.settings.password.isEmpty()) return QStringLiteral("--password goes with --set");
+    return {};
+  }
+  const QString value = args.value(QStringLiteral("set")).trimmed();
+  if (value == QLatin1String("now")) {
+    a.setNow = true;
+    return {};
+  }
+  a.setTime = QDateTime::fromString(value, kTimeFormat);
+  if (!a.setTime.isValid() || !ClockBytesFor(a.setTime))
+    return QStringLiteral("--set takes 'YYYY-MM-DD HH:MM' or now, not \"%1\"").arg(value);
+  return {};
+}
+
+// One conversation with the device, reporting on stderr.
+class ClockSession {
+ public:
+  ClockSession(const ClockArgs& a, CliIo& io)
+      : session_(MakeSerialPortSession(clock_)),
+        observer_(io.err, workspace_.run, false),
+        presenter_(io.err),
+        ctx_{workspace_, *session_, a.settings, observer_, presenter_} {}
+  ~ClockSession() { session_->close(); }
+  ClockSession(const ClockSession&) = delete;
+  ClockSession& operator=(const ClockSession&) = delete;
+
+  std::optional<QDateTime> read() {
+    std::optional<QDateTime> reading;
+    RunClockRead(ctx_, reading);
+    return reading;
+  }
+
+  bool write(const QDateTime& time) {
+    workspace_.image.deviceKind = workspace_.run.connectedKind;
+    SetImageClock(workspace_.image, time.date(), time.time().msecsSinceStartOfDay() / 1000);
+    RunClockWrite(ctx_);
+    return workspace_.run.runDone;
+  }
+
+  // The time page's countdown on the computer's clock; Ctrl+C abandons it.
+  std::optional<QDateTime> countDown(CliIo& io) {
+    workspace_.run.stopRequested = false;
+    CountdownHooks hooks;
+    hooks.show = [&](int left) { io.err << CountdownText(left) << Qt::endl; };
+    hooks.sleep = [&](int ms) {
+      for (int waited = 0; waited < ms; waited += kPauseSliceMs) {
+        clock_.sleepMs(std::min(kPauseSliceMs, ms - waited));
+        observer_.pumpEvents();
+        if (workspace_.run.stopRequested) return false;
+      }
+      return true;
+    };
+    return CountDownFrom(QDateTime::currentDateTime(), hooks);
+  }
+
+  // Why the last run failed, for the closing line.
+  QString failure() const {
+    const int code = workspace_.run.runError;
+    if (workspace_.run.connectedKind == 0 && code == 0) return QStringLiteral("the device is not one this program serves");
+    if (code != 0) return ResultText(code).trimmed();
+    const QString label = observer_.deviceLabel();
+    return label.endsWith(QStringLiteral("не отвечает")) ? label : QStringLiteral("the run did not complete");
+  }
+
+ private:
+  SystemClock clock_;
+  Workspace workspace_;
+  std::unique_ptr<DeviceSession> session_;
+  CliRunObserver observer_;
+  CliPresenter presenter_;
+  RunContext ctx_;
+};
+
+int runClock(const CliArgs& args, CliIo& io) {
+  ClockArgs a;
+  const QString complaint = Parse(args, a);
+  if (!complaint.isEmpty()) return io.fail(kName, complaint);
+
+  ClockSession device(a, io);
+  const auto failed = [&] {
+    io.err << "nastrum-cli clock: " << device.failure() << Qt::endl;
+    return kExitClockFailed;
+  };
+  // Also tells the kind of the connected device, which a write must name.
+  std::optional<QDateTime> reading = device.read();
+  if (!reading) return failed();
+  if (a.set) {
+    std::optional<QDateTime> time = a.setTime;
+    if (a.setNow) {
+      time = device.countDown(io);
+      if (!time) {
+        io.err << "nastrum-cli clock: " << ResultText(run_code::kStoppedByUser) << Qt::endl;
+        return kExitClockFailed;
+      }
+    }
+    if (!device.write(*time)) return failed();
+    reading = device.read();
+    if (!reading) return failed();
+  }
+  io.out << reading->toString(kTimeFormat) << Qt::endl;
+  return ExitOk;
+}
+
+}  // namespace
+
+CliCommand clockCommand() {
+  std::vector<CliOption> options = linkOptions();
+  options.push_back({QStringLiteral("set"), QStringLiteral("'YYYY-MM-DD HH:MM'|now"),
+                     QStringLiteral("write this time (now: this computer's, just before a minute ends), then read it back")});
+  options.push_back(passwordOption(QStringLiteral("with --set: the device's password, up to four hex digits")));
+  return {kName,
+          QStringLiteral("read the device clock, or set it, and print it as YYYY-MM-DD HH:MM"),
+          {},
+          options,
+          runClock,
+          QStringLiteral("The log goes to stderr; Ctrl+C stops the run as \"СТОП\" does. --set now waits, as the "
+                         "time page does, until the minute is about to end. Exit 1 when the device was not read or "
+                         "not set.")};
+}
+
+}  // namespace nastrum::cli

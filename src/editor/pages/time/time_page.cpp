@@ -1,0 +1,67 @@
+#include "editor/pages/time/time_page.h"
+
+#include "link/clock/device_clock_time.h"
+
+namespace nastrum {
+
+namespace {
+
+int SecondsOf(const QTime& time) { return time.hour() * 3600 + time.minute() * 60 + time.second(); }
+
+}  // namespace
+
+TimePage::TimePage(Workspace& workspace) : workspace_(workspace) {}
+
+QDate TimePage::date(const QDate& fallback) const {
+  const SettingsImage& image = workspace_.image;
+  const int ddmm = image.sys(sys::DateDDMM);
+  const QDate d(image.sys(sys::DateYear), ddmm % 100, ddmm / 100);
+  return d.isValid() ? d : fallback;
+}
+
+QTime TimePage::deviceTime() const {
+  const int s = ((workspace_.editor.deviceSeconds % kSecondsPerDay) + kSecondsPerDay) % kSecondsPerDay;
+  return QTime(s / 3600, s % 3600 / 60, s % 60);
+}
+
+void TimePage::storeClock(const QDate& date) {
+  SetImageClock(workspace_.image, date, SecondsOf(deviceTime()));
+}
+
+void TimePage::tick() {
+  if (!workspace_.editor.fileOpen) return;
+  QDate d = date(QDate::currentDate());
+  int& seconds = workspace_.editor.deviceSeconds;
+  seconds = (SecondsOf(deviceTime()) + 1) % kSecondsPerDay;
+  // The device's own clock starts the next day at midnight; the time to be
+  // written must too, or a write just after midnight would set yesterday.
+  if (seconds == 0) d = d.addDays(1);
+  storeClock(d);
+}
+
+void TimePage::setDeviceTime(const QTime& time) {
+  workspace_.editor.deviceSeconds = SecondsOf(time);
+  storeClock(date(QDate::currentDate()));
+  workspace_.editor.modified = true;
+}
+
+void TimePage::setDate(const QDate& d) {
+  if (!d.isValid()) return;
+  storeClock(d);
+  workspace_.editor.modified = true;
+}
+
+void TimePage::synchronise(const QDateTime& computerNow) {
+  workspace_.editor.deviceSeconds = SecondsOf(computerNow.time());
+  storeClock(computerNow.date());
+  workspace_.editor.modified = true;
+}
+
+bool TimePage::countDown(const CountdownHooks& hooks) {
+  const QDate d = date(QDate::currentDate());
+  const bool finished = RunCountdown(workspace_.editor.deviceSeconds, hooks);
+  storeClock(d);
+  return finished;
+}
+
+}  // namespace nastrum

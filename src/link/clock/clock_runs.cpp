@@ -1,0 +1,146 @@
+#include "link/clock/clock_runs.h"
+
+#include "link/clock/device_clock_time.h"
+#include "link/param_address.h"
+#include "link/runs/access_check.h"
+#include "link/runs/connection.h"
+#include "link/runs/run_codes.h"
+#include "link/runs/run_retry.h"
+
+namespace nastrum {
+
+namespace {
+
+const QString kMismatch = QStringLiteral("Подключенный ОРВИК не соответствует настрокайм.");
+
+class ClockRun {
+ public:
+  explicit ClockRun(RunContext& ctx) : ctx_(ctx), run_(ctx.run()) {
+    // A code left by an earlier run would make this one skip everything.
+    run_.runError = run_code::kOk;
+    run_.runDone = false;
+  }
+
+  // The connection and the status read both runs begin with; false when the
+  // run ended at the port.
+  bool begin(RunKind kind) {
+    kind_ = kind;
+    connection_ = Connect(ctx_, kind);
+    if (connection_.stage == ConnectStage::PortFailed) return false;
+    if (connection_.stage == ConnectStage::SelectFailed) {
+      keep(run_code::kNoAnswer);
+      return true;
+    }
+    if (connection_.stage == ConnectStage::IdentifyFailed) {
+      keep(connection_.result);
+    } else if (!ctx_.stopped()) {
+      QByteArray status;
+      keep(RetryExchange(ctx_, [&] { return ctx_.link.readParam(device_param::kStatusWord.word(), 2, status); }));
+    }
+    return true;
+  }
+
+  void end() {
+    if (ctx_.stopped()) keep(run_code::kStoppedByUser);
+    EndConnection(ctx_, kind_, connection_);
+  }
+
+  bool selectFailed() const { return connection_.stage == ConnectStage::SelectFailed; }
+  bool connected() const { return connection_.stage == ConnectStage::Connected; }
+  bool failed() const { return run_.runError != run_code::kOk || ctx_.stopped(); }
+
+  // Reads one clock parameter unless the run has failed already.
+  QByteArray read(std::uint16_t param) {
+    QByteArray bytes;
+    if (failed()) return bytes;
+    keep(RetryExchange(ctx_, [&] { return ctx_.link.readParam(param, 2, bytes); }));
+    return bytes;
+  }
+
+  void write(std::uint16_t param, const BytePair& bytes) {
+    if (failed()) return;
+    keep(RetryExchange(ctx_, [&] { return ctx_.link.writeParam(param, ToByteArray(bytes)); }));
+  }
+
+  void advance() { ctx_.observer.setProgress(ctx_.observer.progress() + 1); }
+
+  void keep(int code) {
+    if (code != run_code::kOk && run_.runError == run_code::kOk) run_.runError = code;
+  }
+
+  RunContext& ctx_;
+  RunState& run_;
+
+ private:
+  RunKind kind_ = RunKind::ClockRead;
+  Connection connection_;
+};
+
+bool Served(int kind) { return kind >= 1 && kind <= 3; }
+
+}  // namespace
+
+void RunClockRead(RunContext& ctx, std::optional<QDateTime>& reading) {
+  reading.reset();
+  ClockRun run(ctx);
+  if (!run.begin(RunKind::ClockRead)) return;
+  if (run.selectFailed()) {
+    run.end();
+    return;
+  }
+  if (run.failed() || Served(run.run_.connectedKind)) {
+    const QByteArray year = run.read(device_param::kClockYear.word());
+    run.advance();
+    const QByteArray date = run.read(device_param::kClockDate.word());
+    run.advance();
+    const QByteArray time = run.read(device_param::kClockTime.word());
+    if (!run.failed()) reading = ClockTimeFromBytes(year, date, time);
+    if (reading) {
+      ctx.log(QStringLiteral("Чтение времени прошло успешно."));
+      run.run_.runDone = true;
+    } else {
+      // Bytes that make no date are a failed read too: nothing is taken over.
+      ctx.log(QStringLiteral("Ошибка чтения."));
+    }
+  } else {
+    ctx.log(kMismatch);
+  }
+  run.end();
+}
+
+void RunClockWrite(RunContext& ctx) {
+  ClockRun run(ctx);
+  const std::optional<QDateTime> time = ImageClockTime(ctx.workspace.image);
+  const std::optional<ClockWriteBytes> bytes = time ? ClockBytesFor(*time) : std::nullopt;
+  if (!bytes) {
+    // The device would keep whatever it made of such words.
+    ctx.log(QStringLiteral("Неверные дата или время, запись отменена."));
+    run.keep(run_code::kNoAnswer);
+    return;
+  }
+  if (!run.begin(RunKind::ClockWrite)) return;
+  if (run.selectFailed()) {
+    run.end();
+    return;
+  }
+  if (run.failed() || ctx.workspace.image.deviceKind == run.run_.connectedKind) {
+    if (!run.failed()) run.keep(CheckAccess(ctx, ctx.settings.password));
+    const bool accessGranted = !run.failed();
+    run.write(device_param::kClockTime.word(), bytes->time);
+    run.write(device_param::kClockDate.word(), bytes->date);
+    run.write(device_param::kClockYear.word(), bytes->year);
+    run.advance();
+    if (!run.failed()) {
+      ctx.log(QStringLiteral("Запись времени прошло успешно."));
+      run.run_.runDone = true;
+    } else if (accessGranted || ctx.stopped()) {
+      // A failed write says why; the access check has logged its own refusal.
+      ctx.log(ResultText(run.run_.runError));
+    }
+  } else {
+    ctx.log(kMismatch);
+  }
+  run.end();
+}
+
+}  // namespace nastrum
