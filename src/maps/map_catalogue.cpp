@@ -1,0 +1,75 @@
+#include "maps/map_catalogue.h"
+
+#include <algorithm>
+#include <array>
+
+#include "model/kind_profile.h"
+
+namespace nastrum {
+
+namespace {
+
+struct MapEntry {
+  const char* menuCaption;
+  const char* titleSuffix;
+};
+
+// The menu caption of map 9 begins with the Latin letter C, as the device
+// documentation's menu has it; its title does not.
+constexpr std::array<MapEntry, kMapCount> kMaps{{
+    {"Распределение трубопроводов и датчиков", " Распределение трубопроводов и датчиков"},
+    {"Описание датчиков", "   Описание датчиков"},
+    {"Описание трубопроводов", "   Описание трубопроводов"},
+    {"Описание часовых архивов", " Описание часовых архивов"},
+    {"Описание суточных архивов", " Описание суточных архивов"},
+    {"Описание месячных архивов", " Описание месячных архивов"},
+    {"Описание расширенных архивов интервалов", " Описание расширенных архивов интервалов"},
+    {"Описание генераторов тока", " Описание генераторов тока"},
+    {"Cистемные параметры", " Системные параметры"},
+    {"Программирование регуляторов", " Программирование регуляторов"},
+    {"Программирование регуляторов", " Программирование регуляторов"},
+}};
+
+const MapEntry* entryOf(int number) {
+  return number >= 1 && number <= kMapCount ? &kMaps[static_cast<std::size_t>(number - 1)] : nullptr;
+}
+
+QString kindTitle(Word kind) {
+  switch (kind) {
+    case 1: return QStringLiteral("Карта программирования ОРВИК 5 минимальный:");
+    case 3: return QStringLiteral("Карта программирования ОРВИК 9:");
+    default: return QStringLiteral("Карта программирования ОРВИК 5 расширяемый:");
+  }
+}
+
+int pagesOf(int objects, int perPage) { return (objects + perPage - 1) / perPage; }
+
+}  // namespace
+
+QString mapMenuCaption(int number) {
+  const MapEntry* e = entryOf(number);
+  return e ? QString::fromUtf8(e->menuCaption) : QString();
+}
+
+QString mapCaption(Word kind, int number) {
+  const MapEntry* e = entryOf(number);
+  return kindTitle(kind) + (e ? QString::fromUtf8(e->titleSuffix) : QString());
+}
+
+bool isPagedMap(int number) {
+  return number == 2 || number == 3 || number == 5 || number == 6 || number == 10;
+}
+
+int mapPageCount(Word kind, int number) {
+  const KindProfile& profile = kindProfile(kind);
+  switch (number) {
+    case 2: return std::max(1, pagesOf(profile.sensors, 16));
+    case 3: return std::max(1, pagesOf(profile.pipelines, 8));
+    case 5: return std::max(1, pagesOf(profile.dayArchives, 32));
+    case 6: return std::max(1, pagesOf(profile.monthArchives, 32));
+    case 10: return std::max(1, pagesOf(profile.logicFlags, 64));
+    default: return 1;
+  }
+}
+
+}  // namespace nastrum
