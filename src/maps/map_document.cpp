@@ -18,20 +18,20 @@ QTextCharFormat charFormat(const MapCell& cell) {
   return f;
 }
 
-}  // namespace
-
-std::unique_ptr<QTextDocument> mapDocument(const MapPage& page) {
-  auto doc = std::make_unique<QTextDocument>();
-  doc->setMetaInformation(QTextDocument::DocumentTitle, page.caption);
-  QTextCursor cursor(doc.get());
+void appendPage(QTextCursor& cursor, const MapPage& page, bool first) {
+  if (!first) {
+    QTextBlockFormat breakBefore;
+    breakBefore.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    cursor.insertBlock(breakBefore);
+  }
   if (!page.pageHeader.isEmpty()) {
     MapCell header;
     header.font = CellFont::Heading;
     cursor.insertText(page.pageHeader, charFormat(header));
-    cursor.insertBlock();
+    cursor.insertBlock(QTextBlockFormat());
   }
   const MapTable& t = page.table;
-  if (t.rowCount() == 0) return doc;
+  if (t.rowCount() == 0) return;
 
   QTextTableFormat tableFormat;
   tableFormat.setBorder(1);
@@ -60,11 +60,26 @@ std::unique_ptr<QTextDocument> mapDocument(const MapPage& page) {
       at.insertText(cell.text, charFormat(cell));
     }
   for (const MapSpan& s : t.spans()) table->mergeCells(s.row, s.column, s.rowSpan, s.columnSpan);
+  cursor = table->lastCursorPosition();
+  cursor.movePosition(QTextCursor::NextBlock);
+}
+
+}  // namespace
+
+std::unique_ptr<QTextDocument> mapDocument(const MapPage& page) { return mapDocument(std::vector<MapPage>{page}); }
+
+std::unique_ptr<QTextDocument> mapDocument(const std::vector<MapPage>& pages) {
+  auto doc = std::make_unique<QTextDocument>();
+  if (!pages.empty()) doc->setMetaInformation(QTextDocument::DocumentTitle, pages.front().caption);
+  QTextCursor cursor(doc.get());
+  for (std::size_t i = 0; i < pages.size(); ++i) appendPage(cursor, pages[i], i == 0);
   return doc;
 }
 
-bool writeMapOdt(const MapPage& page, const QString& path) {
-  const std::unique_ptr<QTextDocument> doc = mapDocument(page);
+bool writeMapOdt(const MapPage& page, const QString& path) { return writeMapOdt(std::vector<MapPage>{page}, path); }
+
+bool writeMapOdt(const std::vector<MapPage>& pages, const QString& path) {
+  const std::unique_ptr<QTextDocument> doc = mapDocument(pages);
   QTextDocumentWriter writer(path, "odf");
   return writer.write(doc.get());
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include <QTextDocument>
 
@@ -12,8 +13,11 @@
 namespace nastrum {
 
 std::unique_ptr<QTextDocument> mapDocument(const MapPage& page);
+// Several map pages, each after a page break.
+std::unique_ptr<QTextDocument> mapDocument(const std::vector<MapPage>& pages);
 
 // Writes the page as an OpenDocument text file; false when it cannot be written.
 bool writeMapOdt(const MapPage& page, const QString& path);
+bool writeMapOdt(const std::vector<MapPage>& pages, const QString& path);
 
 }  // namespace nastrum

@@ -127,36 +127,43 @@ int countMapPages(const MapPage& page, double pageWidth, double pageHeight) {
   return static_cast<int>(pageStarts(page, g, pageHeight / scale).size());
 }
 
-int paintMapPages(const MapPage& page, QPagedPaintDevice& device) {
+int paintMapPages(const MapPage& page, QPagedPaintDevice& device) { return paintMapPages(std::vector<MapPage>{page}, device); }
+
+int paintMapPages(const std::vector<MapPage>& pages, QPagedPaintDevice& device) {
   QPainter painter;
-  if (!painter.begin(&device)) return 0;
-  const Geometry g = measure(page);
-  // Table pixels are screen pixels at 96 per inch; shrink to the page width.
+  if (pages.empty() || !painter.begin(&device)) return 0;
   // width() and height() are the printable area in device pixels.
   const QRectF area(0, 0, device.width(), device.height());
   const double pixel = device.logicalDpiX() / 96.0;
-  const double scale = std::min(pixel, area.width() / std::max(1.0, g.left.back()));
-  const std::vector<int> starts = pageStarts(page, g, area.height() / scale);
-  for (std::size_t i = 0; i < starts.size(); ++i) {
-    if (i > 0) device.newPage();
-    painter.resetTransform();
-    painter.scale(scale, scale);
-    const int end = i + 1 < starts.size() ? starts[i + 1] : page.table.rowCount();
-    paintRows(painter, page, g, starts[i], end);
+  int sheets = 0;
+  for (const MapPage& page : pages) {
+    const Geometry g = measure(page);
+    // Table pixels are screen pixels at 96 per inch; shrink to the page width.
+    const double scale = std::min(pixel, area.width() / std::max(1.0, g.left.back()));
+    const std::vector<int> starts = pageStarts(page, g, area.height() / scale);
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+      if (sheets++ > 0) device.newPage();
+      painter.resetTransform();
+      painter.scale(scale, scale);
+      const int end = i + 1 < starts.size() ? starts[i + 1] : page.table.rowCount();
+      paintRows(painter, page, g, starts[i], end);
+    }
   }
   painter.end();
-  return static_cast<int>(starts.size());
+  return sheets;
 }
 
-int writeMapPdf(const MapPage& page, const QString& path) {
+int writeMapPdf(const MapPage& page, const QString& path) { return writeMapPdf(std::vector<MapPage>{page}, path); }
+
+int writeMapPdf(const std::vector<MapPage>& pages, const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return 0;
+  if (pages.empty() || !file.open(QIODevice::WriteOnly)) return 0;
   QPdfWriter writer(&file);
-  writer.setTitle(page.caption);
+  writer.setTitle(pages.front().caption);
   writer.setCreator(QStringLiteral("Наструм - ОРВИК"));
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-  const int pages = paintMapPages(page, writer);
-  return file.error() == QFileDevice::NoError ? pages : 0;
+  const int sheets = paintMapPages(pages, writer);
+  return file.error() == QFileDevice::NoError ? sheets : 0;
 }
 
 }  // namespace nastrum

@@ -3,6 +3,7 @@
 #include "app/cli/command_check.h"
 #include "app/cli/command_diff.h"
 #include "app/cli/command_dump.h"
+#include "app/cli/command_map.h"
 #include "app/cli/command_new.h"
 #include "app/cli/command_read.h"
 
@@ -16,6 +17,7 @@ std::vector<CliCommand> cliCommands() {
       diffCommand(),
       checkCommand(),
       readCommand(),
+      mapCommand(),
   };
 }
 
