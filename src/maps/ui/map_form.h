@@ -21,11 +21,11 @@ namespace nastrum {
 // What the window asks of the desktop; tests replace them.
 struct MapFormHooks {
   // Opens a written document in the desktop's default application.
-  std::function<bool(const QString& path)> openDocument;
+  std::function<bool(const QString& path)> openDocument = {};
   // The PDF file to write, empty when cancelled.
-  std::function<QString(const QString& proposed)> choosePdfPath;
+  std::function<QString(const QString& proposed)> choosePdfPath = {};
   // The folder exported documents are written to.
-  QString exportFolder;
+  QString exportFolder = {};
 };
 
 class MapForm : public QWidget {
