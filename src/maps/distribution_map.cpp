@@ -132,7 +132,11 @@ void buildDistributionMap(const SettingsImage& image, MapPage& page) {
   t.merge(1, 1, 1, 2);
   putHeading(t, ColFlow, 1, QStringLiteral("Используемые датчики"));
   t.merge(ColFlow, 1, kDistributionColumns - ColFlow, 1);
-  for (int c = ColFlow; c < kDistributionColumns; ++c) putHeading(t, c, 2, QString::fromUtf8(kRoles[c - ColFlow].heading));
+  // The abbreviations in the body font, so that they fit their narrow columns.
+  for (int c = ColFlow; c < kDistributionColumns; ++c) {
+    putLabel(t, c, 2, QString::fromUtf8(kRoles[c - ColFlow].heading));
+    t.cell(c, 2).align = CellAlign::Center;
+  }
 
   const int pipelines = kindProfile(image.deviceKind).pipelines;
   for (int n = 0; n < kPipelineCount; ++n) {

@@ -87,6 +87,7 @@ MapForm::MapForm(Workspace& workspace, MessagePresenter& presenter, QWidget* par
   table_->verticalHeader()->hide();
   table_->setShowGrid(true);
   table_->setWordWrap(true);
+  table_->setTextElideMode(Qt::ElideNone);
   table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
   table_->setContextMenuPolicy(Qt::ActionsContextMenu);
   auto* copy = new QAction(QStringLiteral("&Копировать"), table_);
