@@ -9,30 +9,20 @@ namespace nastrum {
 
 namespace {
 
-struct MapEntry {
-  const char* menuCaption;
-  const char* titleSuffix;
+// What follows the kind's title in the caption of maps 1..11.
+constexpr std::array<const char*, kMapCount> kTitleSuffixes{
+    " Распределение трубопроводов и датчиков",
+    "   Описание датчиков",
+    "   Описание трубопроводов",
+    " Описание часовых архивов",
+    " Описание суточных архивов",
+    " Описание месячных архивов",
+    " Описание расширенных архивов интервалов",
+    " Описание генераторов тока",
+    " Системные параметры",
+    " Программирование регуляторов",
+    " Программирование регуляторов",
 };
-
-// The menu caption of map 9 begins with the Latin letter C, as the device
-// documentation's menu has it; its title does not.
-constexpr std::array<MapEntry, kMapCount> kMaps{{
-    {"Распределение трубопроводов и датчиков", " Распределение трубопроводов и датчиков"},
-    {"Описание датчиков", "   Описание датчиков"},
-    {"Описание трубопроводов", "   Описание трубопроводов"},
-    {"Описание часовых архивов", " Описание часовых архивов"},
-    {"Описание суточных архивов", " Описание суточных архивов"},
-    {"Описание месячных архивов", " Описание месячных архивов"},
-    {"Описание расширенных архивов интервалов", " Описание расширенных архивов интервалов"},
-    {"Описание генераторов тока", " Описание генераторов тока"},
-    {"Cистемные параметры", " Системные параметры"},
-    {"Программирование регуляторов", " Программирование регуляторов"},
-    {"Программирование регуляторов", " Программирование регуляторов"},
-}};
-
-const MapEntry* entryOf(int number) {
-  return number >= 1 && number <= kMapCount ? &kMaps[static_cast<std::size_t>(number - 1)] : nullptr;
-}
 
 QString kindTitle(Word kind) {
   switch (kind) {
@@ -46,14 +36,9 @@ int pagesOf(int objects, int perPage) { return (objects + perPage - 1) / perPage
 
 }  // namespace
 
-QString mapMenuCaption(int number) {
-  const MapEntry* e = entryOf(number);
-  return e ? QString::fromUtf8(e->menuCaption) : QString();
-}
-
 QString mapCaption(Word kind, int number) {
-  const MapEntry* e = entryOf(number);
-  return kindTitle(kind) + (e ? QString::fromUtf8(e->titleSuffix) : QString());
+  const bool known = number >= 1 && number <= kMapCount;
+  return kindTitle(kind) + (known ? QString::fromUtf8(kTitleSuffixes[static_cast<std::size_t>(number - 1)]) : QString());
 }
 
 bool isPagedMap(int number) {

@@ -1,5 +1,5 @@
-// The eleven programming maps: their menu captions, the window caption of a
-// map on a device kind, and how many pages a paged map has.
+// The eleven programming maps: the window caption of a map on a device kind,
+// and how many pages a paged map has. (The menu captions live with the menu.)
 #pragma once
 
 #include <QString>
@@ -8,8 +8,6 @@
 
 namespace nastrum {
 
-// "Распределение трубопроводов и датчиков", …; number 1..11.
-QString mapMenuCaption(int number);
 // The kind's title followed by the map's suffix.
 QString mapCaption(Word kind, int number);
 // Whether the map pages with "< Пред." / "След. >" (maps 2, 3, 5, 6, 10).

@@ -110,7 +110,6 @@ MapForm::MapForm(Workspace& workspace, MessagePresenter& presenter, QWidget* par
   preview_ = button(QStringLiteral("Просмотр печати"), "previewButton", QStringLiteral("Показать карту так, как она будет напечатана"));
   print_ = button(QStringLiteral("Печать"), "printButton");
   exit_ = button(QStringLiteral("Выход"), "exitButton");
-  pageLabel_->setBuddy(table_);
 
   auto* buttons = new QHBoxLayout;
   for (QWidget* w : std::initializer_list<QWidget*>{pageLabel_, previous_, next_}) buttons->addWidget(w);
