@@ -13,7 +13,7 @@ MapPage buildMap(const SettingsImage& image, int number, int page, QChar separat
   result.number = number;
   result.caption = mapCaption(image.deviceKind, number);
   if (!kindProfile(image.deviceKind).hasMap(number)) return result;
-  result.paged = isPagedMap(number) && mapPageCount(image.deviceKind, number) > 0;
+  result.paged = isPagedMap(number);
   result.pageCount = mapPageCount(image.deviceKind, number);
   result.page = std::clamp(page, 1, result.pageCount);
   if (number != 1) result.pageHeader = result.caption;

@@ -36,6 +36,11 @@ void putValue(MapTable& t, int column, int row, const QString& text) {
   c.editable = true;
 }
 
+void putSeparator(MapTable& t, int row) {
+  for (int c = 0; c < t.columnCount(); ++c) t.cell(c, row) = MapCell{};
+  t.merge(0, row, t.columnCount(), 1);
+}
+
 void layBand(MapTable& t, int top, const BandShape& shape, int first, int last) {
   putHeading(t, 0, top, shape.cornerHeading);
   t.merge(0, top, 1, 2);
@@ -63,15 +68,6 @@ int shownBands(int first, int maxBands, int bandSize, int last, const std::funct
   for (int k = 2; k <= maxBands; ++k)
     if (anyPresent(first + (k - 1) * bandSize, last, present)) bands = k;
   return bands;
-}
-
-}  // namespace nastrum::maps
-
-namespace nastrum::maps {
-
-void putSeparator(MapTable& t, int row) {
-  for (int c = 0; c < t.columnCount(); ++c) t.cell(c, row) = MapCell{};
-  t.merge(0, row, t.columnCount(), 1);
 }
 
 }  // namespace nastrum::maps

@@ -23,6 +23,8 @@ void putHeading(MapTable& t, int column, int row, const QString& text);
 void putLabel(MapTable& t, int column, int row, const QString& text);
 // An editable value cell: body font, centred, starting as `text`.
 void putValue(MapTable& t, int column, int row, const QString& text = {});
+// An empty read-only row merged across the table, between bands.
+void putSeparator(MapTable& t, int row);
 
 // Band layout of the sensor and archive maps (eight object columns).
 constexpr int kBandColumns = 8;
@@ -44,9 +46,4 @@ int shownBands(int first, int maxBands, int bandSize, int last, const std::funct
 // Whether some object in from..last is present.
 bool anyPresent(int from, int last, const std::function<bool(int)>& present);
 
-}  // namespace nastrum::maps
-
-namespace nastrum::maps {
-// An empty read-only row merged across the table, between bands.
-void putSeparator(MapTable& t, int row);
 }  // namespace nastrum::maps
