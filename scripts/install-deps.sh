@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev libqt6serialport6 libqt6printsupport6 libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth  # scripts/screenshot-*.sh
+  unzip  # tests/maps: looks inside the OpenDocument export
 )
 
 missing=()

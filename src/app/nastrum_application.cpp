@@ -12,6 +12,7 @@
 #include "app/actions/device_write_action.h"
 #include "app/editor_pages.h"
 #include "check/ui/check_windows.h"
+#include "maps/ui/map_form.h"
 #include "editor/ui/base_form.h"
 #include "editor/ui/file_dialogs.h"
 #include "editor/ui/message_box_presenter.h"
@@ -73,6 +74,18 @@ NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::uniqu
                           [&main] { main.refresh(); }, {}};
   checkWindows_ = std::make_unique<CheckWindows>(workspace_, messages_, &main, std::move(onMain));
   checkWindows_->installInto(main.hooks());
+
+  // `Tmap_form`: the main window closes it wherever it closes the error window.
+  mapForm_ = std::make_unique<MapForm>(workspace_, messages_, &main);
+  QObject::connect(&main, &Tbase_form::mapRequested, [this, &main](int number) {
+    main.flows().HidePageSets();
+    main.refresh();
+    mapForm_->showMap(number);
+  });
+  main.hooks().closeCheckWindowsHook = [this, closeCheck = main.hooks().closeCheckWindowsHook] {
+    if (closeCheck) closeCheck();
+    mapForm_->close();
+  };
 
   deviceRead_ = std::make_unique<DeviceReadAction>(workspace_, main, *exchangeWindow_);
   deviceWrite_ = std::make_unique<DeviceWriteAction>(workspace_, messages_, main, *exchangeWindow_);

@@ -19,6 +19,7 @@ class DeviceReadAction;
 class DeviceSession;
 class DeviceWriteAction;
 class DeviceClockAction;
+class MapForm;
 class ExchangeWindow;
 class FileDialogs;
 class MessagePresenter;
@@ -79,6 +80,7 @@ class NastrumApplication {
   std::unique_ptr<DeviceReadAction> deviceRead_;
   std::unique_ptr<DeviceWriteAction> deviceWrite_;
   std::unique_ptr<DeviceClockAction> deviceClock_;
+  std::unique_ptr<MapForm> mapForm_;
 };
 
 }  // namespace nastrum

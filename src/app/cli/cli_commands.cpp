@@ -4,6 +4,7 @@
 #include "app/cli/command_clock.h"
 #include "app/cli/command_diff.h"
 #include "app/cli/command_dump.h"
+#include "app/cli/command_map.h"
 #include "app/cli/command_new.h"
 #include "app/cli/command_read.h"
 #include "app/cli/command_write.h"
@@ -20,6 +21,7 @@ std::vector<CliCommand> cliCommands() {
       readCommand(),
       writeCommand(),
       clockCommand(),
+      mapCommand(),
   };
 }
 
