@@ -13,8 +13,8 @@ namespace nastrum {
 DeviceClockAction::DeviceClockAction(Workspace& workspace, Tbase_form& mainWindow, ExchangeWindow& exchangeWindow,
                                      QObject* parent)
     : QObject(parent), workspace_(workspace), main_(mainWindow), exchange_(exchangeWindow) {
-  exchange_.setModeRun(kClockReadMode, [this](RunContext& ctx) { RunClockRead(ctx, reading_); });
-  exchange_.setModeRun(kClockWriteMode, [](RunContext& ctx) { RunClockWrite(ctx); });
+  exchange_.setModeRun(kClockReadMode, [this](RunContext& ctx) { return RunClockRead(ctx, reading_); });
+  exchange_.setModeRun(kClockWriteMode, [](RunContext& ctx) { return RunClockWrite(ctx); });
 }
 
 void DeviceClockAction::attach(TimePageWidget& page) {

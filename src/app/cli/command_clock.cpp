@@ -52,7 +52,7 @@ class ClockSession {
  public:
   ClockSession(const ClockArgs& a, CliIo& io)
       : session_(MakeSerialPortSession(clock_)),
-        observer_(io.err, workspace_.run, false),
+        observer_(io.err, false),
         presenter_(io.err),
         ctx_{workspace_, *session_, a.settings, observer_, presenter_} {}
   ~ClockSession() { session_->close(); }
@@ -74,14 +74,13 @@ class ClockSession {
 
   // The time page's countdown on the computer's clock; Ctrl+C abandons it.
   std::optional<QDateTime> countDown(CliIo& io) {
-    workspace_.run.stopRequested = false;
     CountdownHooks hooks;
     hooks.show = [&](int left) { io.err << CountdownText(left) << Qt::endl; };
     hooks.sleep = [&](int ms) {
       for (int waited = 0; waited < ms; waited += kPauseSliceMs) {
         clock_.sleepMs(std::min(kPauseSliceMs, ms - waited));
         observer_.pumpEvents();
-        if (workspace_.run.stopRequested) return false;
+        if (observer_.stopRequested()) return false;
       }
       return true;
     };

@@ -73,17 +73,17 @@ int runRead(const CliArgs& args, CliIo& io) {
 
   SystemClock clock;
   const std::unique_ptr<DeviceSession> session = MakeSerialPortSession(clock);
-  CliRunObserver observer(io.err, workspace.run, isatty(fileno(stderr)) == 1);
+  CliRunObserver observer(io.err, isatty(fileno(stderr)) == 1);
   CliPresenter presenter(io.err);
   RunContext ctx{workspace, *session, a.settings, observer, presenter};
   DeviceReadJob job;
-  job.run(ctx, a.choice);
+  const RunOutcome outcome = job.run(ctx, a.choice);
   session->close();
   observer.finish();
 
   const SettingsImage* read = job.result();
   if (!read) {
-    const int code = workspace.run.runError;
+    const int code = outcome.result;
     QString why = code != 0 ? ResultText(code).trimmed() : observer.deviceLabel();
     if (code == 0 && !why.endsWith(QStringLiteral("не отвечает"))) why = QStringLiteral("the read did not complete");
     io.err << "nastrum-cli read: " << why << Qt::endl;

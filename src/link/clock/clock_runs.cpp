@@ -78,9 +78,7 @@ class ClockRun {
 
 bool Served(int kind) { return kind >= 1 && kind <= 3; }
 
-}  // namespace
-
-void RunClockRead(RunContext& ctx, std::optional<QDateTime>& reading) {
+void ReadClock(RunContext& ctx, std::optional<QDateTime>& reading) {
   reading.reset();
   ClockRun run(ctx);
   if (!run.begin(RunKind::ClockRead)) return;
@@ -108,7 +106,7 @@ void RunClockRead(RunContext& ctx, std::optional<QDateTime>& reading) {
   run.end();
 }
 
-void RunClockWrite(RunContext& ctx) {
+void WriteClock(RunContext& ctx) {
   ClockRun run(ctx);
   const std::optional<QDateTime> time = ImageClockTime(ctx.workspace.image);
   const std::optional<ClockWriteBytes> bytes = time ? ClockBytesFor(*time) : std::nullopt;
@@ -141,6 +139,20 @@ void RunClockWrite(RunContext& ctx) {
     ctx.log(kMismatch);
   }
   run.end();
+}
+
+}  // namespace
+
+// The clock runs keep their state in the run state while they work; the
+// outcome is what they leave there.
+RunOutcome RunClockRead(RunContext& ctx, std::optional<QDateTime>& reading) {
+  ReadClock(ctx, reading);
+  return RunOutcome{ctx.run().runError, ctx.run().runDone};
+}
+
+RunOutcome RunClockWrite(RunContext& ctx) {
+  WriteClock(ctx);
+  return RunOutcome{ctx.run().runError, ctx.run().runDone};
 }
 
 }  // namespace nastrum

@@ -7,17 +7,18 @@
 #include <QDateTime>
 
 #include "link/runs/run_context.h"
+#include "link/runs/run_outcome.h"
 
 namespace nastrum {
 
 // Reads the device clock. `reading` gets the device's date and time (seconds
 // 0) only when the whole read succeeded; the caller hands it to the time page
 // (TakeDeviceClock). RunDone only then, RunError the first failing code.
-void RunClockRead(RunContext& ctx, std::optional<QDateTime>& reading);
+RunOutcome RunClockRead(RunContext& ctx, std::optional<QDateTime>& reading);
 
 // Writes TimeHHMM, DateDDMM and DateYear of the workspace image after the
 // access check with the settings' password, when the connected device is of
 // the image's kind. RunDone only when all three writes succeeded.
-void RunClockWrite(RunContext& ctx);
+RunOutcome RunClockWrite(RunContext& ctx);
 
 }  // namespace nastrum
