@@ -103,7 +103,7 @@ TEST(ClockRead, ASilentDeviceEndsWithTheReadError) {
 
 TEST(ClockRead, StopSkipsTheReads) {
   ClockRig rig(3);
-  rig.observer.onPump = [&] { rig.pressStop(); };
+  rig.observer.onPump = [&] { rig.observer.stop = true; };
   EXPECT_FALSE(rig.read());
   EXPECT_EQ(rig.observer.log.last(), QStringLiteral("Ошибка чтения."));
   EXPECT_EQ(rig.workspace.run.runError, run_code::kStoppedByUser);
