@@ -160,10 +160,12 @@ void ViewPageWidget::fill() {
 
 void ViewPageWidget::applyAccess() {
   const bool may = model_.mayEdit();
-  for (QTableWidget* grid : tables_)
+  for (QTableWidget* grid : tables_) {
+    if (!may && grid->indexWidget(grid->currentIndex())) grid->reset();  // close the open editor, store nothing
     grid->setEditTriggers(may ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                     QAbstractItemView::AnyKeyPressed
                               : QAbstractItemView::NoEditTriggers);
+  }
   for (QLineEdit* edit : modemEdits_) edit->setReadOnly(!may);
 }
 
