@@ -311,6 +311,25 @@ TEST(ViewPagePrivilege, WithThePasswordATypedValueIsStoredAtOnce) {
   EXPECT_EQ(edited.count(), 2);
 }
 
+TEST(ViewPagePrivilege, APasswordGivenOnOnePageOpensTheOthers) {
+  Page sensors(ViewSheet::Sensors, 3);
+  auto pipelines = std::make_unique<ViewPageWidget>(ViewSheet::Pipelines, sensors.ws, sensors.boxes, kComma, nullptr);
+  pipelines->showCurrent();
+  sensors.boxes.acknowledgeOkBoxes();
+  answerPasswordWindow("lentaro58");
+  emit sensors.table("sensorTable")->cellDoubleClicked(2, 1);
+  ASSERT_EQ(sensors.ws.editor.accessLevel, 1);
+
+  auto* grid = pipelines->findChild<QTableWidget*>("pipelineTable");
+  emit grid->cellDoubleClicked(9, 3);  // no second question: the cell editor opens
+  auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->model()->index(9, 3)));
+  ASSERT_NE(editor, nullptr);
+  editor->setText(QStringLiteral("0,25"));
+  QTest::keyClick(editor, Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ(sensors.ws.image.pipelines[2].pipeDiameter, 0.25);
+}
+
 TEST(ViewPagePrivilege, PrivilegedModemBytesAreStored) {
   Page p(ViewSheet::System, 3);
   auto* field = p.widget->findChild<QLineEdit*>("modemMainField");

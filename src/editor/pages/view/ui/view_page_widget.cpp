@@ -84,11 +84,12 @@ QTableWidget* ViewPageWidget::makeTable(int index) {
   // Without the privilege a typed key or a double click asks for the password.
   grid->installEventFilter(this);
   connect(grid, &QTableWidget::cellDoubleClicked, this, [this, grid](int row, int column) {
-    if (model_.mayEdit()) return;
     const int table = static_cast<int>(std::find(tables_.begin(), tables_.end(), grid) - tables_.begin());
     if (!model_.tables()[static_cast<std::size_t>(table)].cellAt(row, column)) return;
-    askForPassword();
-    if (model_.mayEdit()) grid->editItem(grid->item(row, column));
+    if (!model_.mayEdit()) askForPassword();
+    if (!model_.mayEdit()) return;
+    applyAccess();  // the password may have been given on another page
+    if (!grid->indexWidget(grid->model()->index(row, column))) grid->editItem(grid->item(row, column));
   });
   return grid;
 }
@@ -177,6 +178,11 @@ void ViewPageWidget::askForPassword() {
     loginDialog_->exec();
   }
   applyAccess();
+}
+
+void ViewPageWidget::showEvent(QShowEvent* event) {
+  applyAccess();  // the password may have been given on another page
+  QWidget::showEvent(event);
 }
 
 bool ViewPageWidget::eventFilter(QObject* watched, QEvent* event) {

@@ -44,6 +44,7 @@ class ViewPageWidget : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void rebuildLayout();
