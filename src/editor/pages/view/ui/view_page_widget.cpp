@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -61,7 +62,7 @@ ViewPageWidget::ViewPageWidget(ViewSheet sheet, Workspace& workspace, MessagePre
 
 void ViewPageWidget::showCurrent() {
   model_.rebuild();
-  if (!content_ || builtKind_ != workspace_.image.deviceKind) rebuildLayout();
+  if (!scroll_ || builtKind_ != workspace_.image.deviceKind) rebuildLayout();
   fill();
   applyAccess();
 }
@@ -73,6 +74,10 @@ QTableWidget* ViewPageWidget::makeTable(int index) {
   grid->horizontalHeader()->hide();
   grid->verticalHeader()->hide();
   grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+  // Value columns fit an eight-character real; every row shows, the page scrolls.
+  grid->horizontalHeader()->setDefaultSectionSize(grid->fontMetrics().horizontalAdvance(QStringLiteral("-0,000000")) + 12);
+  grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid->setHorizontalScrollBarPolicy(table.headerRow ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
   grid->setSelectionMode(QAbstractItemView::SingleSelection);
   grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   if (table.captionWidth > 0) grid->setColumnWidth(0, table.captionWidth);
@@ -95,11 +100,14 @@ QTableWidget* ViewPageWidget::makeTable(int index) {
 }
 
 void ViewPageWidget::rebuildLayout() {
-  delete content_;
+  delete scroll_;
   tables_.clear();
   modemEdits_.clear();
   builtKind_ = workspace_.image.deviceKind;
-  content_ = new QWidget(this);
+  scroll_ = new QScrollArea(this);
+  scroll_->setWidgetResizable(true);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  content_ = new QWidget(scroll_);
   auto* column = new QVBoxLayout(content_);
   column->setContentsMargins(4, 4, 4, 4);
   for (int i = 0; i < static_cast<int>(model_.tables().size()); ++i) {
@@ -110,7 +118,7 @@ void ViewPageWidget::rebuildLayout() {
       label->setBuddy(grid);
       column->addWidget(label);
     }
-    column->addWidget(grid, table.gridRows());
+    column->addWidget(grid);
     tables_.push_back(grid);
   }
   for (int i = 0; i < static_cast<int>(model_.modemFields().size()); ++i) {
@@ -127,7 +135,9 @@ void ViewPageWidget::rebuildLayout() {
     column->addWidget(edit);
     modemEdits_.push_back(edit);
   }
-  layout_->addWidget(content_);
+  column->addStretch(1);
+  scroll_->setWidget(content_);
+  layout_->addWidget(scroll_);
 }
 
 void ViewPageWidget::fill() {
@@ -152,6 +162,10 @@ void ViewPageWidget::fill() {
         if (!cell) item->setBackground(grid->palette().button());
       }
     }
+    if (table.captionWidth == 0) grid->resizeColumnToContents(0);
+    int height = 2 * grid->frameWidth() + table.gridRows() * grid->verticalHeader()->defaultSectionSize();
+    if (grid->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn) height += grid->horizontalScrollBar()->sizeHint().height();
+    grid->setFixedHeight(height);
   }
   for (std::size_t i = 0; i < modemEdits_.size(); ++i) {
     const QSignalBlocker block(modemEdits_[i]);

@@ -15,6 +15,7 @@
 #include "editor/pages/view/view_sheet.h"
 
 class QLineEdit;
+class QScrollArea;
 class QTableWidget;
 class QVBoxLayout;
 
@@ -63,6 +64,7 @@ class ViewPageWidget : public QWidget {
   PrivilegedLoginDialog* loginDialog_ = nullptr;
 
   QVBoxLayout* layout_;
+  QScrollArea* scroll_ = nullptr;
   QWidget* content_ = nullptr;
   Word builtKind_ = 0;
   std::vector<QTableWidget*> tables_;
