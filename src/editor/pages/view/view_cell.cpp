@@ -90,6 +90,11 @@ StoreOutcome storeCellText(const ViewCell& cell, const QString& typed, QChar sep
     }
     case CellForm::Decimal4:
     case CellForm::SettlementDate: {
+      // "FFFF" is how the settlement cell shows a date that is not set; it reads back as such.
+      if (cell.form == CellForm::SettlementDate && text.compare(QLatin1String("FFFF"), Qt::CaseInsensitive) == 0) {
+        *cell.word = 0xFFFF;
+        return StoreOutcome::Stored;
+      }
       bool ok = false;
       const int value = text.toInt(&ok, 10);
       if (!ok) return refuse(messages);

@@ -146,6 +146,11 @@ TEST(ViewCells, SystemTableSpecialRows) {
 
   EXPECT_EQ(s.store(0, 3, 0, "1023"), StoreOutcome::Stored);
   EXPECT_EQ(image.sys(sys::SettlementHourDate), 1023);
+  EXPECT_EQ(s.store(0, 3, 0, "ffff"), StoreOutcome::Stored);  // the form an unset date shows in
+  EXPECT_EQ(image.sys(sys::SettlementHourDate), 0xFFFF);
+  s.boxes.then(AnswerOk);
+  EXPECT_EQ(s.store(0, 3, 0, "12A4"), StoreOutcome::Rejected);
+  EXPECT_EQ(image.sys(sys::SettlementHourDate), 0xFFFF);
   image.sys(sys::PasswordPresent) = 0;
   EXPECT_EQ(s.store(0, 14, 0, "2468"), StoreOutcome::Stored);
   EXPECT_EQ(image.sys(sys::DevicePassword), 0x2468);
