@@ -167,6 +167,7 @@ std::vector<ViewTable> archiveTables(const FieldLookup& fields, const KindProfil
 ViewTable systemTable(const FieldLookup& fields, const KindProfile& kind) {
   ViewTable table;
   table.objectName = QStringLiteral("systemTable");
+  table.header = QStringLiteral("Системные параметры");  // no header row: names the table for a screen reader
   table.captionWidth = 270;
   table.headerRow = false;
   table.keys = CellKeys::System;

@@ -21,7 +21,7 @@ enum class ViewSheet { Sensors, Pipelines, Archives, System, Regulators };
 struct ViewTable {
   QString objectName;
   QString title;        // a label above the table, if any
-  QString header;       // text of cell (0, 0)
+  QString header;       // text of cell (0, 0); the table's accessible name
   int captionWidth = 0; // width of column 0; 0 leaves the default
   bool headerRow = true;
   CellKeys keys = CellKeys::Common;

@@ -1,5 +1,7 @@
 #include "editor/pages/view/ui/view_page_widget.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
