@@ -7,7 +7,11 @@
 #include <cstring>
 #include <functional>
 
+#include <QAction>
 #include <QApplication>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -16,6 +20,9 @@
 #include <QTimer>
 
 #include "editor/pages/view/ui/view_page_widget.h"
+#include "editor/ui/base_form.h"
+#include "editor/ui/page_host.h"
+#include "editor/ui/scripted_file_dialogs.h"
 #include "editor/ui/privileged_login_dialog.h"
 #include "link/device_real.h"
 #include "model/device_text.h"
@@ -24,6 +31,7 @@
 #include "model/real_text.h"
 #include "populated_image.h"
 #include "support/scripted_presenter.h"
+#include "support/temp_current_dir.h"
 #include "support/widget_application.h"
 
 namespace nastrum {
@@ -342,6 +350,49 @@ TEST(ViewPagePrivilege, PrivilegedModemBytesAreStored) {
   emit field->editingFinished();
   EXPECT_EQ(p.ws.image.modemInitMain, EditToDeviceText("AT"));
   EXPECT_TRUE(p.ws.editor.modified);
+}
+
+TEST(ViewMode, PagesInTheMainWindowFillOnViewAndAskThroughItsPasswordWindow) {
+  widgetApplication();
+  TempCurrentDir dir;
+  Workspace ws;
+  ScriptedPresenter boxes;
+  ScriptedFileDialogs files;
+  Tbase_form form{ws, boxes, files};
+  PageHost pages{form};
+  for (int i = 0; i < 5; ++i) {
+    auto* page = pages.add(static_cast<ViewPage>(i), new ViewPageWidget(static_cast<ViewSheet>(i), ws, boxes, kComma, nullptr));
+    page->setLoginRequest([&form] { form.PrivilegedLogin(); });
+  }
+  const auto action = [&](const char* name) { return form.findChild<QAction*>(QString::fromLatin1(name)); };
+  action("newAction")->trigger();
+  form.findChild<QRadioButton*>(QStringLiteral("radioMinimal"))->click();
+  form.findChild<QPushButton*>(QStringLiteral("typeOk"))->click();
+  action("prosmotr")->trigger();
+
+  auto* viewPages = form.findChild<QTabWidget*>(QStringLiteral("viewPages"));
+  ASSERT_FALSE(viewPages->isHidden());
+  EXPECT_EQ(viewPages->currentIndex(), static_cast<int>(ViewPage::Sensors));
+  EXPECT_FALSE(viewPages->isTabVisible(static_cast<int>(ViewPage::Regulators)));
+  auto* sensors = form.findChild<QTableWidget*>(QStringLiteral("sensorTable"));
+  ASSERT_NE(sensors, nullptr);
+  EXPECT_EQ(sensors->columnCount(), 17);
+  EXPECT_EQ(form.findChild<QTableWidget*>(QStringLiteral("tableFunctionTable"))->columnCount(), 5);
+  EXPECT_EQ(form.findChild<QTableWidget*>(QStringLiteral("pipelineTable"))->columnCount(), 5);
+  EXPECT_FALSE(action("saveAction")->isEnabled());
+
+  boxes.acknowledgeOkBoxes();
+  answerPasswordWindow("lentaro58");
+  emit sensors->cellDoubleClicked(1, 6);
+  ASSERT_EQ(ws.editor.accessLevel, 1);
+  auto* editor = qobject_cast<QLineEdit*>(sensors->indexWidget(sensors->model()->index(1, 6)));
+  ASSERT_NE(editor, nullptr);
+  editor->setText(QStringLiteral("2340"));
+  QTest::keyClick(editor, Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ(ws.image.sensors[5].mainDescriptor, 0x2340);
+  EXPECT_TRUE(action("saveAction")->isEnabled());
+  EXPECT_TRUE(form.findChild<QToolButton*>(QStringLiteral("save_b"))->isEnabled());
 }
 
 }  // namespace
