@@ -1,6 +1,8 @@
 // The gate into the setup ("Настройка") and view ("Просмотр") modes, and the check.
 #include "editor/workflow/main_window_flows.h"
 
+#include "model/kind_profile.h"
+
 namespace nastrum {
 
 void MainWindowFlows::EnterSetup() {
@@ -25,7 +27,12 @@ void MainWindowFlows::EnterSetup() {
 void MainWindowFlows::EnterView() {
   if (!workspace_.editor.fileOpen || state_.choosingKind) return;
   window_.fillViewTables();
-  state_.viewPage = viewPageFor(state_.editorPage);
+  ViewPage page = viewPageFor(state_.editorPage);
+  // The editor page last shown may belong to a file of another kind opened
+  // since; a kind without regulators has no such view page.
+  if (page == ViewPage::Regulators && !kindProfile(workspace_.image.deviceKind).hasViewRegulators())
+    page = ViewPage::Sensors;
+  state_.viewPage = page;
   state_.pages = PageSet::View;
 }
 

@@ -62,6 +62,15 @@ TEST_F(FlowTest, ModesOpenOnTheMatchingPage) {
   }
 }
 
+TEST_F(FlowTest, ViewNeverOpensOnARegulatorPageTheKindLacks) {
+  newImage(2);
+  flows.setEditorPage(EditorPage::Regulators);
+  ws.image.deviceKind = 1;  // a file of the small model opened since
+  flows.EnterView();
+  EXPECT_EQ(flows.state().viewPage, ViewPage::Sensors);
+  EXPECT_EQ(flows.state().pages, PageSet::View);
+}
+
 TEST_F(FlowTest, CheckHidesThePagesAndNeedsAnImage) {
   flows.CheckSettings();
   flows.EnterSetup();

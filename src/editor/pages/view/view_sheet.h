@@ -1,0 +1,47 @@
+// One view page's rules: its tables built from the image, and the privileged
+// user's raw edits stored into the image at once.
+#pragma once
+
+#include <vector>
+
+#include "editor/pages/view/view_tables.h"
+#include "model/message_presenter.h"
+#include "model/workspace.h"
+
+namespace nastrum {
+
+class ViewSheetModel {
+ public:
+  ViewSheetModel(ViewSheet sheet, Workspace& workspace) : sheet_(sheet), workspace_(workspace) {}
+
+  ViewSheet sheet() const { return sheet_; }
+  // Rebuilds the tables from the image (after a new image, kind or mode).
+  void rebuild();
+
+  const std::vector<ViewTable>& tables() const { return tables_; }
+  const std::vector<ModemField>& modemFields() const { return modem_; }
+
+  // Whether raw values may be changed: only by the privileged user.
+  bool mayEdit() const { return workspace_.editor.accessLevel == 1; }
+
+  // Stores the text typed into grid cell (row, column) of table `table`. Only
+  // the privileged user stores, and only a text that differs from the shown one; a stored value marks the image modified and
+  // rebuilds the tables, since one field can change how others are shown.
+  StoreOutcome storeCell(int table, int row, int column, const QString& text, QChar separator,
+                         MessagePresenter& messages);
+
+  // The modem byte field `index` (hex pairs). A text that is not bytes shows
+  // message 7 and changes nothing.
+  StoreOutcome storeModem(int index, const QString& text, MessagePresenter& messages);
+  QString modemText(int index) const;
+
+ private:
+  void stored();
+
+  ViewSheet sheet_;
+  Workspace& workspace_;
+  std::vector<ViewTable> tables_;
+  std::vector<ModemField> modem_;
+};
+
+}  // namespace nastrum
