@@ -6,6 +6,7 @@
 #include "editor/pages/sensors/ui/sensor_page_widget.h"
 #include "editor/pages/system/ui/system_page_widget.h"
 #include "editor/pages/time/ui/time_page_widget.h"
+#include "editor/pages/view/ui/view_page_widget.h"
 #include "editor/ui/page_host.h"
 #include "model/real_text.h"
 
@@ -15,7 +16,8 @@ namespace nastrum {
 // nastrum_shell's links (src/app/CMakeLists.txt). The host puts it into its
 // tab and wires imageEdited(), showCurrent() and, where the page has it,
 // fillKindChoices(kind).
-InstalledPages installEditorPages(PageHost& pages, Workspace& workspace, MessagePresenter& messages) {
+InstalledPages installEditorPages(PageHost& pages, Workspace& workspace, MessagePresenter& messages,
+                                  const std::function<void()>& privilegedLogin) {
   pages.add(EditorPage::Sensors, new SensorPageWidget(workspace, messages));
   // Both pipeline sub-pages share one current pipeline and one copy buffer.
   auto* description = pages.add(PipelinePage::Description, new PipelineDescriptionPage(workspace, messages));
@@ -24,6 +26,15 @@ InstalledPages installEditorPages(PageHost& pages, Workspace& workspace, Message
   pages.add(EditorPage::System, new SystemPageWidget(workspace, messages, systemDecimalSeparator()));
   InstalledPages installed;
   installed.time = pages.add(EditorPage::Time, new TimePageWidget(workspace, messages));
+
+  // "Просмотр": one table page per family; an edit asks the main window's password first.
+  const std::pair<ViewPage, ViewSheet> views[] = {{ViewPage::Sensors, ViewSheet::Sensors},
+                                                   {ViewPage::Pipelines, ViewSheet::Pipelines},
+                                                   {ViewPage::Archives, ViewSheet::Archives},
+                                                   {ViewPage::System, ViewSheet::System},
+                                                   {ViewPage::Regulators, ViewSheet::Regulators}};
+  for (const auto& [tab, sheet] : views)
+    pages.add(tab, new ViewPageWidget(sheet, workspace, messages))->setLoginRequest(privilegedLogin);
   return installed;
 }
 

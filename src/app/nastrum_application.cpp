@@ -62,7 +62,8 @@ NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::uniqu
   QObject::connect(&main, &Tbase_form::helpContentsRequested, [this] { openHelp(); });
 
   pages_ = std::make_unique<PageHost>(main);
-  const InstalledPages installed = installEditorPages(*pages_, workspace_, messages_);
+  const InstalledPages installed =
+      installEditorPages(*pages_, workspace_, messages_, [&main] { main.PrivilegedLogin(); });
 
   exchangeWindow_ = std::make_unique<ExchangeWindow>(workspace_, messages_, parts.makeLink, &main);
   QObject::connect(&main, &Tbase_form::linkParamsRequested, [this] { exchangeWindow_->openModal(kSettingsMode); });
