@@ -172,7 +172,8 @@ bool closeDesktopGap(NamesRegion& names, int entry) {
   if (desktopEntryPresent(names, entry) || !desktopEntryPresent(names, entry + 1)) return false;
   for (int n = entry; n < kDesktopEntryCount - 1; ++n) {
     names.desktopNames[at(n)] = names.desktopNames[at(n + 1)];
-    names.desktopParams[at(n)] = names.desktopParams[at(n + 1)];
+    // An absent entry's word means nothing; where one moves it lands as 0.
+    names.desktopParams[at(n)] = names.desktopNames[at(n)].isEmpty() ? 0 : names.desktopParams[at(n + 1)];
   }
   names.desktopNames[at(kDesktopEntryCount - 1)].clear();
   names.desktopParams[at(kDesktopEntryCount - 1)] = 0;
