@@ -1,6 +1,7 @@
 #include "editor/pages/regulators/ui/wrap_spin_box.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QSignalBlocker>
 
 namespace nastrum {
@@ -15,6 +16,10 @@ void WrapSpinBox::showValue(int lowest, int highest, int value) {
   setRange(lowest - 1, highest + 1);
   setValue(value);
 }
+
+void WrapSpinBox::setMaxDigits(int digits) { lineEdit()->setMaxLength(digits); }
+
+void WrapSpinBox::setArrowsOnly() { lineEdit()->setReadOnly(true); }
 
 QValidator::State WrapSpinBox::validate(QString& input, int& pos) const {
   for (QChar c : input) {

@@ -16,6 +16,10 @@ class WrapSpinBox : public QSpinBox {
 
   // Shows `value` in lowest..highest; signals blocked.
   void showValue(int lowest, int highest, int value);
+  // At most this many digits may be typed.
+  void setMaxDigits(int digits);
+  // Changed by the arrows (and arrow keys) only; no typing.
+  void setArrowsOnly();
 
  signals:
   // The user stepped or typed a number (possibly one past either end).
