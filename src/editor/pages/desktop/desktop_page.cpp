@@ -3,6 +3,7 @@
 #include "editor/descriptors/desktop_steps.h"
 #include "editor/descriptors/name_rule.h"
 #include "editor/pages/regulators/logic_flag_page.h"
+#include "model/kind_profile.h"
 #include "model/message_catalogue.h"
 
 namespace nastrum {
@@ -20,7 +21,7 @@ DesktopPage::DesktopPage(Workspace& workspace, MessagePresenter& presenter) : ws
 
 int DesktopPage::select(int typed) {
   entry_ = wrapped(typed, 0, kDesktopEntryCount - 1);
-  if (closeDesktopGap(ws_.image.names, *entry_)) edited();
+  if (hasDesktop() && closeDesktopGap(ws_.image.names, *entry_)) edited();
   return *entry_;
 }
 
@@ -39,7 +40,7 @@ std::optional<int> DesktopPage::selectText(const QString& text) {
 
 DesktopView DesktopPage::view() const {
   DesktopView v;
-  if (!entry_) return v;
+  if (!entry_ || !hasDesktop()) return v;
   v.entry = *entry_;
   v.present = desktopEntryPresent(ws_.image.names, v.entry);
   if (!v.present) return v;
@@ -58,12 +59,14 @@ DesktopView DesktopPage::view() const {
   return v;
 }
 
-bool DesktopPage::shown() const { return entry_ && desktopEntryPresent(ws_.image.names, *entry_); }
+bool DesktopPage::hasDesktop() const { return kindProfile(ws_.image.deviceKind).hasDesktop; }
+
+bool DesktopPage::shown() const { return hasDesktop() && entry_ && desktopEntryPresent(ws_.image.names, *entry_); }
 Word& DesktopPage::word() { return ws_.image.names.desktopParams[at(*entry_)]; }
 void DesktopPage::edited() { ws_.editor.modified = true; }
 
 bool DesktopPage::setPresent(bool present) {
-  if (!entry_) return false;
+  if (!entry_ || !hasDesktop()) return false;
   if (desktopGapBelow(ws_.image.names, *entry_)) {
     ShowMessageCode(presenter_, kGapMessage);
     return false;
@@ -103,13 +106,14 @@ int DesktopPage::setNumber(int typed) {
 }
 
 bool DesktopPage::setName(const QString& text) {
-  if (!entry_ || !isNameAcceptable(text)) return false;
+  if (!entry_ || !hasDesktop() || !isNameAcceptable(text)) return false;
   storeName(ws_.image.names.desktopNames[at(*entry_)], text);
   edited();
   return true;
 }
 
 bool DesktopPage::stepForWrite() {
+  if (!hasDesktop()) return false;
   const bool moved = stepDesktopEntries(ws_.image.names);
   if (moved) edited();
   return moved;

@@ -55,6 +55,7 @@ class DesktopPage {
   bool stepForWrite();
 
  private:
+  bool hasDesktop() const;  // the large model only; other kinds show nothing
   bool shown() const;
   Word& word();
   void edited();

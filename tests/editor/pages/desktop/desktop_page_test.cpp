@@ -225,6 +225,18 @@ TEST_F(DesktopPageTest, NumberBoxAndName) {
   EXPECT_FALSE(page.view().present) << "an emptied name makes the entry absent";
 }
 
+TEST_F(DesktopPageTest, OtherKindsShowAndChangeNothing) {
+  ws.image = ::nastrum::testing::freshImage(2);
+  name(0, QStringLiteral("N0"));
+  name(2, QStringLiteral("N2"));
+  page.select(1);
+  EXPECT_FALSE(page.setPresent(true));
+  EXPECT_FALSE(page.stepForWrite());
+  EXPECT_FALSE(page.view().present);
+  EXPECT_EQ(nameOf(2), "N2");
+  EXPECT_FALSE(ws.editor.modified);
+}
+
 TEST_F(DesktopPageTest, SteppingBeforeAWriteIsAnEditOnlyWhenSomethingMoves) {
   name(0, QStringLiteral("N0"));
   name(2, QStringLiteral("N2"));
