@@ -6,6 +6,7 @@
 #include "editor/descriptors/logic_words.h"
 #include "editor/pages/regulators/logic_flag_page.h"
 #include "model/hex_text.h"
+#include "model/kind_profile.h"
 #include "model/message_catalogue.h"
 #include "model/real_text.h"
 
@@ -122,6 +123,7 @@ void RegulatorPage::setK1Text(const QString& text) {
 }
 
 void RegulatorPage::syncRegulatorsFlag() {
+  if (kindProfile(ws_.image.deviceKind).regulators == 0) return;  // the logic flag page keeps it there
   Word& word = ws_.image.sys(sys::SpecialFunctions);
   const bool on = anyRegulatorPresent(ws_.image);
   if (bitOfWord(word, kRegulatorsFlagBit) == on) return;

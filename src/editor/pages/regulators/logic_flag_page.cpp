@@ -3,6 +3,7 @@
 #include "editor/descriptors/descriptor_digits.h"
 #include "editor/descriptors/sensor_constants.h"
 #include "model/hex_text.h"
+#include "model/kind_profile.h"
 #include "model/message_catalogue.h"
 #include "model/real_text.h"
 
@@ -269,6 +270,7 @@ DecimalPair LogicFlagPage::setReleaseDelay(int minutes, int seconds) {
 }
 
 void LogicFlagPage::syncRegulatorsFlag() {
+  if (!kindProfile(ws_.image.deviceKind).hasLogicFlags) return;  // the large model's regulators keep it there
   Word& word = ws_.image.sys(sys::SpecialFunctions);
   const bool on = anyFlagDescribed(ws_.image);
   if (bitOfWord(word, kRegulatorsFlagBit) == on) return;

@@ -1,5 +1,7 @@
 #include "editor/pages/desktop/ui/regulator_group.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -18,6 +20,8 @@
 namespace nastrum {
 
 namespace {
+
+constexpr int kK1Characters = 8;
 
 QLabel* captionFor(const QString& text, QWidget* field, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -76,7 +80,7 @@ RegulatorGroup::RegulatorGroup(RegulatorPage& page, QWidget* parent)
   operand_ = hexEdit(QStringLiteral("regulatorOperand"), 4, body_);
   row(QStringLiteral("Операнд - X:"), operand_);
   k1_ = realEdit(QStringLiteral("regulatorK1"), true, systemDecimalSeparator(), body_);
-  k1_->setMaxLength(8);
+  k1_->setMaxLength(kK1Characters);
   row(QStringLiteral("Константа - К1:"), k1_);
   for (const char* line : {"Y = 1 при  X >= K1, иначе Y = 0,  для прямого закона регулирования",
                            "Y = 1 при  X <= K1, иначе Y = 0,  для обратного закона регулирования"})
@@ -130,6 +134,8 @@ void RegulatorGroup::refresh() {
   const QSignalBlocker blockOperand(operand_);
   if (HexToInt(operand_->text()) != HexToInt(v.operandText)) operand_->setText(v.operandText);
   const QSignalBlocker blockK1(k1_);
+  // Eight characters are typed; a stored value that needs more is shown whole.
+  k1_->setMaxLength(std::max<int>(kK1Characters, v.k1Text.size()));
   k1_->setText(v.k1Text);
 }
 

@@ -1,5 +1,7 @@
 #include "editor/pages/regulators/ui/regulators_page_widget.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +15,8 @@
 namespace nastrum {
 
 namespace {
+
+constexpr int kK1Characters = 8;
 
 // Fills a line edit unless it holds the same value being typed.
 void showText(QLineEdit* edit, const QString& text) {
@@ -214,7 +218,11 @@ void RegulatorsPageWidget::showOperands(const LogicFlagView& v) {
   }
   const bool againstK1 = v.family == LawFamily::AgainstK1;
   k1Panel_->setVisible(againstK1 && v.clock == ClockOperand::None);
-  if (againstK1 && v.clock == ClockOperand::None) showText(k1_, v.k1Text);
+  if (againstK1 && v.clock == ClockOperand::None) {
+    // Eight characters are typed; a stored value that needs more is shown whole.
+    k1_->setMaxLength(std::max<int>(kK1Characters, v.k1Text.size()));
+    showText(k1_, v.k1Text);
+  }
   timePanel_->setVisible(againstK1 && v.clock == ClockOperand::Time);
   datePanel_->setVisible(againstK1 && v.clock == ClockOperand::Date);
   yearPanel_->setVisible(againstK1 && v.clock == ClockOperand::Year);

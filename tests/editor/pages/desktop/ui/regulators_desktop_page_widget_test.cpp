@@ -80,6 +80,9 @@ TEST_F(RegulatorsDesktopPageWidgetTest, RegulatorWordsFromTheControls) {
   find<WrapSpinBox>("regulatorNumber")->setValue(9);
   EXPECT_EQ(find<ChoiceBox>("regulatorLaw")->currentText(), "Обратный");
   EXPECT_EQ(find<QLineEdit>("regulatorK1")->text().left(2), "1" + QString(systemDecimalSeparator()));
+  ws.image.logicT1[9] = ws.image.logicT2[9] = 0xFFFF;
+  widget.showCurrent();
+  EXPECT_EQ(find<QLineEdit>("regulatorK1")->text().left(10), "4294966784") << "a wide value is never cut";
   find<WrapSpinBox>("regulatorNumber")->setValue(-1);
   EXPECT_EQ(find<WrapSpinBox>("regulatorNumber")->value(), 63);
 }
