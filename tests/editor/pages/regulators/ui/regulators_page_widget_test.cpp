@@ -197,5 +197,14 @@ TEST_F(RegulatorsPageWidgetTest, ShowingNeverEdits) {
   EXPECT_EQ(find<ChoiceBox>("operandKind")->currentText(), "Адрес внешней памяти");
 }
 
+TEST_F(RegulatorsPageWidgetTest, ALawCodeWithoutAnItemIsShownAsAnError) {
+  ws.image.logicLaw[2] = 0x0305;
+  ws.editor.modified = false;
+  showFlag(2);
+  EXPECT_TRUE(find<QCheckBox>("flagPresent")->isChecked());
+  EXPECT_EQ(find<ChoiceBox>("lawChoice")->currentText(), "ОШИБКА");
+  EXPECT_EQ(lawOf(2), "0305") << "left for the settings check";
+}
+
 }  // namespace
 }  // namespace nastrum
