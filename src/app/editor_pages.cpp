@@ -1,8 +1,10 @@
 #include "app/editor_pages.h"
 
 #include "editor/pages/archives/ui/archives_page_widget.h"
+#include "editor/pages/desktop/ui/regulators_desktop_page_widget.h"
 #include "editor/pages/pipelines/ui/pipeline_description_page.h"
 #include "editor/pages/pipelines/ui/pipeline_sensors_page.h"
+#include "editor/pages/regulators/ui/regulators_page_widget.h"
 #include "editor/pages/sensors/ui/sensor_page_widget.h"
 #include "editor/pages/system/ui/system_page_widget.h"
 #include "editor/pages/time/ui/time_page_widget.h"
@@ -24,6 +26,8 @@ InstalledPages installEditorPages(PageHost& pages, Workspace& workspace, Message
   pages.add(PipelinePage::ConnectedSensors, new PipelineSensorsPage(*description));
   pages.add(EditorPage::Archives, new ArchivesPageWidget(workspace, messages));
   pages.add(EditorPage::System, new SystemPageWidget(workspace, messages, systemDecimalSeparator()));
+  pages.add(EditorPage::Regulators, new RegulatorsPageWidget(workspace, messages));
+  pages.add(EditorPage::RegulatorsDesktop, new RegulatorsDesktopPageWidget(workspace, messages));
   InstalledPages installed;
   installed.time = pages.add(EditorPage::Time, new TimePageWidget(workspace, messages));
 

@@ -1,6 +1,7 @@
 // The desktop list closes its gaps: one as an entry is shown, all before a write.
 #include <gtest/gtest.h>
 
+#include "editor/descriptors/desktop_params.h"
 #include "editor/descriptors/desktop_steps.h"
 
 namespace nastrum {
@@ -30,21 +31,22 @@ std::string Pattern(const NamesRegion& names) {
 
 TEST(DesktopSteps, ShowingAnAbsentEntryBeforeAPresentOneMovesTheRestDown) {
   NamesRegion names = Desktop("ab-cd-----------");
-  EXPECT_FALSE(CloseDesktopGap(names, 1));  // present
-  EXPECT_FALSE(CloseDesktopGap(names, 5));  // the next is absent too
-  EXPECT_TRUE(CloseDesktopGap(names, 2));
+  EXPECT_FALSE(closeDesktopGap(names, 1));  // present
+  EXPECT_FALSE(closeDesktopGap(names, 5));  // the next is absent too
+  EXPECT_TRUE(closeDesktopGap(names, 2));
   EXPECT_EQ(Pattern(names), "abcd------------");
   // The last entry empties with word 0 when the list was full.
   NamesRegion full = Desktop("a-cdefghijklmnop");
-  EXPECT_TRUE(CloseDesktopGap(full, 1));
+  EXPECT_TRUE(closeDesktopGap(full, 1));
   EXPECT_EQ(Pattern(full), "acdefghijklmnop-");
-  EXPECT_FALSE(CloseDesktopGap(full, 15));
+  EXPECT_FALSE(closeDesktopGap(full, 15));
 }
 
 TEST(DesktopSteps, BeforeAWriteEveryGapIsClosed) {
   NamesRegion names = Desktop("--a---b-c--d----");
-  CloseDesktopGaps(names);
+  EXPECT_TRUE(CloseDesktopGaps(names));
   EXPECT_EQ(Pattern(names), "abcd------------");
+  EXPECT_FALSE(CloseDesktopGaps(names));
 }
 
 }  // namespace

@@ -1,0 +1,122 @@
+#include "editor/pages/desktop/desktop_page.h"
+
+#include "editor/descriptors/desktop_steps.h"
+#include "editor/descriptors/name_rule.h"
+#include "editor/pages/regulators/logic_flag_page.h"
+#include "model/kind_profile.h"
+#include "model/message_catalogue.h"
+
+namespace nastrum {
+
+namespace {
+
+constexpr int kNotANumberMessage = 71;
+constexpr int kGapMessage = 74;
+
+std::size_t at(int n) { return static_cast<std::size_t>(n); }
+
+}  // namespace
+
+DesktopPage::DesktopPage(Workspace& workspace, MessagePresenter& presenter) : ws_(workspace), presenter_(presenter) {}
+
+int DesktopPage::select(int typed) {
+  entry_ = wrapped(typed, 0, kDesktopEntryCount - 1);
+  if (hasDesktop() && closeDesktopGap(ws_.image.names, *entry_)) edited();
+  return *entry_;
+}
+
+std::optional<int> DesktopPage::selectText(const QString& text) {
+  entry_.reset();
+  const QString trimmed = text.trimmed();
+  if (trimmed.isEmpty()) return std::nullopt;
+  bool ok = false;
+  const int typed = trimmed.toInt(&ok);
+  if (!ok) {
+    ShowMessageCode(presenter_, kNotANumberMessage);
+    return std::nullopt;
+  }
+  return select(typed);
+}
+
+DesktopView DesktopPage::view() const {
+  DesktopView v;
+  if (!entry_ || !hasDesktop()) return v;
+  v.entry = *entry_;
+  v.present = desktopEntryPresent(ws_.image.names, v.entry);
+  if (!v.present) return v;
+  const Word w = ws_.image.names.desktopParams[at(v.entry)];
+  v.name = nameText(ws_.image.names.desktopNames[at(v.entry)]);
+  v.group = desktopGroupOf(w);
+  if (!v.group) return v;
+  v.showNumber = *v.group != DesktopGroup::Control;
+  if (v.showNumber) {
+    v.numberCaption = *v.group == DesktopGroup::Measurement ? QStringLiteral("№ датчика:") : QStringLiteral("№ трубопровода:");
+    v.number = desktopNumberOf(*v.group, w);
+    v.numberMaximum = desktopHighestNumber(*v.group);
+  }
+  const int code = desktopItemCodeOf(*v.group, w);
+  if (desktopItems(*v.group).containsCode(code)) v.itemCode = code;
+  return v;
+}
+
+bool DesktopPage::hasDesktop() const { return kindProfile(ws_.image.deviceKind).hasDesktop; }
+
+bool DesktopPage::shown() const { return hasDesktop() && entry_ && desktopEntryPresent(ws_.image.names, *entry_); }
+Word& DesktopPage::word() { return ws_.image.names.desktopParams[at(*entry_)]; }
+void DesktopPage::edited() { ws_.editor.modified = true; }
+
+bool DesktopPage::setPresent(bool present) {
+  if (!entry_ || !hasDesktop()) return false;
+  if (desktopGapBelow(ws_.image.names, *entry_)) {
+    ShowMessageCode(presenter_, kGapMessage);
+    return false;
+  }
+  if (present) {
+    storeName(ws_.image.names.desktopNames[at(*entry_)], desktopDefaultName());
+    word() = kDesktopDefaultWord;
+  } else {
+    removeDesktopEntry(ws_.image.names, *entry_);
+  }
+  edited();
+  return true;
+}
+
+void DesktopPage::chooseGroup(DesktopGroup group) {
+  if (!shown()) return;
+  word() = desktopGroupDefault(group);
+  edited();
+}
+
+void DesktopPage::chooseItem(int itemCode) {
+  if (!shown()) return;
+  const std::optional<DesktopGroup> group = desktopGroupOf(word());
+  if (!group || !desktopItems(*group).containsCode(itemCode)) return;
+  word() = desktopWord(*group, desktopNumberOf(*group, word()), itemCode);
+  edited();
+}
+
+int DesktopPage::setNumber(int typed) {
+  if (!shown()) return 0;
+  const std::optional<DesktopGroup> group = desktopGroupOf(word());
+  if (!group || *group == DesktopGroup::Control) return 0;
+  const int number = wrapped(typed, 0, desktopHighestNumber(*group));
+  word() = desktopWord(*group, number, desktopItemCodeOf(*group, word()));
+  edited();
+  return number;
+}
+
+bool DesktopPage::setName(const QString& text) {
+  if (!entry_ || !hasDesktop() || !isNameAcceptable(text)) return false;
+  storeName(ws_.image.names.desktopNames[at(*entry_)], text);
+  edited();
+  return true;
+}
+
+bool DesktopPage::stepForWrite() {
+  if (!hasDesktop()) return false;
+  const bool moved = CloseDesktopGaps(ws_.image.names);
+  if (moved) edited();
+  return moved;
+}
+
+}  // namespace nastrum

@@ -1,0 +1,63 @@
+#include "editor/pages/desktop/ui/regulators_desktop_page_widget.h"
+
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "editor/pages/desktop/ui/desktop_entry_group.h"
+#include "editor/pages/desktop/ui/regulator_group.h"
+#include "model/real_text.h"
+
+namespace nastrum {
+
+RegulatorsDesktopPageWidget::RegulatorsDesktopPageWidget(Workspace& workspace, MessagePresenter& presenter,
+                                                         QWidget* parent)
+    : QWidget(parent),
+      workspace_(workspace),
+      regulators_(workspace, presenter, systemDecimalSeparator()),
+      desktop_(workspace, presenter) {
+  setObjectName(QStringLiteral("regulatorsDesktopPage"));
+  setWindowTitle(QStringLiteral("Регуляторы/Рабочий стол"));
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  auto* scroll = new QScrollArea(this);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  outer->addWidget(scroll);
+  auto* content = new QWidget(scroll);
+  auto* layout = new QVBoxLayout(content);
+  scroll->setWidget(content);
+
+  regulatorGroup_ = new RegulatorGroup(regulators_, content);
+  desktopGroup_ = new DesktopEntryGroup(desktop_, content);
+  layout->addWidget(regulatorGroup_);
+  layout->addWidget(desktopGroup_);
+  layout->addStretch();
+  connect(regulatorGroup_, &RegulatorGroup::changed, this, &RegulatorsDesktopPageWidget::afterChoice);
+  connect(regulatorGroup_, &RegulatorGroup::typed, this, &RegulatorsDesktopPageWidget::afterTyping);
+  connect(desktopGroup_, &DesktopEntryGroup::changed, this, &RegulatorsDesktopPageWidget::afterChoice);
+  connect(desktopGroup_, &DesktopEntryGroup::typed, this, &RegulatorsDesktopPageWidget::afterTyping);
+  showCurrent();
+}
+
+void RegulatorsDesktopPageWidget::showCurrent() {
+  regulatorGroup_->refresh();
+  desktopGroup_->refresh();
+}
+
+bool RegulatorsDesktopPageWidget::stepDesktopForWrite() {
+  const bool moved = desktop_.stepForWrite();
+  showCurrent();
+  if (moved) emit imageEdited();
+  return moved;
+}
+
+void RegulatorsDesktopPageWidget::afterChoice() {
+  showCurrent();
+  if (workspace_.editor.modified) emit imageEdited();
+}
+
+void RegulatorsDesktopPageWidget::afterTyping() {
+  if (workspace_.editor.modified) emit imageEdited();
+}
+
+}  // namespace nastrum
