@@ -6,6 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev libqt6serialport6 libqt6printsupport6 libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth  # scripts/screenshot-*.sh
 )
 
 missing=()

@@ -5,8 +5,11 @@
 #include <cmath>
 #include <limits>
 
+#include "check/archive_rules.h"
 #include "check/pipeline_rules.h"
+#include "check/rule_helpers.h"
 #include "check/sensor_rules.h"
+#include "check/system_rules.h"
 
 namespace nastrum {
 
@@ -33,7 +36,11 @@ bool CheckResult::flagged(CheckGroup group, int object, int code) const {
 }
 
 const std::vector<RuleGroup>& checkRuleGroups() {
-  static const std::vector<RuleGroup> groups{sensorRuleGroup(), pipelineRuleGroup()};
+  static const std::vector<RuleGroup> groups{
+      sensorRuleGroup(),         pipelineRuleGroup(),   hourArchiveRuleGroup(),
+      intervalArchiveRuleGroup(), dayArchiveRuleGroup(), monthArchiveRuleGroup(),
+      systemRuleGroup(),         generatorRuleGroup(),  regulatorFlagRuleGroup(),
+  };
   return groups;
 }
 

@@ -2,12 +2,24 @@
 // references that stay inside the object arrays.
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 
 #include <QString>
 
 #include "check/check_rule.h"
-#include "check/descriptor_digits.h"
+#include "editor/descriptors/descriptor_digits.h"
+#include "editor/descriptors/pipeline_codes.h"
+#include "editor/descriptors/sensor_codes.h"
+#include "model/hex_text.h"
+
+namespace nastrum {
+
+// A real constant read as an object number: only whole numbers count, so any
+// fraction or a value out of int range reads as "no number".
+bool wholeNumber(double value, int& number);
+
+}  // namespace nastrum
 
 namespace nastrum::rules {
 
@@ -19,34 +31,45 @@ inline bool oneOf(int value, std::initializer_list<int> set) {
 
 inline QString num(int n) { return QString::number(n); }
 
+// The text "<prefix><object number><suffix>".
+inline std::function<QString(const RuleContext&, const Finding&)> numbered(const QString& prefix, const QString& suffix = {}) {
+  return [prefix, suffix](const RuleContext& c, const Finding&) { return prefix + num(c.number) + suffix; };
+}
+inline std::function<QString(const RuleContext&, const Finding&)> numbered(const char* prefix, const char* suffix = "") {
+  return numbered(QString::fromUtf8(prefix), QString::fromUtf8(suffix));
+}
+
 inline bool isKind1(const RuleContext& c) { return c.kind == 1; }
 inline bool isKind3(const RuleContext& c) { return c.kind == 3; }
 
-inline DescriptorDigits sensorMain(const SettingsImage& image, int sensor) {
-  return DescriptorDigits(image.sensors[static_cast<std::size_t>(sensor)].mainDescriptor);
+inline Word sensorMain(const SettingsImage& image, int sensor) {
+  return image.sensors[static_cast<std::size_t>(sensor)].mainDescriptor;
 }
-inline DescriptorDigits pipelineMain(const SettingsImage& image, int pipeline) {
-  return DescriptorDigits(image.pipelines[static_cast<std::size_t>(pipeline)].mainDescriptor);
+inline Word pipelineMain(const SettingsImage& image, int pipeline) {
+  return image.pipelines[static_cast<std::size_t>(pipeline)].mainDescriptor;
 }
 
 // "analog (x)": an analog sensor (D1 1 or 9) measuring quantity x.
-inline bool analog(const DescriptorDigits& d, int quantity) {
-  return (d.d1() == 1 || d.d1() == 9) && d.d2() == quantity;
-}
+inline bool analog(Word d, int quantity) { return isAnalogSensor(d) && digitOf(d, 2) == quantity; }
 // A conditional sensor that passes a constant through (D1 = 8, D3 = 8).
-inline bool constantSensor(const DescriptorDigits& d) { return d.d1() == 8 && d.d3() == 8; }
-// A pulse, frequency or other counting flow sensor.
-inline bool countingFlowType(int d1) { return oneOf(d1, {0x2, 0x3, 0x4, 0xA, 0xB, 0xC}); }
+inline bool constantSensor(Word d) { return isConditionalSensor(d) && digitOf(d, 3) == SerialInput; }
 
 // A sensor reference byte is followed only when it names a sensor the kind
 // has (below 64, kind 1 below 16).
 inline bool followsSensor(const RuleContext& c, int pair) { return pair < (isKind1(c) ? 16 : 64); }
 
-// A pipeline whose medium digit says "not in use".
-inline bool pipelineUnused(const SettingsImage& image, int pipeline) {
-  const int p1 = pipelineMain(image, pipeline).d1();
-  return p1 == 0 || p1 == 0xF;
+// A pipeline whose medium digit says "not in use" (0 or F); an invalid
+// medium counts as in use, so its rules still run.
+inline bool pipelineUnused(const SettingsImage& image, int pipeline) { return pipelineMedium(pipelineMain(image, pipeline)) == PipeOff; }
+
+// The four digits of a descriptor as every check text shows it.
+inline QString hex4(Word w) { return HexWord(w & 0xFFFF); }
+
+// "<old> должен замениться на <new>)": how a repairable row announces its repair.
+inline QString replacement(const QString& before, const QString& after) {
+  return before + QStringLiteral(" должен замениться на ") + after + QStringLiteral(")");
 }
+
 
 // The input channel that stops processing (sensors) or calculation
 // (pipelines) is wrong in these ranges.

@@ -1,5 +1,6 @@
 // Every field of a settings image in file order, each with its name and its
 // value as text: the listing behind dumping and comparing settings files.
+// The fields are those of the one field description (model/image_fields.h).
 //
 // Names follow the image's own: "DeviceKind", "Sensors[0].MainDescriptor",
 // "SystemBlock.MainChannelBaud", "TableFunctions[3][16]", "SensorNames[5]".
@@ -10,18 +11,10 @@
 
 #include <QString>
 
+#include "model/image_fields.h"
 #include "model/settings_image.h"
 
 namespace nastrum {
-
-enum class FieldKind {
-  Number,      // a word read as a decimal number (record numbers, dates, flags)
-  Code,        // a word read as a hexadecimal code: "0x4040"
-  Real,        // the shortest text that reads back to the same double
-  Name,        // a name slot, decoded from code page 1251, in double quotes
-  DeviceText,  // a modem string: its edit text in double quotes, or its bytes
-  Bytes,       // spare bytes: hexadecimal up to the last non-zero byte
-};
 
 struct Field {
   QString path;
@@ -30,9 +23,13 @@ struct Field {
   double real = 0;    // Real
   QString text;       // the value as listings show it
   QString plainText;  // Name and DeviceText without quotes; otherwise as text
+  KindSet kinds;      // the device kinds that use the field
 };
 
 std::vector<Field> walkFields(const SettingsImage& image);
+
+// The value of one field as listings show it: "0x4040", "735", "\"Расход\"".
+QString fieldText(const ImageField& field);
 
 // The shortest round-trip text of a double ("0.6", "735", "1e-06", "nan").
 QString exactRealText(double value);

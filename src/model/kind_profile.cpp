@@ -9,7 +9,7 @@ constexpr KindProfile kMinimal{
     .sensors = 16, .pipelines = 4, .hourArchives = 32, .dayArchives = 32, .monthArchives = 32,
     .intervalArchives = 0, .events = 0, .logicFlags = 0, .logicTimes = 0, .desktopEntries = 0,
     .tables = 4, .generators = 0, .regulators = 0,
-    .hasLogicFlags = false, .hasDesktop = false, .hasAuxModemText = false,
+    .hasLogicFlags = false, .hasDesktop = false, .hasAuxModemText = false, .hasAuxChannel = false,
     .maps = {true, true, true, true, true, true, false, false, true, false, false},
     .readProgressMax = 619,
 };
@@ -19,7 +19,7 @@ constexpr KindProfile kExpandable{
     .sensors = 64, .pipelines = 16, .hourArchives = 32, .dayArchives = 64, .monthArchives = 63,
     .intervalArchives = 13, .events = 128, .logicFlags = 255, .logicTimes = 64, .desktopEntries = 0,
     .tables = kTableCount, .generators = kGeneratorCount, .regulators = 0,
-    .hasLogicFlags = true, .hasDesktop = false, .hasAuxModemText = false,
+    .hasLogicFlags = true, .hasDesktop = false, .hasAuxModemText = false, .hasAuxChannel = true,
     .maps = {true, true, true, true, true, true, true, true, true, true, false},
     .readProgressMax = 2919,
 };
@@ -29,7 +29,7 @@ constexpr KindProfile kLarge{
     .sensors = 64, .pipelines = 16, .hourArchives = 32, .dayArchives = 64, .monthArchives = 63,
     .intervalArchives = 12, .events = 64, .logicFlags = 64, .logicTimes = 64, .desktopEntries = 16,
     .tables = kTableCount, .generators = kGeneratorCount, .regulators = 64,
-    .hasLogicFlags = false, .hasDesktop = true, .hasAuxModemText = true,
+    .hasLogicFlags = false, .hasDesktop = true, .hasAuxModemText = true, .hasAuxChannel = true,
     .maps = {true, true, true, true, true, true, true, true, true, false, true},
     .readProgressMax = 2081,
 };

@@ -34,6 +34,7 @@ struct KindProfile {
   bool hasLogicFlags;      // "Регуляторы" page of the expandable model
   bool hasDesktop;         // "Регуляторы/Рабочий стол" page and the desktop block
   bool hasAuxModemText;    // second modem initialisation string (kept in LogicK2 in the file)
+  bool hasAuxChannel;      // additional channel, battery control and special functions register
   std::array<bool, kMapCount> maps;  // programming maps 1..11
 
   int readProgressMax;  // progress maximum of a full constants read

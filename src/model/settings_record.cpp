@@ -3,111 +3,35 @@
 #include <algorithm>
 
 #include "model/byte_stream.h"
+#include "model/image_fields.h"
 
 namespace nastrum {
 
 namespace {
 
-// One description of the record's layout serves both directions: the visitor
-// is handed every field in file order.
-template <class Image, class Visit>
-void visitSettingsRecord(Image& image, Visit&& v) {
-  v.word(image.deviceKind);
-  for (auto& s : image.sensors) {
-    v.word(s.number);
-    v.word(s.mainDescriptor);
-    v.word(s.auxDescriptor);
-    v.word(s.rtdStandard);
-    for (double* r : {&s.const1, &s.const2, &s.const3, &s.maxValue, &s.minValue, &s.substAboveMax,
-                      &s.substBelowMin, &s.substOnFault, &s.monthFactor})
-      v.real(*r);
-  }
-  for (auto& p : image.pipelines) {
-    for (Word* w : {&p.number, &p.mainDescriptor, &p.flowSensors, &p.tempSensors, &p.pressureSensors,
-                    &p.densityCalorLink, &p.bigPipeRef, &p.cutoffSource, &p.impurityTariff})
-      v.word(*w);
-    for (double* r : {&p.pipeDiameter, &p.orificeDiameter, &p.pipeExpansion, &p.orificeExpansion,
-                      &p.roughness, &p.co2Fraction, &p.n2Fraction, &p.gasCalorific, &p.gasDensity,
-                      &p.monthFactor, &p.mainTariff, &p.nightTariff})
-      v.real(*r);
-  }
-  auto words = [&](auto& array) {
-    for (auto& w : array) v.word(w);
-  };
-  words(image.hourArcDesc);
-  words(image.hourArcPos);
-  words(image.hourArcNeg);
-  words(image.dayArcDesc);
-  words(image.dayArcPos);
-  words(image.dayArcNeg);
-  words(image.monthArcDesc);
-  words(image.monthArcPos);
-  words(image.monthArcNeg);
-  words(image.intervalArcDesc);
-  words(image.intervalArcPos);
-  words(image.intervalArcNeg);
-  v.word(image.eventPrefixWord);
-  words(image.eventType);
-  words(image.eventParam);
-  words(image.logicLaw);
-  words(image.logicParam);
-  words(image.logicK1);
-  words(image.logicK2);
-  words(image.logicT1);
-  words(image.logicT2);
-  words(image.systemBlock);
-  for (auto& table : image.tableFunctions)
-    for (auto& r : table) v.real(r);
-  for (auto& g : image.currentGenerators) {
-    v.word(g.paramDescriptor);
-    v.word(g.lawDescriptor);
-    v.real(g.scaleEnd);
-    v.real(g.scaleStart);
-  }
-  v.real(image.defaultValues.coldSourceTemp);
-  v.real(image.defaultValues.carrierTemp);
-  v.real(image.defaultValues.carrierPressure);
-  v.real(image.defaultValues.atmPressure);
-  words(image.reservedPairs);
-  v.bytes(image.modemInitMain.data(), static_cast<int>(image.modemInitMain.size()));
-}
-
-template <class Names, class Visit>
-void visitNamesRecord(Names& names, Visit&& v) {
-  auto nameSlots = [&](auto& array) {
-    for (auto& slot : array) {
-      v.byte(slot.length);
-      v.bytes(slot.chars.data(), NameSlot::kMaxLength);
-    }
-  };
-  auto spare = [&](auto& array) { v.bytes(array.data(), static_cast<int>(array.size())); };
-  nameSlots(names.sensorNames);
-  nameSlots(names.pipelineNames);
-  nameSlots(names.hourArcNames);
-  spare(names.hourArcSpare);
-  nameSlots(names.dayArcNames);
-  nameSlots(names.monthArcNames);
-  nameSlots(names.intervalArcNames);
-  spare(names.intervalArcSpare);
-  nameSlots(names.desktopNames);
-  for (auto& w : names.desktopParams) v.word(w);
-  spare(names.reserved);
-}
-
+// The records hold the fields of the one field description in its order:
+// words as 32-bit integers, reals as doubles, a name as its length byte and
+// its 16 characters, byte fields as they are.
 struct Writer {
   ByteWriter out;
-  void word(Word w) { out.i32(w); }
-  void real(double r) { out.f64(r); }
-  void byte(std::uint8_t b) { out.u8(b); }
-  void bytes(const void* p, int n) { out.raw(p, n); }
+  void word(const FieldInfo&, Word w) { out.i32(w); }
+  void real(const FieldInfo&, double r) { out.f64(r); }
+  void name(const FieldInfo&, const NameSlot& n) {
+    out.u8(n.length);
+    out.raw(n.chars.data(), NameSlot::kMaxLength);
+  }
+  void bytes(const FieldInfo&, std::span<const std::uint8_t> b) { out.raw(b.data(), static_cast<int>(b.size())); }
 };
 
 struct Reader {
   ByteReader in;
-  void word(Word& w) { w = in.i32(); }
-  void real(double& r) { r = in.f64(); }
-  void byte(std::uint8_t& b) { b = in.u8(); }
-  void bytes(void* p, int n) { in.raw(p, n); }
+  void word(const FieldInfo&, Word& w) { w = in.i32(); }
+  void real(const FieldInfo&, double& r) { r = in.f64(); }
+  void name(const FieldInfo&, NameSlot& n) {
+    n.length = in.u8();
+    in.raw(n.chars.data(), NameSlot::kMaxLength);
+  }
+  void bytes(const FieldInfo&, std::span<std::uint8_t> b) { in.raw(b.data(), static_cast<int>(b.size())); }
 };
 
 }  // namespace
@@ -123,9 +47,9 @@ void takeModemAuxFromLogicK2(SettingsImage& image) {
 
 QByteArray encodeSettingsRecord(const SettingsImage& image) {
   SettingsImage stored = image;
-  if (stored.deviceKind == 3) storeModemAuxInLogicK2(stored);
+  if (kindProfile(stored.deviceKind).hasAuxModemText) storeModemAuxInLogicK2(stored);
   Writer w{ByteWriter(kSettingsRecordSize)};
-  visitSettingsRecord(stored, w);
+  visitSettingsRecordFields(stored, w);
   Q_ASSERT(w.out.size() == kSettingsRecordSize);
   return w.out.bytes();
 }
@@ -133,20 +57,20 @@ QByteArray encodeSettingsRecord(const SettingsImage& image) {
 void decodeSettingsRecord(const QByteArray& record, SettingsImage& image) {
   Q_ASSERT(record.size() >= kSettingsRecordSize);
   Reader r{ByteReader(record)};
-  visitSettingsRecord(image, r);
-  if (image.deviceKind == 3) takeModemAuxFromLogicK2(image);
+  visitSettingsRecordFields(image, r);
+  if (kindProfile(image.deviceKind).hasAuxModemText) takeModemAuxFromLogicK2(image);
 }
 
 QByteArray encodeNamesRecord(const NamesRegion& names) {
   Writer w{ByteWriter(kNamesRecordSize)};
-  visitNamesRecord(names, w);
+  visitNamesRecordFields(names, w);
   Q_ASSERT(w.out.size() == kNamesRecordSize);
   return w.out.bytes();
 }
 
 void decodeNamesRecord(const QByteArray& record, NamesRegion& names) {
   Reader r{ByteReader(record)};
-  visitNamesRecord(names, r);
+  visitNamesRecordFields(names, r);
   auto clamp = [](auto& array) {
     for (auto& slot : array) slot.length = std::min<std::uint8_t>(slot.length, NameSlot::kMaxLength);
   };

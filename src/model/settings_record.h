@@ -10,7 +10,8 @@ namespace nastrum {
 constexpr int kSettingsRecordSize = 17284;
 constexpr int kNamesRecordSize = 6271;
 
-// The settings record. For kind 3, ModemInitAux travels in slots 1..128 of LogicK2.
+// The settings record. For a kind with a second modem string (kind 3),
+// ModemInitAux travels in slots 1..128 of LogicK2.
 QByteArray encodeSettingsRecord(const SettingsImage& image);
 
 // Copies every part of a record of at least kSettingsRecordSize bytes into the

@@ -112,7 +112,131 @@ INSTANTIATE_TEST_SUITE_P(
                    water3(i);
                    pipe3(i).flowSensors = 0x8040;
                    pipe3(i).pipeDiameter = -0.1;
-                 }, 136, "Доля расхода получаемая трубопроводом №3"}),
+                 }, 136, "Доля расхода получаемая трубопроводом №3"},
+        TextCase{"Hourly210", [](SettingsImage& i) { i.hourArcDesc[4] = 0x0350; }, 210, "Неверный тип часового архива №4"},
+        TextCase{"Hourly211", [](SettingsImage& i) { i.hourArcDesc[28] = 0x8040; }, 211,
+                 "Часовой архив №28 не может быть расширенным. (8040 должен замениться на 0040)"},
+        TextCase{"Hourly212", [](SettingsImage& i) { i.hourArcDesc[4] = 0x0141; }, 212,
+                 "У часового архива №4 неверный номер (или номер не задан) датчика"},
+        TextCase{"Hourly213", [](SettingsImage& i) { i.hourArcDesc[4] = 0x0105; }, 213, "У часового архива №4 неверный номер датчика"},
+        TextCase{"Hourly214", [](SettingsImage& i) {
+                   i.hourArcDesc[4] = 0x0180;
+                   i.hourArcPos[4] = i.hourArcNeg[4] = 0x0000;
+                 }, 214, "У часового архива №4 указана разность одинаковых датчиков. (0000 должен замениться на 0040)"},
+        TextCase{"Hourly215", [](SettingsImage& i) {
+                   i.hourArcDesc[4] = 0x0180;
+                   i.hourArcPos[4] = 0x0005;
+                 }, 215, "У часового архива №4 либо не указан либо указан не существующий датчик X1"},
+        TextCase{"Hourly216", [](SettingsImage& i) {
+                   i.hourArcDesc[4] = 0x0180;
+                   i.hourArcNeg[4] = 0x0040;
+                 }, 216, "У часового архива №4 либо не указан либо указан не существующий датчик X2"},
+        TextCase{"Hourly217", [](SettingsImage& i) { i.hourArcDesc[4] = 0x0800; }, 217,
+                 "Не правильно задан уровень вложенности у часового архива продолжения №4"},
+        TextCase{"Hourly218", [](SettingsImage& i) { i.hourArcDesc[4] = 0x1820; }, 218,
+                 "Не правильно задан (или не указан) номер головного архива у часового архива №4"},
+        TextCase{"Hourly219", [](SettingsImage& i) { i.hourArcDesc[4] = 0x1804; }, 219,
+                 "У часового архива №4 в качестве головного не может быть указан архив продолжения"},
+        TextCase{"Hourly220", [](SettingsImage& i) { i.hourArcDesc[4] = 0x3805; }, 220,
+                 "У часового архива №4 в качестве головного архива указан не существующий архив. (3805 должен замениться на 9840)"},
+        TextCase{"Hourly221", [](SettingsImage& i) {
+                   i.hourArcDesc[5] = 0x8040;
+                   i.hourArcDesc[4] = 0x1805;
+                 }, 221, "Часовой архив №4 ссылается на расширенный часовой архив"},
+        TextCase{"Hourly222", [](SettingsImage& i) {
+                   i.hourArcDesc[0] = 0x0040;
+                   i.hourArcDesc[4] = i.hourArcDesc[9] = i.hourArcDesc[30] = 0x1800;
+                 }, 222, "Часовой архив №4 имеет одинаковый уровень продолжения с архивами продолжения № 9, 30,"},
+        TextCase{"Hourly223", [](SettingsImage& i) { i.hourArcDesc[4] = 0x0210; }, 223,
+                 "У часового архива №4 задан неверный номер (или номер не указан) трубопровода."},
+        TextCase{"Hourly224", [](SettingsImage& i) { i.hourArcDesc[4] = 0x0403; }, 224, "У часового архива №4 задан неверный номер трубопровода"},
+        TextCase{"Hourly225", [](SettingsImage& i) {
+                   i.hourArcDesc[4] = 0x0280;
+                   i.hourArcPos[4] = 0x0022;
+                 }, 225, "У часового архива №4 неверный номер трубопровода № 1, 5, в алгебраической сумме"},
+        TextCase{"Hourly226", [](SettingsImage& i) {
+                   i.hourArcDesc[4] = 0x0280;
+                   i.hourArcPos[4] = i.hourArcNeg[4] = 0x0001;
+                 }, 226, "У часового архива №4 в алгебраичесокй сумме трубопровод № 0, указан как с плюсом так и с минусом"},
+        TextCase{"Hourly227", [](SettingsImage& i) {
+                   i.hourArcDesc[4] = 0x0480;
+                   i.hourArcNeg[4] = 0x0002;
+                 }, 227, "У часового архива №4 неверный номер трубопровода № 1, в алгебраической сумме (отрицательная составляющая)"},
+        TextCase{"Interval310", [](SettingsImage& i) { i.intervalArcDesc[4] = 0x0350; }, 310, "Неверный тип расширенного архива интервалов №4"},
+        TextCase{"Interval312", [](SettingsImage& i) { i.intervalArcDesc[4] = 0x0141; }, 312,
+                 "У расширенного архива интервалов №4 неверный номер (или номер не задан) датчика "},
+        TextCase{"Interval314", [](SettingsImage& i) {
+                   i.intervalArcDesc[4] = 0x0180;
+                   i.intervalArcPos[4] = i.intervalArcNeg[4] = 0x0000;
+                 }, 314, "У расширенного архива интервалов №4 указана разность одинаковых датчиков. (0000 должен замениться на 0040)"},
+        TextCase{"Interval317", [](SettingsImage& i) { i.intervalArcDesc[4] = 0x0800; }, 317,
+                 "Не правильно задан уровень вложенности у архива интервалов №4"},
+        TextCase{"Interval318", [](SettingsImage& i) { i.intervalArcDesc[4] = 0x180D; }, 318,
+                 "Не правильно задан (или не указан) номер головного архива у архива интервалов №4"},
+        TextCase{"Interval320", [](SettingsImage& i) { i.intervalArcDesc[4] = 0x1805; }, 320,
+                 "У архива интервалов №4 в качестве головного архива указан не существующий архив. (1805 должен замениться на 9840)"},
+        TextCase{"Interval322", [](SettingsImage& i) {
+                   i.intervalArcDesc[0] = 0x0040;
+                   i.intervalArcDesc[4] = i.intervalArcDesc[9] = 0x1800;
+                 }, 322, "Архив интервалов №4 имеет одинаковый уровень продолжения с  архивами продолжения № 9,"},
+        TextCase{"Interval323", [](SettingsImage& i) { i.intervalArcDesc[4] = 0x0210; }, 323,
+                 "У архива интервалов №4 задан неверный номер (или номер не указан) трубопровода."},
+        TextCase{"Interval328", [](SettingsImage& i) {
+                   i.intervalArcDesc[12] = 0x0040;
+                   i.eventType[127] = 0x8000;
+                 }, 328,
+                 "Расширенный архив интервалов №12 при данных настройках часовых архивов и архивов событий существовать не может. (0040 должен замениться на 0000)"},
+        TextCase{"Daily410", [](SettingsImage& i) { i.dayArcDesc[40] = 0x0350; }, 410, "Неверный тип суточного архива №40"},
+        TextCase{"Daily418", [](SettingsImage& i) { i.dayArcDesc[40] = 0x1041; }, 418,
+                 "Не правильно задан (или не указан) номер головного архива у суточного архива №40. (1041 должен замениться на 1040)"},
+        TextCase{"Daily420", [](SettingsImage& i) { i.dayArcDesc[40] = 0x1005; }, 420,
+                 "У суточного архива №40 в качестве головного архива указан не существующий архив"},
+        TextCase{"Daily429", [](SettingsImage& i) {
+                   i.dayArcDesc[5] = 0x0040;
+                   i.dayArcDesc[6] = i.dayArcDesc[40] = 0x1005;
+                 }, 429,
+                 "Суточный архив №40 в качестве головного архива не может быть указан уже расширенный архив. (1005 должен замениться на 1040)"},
+        TextCase{"Daily412", [](SettingsImage& i) { i.dayArcDesc[40] = 0x0141; }, 412,
+                 "У суточного архива №40 неверный номер (или номер не задан) датчика"},
+        TextCase{"Daily415", [](SettingsImage& i) {
+                   i.dayArcDesc[40] = 0x0180;
+                   i.dayArcPos[40] = 0x0005;
+                 }, 415, "У суточного архива №40 либо не указан либо указан не существующий датчик X1."},
+        TextCase{"Daily423", [](SettingsImage& i) { i.dayArcDesc[40] = 0x0810; }, 423,
+                 "У суточного архива №40 задан неверный номер (или номер не указан) трубопровода"},
+        TextCase{"Daily425", [](SettingsImage& i) {
+                   i.dayArcDesc[40] = 0x0880;
+                   i.dayArcPos[40] = 0x8000;
+                 }, 425, "У суточного архива №40 неверный номер трубопровода № 15, в алгебраической сумме"},
+        TextCase{"Monthly510", [](SettingsImage& i) { i.monthArcDesc[62] = 0x1040; }, 510, "Неверный тип месячного архива №62"},
+        TextCase{"Monthly514", [](SettingsImage& i) {
+                   i.monthArcDesc[62] = 0x0180;
+                   i.monthArcPos[62] = i.monthArcNeg[62] = 0x0000;
+                 }, 514, "У месячного архива №62 указана разность одинаковых датчиков. (0000 должен замениться на 0040)"},
+        TextCase{"Monthly515", [](SettingsImage& i) {
+                   i.monthArcDesc[62] = 0x0180;
+                   i.monthArcPos[62] = 0x0005;
+                 }, 515, "У месячного архива №62 либо не указан либо указан не существующий датчик X1"},
+        TextCase{"Monthly524", [](SettingsImage& i) { i.monthArcDesc[62] = 0x0805; }, 524, "У месячного архива №62 задан неверный номер трубопровода"},
+        TextCase{"System601", [](SettingsImage& i) { i.sys(sys::SummerTimeInterval) = 0x1A0F; }, 601,
+                 "Переход на летнее/зимнее время. (1A0F должен замениться на 3A0F)"},
+        TextCase{"System602", [](SettingsImage& i) { i.sys(sys::SummerTimeInterval) = 0x4910; }, 602,
+                 "Длительность измерительного интервала интегрирования. (4910 должен замениться на 4905)"},
+        TextCase{"System603", [](SettingsImage& i) { i.sys(sys::SettlementHourDate) = 2400; }, 603, "Расчетный час и дата"},
+        TextCase{"System604", [](SettingsImage& i) { i.sys(sys::MainChannelBaud) = 0x0100; }, 604,
+                 "Не допустимая скорость обмена на основном канале связи. (0100 должен замениться на 0960)"},
+        TextCase{"System605", [](SettingsImage& i) { i.sys(sys::AuxChannelBaud) = 0x9600; }, 605,
+                 "Не допустимая скорость обмена на дополнительном канале связи. (9600 должен замениться на 0960)"},
+        TextCase{"System606", [](SettingsImage& i) { i.sys(sys::MainChannelSetup) = 0x8000; }, 606,
+                 "Не допустимый сетевой номер на основном канале связи"},
+        TextCase{"System607", [](SettingsImage& i) { i.sys(sys::AuxChannelSetup) = 0xFF00; }, 607,
+                 "Не допустимый сетевой номер на дополнительном канале связи"},
+        TextCase{"System608", [](SettingsImage& i) { i.sys(sys::BatteryControl) = 0x0000; }, 608,
+                 "Указан не допустимый датчик в контроле аккумулятора."},
+        TextCase{"Generator701", [](SettingsImage& i) { i.currentGenerators[7].lawDescriptor = 0x1234; }, 701,
+                 "Не допустимый тип у генератора тока №7. (1234 должен замениться на 0034)"},
+        TextCase{"Generator702", [](SettingsImage& i) { i.currentGenerators[7].scaleStart = 20; }, 702,
+                 "У генератора тока №7 начало шкалы должно быть меньше конца шкалы"}),
     [](const ::testing::TestParamInfo<TextCase>& info) { return info.param.name; });
 
 TEST(CheckTextsSpyMode, EndWithASpaceAndTheCode) {
@@ -121,6 +245,22 @@ TEST(CheckTextsSpyMode, EndWithASpaceAndTheCode) {
   const CheckResult result = evaluateRules(image, true);
   ASSERT_EQ(result.errorCount(), 1);
   EXPECT_EQ(result.errors[0].text, QStringLiteral("Тип датчика №7 10"));
+}
+
+TEST(CheckTextsSpyMode, SystemTextsTooEvenWithoutANumber) {
+  SettingsImage image = meteredImage(2);
+  image.sys(sys::SettlementHourDate) = 2400;
+  const CheckResult result = evaluateRules(image, true);
+  ASSERT_EQ(result.errorCount(), 1);
+  EXPECT_EQ(result.errors[0].text, QStringLiteral("Расчетный час и дата 603"));
+}
+
+TEST(CheckTextsRegulatorFlags, EndWithTheSectionAndASpace) {
+  SettingsImage image = meteredImage(3);
+  image.logicLaw[63] = 0x0300;
+  const CheckResult result = evaluateRules(image, false);
+  ASSERT_EQ(result.errorCount(), 1);
+  EXPECT_EQ(result.errors[0].text, QStringLiteral("Не допустимый тип у логического признака №63, раздел \"Регуляторы\" "));
 }
 
 TEST(CheckTextsLists, NameTheListedObjects) {

@@ -90,6 +90,23 @@ TEST_F(CliCheck, FixSavesTheCorrectedPairAndLeavesTheOriginal) {
   EXPECT_EQ(fixed.sys(sys::CheckErrorsMark), 1);
 }
 
+TEST_F(CliCheck, FixMendsArchivesAndSystemWordsToo) {
+  SettingsImage image = meteredImage(2);
+  image.hourArcDesc[4] = 0x1805;             // 220: head 5 does not work
+  image.sys(sys::MainChannelBaud) = 0x0100;  // 604
+  const CliOutcome r = run({save(image), "--fix", path("fixed.bfm")});
+  EXPECT_EQ(r.code, 1);  // the continuation still needs its head chosen
+  EXPECT_EQ(r.out.mid(r.out.indexOf(QStringLiteral("После исправления (%1):").arg(path("fixed.bfm")))),
+            (QStringList{QStringLiteral("После исправления (%1):").arg(path("fixed.bfm")), "Проверка обнаружила 1 ошибок",
+                         "   1    Не правильно задан (или не указан) номер головного архива у часового архива №4"}));
+
+  SettingsImage fixed;
+  EditorState editor;
+  ASSERT_TRUE(readSettingsPair(path("fixed.bfm"), fixed, editor).ok());
+  EXPECT_EQ(fixed.hourArcDesc[4], 0x9840);
+  EXPECT_EQ(fixed.sys(sys::MainChannelBaud), 0x0960);
+}
+
 TEST_F(CliCheck, BadInputExitsTwo) {
   const QString file = save(meteredImage(2));
   for (const QStringList& args : {QStringList{}, QStringList{path("missing.bfm")}, QStringList{file, "--report"},

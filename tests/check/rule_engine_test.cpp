@@ -2,6 +2,8 @@
 // the sensors and pipelines, silent normalisation, skipping, list findings.
 #include <gtest/gtest.h>
 
+#include "check/pipeline_rules.h"
+#include "check/sensor_rules.h"
 #include "check_test_image.h"
 #include "rule_case.h"
 
@@ -38,8 +40,7 @@ TEST(RuleEngine, FurtherFamiliesSlotInAfterThePipelines) {
   image.dayArcDesc[1] = 0x0280;
   image.dayArcDesc[2] = 0x0001;
   setSensor(image, 9, 0x5000);
-  std::vector<RuleGroup> groups = checkRuleGroups();
-  groups.push_back(dailyGroup());
+  const std::vector<RuleGroup> groups{sensorRuleGroup(), pipelineRuleGroup(), dailyGroup()};
 
   const CheckResult result = evaluateRules(image, groups, false);
 

@@ -9,6 +9,7 @@
 
 #include "app/cli/cli_commands.h"
 #include "app/cli/cli_dispatch.h"
+#include "app/cli/cli_parser.h"
 #include "model/cp1251.h"
 #include "model/editor_state.h"
 #include "model/reset_image.h"
@@ -207,4 +208,60 @@ TEST_F(Cli, HelpListsTheCommands) {
   const CliRun r = run({QStringLiteral("help")});
   EXPECT_EQ(r.code, ExitOk);
   for (const char* name : {"new", "dump", "diff"}) EXPECT_TRUE(r.out.contains(QLatin1String(name))) << name;
+}
+
+TEST_F(Cli, EveryCommandDescribesItselfWithHelp) {
+  for (const CliCommand& command : cliCommands()) {
+    const QString name = command.name;
+    for (const QStringList& args : {QStringList{name, QStringLiteral("--help")}, QStringList{QStringLiteral("help"), name},
+                                    QStringList{name, QStringLiteral("--bogus"), QStringLiteral("-h")}}) {
+      const CliRun r = run(args);
+      EXPECT_EQ(r.code, ExitOk) << args.join(' ').toStdString();
+      EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+      EXPECT_TRUE(r.out.startsWith(QStringLiteral("usage: nastrum-cli ") + name)) << r.out.toStdString();
+      for (const CliOption& option : command.options)
+        EXPECT_TRUE(r.out.contains(QStringLiteral("--") + option.name)) << name.toStdString() << " --" << option.name.toStdString();
+    }
+  }
+  EXPECT_EQ(run({QStringLiteral("help"), QStringLiteral("frobnicate")}).code, ExitBadInput);
+}
+
+TEST(CliParser, ReadsOptionsAndArgumentsAsDeclared) {
+  const CliCommand command{QStringLiteral("try"),
+                           QStringLiteral("a command to parse against"),
+                           {{QStringLiteral("IN"), QStringLiteral("input")}, {QStringLiteral("OUT"), QStringLiteral("output")}},
+                           {{QStringLiteral("level"), QStringLiteral("N"), QStringLiteral("a level"), true},
+                            {QStringLiteral("quiet"), {}, QStringLiteral("say less")}},
+                           nullptr};
+  struct Case {
+    QStringList args;
+    QString complaint;  // empty when the arguments are good
+    QString level = {};
+    QStringList positionals = {};
+    bool quiet = false;
+  };
+  const Case cases[] = {
+      {{"a", "--level", "3", "b"}, {}, "3", {"a", "b"}},
+      {{"--level=4", "a", "b", "--quiet"}, {}, "4", {"a", "b"}, true},
+      {{"--level", "1", "--level", "2", "a", "b"}, {}, "2", {"a", "b"}},  // the last one counts
+      {{"--level", "1", "--", "--a", "b"}, {}, "1", {"--a", "b"}},        // "--" ends the options
+      {{"--level", "", "a", "b"}, {}, "", {"a", "b"}},
+      {{"a", "b"}, "--level N is required"},
+      {{"a", "b", "--level"}, "--level needs a value: N"},
+      {{"--level", "1", "a"}, "no OUT given (output)"},
+      {{"--level", "1", "a", "b", "c"}, "2 argument(s) expected, also got c"},
+      {{"--level", "1", "a", "b", "--loud"}, "unknown option --loud"},
+      {{"--level", "1", "a", "b", "--loud=yes"}, "unknown option --loud"},
+      {{"--level", "1", "a", "b", "--quiet=yes"}, "--quiet takes no value"},
+  };
+  for (const Case& c : cases) {
+    QString complaint;
+    const std::optional<CliArgs> parsed = CliParser::parse(command, c.args, complaint);
+    EXPECT_EQ(complaint, c.complaint) << c.args.join(' ').toStdString();
+    ASSERT_EQ(parsed.has_value(), c.complaint.isEmpty()) << c.args.join(' ').toStdString();
+    if (!parsed) continue;
+    EXPECT_EQ(parsed->value(QStringLiteral("level")), c.level);
+    EXPECT_EQ(parsed->positionals(), c.positionals);
+    EXPECT_EQ(parsed->isSet(QStringLiteral("quiet")), c.quiet);
+  }
 }

@@ -4,6 +4,7 @@
 
 #include <QSaveFile>
 
+#include "app/cli/cli_parser.h"
 #include "app/cli/settings_loading.h"
 #include "check/check_report.h"
 #include "check/check_rules.h"
@@ -18,29 +19,12 @@ namespace {
 const QString kName = QStringLiteral("check");
 constexpr int kExitErrorsFound = 1;
 
-struct CheckArgs {
-  QString file;
-  QString reportPath;
-  QString fixPath;
-};
-
-// Reads the arguments; an empty error means they are usable.
-QString parse(const QStringList& args, CheckArgs& parsed) {
-  for (int i = 0; i < args.size(); ++i) {
-    const QString& a = args[i];
-    if (a == QLatin1String("--report") || a == QLatin1String("--fix")) {
-      if (i + 1 >= args.size() || args[i + 1].isEmpty()) return QStringLiteral("%1 needs a path").arg(a);
-      (a == QLatin1String("--report") ? parsed.reportPath : parsed.fixPath) = args[++i];
-    } else if (a.startsWith(QLatin1String("--"))) {
-      return QStringLiteral("unknown option %1").arg(a);
-    } else if (parsed.file.isEmpty()) {
-      parsed.file = a;
-    } else {
-      return QStringLiteral("only one settings file is checked, got also %1").arg(a);
-    }
-  }
-  if (parsed.file.isEmpty()) return QStringLiteral("a settings file is needed");
-  if (!parsed.fixPath.isEmpty()) return settingsPathComplaint(parsed.fixPath);
+// Empty when the parsed arguments are usable, else the complaint.
+QString complaintAbout(const CliArgs& args) {
+  for (const char* option : {"report", "fix"})
+    if (args.isSet(QLatin1String(option)) && args.value(QLatin1String(option)).isEmpty())
+      return QStringLiteral("--%1 needs a path").arg(QLatin1String(option));
+  if (args.isSet(QStringLiteral("fix"))) return settingsPathComplaint(args.value(QStringLiteral("fix")));
   return {};
 }
 
@@ -61,49 +45,58 @@ bool writeReport(const QString& path, const QByteArray& bytes) {
   return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
-}  // namespace
+int runCheck(const CliArgs& args, CliIo& io) {
+  if (const QString problem = complaintAbout(args); !problem.isEmpty()) return io.fail(kName, problem);
+  const QString file = args.positional(0);
+  const QString reportPath = args.value(QStringLiteral("report"));
+  const QString fixPath = args.value(QStringLiteral("fix"));
 
-CliCommand checkCommand() {
-  return {kName, QStringLiteral("FILE.bfm [--report PATH] [--fix OUT.bfm]"),
-          QStringLiteral("the settings check; exit 1 when it finds errors, 0 when none"), runCheckCommand};
-}
-
-int runCheckCommand(const QStringList& args, CliIo& io) {
-  CheckArgs parsed;
-  if (const QString problem = parse(args, parsed); !problem.isEmpty()) return io.fail(kName, problem);
-
-  const std::unique_ptr<SettingsImage> image = loadSettings(kName, parsed.file, io);
+  const std::unique_ptr<SettingsImage> image = loadSettings(kName, file, io);
   if (!image) return ExitBadInput;
 
   EditorState editor;
-  editor.currentFileName = parsed.file;
+  editor.currentFileName = file;
   CheckResult result = evaluateRules(*image, false);
   applyCheckMarks(*image, editor, result);
   printRows(result, io.out);
 
-  if (!parsed.reportPath.isEmpty()) {
-    const ReportHeader header{image->deviceKind, parsed.file, reportDateTime(QDateTime::currentDateTime())};
-    if (!writeReport(parsed.reportPath, reportBytes(header, result))) {
+  if (!reportPath.isEmpty()) {
+    const ReportHeader header{image->deviceKind, file, reportDateTime(QDateTime::currentDateTime())};
+    if (!writeReport(reportPath, reportBytes(header, result))) {
       io.out.flush();
-      return io.fail(kName, QStringLiteral("%1 cannot be written").arg(parsed.reportPath));
+      return io.fail(kName, QStringLiteral("%1 cannot be written").arg(reportPath));
     }
   }
 
-  if (!parsed.fixPath.isEmpty()) {
+  if (!fixPath.isEmpty()) {
     RepairImage(*image, result);
     result = evaluateRules(*image, false);
     applyCheckMarks(*image, editor, result);
-    const WriteOutcome written = writeSettingsPair(parsed.fixPath, *image);
+    const WriteOutcome written = writeSettingsPair(fixPath, *image);
     if (!written.settingsWritten || !written.namesWritten) {
       io.out.flush();
-      const QString failed = written.settingsWritten ? namesPathFor(parsed.fixPath) : parsed.fixPath;
+      const QString failed = written.settingsWritten ? namesPathFor(fixPath) : fixPath;
       return io.fail(kName, QStringLiteral("%1 cannot be written").arg(failed));
     }
-    io.out << QStringLiteral("После исправления (%1):").arg(parsed.fixPath) << '\n';
+    io.out << QStringLiteral("После исправления (%1):").arg(fixPath) << '\n';
     printRows(result, io.out);
   }
   io.out.flush();
   return result.clean() ? ExitOk : kExitErrorsFound;
 }
+
+}  // namespace
+
+CliCommand checkCommand() {
+  return {kName,
+          QStringLiteral("the settings check; exit 1 when it finds errors, 0 when none"),
+          {{QStringLiteral("FILE.bfm"), QStringLiteral("the settings file to check")}},
+          {{QStringLiteral("report"), QStringLiteral("PATH"), QStringLiteral("also write the report (code page 1251) to PATH")},
+           {QStringLiteral("fix"), QStringLiteral("OUT.bfm"),
+            QStringLiteral("correct what can be corrected and save the result as OUT.bfm + OUT.nam")}},
+          runCheck};
+}
+
+int runCheckCommand(const QStringList& args, CliIo& io) { return runCommand(checkCommand(), args, io); }
 
 }  // namespace nastrum::cli

@@ -17,29 +17,29 @@ QStringList differingFields(const std::vector<Field>& a, const std::vector<Field
   return lines;
 }
 
-CliCommand diffCommand() {
-  return {kName, QStringLiteral("A.bfm B.bfm"),
-          QStringLiteral("one line per differing field; exit 1 when any differ, 0 when none"), runDiff};
-}
+namespace {
 
-int runDiff(const QStringList& args, CliIo& io) {
-  QStringList paths;
-  for (const QString& a : args) {
-    if (a.startsWith(QLatin1String("--"))) return io.fail(kName, QStringLiteral("unknown option %1").arg(a));
-    paths << a;
-  }
-  if (paths.size() != 2)
-    return io.fail(kName, QStringLiteral("two settings files are needed, got %1").arg(paths.size()));
-
-  const std::unique_ptr<SettingsImage> first = loadSettings(kName, paths[0], io);
+int runDiff(const CliArgs& args, CliIo& io) {
+  const std::unique_ptr<SettingsImage> first = loadSettings(kName, args.positional(0), io);
   if (!first) return ExitBadInput;
-  const std::unique_ptr<SettingsImage> second = loadSettings(kName, paths[1], io);
+  const std::unique_ptr<SettingsImage> second = loadSettings(kName, args.positional(1), io);
   if (!second) return ExitBadInput;
 
   const QStringList lines = differingFields(walkFields(*first), walkFields(*second));
   for (const QString& line : lines) io.out << line << '\n';
   io.out.flush();
   return lines.isEmpty() ? ExitOk : ExitDiffers;
+}
+
+}  // namespace
+
+CliCommand diffCommand() {
+  return {kName,
+          QStringLiteral("one line per differing field; exit 1 when any differ, 0 when none"),
+          {{QStringLiteral("A.bfm"), QStringLiteral("the first settings file")},
+           {QStringLiteral("B.bfm"), QStringLiteral("the settings file compared with it")}},
+          {},
+          runDiff};
 }
 
 }  // namespace nastrum::cli

@@ -7,7 +7,6 @@
 namespace nastrum::cli {
 
 CliCommand diffCommand();
-int runDiff(const QStringList& args, CliIo& io);
 
 // "path: a -> b" for every field whose text differs, in file order.
 QStringList differingFields(const std::vector<Field>& a, const std::vector<Field>& b);

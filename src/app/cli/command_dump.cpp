@@ -73,37 +73,29 @@ QJsonObject fieldsAsJson(const std::vector<Field>& fields) {
   return root.toObject();
 }
 
-CliCommand dumpCommand() {
-  return {kName, QStringLiteral("FILE.bfm [--json]"),
-          QStringLiteral("list every field of a settings pair, numbered from 0 as the editor numbers them"), runDump};
-}
+namespace {
 
-int runDump(const QStringList& args, CliIo& io) {
-  QString path;
-  bool json = false;
-  for (const QString& a : args) {
-    if (a == QLatin1String("--json")) {
-      json = true;
-    } else if (a.startsWith(QLatin1String("--"))) {
-      return io.fail(kName, QStringLiteral("unknown option %1").arg(a));
-    } else if (path.isEmpty()) {
-      path = a;
-    } else {
-      return io.fail(kName, QStringLiteral("one settings file only, got %1 and %2").arg(path, a));
-    }
-  }
-  if (path.isEmpty()) return io.fail(kName, QStringLiteral("no settings file given"));
-
-  const std::unique_ptr<SettingsImage> image = loadSettings(kName, path, io);
+int runDump(const CliArgs& args, CliIo& io) {
+  const std::unique_ptr<SettingsImage> image = loadSettings(kName, args.positional(0), io);
   if (!image) return ExitBadInput;
   const std::vector<Field> fields = walkFields(*image);
-  if (json) {
+  if (args.isSet(QStringLiteral("json"))) {
     io.out << QString::fromUtf8(QJsonDocument(fieldsAsJson(fields)).toJson(QJsonDocument::Indented));
   } else {
     for (const Field& f : fields) io.out << f.path << " = " << f.text << '\n';
   }
   io.out.flush();
   return ExitOk;
+}
+
+}  // namespace
+
+CliCommand dumpCommand() {
+  return {kName,
+          QStringLiteral("list every field of a settings pair, numbered from 0 as the editor numbers them"),
+          {{QStringLiteral("FILE.bfm"), QStringLiteral("the settings file; its names are read from FILE.nam")}},
+          {{QStringLiteral("json"), {}, QStringLiteral("one JSON object nested by field name instead of lines")}},
+          runDump};
 }
 
 }  // namespace nastrum::cli

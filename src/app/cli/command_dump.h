@@ -9,7 +9,6 @@
 namespace nastrum::cli {
 
 CliCommand dumpCommand();
-int runDump(const QStringList& args, CliIo& io);
 
 // The fields as one JSON object nested by their names: "Sensors[0].Number"
 // becomes {"Sensors": [{"Number": 1}]}. Codes are "0x…" strings, names and

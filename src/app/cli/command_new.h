@@ -6,6 +6,5 @@
 namespace nastrum::cli {
 
 CliCommand newCommand();
-int runNew(const QStringList& args, CliIo& io);
 
 }  // namespace nastrum::cli

@@ -6,6 +6,5 @@
 namespace nastrum::cli {
 
 CliCommand readCommand();
-int runRead(const QStringList& args, CliIo& io);
 
 }  // namespace nastrum::cli

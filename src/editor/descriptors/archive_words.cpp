@@ -4,6 +4,7 @@
 #include "editor/descriptors/descriptor_digits.h"
 #include "editor/descriptors/pipeline_codes.h"
 #include "editor/descriptors/sensor_codes.h"
+#include "model/message_catalogue.h"
 
 namespace nastrum {
 
@@ -415,12 +416,37 @@ std::optional<Refusal> extensionRefusal(const SettingsImage& image, int hourly) 
   return std::nullopt;
 }
 
+std::optional<ExtensionSlots> extensionSlots(int hourly) {
+  for (const auto& r : kExtensionRules)
+    if (r.hourly == hourly) return ExtensionSlots{r.interval1, r.interval2};
+  return std::nullopt;
+}
+
+bool IntervalSlotFree(const SettingsImage& image, int slot) {
+  if (slot < 0 || slot >= archiveCount(ArchiveFamily::Interval, image.deviceKind)) return false;
+  for (int h : kIntervalExclusions[static_cast<std::size_t>(slot)])
+    if (isExtendedHead(image.hourArcDesc[static_cast<std::size_t>(h)])) return false;
+  return true;
+}
+
+bool IntervalSlotFree(const SettingsImage& image, const EditorState& editor, MessagePresenter& presenter, int slot) {
+  const bool free = IntervalSlotFree(image, slot);
+  if (!free && !editor.suppressEvents) {
+    const QString pair = intervalSlotHourPair(slot);
+    if (!pair.isEmpty()) ShowMessageCode(presenter, 44, pair);
+  }
+  return free;
+}
+
+QString intervalSlotHourPair(int slot) {
+  if (slot < 0 || slot >= static_cast<int>(kIntervalExclusions.size())) return {};
+  const auto& pair = kIntervalExclusions[static_cast<std::size_t>(slot)];
+  return joined({pair[0], pair[1]});
+}
+
 std::optional<Refusal> intervalCreationRefusal(const SettingsImage& image, int k) {
   if (k < 0 || k >= archiveCount(ArchiveFamily::Interval, image.deviceKind)) return Refusal{};
-  const auto& pair = kIntervalExclusions[static_cast<std::size_t>(k)];
-  for (int h : pair)
-    if (isExtendedHead(image.hourArcDesc[static_cast<std::size_t>(h)]))
-      return Refusal{44, joined({pair[0], pair[1]})};
+  if (!IntervalSlotFree(image, k)) return Refusal{44, intervalSlotHourPair(k)};
   if (image.deviceKind == 2 && k == 12 && anyEventDescribed(image)) return Refusal{64, {}};
   return std::nullopt;
 }

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "editor/descriptors/choice_list.h"
+#include "model/editor_state.h"
+#include "model/message_presenter.h"
 #include "model/settings_image.h"
 
 namespace nastrum {
@@ -123,6 +125,24 @@ struct Refusal {
 // for an event on kind 2; message 0 outside the extension range), nullopt
 // when it may.
 std::optional<Refusal> extensionRefusal(const SettingsImage& image, int hourly);
+// Interval archives (0-based) whose memory the extension of hourly archive h
+// (8..27) takes: the first one always, the second one where given (-1 none).
+struct ExtensionSlots {
+  int first = -1;
+  int second = -1;
+  bool operator==(const ExtensionSlots&) const = default;
+};
+std::optional<ExtensionSlots> extensionSlots(int hourly);
+// True when neither hourly archive paired with interval slot `slot` (0-based)
+// is extended. Slots the kind does not have are never free.
+bool IntervalSlotFree(const SettingsImage& image, int slot);
+// As above, for the archive page: a slot that is not free is explained with
+// message 44 naming its two hourly archives, unless the program itself is
+// filling controls (SuppressEvents, which the check sets around its calls).
+bool IntervalSlotFree(const SettingsImage& image, const EditorState& editor, MessagePresenter& presenter, int slot);
+// The two hourly archive numbers paired with the slot, as message 44 names
+// them ("8,9"); empty for a slot that does not exist.
+QString intervalSlotHourPair(int slot);
 // Why interval archive k may not become working (44 with the hourly list,
 // 64 for an event on kind 2), nullopt when it may.
 std::optional<Refusal> intervalCreationRefusal(const SettingsImage& image, int interval);

@@ -42,6 +42,22 @@ bool isPulseFamily(SensorFamily f) {
 
 bool isCountingFamily(SensorFamily f) { return isPulseFamily(f) || f == SensorFamily::Frequency; }
 
+bool isAnalogSensor(Word mainDescriptor) {
+  const int d1 = digitOf(mainDescriptor, 1);
+  return d1 == 0x1 || d1 == 0x9;
+}
+
+bool isCountingSensorCode(Word mainDescriptor) {
+  switch (digitOf(mainDescriptor, 1)) {
+    case 0x2: case 0x3: case 0x4: case 0xA: case 0xB: case 0xC:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool isConditionalSensor(Word mainDescriptor) { return digitOf(mainDescriptor, 1) == 0x8; }
+
 bool hasStorage(Word mainDescriptor) { return (digitOf(mainDescriptor, 1) & 0x8) != 0; }
 
 bool isDescribedSensor(Word mainDescriptor) {

@@ -25,6 +25,12 @@ bool isPulseFamily(SensorFamily f);
 bool isCountingFamily(SensorFamily f);
 // D1 bit 3: the sensor keeps its values.
 bool hasStorage(Word mainDescriptor);
+// Families read alike on every kind, for readers that name a sensor without
+// knowing its device: analog, conditional and the codes of pulse and frequency
+// sensors on any kind (D1 2, 3, 4, A, B or C).
+bool isAnalogSensor(Word mainDescriptor);
+bool isCountingSensorCode(Word mainDescriptor);
+bool isConditionalSensor(Word mainDescriptor);  // D1 8
 // A sensor other objects may name: D1 is 1, 2, 3, 4, 8, 9, A, B or C.
 bool isDescribedSensor(Word mainDescriptor);
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "check/interval_slots.h"
-#include "check_test_image.h"
+#include "editor/descriptors/archive_words.h"
+#include "support/fresh_image.h"
 #include "support/scripted_presenter.h"
 
 namespace nastrum::testing {
@@ -23,6 +23,7 @@ TEST(IntervalSlots, TheThirteenthSlotExistsOnKind2Only) {
   EXPECT_FALSE(IntervalSlotFree(freshImage(3), 12));
   EXPECT_FALSE(IntervalSlotFree(freshImage(2), 13));
   EXPECT_FALSE(IntervalSlotFree(freshImage(2), -1));
+  EXPECT_FALSE(IntervalSlotFree(freshImage(1), 0));  // the small model has no interval archives
 }
 
 TEST(IntervalSlots, Message44NamesThePairUnlessEventsAreSuppressed) {

@@ -1,0 +1,62 @@
+#include "editor/pages/archives/ui/archives_page_widget.h"
+
+#include <QGridLayout>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "editor/pages/archives/ui/archive_family_group.h"
+#include "editor/pages/archives/ui/event_archive_group.h"
+
+namespace nastrum {
+
+ArchivesPageWidget::ArchivesPageWidget(Workspace& workspace, MessagePresenter& presenter, QWidget* parent)
+    : QWidget(parent), workspace_(workspace), page_(workspace, presenter) {
+  setObjectName(QStringLiteral("archivesPage"));
+  setWindowTitle(QStringLiteral("Архивы"));
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  auto* scroll = new QScrollArea(this);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  outer->addWidget(scroll);
+  auto* content = new QWidget(scroll);
+  auto* grid = new QGridLayout(content);
+  scroll->setWidget(content);
+
+  // Made in reading order, so the keyboard goes through them in that order.
+  const ArchiveFamily order[] = {ArchiveFamily::Hourly, ArchiveFamily::Daily, ArchiveFamily::Monthly,
+                                 ArchiveFamily::Interval};
+  for (int i = 0; i < 4; ++i) {
+    auto* group = new ArchiveFamilyGroup(page_, order[i], content);
+    families_[static_cast<std::size_t>(i)] = group;
+    grid->addWidget(group, i / 2, i % 2);
+    connect(group, &ArchiveFamilyGroup::changed, this, &ArchivesPageWidget::afterChoice);
+    connect(group, &ArchiveFamilyGroup::typed, this, &ArchivesPageWidget::afterTyping);
+  }
+  events_ = new EventArchiveGroup(page_, content);
+  grid->addWidget(events_, 2, 0, 1, 2);
+  grid->setRowStretch(3, 1);
+  connect(events_, &EventArchiveGroup::changed, this, &ArchivesPageWidget::afterChoice);
+  connect(events_, &EventArchiveGroup::typed, this, &ArchivesPageWidget::afterTyping);
+  showCurrent();
+}
+
+ArchivesPageWidget::~ArchivesPageWidget() = default;
+
+void ArchivesPageWidget::showCurrent() {
+  for (ArchiveFamilyGroup* group : families_) group->refresh();
+  events_->refresh();
+}
+
+// A choice may change what other groups show (chains, slots, the paste
+// buffers), so every group is shown again.
+void ArchivesPageWidget::afterChoice() {
+  showCurrent();
+  if (workspace_.editor.modified) emit imageEdited();
+}
+
+void ArchivesPageWidget::afterTyping() {
+  if (workspace_.editor.modified) emit imageEdited();
+}
+
+}  // namespace nastrum

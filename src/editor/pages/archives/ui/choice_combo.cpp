@@ -1,0 +1,45 @@
+#include "editor/pages/archives/ui/choice_combo.h"
+
+#include <QSignalBlocker>
+
+namespace nastrum {
+
+void fillCombo(QComboBox* combo, const ChoiceList& choices, std::optional<int> index) {
+  const QSignalBlocker block(combo);
+  combo->clear();
+  for (const Choice& c : choices) combo->addItem(c.text, c.code);
+  combo->setCurrentIndex(index.value_or(-1));
+}
+
+void selectCode(QComboBox* combo, std::optional<int> code) {
+  const QSignalBlocker block(combo);
+  combo->setCurrentIndex(code ? combo->findData(*code) : -1);
+}
+
+std::optional<int> chosenCode(const QComboBox* combo) {
+  if (combo->currentIndex() < 0) return std::nullopt;
+  return combo->currentData().toInt();
+}
+
+QLabel* makeErrorLabel(const QString& objectName, QWidget* parent) {
+  auto* label = new QLabel(errorText(), parent);
+  label->setObjectName(objectName);
+  label->setStyleSheet(QStringLiteral("color: red;"));
+  label->hide();
+  return label;
+}
+
+QComboBox* makeCombo(const QString& objectName, QWidget* parent) {
+  auto* combo = new QComboBox(parent);
+  combo->setObjectName(objectName);
+  combo->setEditable(false);
+  return combo;
+}
+
+QLabel* makeCaption(const QString& text, QWidget* field, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setBuddy(field);
+  return label;
+}
+
+}  // namespace nastrum

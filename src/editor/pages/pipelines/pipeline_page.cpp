@@ -1,0 +1,263 @@
+#include "editor/pages/pipelines/pipeline_page.h"
+
+#include "editor/descriptors/descriptor_digits.h"
+#include "editor/descriptors/name_rule.h"
+#include "editor/descriptors/pipeline_edit.h"
+#include "editor/descriptors/pipeline_references.h"
+#include "editor/descriptors/sensor_channels.h"
+#include "model/kind_profile.h"
+#include "model/message_catalogue.h"
+#include "model/real_text.h"
+
+namespace nastrum {
+
+PipelinePage::PipelinePage(Workspace& workspace, MessagePresenter& presenter, QChar separator, QObject* parent)
+    : QObject(parent), workspace_(workspace), presenter_(presenter), separator_(separator) {}
+
+int PipelinePage::lastNumber() const { return kindProfile(workspace_.image.deviceKind).pipelines - 1; }
+
+void PipelinePage::showPipeline(int n) {
+  if (n < 0) n = lastNumber();
+  if (n > lastNumber()) n = 0;
+  current_ = n;
+  chosenFlowRole_.reset();
+  emit changed();
+}
+
+bool PipelinePage::showNumberText(const QString& text) {
+  bool ok = false;
+  const int n = text.trimmed().toInt(&ok);
+  if (!ok) {
+    ShowMessageCode(presenter_, 15);
+    return false;
+  }
+  showPipeline(n);
+  return true;
+}
+
+PipelineRecord& PipelinePage::record() { return workspace_.image.pipelines[static_cast<std::size_t>(current_)]; }
+const PipelineRecord& PipelinePage::record() const {
+  return workspace_.image.pipelines[static_cast<std::size_t>(current_)];
+}
+
+int PipelinePage::medium() const { return pipelineMedium(record().mainDescriptor).value_or(PipeOff); }
+
+PipelineView PipelinePage::prepareView() {
+  // The kind may have changed under the page (a new image): stay in range.
+  if (current_ > lastNumber()) current_ = 0;
+  applyShowRepairs(record(), workspace_.image.deviceKind);
+  return view();
+}
+
+PipelineView PipelinePage::view() const {
+  return pipelineView(workspace_.image, current_, separator_, chosenFlowRole_);
+}
+
+FlowRole PipelinePage::flowRole() const { return shownFlowRole(workspace_.image, current_, chosenFlowRole_); }
+
+void PipelinePage::edited() {
+  workspace_.editor.modified = true;
+  emit changed();
+}
+
+bool PipelinePage::askReferences(const ReferenceList& refs) {
+  if (refs.empty()) return true;
+  const Reference& first = refs.front();
+  if (ShowMessageCode(presenter_, first.message, QString::number(first.holder)) != AnswerYes) return false;
+  removeReferences(workspace_.image, refs);
+  return true;
+}
+
+bool PipelinePage::switchOff() {
+  if (!askReferences(pipelineMediumChangeReferences(workspace_.image, current_, PipeOff))) return false;
+  applySwitchOff(record());
+  return true;
+}
+
+bool PipelinePage::chooseMedium(int newMedium) {
+  PipelineRecord& p = record();
+  const auto old = pipelineMedium(p.mainDescriptor);
+  if (!old) {  // shown as "ОШИБКА": only the medium digit is put right
+    p.mainDescriptor = repairMediumDigit(p.mainDescriptor, newMedium);
+    edited();
+    return true;
+  }
+  if (newMedium == *old) return true;
+  if (newMedium == PipeOff) {
+    if (!switchOff()) return false;
+  } else {
+    if (!askReferences(pipelineMediumChangeReferences(workspace_.image, current_, newMedium))) return false;
+    applyMedium(p, newMedium, workspace_.image.deviceKind);
+    // A switched-off pipeline's flow word 0000 would name sensor 0 as the new
+    // pipeline's flow sensor: a new pipeline starts with none.
+    if (*old == PipeOff) applyFlowRole(p, FlowRole::FlowSensor);
+  }
+  chosenFlowRole_.reset();
+  edited();
+  return true;
+}
+
+void PipelinePage::setName(const QString& text) {
+  storeName(workspace_.image.names.pipelineNames[static_cast<std::size_t>(current_)], text);
+  edited();
+}
+
+void PipelinePage::setHeatOption(int bit, bool set) {
+  applyHeatOption(record(), bit, set);
+  edited();
+}
+
+void PipelinePage::setGasUnit(int d2) {
+  applyGasUnit(record(), d2);
+  edited();
+}
+
+void PipelinePage::setCorrection(bool on) {
+  applyCorrection(record(), on);
+  edited();
+}
+
+void PipelinePage::setCalibration(int code) {
+  applyCalibration(record(), code);
+  edited();
+}
+
+void PipelinePage::setPayment(const Payment& payment) {
+  applyPayment(record(), payment, workspace_.image.deviceKind);
+  edited();
+}
+
+void PipelinePage::setTariffHour(bool night, int hour) {
+  applyTariffHour(record(), night, hour);
+  edited();
+}
+
+bool PipelinePage::chooseFlowRole(FlowRole role) {
+  if (const int refusal = flowRoleRefusal(medium(), workspace_.image.deviceKind, role)) {
+    ShowMessageCode(presenter_, refusal);
+    return false;
+  }
+  applyFlowRole(record(), role);
+  chosenFlowRole_ = role;
+  edited();
+  return true;
+}
+
+void PipelinePage::chooseFlowItem(std::optional<int> item) {
+  const FlowRole role = flowRole();
+  if (role == FlowRole::FromPipeline)
+    applyFlowSource(record(), item);
+  else
+    applyFlowSensor(record(), role, item);
+  edited();
+}
+
+void PipelinePage::chooseRoleByte(PipelineRole role, int byte) {
+  applyRoleByte(record(), role, byte);
+  edited();
+}
+
+void PipelinePage::chooseOverflow(std::optional<int> pipeline) {
+  record().bigPipeRef = withOverflow(record().bigPipeRef, pipeline);
+  edited();
+}
+
+void PipelinePage::setCutoffPresent(bool present) {
+  applyPipelineCutoff(record(), present ? defaultCutoffCode(workspace_.image.deviceKind) : kNoCutoff);
+  edited();
+}
+
+void PipelinePage::chooseCutoffPlace(const QString& module, const QString& pair) {
+  const int kind = workspace_.image.deviceKind;
+  auto code = cutoffCode(kind, module, pair);
+  if (!code) {  // a new module: its first terminals
+    for (const ChannelModule& m : cutoffModules(kind))
+      if (m.name == module && !m.pairs.isEmpty()) code = cutoffCode(kind, module, m.pairs.first());
+  }
+  if (!code) return;
+  applyPipelineCutoff(record(), *code);
+  edited();
+}
+
+bool PipelinePage::setTemperatureComputed(bool computed) {
+  if (const int refusal = temperatureSourceRefusal(record(), computed)) {
+    ShowMessageCode(presenter_, refusal);
+    return false;
+  }
+  applyTemperatureSource(record(), computed);
+  edited();
+  return true;
+}
+
+bool PipelinePage::setPressureComputed(bool computed) {
+  if (const int refusal = pressureSourceRefusal(record(), computed)) {
+    ShowMessageCode(presenter_, refusal);
+    return false;
+  }
+  // Back to "измеряется": the medium-pressure list, hidden meanwhile, shows "нет".
+  applyPressureSource(record(), computed, kNoReference);
+  edited();
+  return true;
+}
+
+bool PipelinePage::setLink(int q, bool linked) {
+  if (q == current_ || q < 0 || q > lastNumber()) return false;
+  if (linked) {
+    if (const int refusal = linkRefusal(workspace_.image, current_, q)) {
+      ShowMessageCode(presenter_, refusal, QString::number(current_));
+      return false;
+    }
+  }
+  applyLink(workspace_.image, current_, q, linked);
+  edited();
+  return true;
+}
+
+bool PipelinePage::enterReal(PipelineReal field, const QString& text) {
+  const QString trimmed = text.trimmed();
+  if (field == PipelineReal::MonthFactor && trimmed == QStringLiteral("-")) return true;  // a sign still being typed
+  double value = ParseNumber(text, separator_, presenter_);
+  const bool share = flowRole() == FlowRole::FromPipeline;
+  const int message = realEntryMessage(field, value, share);
+  if (message != 0) {
+    ShowMessageCode(presenter_, message);
+    value = 0;
+  }
+  PipelineRecord& p = record();
+  switch (field) {
+    case PipelineReal::Humidity: p.nightTariff = humidityFromPercent(value); break;
+    case PipelineReal::MonthFactor: p.monthFactor = storedMonthFactor(value); break;
+    default: realField(p, field) = value; break;
+  }
+  edited();
+  return message == 0;
+}
+
+void PipelinePage::copy() {
+  clipboard_ = record();
+  copiedFrom_ = current_;
+}
+
+bool PipelinePage::canPaste() const { return (clipboard_.mainDescriptor & 0xFFFF) != 0; }
+
+bool PipelinePage::paste() {
+  if (!canPaste() || copiedFrom_ == current_) return false;
+  if (!isActivePipeline(record().mainDescriptor) && pipelineMedium(record().mainDescriptor)) {
+    if (!switchOff()) return false;
+  }
+  PipelineRecord& p = record();
+  PipelineRecord pasted = clipboard_;
+  pasted.number = p.number;
+  pasted.pressureSensors = p.pressureSensors;
+  // What pointed from the copied pipeline at this one would point at itself.
+  if (isWaterOrSteam(pipelineMedium(pasted.mainDescriptor).value_or(PipeOff)))
+    pasted.densityCalorLink = withLink(pasted.densityCalorLink, current_, false);
+  if (decodeFlowSource(pasted.flowSensors) == current_) pasted.flowSensors = encodeFlowSource(std::nullopt);
+  if (decodeOverflow(pasted.bigPipeRef) == current_) pasted.bigPipeRef = withOverflow(pasted.bigPipeRef, std::nullopt);
+  p = pasted;
+  chosenFlowRole_.reset();
+  edited();
+  return true;
+}
+
+}  // namespace nastrum

@@ -1,0 +1,128 @@
+#include "editor/pages/pipelines/ui/field_edits.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+#include <QValidator>
+
+#include "editor/descriptors/name_rule.h"
+
+namespace nastrum {
+
+namespace {
+
+bool isPrintable(const QKeyEvent* event) {
+  const QString text = event->text();
+  return !text.isEmpty() && text.at(0).isPrint() &&
+         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
+// Accepts a name exactly when the name rule does.
+class NameValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override { return isNameAcceptable(input) ? Acceptable : Invalid; }
+};
+
+}  // namespace
+
+ChoiceBox::ChoiceBox(const QString& objectName, QWidget* parent) : QComboBox(parent) {
+  setObjectName(objectName);
+  setSizeAdjustPolicy(QComboBox::AdjustToContents);
+}
+
+void ChoiceBox::fill(const ListView& view) {
+  const QSignalBlocker block(this);
+  choices_ = view.choices;
+  if (texts() != view.choices.texts()) {
+    clear();
+    addItems(view.choices.texts());
+  }
+  setCurrentIndex(view.index);
+}
+
+int ChoiceBox::code(int fallback) const {
+  const int i = currentIndex();
+  return i >= 0 && i < choices_.size() ? choices_.at(i).code : fallback;
+}
+
+void ChoiceBox::choose(const QString& text) {
+  const int i = findText(text);
+  if (i < 0) return;
+  setCurrentIndex(i);
+  emit activated(i);
+}
+
+QStringList ChoiceBox::texts() const {
+  QStringList out;
+  for (int i = 0; i < count(); ++i) out << itemText(i);
+  return out;
+}
+
+void ChoiceBox::keyPressEvent(QKeyEvent* event) {
+  if (isPrintable(event) && event->key() != Qt::Key_Space) {
+    event->accept();  // lists take no typing
+    return;
+  }
+  QComboBox::keyPressEvent(event);
+}
+
+RealEdit::RealEdit(const QString& objectName, bool signedReal, QChar separator, QWidget* parent)
+    : QLineEdit(parent), signed_(signedReal), separator_(separator) {
+  setObjectName(objectName);
+}
+
+void RealEdit::showText(const QString& text) {
+  const QSignalBlocker block(this);
+  setText(text);
+}
+
+void RealEdit::keyPressEvent(QKeyEvent* event) {
+  if (!isPrintable(event)) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  const QChar c = event->text().at(0);
+  if (c == u',' || c == u'.') {
+    insert(QString(separator_));  // typed like any other key: textEdited follows
+    return;
+  }
+  if (c.isDigit() || (signed_ && c == u'-')) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  QApplication::beep();
+}
+
+NameEdit::NameEdit(const QString& objectName, QWidget* parent) : QLineEdit(parent) {
+  setObjectName(objectName);
+  setValidator(new NameValidator(this));
+  connect(this, &QLineEdit::textEdited, this, &NameEdit::updateMaxLength);
+}
+
+void NameEdit::showName(const QString& name) {
+  const QSignalBlocker block(this);
+  setMaxLength(kNamePlaces);
+  setText(name);
+  updateMaxLength();
+}
+
+void NameEdit::updateMaxLength() { setMaxLength(std::max(nameMaxLength(text()), static_cast<int>(text().size()))); }
+
+NumberBox::NumberBox(const QString& objectName, QWidget* parent) : QSpinBox(parent) {
+  setObjectName(objectName);
+  setRange(-1, 99);  // one step beyond either end, which the page wraps
+}
+
+void NumberBox::showNumber(int n) {
+  const QSignalBlocker block(this);
+  setValue(n);
+}
+
+QValidator::State NumberBox::validate(QString& text, int&) const {
+  for (QChar c : text)
+    if (!c.isDigit()) return QValidator::Invalid;
+  return text.isEmpty() ? QValidator::Intermediate : QValidator::Acceptable;
+}
+
+}  // namespace nastrum

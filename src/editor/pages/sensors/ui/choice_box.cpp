@@ -1,0 +1,68 @@
+#include "editor/pages/sensors/ui/choice_box.h"
+
+#include <climits>
+
+#include <QKeyEvent>
+
+namespace nastrum {
+
+namespace {
+constexpr int kErrorCode = INT_MIN;  // item data of the "ОШИБКА" item
+}
+
+ChoiceBox::ChoiceBox(const QString& objectName, QWidget* parent) : QComboBox(parent) {
+  setObjectName(objectName);
+  setEditable(false);
+  setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  connect(this, &QComboBox::activated, this, [this](int index) {
+    const QVariant data = itemData(index);
+    if (data.isValid() && data.toInt() != kErrorCode) emit codeChosen(data.toInt());
+  });
+}
+
+void ChoiceBox::setChoices(const ChoiceList& choices) {
+  const QSignalBlocker blocker(this);
+  clear();
+  for (const Choice& c : choices) addItem(c.text, c.code);
+}
+
+void ChoiceBox::removeErrorItem() {
+  const int error = findData(kErrorCode);
+  if (error >= 0) removeItem(error);
+}
+
+void ChoiceBox::showCode(std::optional<int> code) {
+  const QSignalBlocker blocker(this);
+  removeErrorItem();
+  const int index = code ? findData(*code) : -1;
+  if (index >= 0) {
+    setCurrentIndex(index);
+    return;
+  }
+  addItem(errorText(), kErrorCode);
+  setCurrentIndex(count() - 1);
+}
+
+std::optional<int> ChoiceBox::code() const {
+  const QVariant data = currentData();
+  if (!data.isValid() || data.toInt() == kErrorCode) return std::nullopt;
+  return data.toInt();
+}
+
+bool ChoiceBox::chooseText(const QString& text) {
+  const int index = findText(text);
+  if (index < 0) return false;
+  setCurrentIndex(index);
+  emit activated(index);
+  return true;
+}
+
+void ChoiceBox::keyPressEvent(QKeyEvent* event) {
+  if (!event->text().isEmpty() && event->text().at(0).isPrint()) {
+    event->accept();  // lists take no typing
+    return;
+  }
+  QComboBox::keyPressEvent(event);
+}
+
+}  // namespace nastrum

@@ -1,0 +1,70 @@
+#include "editor/pages/sensors/ui/input_filters.h"
+
+#include <QApplication>
+
+#include "editor/descriptors/name_rule.h"
+
+namespace nastrum {
+
+namespace {
+
+QValidator::State refuse() {
+  QApplication::beep();
+  return QValidator::Invalid;
+}
+
+bool isHexDigit(QChar c) {
+  const QChar u = c.toUpper();
+  return c.isDigit() || (u >= u'A' && u <= u'F');
+}
+
+}  // namespace
+
+RealFilter::RealFilter(bool allowSign, QChar separator, QObject* parent)
+    : QValidator(parent), allowSign_(allowSign), separator_(separator) {}
+
+QValidator::State RealFilter::validate(QString& input, int&) const {
+  for (QChar& c : input) {
+    if (c == u',' || c == u'.') c = separator_;
+    const bool ok = (c >= u'0' && c <= u'9') || c == separator_ || (allowSign_ && c == u'-');
+    if (!ok) return refuse();
+  }
+  return Acceptable;
+}
+
+DigitFilter::DigitFilter(bool hex, QObject* parent) : QValidator(parent), hex_(hex) {}
+
+QValidator::State DigitFilter::validate(QString& input, int&) const {
+  for (QChar c : input)
+    if (hex_ ? !isHexDigit(c) : !(c >= u'0' && c <= u'9')) return refuse();
+  return Acceptable;
+}
+
+QValidator::State NameFilter::validate(QString& input, int&) const {
+  return isNameAcceptable(input) ? Acceptable : refuse();
+}
+
+QLineEdit* realEdit(const QString& objectName, bool allowSign, QChar separator, QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(objectName);
+  edit->setValidator(new RealFilter(allowSign, separator, edit));
+  return edit;
+}
+
+QLineEdit* numberEdit(const QString& objectName, int maxLength, QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(objectName);
+  edit->setValidator(new DigitFilter(false, edit));
+  if (maxLength > 0) edit->setMaxLength(maxLength);
+  return edit;
+}
+
+QLineEdit* hexEdit(const QString& objectName, int maxLength, QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(objectName);
+  edit->setValidator(new DigitFilter(true, edit));
+  if (maxLength > 0) edit->setMaxLength(maxLength);
+  return edit;
+}
+
+}  // namespace nastrum

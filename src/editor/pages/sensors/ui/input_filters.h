@@ -1,0 +1,44 @@
+// Key filters of the page's entry fields: reals (signed or not; "," and "."
+// become the regional decimal separator), whole numbers, hexadecimal numbers
+// and names (the device's name rule). A refused key beeps.
+#pragma once
+
+#include <QLineEdit>
+#include <QValidator>
+
+namespace nastrum {
+
+class RealFilter : public QValidator {
+ public:
+  RealFilter(bool allowSign, QChar separator, QObject* parent = nullptr);
+  State validate(QString& input, int& pos) const override;
+
+ private:
+  bool allowSign_;
+  QChar separator_;
+};
+
+// Digits only, or hexadecimal digits only.
+class DigitFilter : public QValidator {
+ public:
+  DigitFilter(bool hex, QObject* parent = nullptr);
+  State validate(QString& input, int& pos) const override;
+
+ private:
+  bool hex_;
+};
+
+// The name rule: "|" and characters the device cannot show are refused, and
+// "ы"/"Ы" take two places of sixteen.
+class NameFilter : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& pos) const override;
+};
+
+// A line edit with its filter and object name; `maxLength` 0 keeps the default.
+QLineEdit* realEdit(const QString& objectName, bool allowSign, QChar separator, QWidget* parent);
+QLineEdit* numberEdit(const QString& objectName, int maxLength, QWidget* parent);
+QLineEdit* hexEdit(const QString& objectName, int maxLength, QWidget* parent);
+
+}  // namespace nastrum

@@ -1,0 +1,340 @@
+// The rules of the sensor page without its widget: navigation, showing,
+// reference protection, table steps, terms, the liquid column, the frequency
+// characteristic and copy/paste.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "editor/descriptors/name_rule.h"
+#include "editor/descriptors/sensor_codes.h"
+#include "editor/pages/sensors/sensor_page.h"
+#include "support/fresh_image.h"
+#include "support/scripted_presenter.h"
+
+namespace nastrum {
+namespace {
+
+const QChar kComma(u',');
+
+SensorRecord& sensorOf(Workspace& ws, int n) { return ws.image.sensors[static_cast<std::size_t>(n)]; }
+PipelineRecord& pipeOf(Workspace& ws, int p) { return ws.image.pipelines[static_cast<std::size_t>(p)]; }
+
+bool sameImage(const SettingsImage& a, const SettingsImage& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+Workspace workspaceOf(Word kind) {
+  Workspace ws;
+  ws.image = testing::freshImage(kind);
+  ws.editor.fileOpen = true;
+  return ws;
+}
+
+void waterPipeline(Workspace& ws, int p, Word flowSensors) {
+  pipeOf(ws, p).mainDescriptor = 0x1200;
+  pipeOf(ws, p).densityCalorLink = 0;
+  pipeOf(ws, p).flowSensors = flowSensors;
+}
+
+TEST(SensorPageNavigation, NumbersWrapAroundThePagesRange) {
+  struct Case {
+    Word kind;
+    QString text;
+    std::optional<int> shown;
+  } cases[] = {
+      {2, "64", 0}, {2, "-1", 63}, {2, "63", 63}, {1, "16", 0}, {1, "-1", 15}, {3, "7", 7},
+  };
+  for (const auto& c : cases) {
+    Workspace ws = workspaceOf(c.kind);
+    ScriptedPresenter boxes;
+    SensorPage page(ws, boxes, kComma);
+    EXPECT_EQ(page.numberFromText(c.text), c.shown) << c.kind << " " << c.text.toStdString();
+  }
+  Workspace ws = workspaceOf(2);
+  ScriptedPresenter boxes{AnswerOk};
+  SensorPage page(ws, boxes, kComma);
+  EXPECT_EQ(page.numberFromText("1a"), std::nullopt);
+  EXPECT_EQ(boxes.codes(), std::vector<int>{1});
+}
+
+TEST(SensorPageShow, StoresOnlyRepairsAndNeverMarksModified) {
+  Workspace ws = workspaceOf(2);
+  sensorOf(ws, 3).mainDescriptor = 0xF123;
+  sensorOf(ws, 3).const1 = 5;
+  sensorOf(ws, 4).mainDescriptor = 0x9101;
+  sensorOf(ws, 4).auxDescriptor = 0x0780;  // no fourth pair on МИ2
+  sensorOf(ws, 5).mainDescriptor = 0x9479;  // a good normalising converter with averaging
+  sensorOf(ws, 5).auxDescriptor = 0x3780;
+  sensorOf(ws, 5).const1 = 150;
+  sensorOf(ws, 5).monthFactor = 1.0;
+  ScriptedPresenter boxes;
+  SensorPage page(ws, boxes, kComma);
+
+  page.show(3);
+  EXPECT_EQ(page.view().familyText, "датчика нет");
+  EXPECT_EQ(sensorOf(ws, 3).mainDescriptor, 0);
+  EXPECT_EQ(sensorOf(ws, 3).const1, 0);
+  EXPECT_EQ(sensorOf(ws, 3).monthFactor, 1.0);
+
+  page.show(4);
+  EXPECT_EQ(sensorOf(ws, 4).auxDescriptor, 0x0080);
+
+  const SettingsImage before = ws.image;
+  page.show(5);
+  EXPECT_TRUE(sameImage(before, ws.image));
+  EXPECT_FALSE(ws.editor.modified);
+}
+
+TEST(SensorPageShow, InvalidFamilyRepairsOnlyTheFirstDigit) {
+  Workspace ws = workspaceOf(3);
+  sensorOf(ws, 0).mainDescriptor = 0x2352;  // D1 2 does not exist on the large model
+  sensorOf(ws, 0).auxDescriptor = 0x1180;
+  ScriptedPresenter boxes;
+  SensorPage page(ws, boxes, kComma);
+  page.show(0);
+  EXPECT_TRUE(page.hasError());
+  EXPECT_EQ(page.view().familyText, "ОШИБКА");
+  EXPECT_EQ(sensorOf(ws, 0).mainDescriptor, 0x2352);
+  EXPECT_TRUE(page.chooseFamily(ChooseFrequency));
+  EXPECT_EQ(sensorOf(ws, 0).mainDescriptor, 0xC352);
+  EXPECT_EQ(sensorOf(ws, 0).auxDescriptor, 0x1180);
+  EXPECT_FALSE(page.hasError());
+  EXPECT_TRUE(ws.editor.modified);
+}
+
+TEST(SensorPageReferences, OneQuestionRemovesEveryReferenceOfTheChange) {
+  for (int answer : {AnswerYes, AnswerNo}) {
+    Workspace ws = workspaceOf(2);
+    sensorOf(ws, 5).mainDescriptor = 0xA350;
+    sensorOf(ws, 5).auxDescriptor = 0x0080;
+    ws.image.hourArcDesc[3] = 0x0105;
+    waterPipeline(ws, 2, 0x0540);
+    waterPipeline(ws, 7, 0x0540);
+    ScriptedPresenter boxes{answer};
+    SensorPage page(ws, boxes, kComma);
+    page.show(5);
+    const SettingsImage before = ws.image;
+
+    EXPECT_EQ(page.chooseFamily(ChooseAbsent), answer == AnswerYes);
+    ASSERT_EQ(boxes.codes(), std::vector<int>{33});
+    EXPECT_TRUE(boxes.last().text.contains(" 3 ")) << boxes.last().text.toStdString();
+    if (answer == AnswerYes) {
+      EXPECT_EQ(ws.image.hourArcDesc[3], 0);
+      EXPECT_EQ(pipeOf(ws, 2).flowSensors, 0);
+      EXPECT_EQ(pipeOf(ws, 7).flowSensors, 0);
+      EXPECT_EQ(sensorOf(ws, 5).mainDescriptor, 0);
+      EXPECT_TRUE(ws.editor.modified);
+    } else {
+      EXPECT_TRUE(sameImage(before, ws.image));
+      EXPECT_FALSE(ws.editor.modified);
+    }
+  }
+}
+
+TEST(SensorPageReferences, QuantityAndKindChangesAskFirst) {
+  // Differential pressure 12 with sub-range sensor 13 becomes a temperature sensor.
+  Workspace ws = workspaceOf(2);
+  sensorOf(ws, 12).mainDescriptor = 0x9201;
+  sensorOf(ws, 13).mainDescriptor = 0x9201;
+  waterPipeline(ws, 0, 0x0C0D);
+  ScriptedPresenter boxes{AnswerYes};
+  SensorPage page(ws, boxes, kComma);
+  page.show(12);
+  EXPECT_TRUE(page.chooseQuantity(Temperature));
+  EXPECT_EQ(boxes.codes(), std::vector<int>{29});
+  EXPECT_EQ(pipeOf(ws, 0).flowSensors, 0x0D40);
+  EXPECT_EQ(sensorOf(ws, 12).mainDescriptor, 0x9400);
+
+  // A temperature sensor named by a thermocouple: message 46, "Нет" keeps all.
+  sensorOf(ws, 20).mainDescriptor = 0x9400;
+  sensorOf(ws, 21).mainDescriptor = 0x9440;
+  sensorOf(ws, 21).const2 = 20;
+  boxes.clear();
+  boxes.then(AnswerNo);
+  page.show(20);
+  const SettingsImage before = ws.image;
+  EXPECT_FALSE(page.chooseFamily(ChoosePulse));
+  EXPECT_EQ(boxes.codes(), std::vector<int>{46});
+  EXPECT_TRUE(sameImage(before, ws.image));
+
+  // An absolute pressure sensor used for atmospheric pressure becomes excess.
+  sensorOf(ws, 30).mainDescriptor = 0x9111;
+  waterPipeline(ws, 4, 0);
+  pipeOf(ws, 4).pressureSensors = 0x401E;
+  boxes.clear();
+  boxes.then(AnswerYes);
+  page.show(30);
+  EXPECT_TRUE(page.choosePressureKind(0));
+  EXPECT_EQ(pipeOf(ws, 4).pressureSensors, 0x4040);
+  EXPECT_EQ(sensorOf(ws, 30).mainDescriptor, 0x9101);
+}
+
+TEST(SensorPageTables, StepChangeAsksAndEmptiesTheOtherSensors) {
+  for (int answer : {AnswerYes, AnswerNo}) {
+    Workspace ws = workspaceOf(2);
+    for (int n : {2, 6, 9}) {
+      sensorOf(ws, n).mainDescriptor = 0x8040;
+      sensorOf(ws, n).const1 = 7.0;
+      sensorOf(ws, n).maxValue = 100;
+    }
+    ws.image.tableFunctions[7][3] = 42;
+    ScriptedPresenter boxes{answer};
+    SensorPage page(ws, boxes, kComma);
+    page.show(6);
+    const SettingsImage before = ws.image;
+    EXPECT_EQ(page.chooseTableStep(true), answer == AnswerYes);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.last().text,
+              "При продолжении, текущие значения табличной функции удалятся, а так же удалятся "
+              "функциональные датчики №2 9  продолжить?");
+    if (answer == AnswerNo) {
+      EXPECT_TRUE(sameImage(before, ws.image));
+      continue;
+    }
+    EXPECT_EQ(sensorOf(ws, 2).mainDescriptor, 0);
+    EXPECT_EQ(sensorOf(ws, 9).maxValue, 0);
+    EXPECT_EQ(sensorOf(ws, 9).number, 10);
+    EXPECT_EQ(sensorOf(ws, 6).const1, 7.5);
+    EXPECT_EQ(ws.image.tableFunctions[7][3], 0);
+    EXPECT_EQ(ws.image.tableFunctions[7][16], 1.0);
+  }
+}
+
+TEST(SensorPageTables, TableChoiceAndValues) {
+  Workspace ws = workspaceOf(2);
+  sensorOf(ws, 1).mainDescriptor = 0x8040;
+  ws.image.tableFunctions[4][16] = 1.0;
+  ScriptedPresenter boxes;
+  SensorPage page(ws, boxes, kComma);
+  page.show(1);
+  page.chooseTable(4);
+  EXPECT_EQ(sensorOf(ws, 1).const1, 4.5);
+  page.setTableValue(5, "-2,5");
+  page.setTableValue(6, "");
+  EXPECT_EQ(ws.image.tableFunctions[4][5], -2.5);
+  EXPECT_EQ(ws.image.tableFunctions[4][6], 0);
+  EXPECT_EQ(boxes.shown().size(), 0u);  // no question when there are no other users
+}
+
+TEST(SensorPageTerms, SignNumberAndWeight) {
+  Workspace ws = workspaceOf(2);
+  ScriptedPresenter boxes;
+  boxes.acknowledgeOkBoxes();
+  SensorPage page(ws, boxes, kComma);
+  page.show(0);
+  ASSERT_TRUE(page.chooseFamily(ChooseConditional));
+  EXPECT_EQ(sensorOf(ws, 0).const1, 64.0);
+
+  page.setTermPresent(0, true);
+  page.setTermNegative(0, true);
+  EXPECT_TRUE(std::signbit(sensorOf(ws, 0).const1));  // the negative zero term
+  EXPECT_TRUE(page.setTermNumber(0, "12"));
+  EXPECT_TRUE(page.setTermWeight(0, "0,25"));
+  EXPECT_EQ(sensorOf(ws, 0).const1, -12.25);
+  page.setTermNegative(0, false);
+  EXPECT_EQ(sensorOf(ws, 0).const1, 12.25);
+
+  EXPECT_FALSE(page.setTermNumber(0, "64"));
+  EXPECT_FALSE(page.setTermWeight(0, "1"));
+  EXPECT_EQ(boxes.codes(), (std::vector<int>{48, 58}));
+  EXPECT_EQ(sensorOf(ws, 0).const1, 0.0);
+
+  ASSERT_TRUE(page.chooseConversion(SumFlows));
+  page.setTermPresent(1, true);
+  EXPECT_FALSE(page.setTermNumber(1, "16"));
+  EXPECT_EQ(boxes.codes().back(), 47);
+  page.setTermPresent(1, false);
+  EXPECT_EQ(sensorOf(ws, 0).const2, 64.0);
+}
+
+TEST(SensorPageConstants, LiquidColumnAndFrequencyCharacteristic) {
+  Workspace ws = workspaceOf(2);
+  ScriptedPresenter boxes{AnswerOk};
+  SensorPage page(ws, boxes, kComma);
+  page.show(0);
+  ASSERT_TRUE(page.chooseFamily(ChooseAnalog));  // excess pressure in кгс/см2
+  EXPECT_TRUE(page.setLiquidColumn("1000", "1", true));
+  EXPECT_NEAR(sensorOf(ws, 0).const2, -0.0098, 1e-12);
+  page.setPipeSide(false);
+  EXPECT_NEAR(sensorOf(ws, 0).const2, 0.0098, 1e-12);
+  EXPECT_FALSE(page.setLiquidColumn("-1", "1", true));
+  EXPECT_EQ(boxes.codes(), std::vector<int>{8});
+  EXPECT_NEAR(sensorOf(ws, 0).const2, 0.0098, 1e-12);  // a rejected entry loses nothing
+
+  page.show(1);
+  ASSERT_TRUE(page.chooseFamily(ChooseFrequency));
+  page.setCharacteristic("0", "10", "100", "5");
+  EXPECT_EQ(sensorOf(ws, 1).const1, 0);
+  EXPECT_EQ(sensorOf(ws, 1).const3, 10);
+  EXPECT_EQ(sensorOf(ws, 1).const2, -20);
+  page.setCharacteristic("1", "5", "100", "5");
+  EXPECT_EQ(sensorOf(ws, 1).const2, 0);
+}
+
+TEST(SensorPageConstants, ColdJunctionNeedsATemperatureSensor) {
+  Workspace ws = workspaceOf(2);
+  sensorOf(ws, 0).mainDescriptor = 0x9440;
+  sensorOf(ws, 0).const2 = 64.0;
+  sensorOf(ws, 0).const1 = 20;
+  ScriptedPresenter boxes{AnswerOk};
+  SensorPage page(ws, boxes, kComma);
+  page.show(0);
+  EXPECT_FALSE(page.setColdJunctionPresent(true));
+  EXPECT_EQ(boxes.codes(), std::vector<int>{45});
+  EXPECT_EQ(sensorOf(ws, 0).const2, 64.0);
+
+  sensorOf(ws, 7).mainDescriptor = 0x9400;
+  sensorOf(ws, 3).mainDescriptor = 0x1400;
+  EXPECT_TRUE(page.setColdJunctionPresent(true));
+  EXPECT_EQ(sensorOf(ws, 0).const2, 3);
+  EXPECT_TRUE(page.setColdJunctionPresent(false));
+  EXPECT_EQ(sensorOf(ws, 0).const2, 64.0);
+  EXPECT_EQ(sensorOf(ws, 0).const1, 0);
+}
+
+TEST(SensorPageCopy, PasteKeepsNumberAndStandardAndSkipsItsSource) {
+  Workspace ws = workspaceOf(2);
+  ScriptedPresenter boxes;
+  SensorPage page(ws, boxes, kComma);
+  page.show(2);
+  EXPECT_FALSE(page.canPaste());
+  sensorOf(ws, 2) = {3, 0x9401, 0x0380, 1, 100, 390.83, -5775, 150, -50, 150, -50, 0, 1.0};
+  sensorOf(ws, 8).rtdStandard = 2;
+  page.copy();
+  EXPECT_TRUE(page.canPaste());
+
+  const SettingsImage before = ws.image;
+  EXPECT_FALSE(page.paste());  // onto its own source
+  EXPECT_TRUE(sameImage(before, ws.image));
+
+  page.show(8);
+  EXPECT_TRUE(page.paste());
+  const SensorRecord& pasted = sensorOf(ws, 8);
+  EXPECT_EQ(pasted.number, 9);
+  EXPECT_EQ(pasted.rtdStandard, 2);
+  EXPECT_EQ(pasted.mainDescriptor, 0x9401);
+  EXPECT_EQ(pasted.auxDescriptor, 0x0380);
+  EXPECT_EQ(pasted.const2, 390.83);
+  EXPECT_EQ(pasted.minValue, -50);
+  EXPECT_TRUE(ws.editor.modified);
+
+  // A copy from another device kind would name other terminals: it stays out.
+  ws.image.deviceKind = 3;
+  page.show(20);
+  EXPECT_FALSE(page.canPaste());
+  EXPECT_FALSE(page.paste());
+  EXPECT_EQ(sensorOf(ws, 20).mainDescriptor, 0);
+}
+
+TEST(SensorPageName, StoresTheFieldCutToSixteen) {
+  Workspace ws = workspaceOf(2);
+  ScriptedPresenter boxes;
+  SensorPage page(ws, boxes, kComma);
+  page.show(4);
+  page.setName("Тепловычислитель-1");
+  EXPECT_EQ(page.name(), "Тепловычислитель");
+  EXPECT_EQ(nameText(ws.image.names.sensorNames[4]), "Тепловычислитель");
+  EXPECT_TRUE(ws.editor.modified);
+}
+
+}  // namespace
+}  // namespace nastrum

@@ -1,0 +1,471 @@
+// The sensor page as the user sees it: choices walked through their list
+// items on every kind and compared with the vocabulary's encoding, stored
+// sensors shown without changing a byte, reference questions answered both
+// ways, the number box, names, terms, copy and paste.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QKeyEvent>
+#include <QTimer>
+
+#include "arith/ui/tar_form.h"
+#include "editor/descriptors/name_rule.h"
+#include "editor/descriptors/sensor_edit.h"
+#include "editor/pages/sensors/ui/choice_box.h"
+#include "editor/pages/sensors/ui/sensor_page_widget.h"
+#include "support/fresh_image.h"
+#include "support/scripted_presenter.h"
+#include "support/widget_application.h"
+
+namespace nastrum {
+namespace {
+
+const QChar kComma(u',');
+
+struct Page {
+  explicit Page(Word kind, std::initializer_list<int> answers = {}) : boxes(answers) {
+    widgetApplication();
+    ws.image = testing::freshImage(kind);
+    ws.editor.fileOpen = true;
+    widget = std::make_unique<SensorPageWidget>(ws, boxes, kComma, nullptr);
+  }
+
+  template <typename T>
+  T* find(const char* name) {
+    T* w = widget->findChild<T*>(QLatin1String(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  ChoiceBox* box(const char* name) { return find<ChoiceBox>(name); }
+  bool choose(const char* name, const QString& text) {
+    ChoiceBox* b = box(name);
+    const bool found = b && b->chooseText(text);
+    EXPECT_TRUE(found) << name << ": " << text.toStdString();
+    return found;
+  }
+  QString shown(const char* name) { return box(name)->currentText(); }
+  bool visible(const char* name) { return !find<QWidget>(name)->isHidden(); }
+  void type(const char* name, const QString& text) {
+    QLineEdit* edit = find<QLineEdit>(name);
+    edit->clear();
+    for (QChar ch : text) {  // key by key, through the field's filter (any alphabet)
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+      QApplication::sendEvent(edit, &press);
+    }
+  }
+  // The text of the label that names a field.
+  QString captionOf(const char* name) {
+    QWidget* field = find<QWidget>(name);
+    for (QLabel* label : widget->findChildren<QLabel*>())
+      if (label->buddy() == field) return label->text();
+    return {};
+  }
+  void go(int n) { find<QSpinBox>("sensorNumber")->setValue(n); }
+  SensorRecord& sensor(int n) { return ws.image.sensors[static_cast<std::size_t>(n)]; }
+
+  Workspace ws;
+  ScriptedPresenter boxes;
+  std::unique_ptr<SensorPageWidget> widget;
+};
+
+bool sameImage(const SettingsImage& a, const SettingsImage& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+// One walk: list choices made on the page, and the same choices made with
+// the vocabulary's encoding on a record of the same kind.
+struct Walk {
+  const char* what;
+  std::vector<int> kinds;
+  std::vector<std::pair<const char*, QString>> choices;
+  std::function<void(SensorRecord&, int kind)> encode;
+};
+
+std::vector<Walk> walks() {
+  return {
+      {"pressure", {1, 2, 3},
+       {{"familyBox", "аналоговый"}, {"quantityBox", "давление"},
+        {"pressureKindBox", "Датчик абсолютного давления"}, {"pressureUnitBox", "МПа"},
+        {"signalBox", "ток 4..20 мА"}, {"faultBox", "Среднее значение"}},
+       [](SensorRecord& s, int k) {
+         applyFamily(s, ChooseAnalog, k);
+         applyPressureKind(s, 1);
+         applyPressureUnit(s, 8);
+         applySignal(s, 3);
+         applyFault(s, 8, k);
+       }},
+      {"differential pressure", {1, 2, 3},
+       {{"familyBox", "аналоговый"}, {"quantityBox", "перепад давления"}, {"tapBox", "Угловой отбор"},
+        {"diffUnitBox", "кПа"}, {"signalBox", "напряжение"}},
+       [](SensorRecord& s, int k) {
+         applyFamily(s, ChooseAnalog, k);
+         applyQuantity(s, DiffPressure);
+         applyTap(s, 2);
+         applyDiffUnit(s, 8);
+         applySignal(s, 0);
+       }},
+      {"three-radius tap", {3},
+       {{"familyBox", "аналоговый"}, {"quantityBox", "перепад давления"}, {"tapBox", "Трехрадиусный отбор"}},
+       [](SensorRecord& s, int k) {
+         applyFamily(s, ChooseAnalog, k);
+         applyQuantity(s, DiffPressure);
+         applyTap(s, 1);
+       }},
+      {"analog flow", {1, 2, 3},
+       {{"familyBox", "аналоговый"}, {"quantityBox", "расход"}, {"flowKindBox", "расход газа в м3"},
+        {"storageBox", "без хранения"}},
+       [](SensorRecord& s, int k) {
+         applyFamily(s, ChooseAnalog, k);
+         applyQuantity(s, Flow);
+         applyFlowKind(s, FlowGasM3);
+         applyStorage(s, false);
+       }},
+      {"copper thermometer", {1, 2, 3},
+       {{"familyBox", "аналоговый"}, {"quantityBox", "температура"}, {"rtdBox", "медный ТС"},
+        {"rtdStandardBox", "стандартный W100=1,428"}},
+       [](SensorRecord& s, int k) {
+         applyFamily(s, ChooseAnalog, k);
+         applyQuantity(s, Temperature);
+         applyTemperatureKind(s, Rtd, 1);
+         applyRtdStandard(s, 1);
+       }},
+      {"thermocouple", {1, 2, 3},
+       {{"familyBox", "аналоговый"}, {"quantityBox", "температура"}, {"temperatureKindBox", "термопара"},
+        {"thermocoupleBox", "ПП"}},
+       [](SensorRecord& s, int k) {
+         applyFamily(s, ChooseAnalog, k);
+         applyQuantity(s, Temperature);
+         applyTemperatureKind(s, Thermocouple, 6);
+       }},
+      {"normalising converter", {1, 2, 3},
+       {{"familyBox", "аналоговый"}, {"quantityBox", "температура"},
+        {"temperatureKindBox", "термометр с нормирующим преобразователем"}, {"signalBox", "ток 0..20 мА"}},
+       [](SensorRecord& s, int k) {
+         applyFamily(s, ChooseAnalog, k);
+         applyQuantity(s, Temperature);
+         applyTemperatureKind(s, NormalisingConverter, 0);
+         applySignal(s, 2);
+       }},
+      {"battery and linear", {2, 3},
+       {{"familyBox", "аналоговый"}, {"quantityBox", "напряжение аккумулятора"},
+        {"quantityBox", "прочие с линейной шкалой"}, {"signalBox", "ток 0..5   мА"}},
+       [](SensorRecord& s, int k) {
+         applyFamily(s, ChooseAnalog, k);
+         applyQuantity(s, OtherLinear);
+         applySignal(s, 1);
+       }},
+      {"pulse", {1, 2, 3},
+       {{"familyBox", "числоимпульсный"}, {"flowKindBox", "расход в тоннах"},
+        {"faultBox", "Константа замены при обрыве или перезапуске"}},
+       [](SensorRecord& s, int k) {
+         applyFamily(s, ChoosePulse, k);
+         applyFlowKind(s, FlowTonnes);
+         applyFault(s, 1, k);
+       }},
+      {"pulse count per unit", {3},
+       {{"familyBox", "числоимпульсный"}, {"pulseWeightBox", "Кол-во импульсов на ед."},
+        {"flowKindBox", "расход пара или жидкости в м3"}},
+       [](SensorRecord& s, int k) {
+         applyFamily(s, ChoosePulse, k);
+         applyPulseWeight(s, 8);
+         applyFlowKind(s, FlowLiquidM3);
+       }},
+      {"frequency", {1, 2, 3},
+       {{"familyBox", "частотный"}, {"flowKindBox", "расход пара или жидкости в м3"},
+        {"faultBox", "Среднее значение"}},
+       [](SensorRecord& s, int k) {
+         applyFamily(s, ChooseFrequency, k);
+         applyFlowKind(s, FlowLiquidM3);
+         applyFault(s, 9, k);
+       }},
+      {"arithmetic over pipelines", {1, 2, 3},
+       {{"familyBox", "условный"}, {"sourceBox", "текущего количества тепла из трубопроводов"},
+        {"conditionalStorageBox", "с накоплением"}},
+       [](SensorRecord& s, int k) {
+         applyFamily(s, ChooseConditional, k);
+         applyConversion(s, SumHeat, k);
+         applyConditionalStorage(s, 3);
+       }},
+      {"sign storage", {1, 2},
+       {{"familyBox", "условный"}, {"signStorageBox", "хранение абсолютного значения"}},
+       [](SensorRecord& s, int k) {
+         applyFamily(s, ChooseConditional, k);
+         applySignStorage(s, 9);
+       }},
+  };
+}
+
+TEST(SensorPageWidget, ChoicesStoreTheVocabularysCodesOnEveryKind) {
+  for (const Walk& walk : walks()) {
+    for (int kind : walk.kinds) {
+      SCOPED_TRACE(std::string(walk.what) + " on kind " + std::to_string(kind));
+      Page p(static_cast<Word>(kind));
+      p.go(1);
+      for (const auto& [name, text] : walk.choices) p.choose(name, text);
+      SensorRecord expected = p.sensor(1);  // keeps Number and the names
+      expected.mainDescriptor = 0;
+      walk.encode(expected, kind);
+      applyForcedValues(expected, kind);
+      EXPECT_EQ(p.sensor(1).mainDescriptor, expected.mainDescriptor);
+      EXPECT_EQ(p.sensor(1).auxDescriptor, expected.auxDescriptor);
+      EXPECT_EQ(p.sensor(1).const1, expected.const1);
+      EXPECT_EQ(p.sensor(1).const2, expected.const2);
+      EXPECT_EQ(p.sensor(1).const3, expected.const3);
+      EXPECT_EQ(p.sensor(1).rtdStandard, expected.rtdStandard);
+      EXPECT_TRUE(p.ws.editor.modified);
+      EXPECT_TRUE(p.boxes.shown().empty());
+    }
+  }
+}
+
+TEST(SensorPageWidget, ConditionalConversionsOnEveryKind) {
+  struct Case {
+    int kind;
+    const char* radio;
+    Word main;
+  } cases[] = {
+      {1, "functionalRadio", 0x8040}, {2, "copyingRadio", 0x8050}, {2, "serialRadio", 0x8080},
+      {3, "functionalRadio", 0x8040}, {3, "serialRadio", 0x8080},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.radio);
+    Page p(static_cast<Word>(c.kind));
+    p.choose("familyBox", "условный");
+    p.find<QRadioButton>(c.radio)->click();
+    EXPECT_EQ(p.sensor(0).mainDescriptor, c.main);
+    EXPECT_EQ(p.sensor(0).auxDescriptor, 0);
+    EXPECT_EQ(p.visible("parameterGroup"), c.main != 0x8080);
+    EXPECT_EQ(p.visible("tableGroup"), c.main == 0x8040);
+  }
+  Page small(1);
+  small.choose("familyBox", "условный");
+  EXPECT_TRUE(small.find<QRadioButton>("serialRadio")->isHidden());
+
+  // The parameter field takes four hex digits.
+  Page p(2);
+  p.choose("familyBox", "условный");
+  p.find<QRadioButton>("copyingRadio")->click();
+  EXPECT_EQ(p.find<QLineEdit>("parameterEdit")->text(), "0");
+  EXPECT_EQ(p.captionOf("parameterEdit"), "№ параметра чьё значение хранит датчик");
+  p.type("parameterEdit", "1aZ2");
+  EXPECT_EQ(p.sensor(0).auxDescriptor, 0x1A2);
+}
+
+TEST(SensorPageWidget, ConnectionChoicesMakeChannelAndCutoffCodes) {
+  {
+    Page p(2);
+    p.choose("familyBox", "числоимпульсный");
+    EXPECT_EQ(p.shown("moduleBox"), "МВВ1");
+    p.choose("moduleBox", "МЧВ1");
+    p.choose("pairBox", "+7    -8");
+    EXPECT_EQ(p.sensor(0).auxDescriptor, 0x0280);
+    EXPECT_EQ(p.sensor(0).mainDescriptor >> 12, 0xB);  // an МЧВ module writes D1
+    p.choose("bounceBox", "Есть");
+    EXPECT_EQ(p.sensor(0).auxDescriptor, 0x8280);
+    EXPECT_EQ(p.find<QLabel>("channelCode")->text(), "82");
+    EXPECT_EQ(p.find<QLabel>("rangeText")->text(), "Входная частота от 0 до 70 Гц");
+    p.choose("cutoffPresenceBox", "Есть");
+    EXPECT_EQ(p.sensor(0).auxDescriptor, 0x8200);
+    p.choose("cutoffModuleBox", "МВВ8");
+    p.choose("cutoffPairBox", "+10  -11");
+    EXPECT_EQ(p.sensor(0).auxDescriptor, 0x823F);
+    p.choose("cutoffPresenceBox", "Нет");
+    EXPECT_EQ(p.sensor(0).auxDescriptor, 0x8280);
+  }
+  {
+    Page p(3);
+    p.choose("familyBox", "частотный");
+    p.choose("moduleBox", "МЧВ1");
+    p.choose("pairBox", "+4     -3");
+    EXPECT_EQ(p.sensor(0).auxDescriptor, 0x1180);
+    EXPECT_TRUE(p.find<QWidget>("bounceBox")->isHidden());
+    p.choose("cutoffPresenceBox", "Есть");
+    EXPECT_EQ(p.sensor(0).auxDescriptor, 0x1104);
+    p.choose("cutoffModuleBox", "МУ16");
+    p.choose("cutoffPairBox", "+11   -15");
+    EXPECT_EQ(p.sensor(0).auxDescriptor, 0x117F);
+  }
+  {
+    Page p(2);
+    p.choose("familyBox", "аналоговый");
+    p.choose("moduleBox", "МКН8");
+    p.choose("pairBox", "+11  -12");
+    EXPECT_EQ(p.sensor(0).auxDescriptor, 0x3780);
+  }
+}
+
+TEST(SensorPageWidget, StoredSensorShowsItsChoicesWithoutChangingAByte) {
+  Page p(2);
+  p.sensor(7) = {8, 0x9183, 0x3705, 0, 16, 0.5, 10, 16, 0, 16, 0, 2.5, 1.0};
+  p.sensor(8) = {9, 0xA355, 0x0980, 0, 0.01, 1000, 60, 100, 0, 100, 0, 0, 1.0};  // flow kind 5, fault 5: unknown
+  p.sensor(9) = {10, 0x5100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1.0};               // no family 5
+  p.sensor(10) = {11, 0x8070, 0x1080, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1.0};          // no conversion 7
+  const SettingsImage before = p.ws.image;
+
+  p.go(7);
+  EXPECT_EQ(p.shown("familyBox"), "аналоговый");
+  EXPECT_EQ(p.shown("storageBox"), "с хранением");
+  EXPECT_EQ(p.shown("quantityBox"), "давление");
+  EXPECT_EQ(p.shown("pressureKindBox"), "Датчик избыточного давления");
+  EXPECT_EQ(p.shown("pressureUnitBox"), "МПа");
+  EXPECT_EQ(p.shown("signalBox"), "ток 4..20 мА");
+  EXPECT_EQ(p.shown("moduleBox"), "МКН8");
+  EXPECT_EQ(p.shown("pairBox"), "+11  -12");
+  EXPECT_EQ(p.shown("cutoffPresenceBox"), "Есть");
+  EXPECT_EQ(p.shown("cutoffModuleBox"), "МВВ1");
+  EXPECT_EQ(p.shown("cutoffPairBox"), "+8    -11");
+  EXPECT_EQ(p.shown("faultBox"), "Константа замены при обрыве или перезапуске");
+  EXPECT_EQ(p.find<QLineEdit>("const2Edit")->text(), p.widget->page().realText(0.5));
+  EXPECT_EQ(p.find<QLineEdit>("substFaultEdit")->text(), p.widget->page().realText(2.5));
+  EXPECT_EQ(p.find<QLabel>("channelCode")->text(), "37");
+
+  p.go(8);
+  EXPECT_EQ(p.shown("familyBox"), "числоимпульсный");
+  EXPECT_EQ(p.shown("flowKindBox"), "расход газа в м3");
+  EXPECT_EQ(p.shown("faultBox"), "ОШИБКА");
+  EXPECT_EQ(p.shown("moduleBox"), "МВВ2");
+
+  p.go(9);
+  EXPECT_EQ(p.shown("familyBox"), "ОШИБКА");
+  EXPECT_FALSE(p.visible("analogGroup"));
+  EXPECT_FALSE(p.visible("connectionGroup"));
+
+  p.go(10);
+  EXPECT_TRUE(p.visible("errorPanel"));
+  EXPECT_FALSE(p.visible("conditionalGroup"));
+  EXPECT_EQ(p.shown("conversionRepairBox"), "ОШИБКА");
+
+  EXPECT_TRUE(sameImage(before, p.ws.image));
+  EXPECT_FALSE(p.ws.editor.modified);
+
+  // Repairing the conversion rewrites D3 only.
+  p.choose("conversionRepairBox", "Копирующий датчик для архивирования");
+  EXPECT_EQ(p.sensor(10).mainDescriptor, 0x8050);
+  EXPECT_EQ(p.sensor(10).auxDescriptor, 0x1080);
+  EXPECT_TRUE(p.visible("conditionalGroup"));
+}
+
+TEST(SensorPageWidget, RefusedReferenceQuestionPutsTheChoiceBack) {
+  for (int answer : {AnswerNo, AnswerYes}) {
+    Page p(2, {answer});
+    p.sensor(3).mainDescriptor = 0xA350;
+    p.sensor(3).auxDescriptor = 0x0080;
+    auto& pipe = p.ws.image.pipelines[5];
+    pipe.mainDescriptor = 0x1200;
+    pipe.densityCalorLink = 0;
+    pipe.flowSensors = 0x0340;
+    p.go(3);
+    const SettingsImage before = p.ws.image;
+    p.choose("familyBox", "аналоговый");
+    EXPECT_EQ(p.boxes.codes(), std::vector<int>{29});
+    if (answer == AnswerNo) {
+      EXPECT_EQ(p.shown("familyBox"), "числоимпульсный");
+      EXPECT_TRUE(sameImage(before, p.ws.image));
+      EXPECT_FALSE(p.ws.editor.modified);
+    } else {
+      EXPECT_EQ(p.shown("familyBox"), "аналоговый");
+      EXPECT_EQ(pipe.flowSensors, 0);
+      EXPECT_EQ(p.sensor(3).mainDescriptor, 0x9101);
+    }
+  }
+}
+
+TEST(SensorPageWidget, NumberBoxWrapsRound) {
+  struct Case {
+    Word kind;
+    int typed, shown;
+  } cases[] = {{2, 64, 0}, {2, -1, 63}, {1, 16, 0}, {1, -1, 15}, {3, 12, 12}};
+  for (const auto& c : cases) {
+    Page p(c.kind);
+    p.go(5);
+    p.go(c.typed);
+    EXPECT_EQ(p.widget->page().current(), c.shown);
+    EXPECT_EQ(p.find<QSpinBox>("sensorNumber")->value(), c.shown);
+  }
+}
+
+TEST(SensorPageWidget, NameFieldFollowsTheNameRule) {
+  Page p(2);
+  p.type("nameEdit", "Т1|");
+  EXPECT_EQ(p.find<QLineEdit>("nameEdit")->text(), "Т1");
+  p.type("nameEdit", "Сырыабвгдежзиклм");  // two "ы": 14 characters fill 16 places
+  EXPECT_EQ(p.find<QLineEdit>("nameEdit")->text(), "Сырыабвгдежзик");
+  EXPECT_EQ(p.find<QLineEdit>("nameEdit")->maxLength(), 14);
+  EXPECT_EQ(nameText(p.ws.image.names.sensorNames[0]), "Сырыабвгдежзик");
+  EXPECT_TRUE(p.ws.editor.modified);
+}
+
+TEST(SensorPageWidget, TermRowsOfSmallModelArithmetic) {
+  Page p(2);
+  p.boxes.acknowledgeOkBoxes();
+  p.choose("familyBox", "условный");
+  EXPECT_FALSE(p.visible("termNumber1"));
+  p.find<QCheckBox>("termPresent1")->click();
+  EXPECT_EQ(p.sensor(0).const1, 0.0);
+  EXPECT_TRUE(p.visible("termNumber1"));
+  EXPECT_EQ(p.find<QLineEdit>("termWeight1")->text(), "0");
+  p.choose("termSign1", "—");
+  p.type("termNumber1", "12");
+  p.type("termWeight1", "0.25");
+  EXPECT_EQ(p.find<QLineEdit>("termWeight1")->text(), "0,25");
+  EXPECT_EQ(p.sensor(0).const1, -12.25);
+  p.type("termNumber1", "70");
+  EXPECT_EQ(p.boxes.codes(), std::vector<int>{48});
+  EXPECT_EQ(p.find<QLineEdit>("termNumber1")->text(), "0");
+
+  p.choose("sourceBox", "текущих расходов из трубопроводов");
+  EXPECT_EQ(p.sensor(0).const1, 64.0);
+  EXPECT_EQ(p.captionOf("termNumber1"), "№ труб.");
+}
+
+TEST(SensorPageWidget, CopyAndPasteThroughThePopupActions) {
+  Page p(2);
+  auto* paste = p.find<QAction>("pasteAction");
+  EXPECT_FALSE(paste->isEnabled());
+  p.choose("familyBox", "частотный");
+  p.find<QAction>("copyAction")->trigger();
+  EXPECT_TRUE(paste->isEnabled());
+  p.go(4);
+  paste->trigger();
+  EXPECT_EQ(p.sensor(4).mainDescriptor, 0xC350);
+  EXPECT_EQ(p.sensor(4).number, 5);
+  EXPECT_EQ(p.shown("familyBox"), "частотный");
+}
+
+TEST(SensorPageWidget, LargeModelArithmeticGoesThroughItsWindow) {
+  Page p(3);
+  p.sensor(5).mainDescriptor = 0x9101;
+  p.choose("familyBox", "условный");
+  EXPECT_TRUE(p.visible("arithmeticGroup"));
+  EXPECT_FALSE(p.visible("termsGroup"));
+  EXPECT_EQ(p.find<QLabel>("arithmeticSummary")->text().section(u'\n', 0, 1), "ИТОГ:  R =  X \nX - датчик № 0");
+  p.ws.editor.modified = false;
+  QTimer::singleShot(0, p.widget.get(), [&] {
+    TarForm& form = p.widget->arithmeticWindow();
+    EXPECT_TRUE(form.isModal());
+    form.findChild<ChoiceBox*>("operandX")->chooseText("5");
+    form.findChild<ChoiceBox*>("operation1")->chooseText("X * A");
+    form.findChild<QPushButton*>("exitButton")->click();
+  });
+  p.find<QPushButton>("arithmeticButton")->click();
+  EXPECT_EQ(p.sensor(0).auxDescriptor, 0x6000);
+  EXPECT_EQ(p.sensor(0).const1, 5);
+  EXPECT_TRUE(p.ws.editor.modified);
+  EXPECT_EQ(p.find<QLabel>("arithmeticSummary")->text().section(u'\n', 0, 1), "ИТОГ:  R = (X * 1)\nX - датчик № 5");
+
+  // Another source: the operands become pipelines.
+  p.choose("sourceBox", "текущего значения энтальпии из трубопроводов");
+  EXPECT_EQ(p.sensor(0).mainDescriptor, 0x8030);
+  EXPECT_EQ(p.sensor(0).auxDescriptor, 0x6000);  // the formula stays
+  EXPECT_EQ(p.find<QLabel>("arithmeticSummary")->text().section(u'\n', 1, 1), "X - трубопровод № 5");
+}
+
+}  // namespace
+}  // namespace nastrum
