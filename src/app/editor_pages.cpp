@@ -1,18 +1,25 @@
 #include "app/editor_pages.h"
 
+#include <QLineEdit>
+
+#include "editor/pages/archives/ui/archives_page_widget.h"
+#include "editor/pages/sensors/ui/sensor_page_widget.h"
+#include "editor/ui/base_form.h"
 #include "editor/ui/page_host.h"
 
 namespace nastrum {
 
-// A page joins the program with one line here, such as
-//   pages.add(EditorPage::Sensors, new SensorPage(workspace, messages));
-// and its ui library in nastrum_shell's links (src/app/CMakeLists.txt).
-// The host puts it into its tab and wires imageEdited(), showCurrent() and,
-// where the page has it, fillKindChoices(kind).
-void installEditorPages(PageHost& pages, Workspace& workspace, MessagePresenter& messages) {
-  (void)pages;
-  (void)workspace;
-  (void)messages;
+// A page joins the program with one line here and its ui library among
+// nastrum_shell's links (src/app/CMakeLists.txt). The host puts it into its
+// tab and wires imageEdited(), showCurrent() and, where the page has it,
+// fillKindChoices(kind).
+void installEditorPages(PageHost& pages, Tbase_form& mainWindow, Workspace& workspace, MessagePresenter& messages) {
+  auto* sensors = pages.add(EditorPage::Sensors, new SensorPageWidget(workspace, messages));
+  pages.add(EditorPage::Archives, new ArchivesPageWidget(workspace, messages));
+
+  // What the sensor page last wrote, for the diagnostic mode.
+  QLineEdit* diagnostic = mainWindow.diagnosticField1();
+  QObject::connect(sensors, &SensorPageWidget::written, diagnostic, &QLineEdit::setText);
 }
 
 }  // namespace nastrum

@@ -1,4 +1,5 @@
-// The pages of the main window's tabs, one line each.
+// The pages of the main window's tabs, one line each, and the few signals
+// that pass between them.
 #pragma once
 
 #include "model/message_presenter.h"
@@ -7,7 +8,8 @@
 namespace nastrum {
 
 class PageHost;
+class Tbase_form;
 
-void installEditorPages(PageHost& pages, Workspace& workspace, MessagePresenter& messages);
+void installEditorPages(PageHost& pages, Tbase_form& mainWindow, Workspace& workspace, MessagePresenter& messages);
 
 }  // namespace nastrum

@@ -59,7 +59,7 @@ NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::uniqu
   QObject::connect(&main, &Tbase_form::helpContentsRequested, [this] { openHelp(); });
 
   pages_ = std::make_unique<PageHost>(main);
-  installEditorPages(*pages_, workspace_, messages_);
+  installEditorPages(*pages_, main, workspace_, messages_);
 
   exchangeWindow_ = std::make_unique<ExchangeWindow>(workspace_, messages_, parts.makeLink, &main);
   QObject::connect(&main, &Tbase_form::linkParamsRequested, [this] { exchangeWindow_->openModal(kSettingsMode); });
