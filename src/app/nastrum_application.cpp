@@ -49,6 +49,7 @@ NastrumApplication::NastrumApplication(const ApplicationParts& parts) : NastrumA
 NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::unique_ptr<SystemParts>&& system)
     : system_(std::move(system)),
       messages_(parts.messages),
+      clock_(parts.clock),
       mainWindow_(std::make_unique<Tbase_form>(workspace_, parts.messages, parts.fileDialogs)) {
   if (system_) {
     system_->messages.setParent(mainWindow_.get());
