@@ -120,6 +120,11 @@ bool DevicePort::holdsWholeFrame() const {
   return u8(b, 1) == 0x40 && size == u8(b, 0) + 1;
 }
 
+bool DevicePort::holdsEnquiry() const {
+  return burst_.size() == 1 && u8(burst_, 0) == kEnquiry && selection_ != Selection::Deselected &&
+         !device_.loaderActive();
+}
+
 bool DevicePort::unfinished(const QByteArray& b) const {
   const int size = static_cast<int>(b.size());
   const bool enquiry = size == 1 && u8(b, 0) == 0x05;

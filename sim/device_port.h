@@ -25,6 +25,9 @@ class DevicePort {
   // The burst is a whole frame that nothing longer can start with, so it
   // may be answered before the line goes quiet.
   bool holdsWholeFrame() const;
+  // The burst is the enquiry of the traditional handshake alone (it may
+  // also begin an FT1.1 frame; the caller knows it came by itself).
+  bool holdsEnquiry() const;
   // What the device sent since the last call.
   QByteArray takeOutput();
   bool hasOutput() const { return !out_.isEmpty(); }

@@ -5,6 +5,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -71,59 +72,110 @@ int PtyHost::baudRate() const {
   }
 }
 
-bool PtyHost::flush() {
-  for (DevicePort* port : ports_) {
-    const QByteArray out = port->takeOutput();
-    const int byteMicros = pacing_ ? 11'000'000 / baudRate() : 0;
-    for (qsizetype i = 0; i < out.size();) {
-      const qsizetype chunk = pacing_ ? 1 : out.size() - i;
-      const ssize_t n = ::write(master_, out.constData() + i, static_cast<size_t>(chunk));
-      if (n < 0) {
-        if (errno == EAGAIN || errno == EINTR) {
-          std::this_thread::sleep_for(std::chrono::milliseconds(1));
-          continue;
-        }
-        return false;
-      }
-      i += n;
-      if (byteMicros) std::this_thread::sleep_for(std::chrono::microseconds(byteMicros * n));
-    }
-  }
-  return true;
+PtyHost::Duration PtyHost::byteTime() const {
+  if (!pacing_) return Duration::zero();
+  return Duration(11'000'000'000LL / baudRate());
+}
+
+PtyHost::Duration PtyHost::quietGap() const {
+  if (!pacing_) return std::chrono::milliseconds(idleGapMs_);
+  // Two characters of silence end a request on a paced line; the program
+  // writes some frames in pieces, which arrive well within the time their
+  // first piece takes on the line.
+  return std::max<Duration>(2 * byteTime_, std::chrono::milliseconds(2));
 }
 
 bool PtyHost::step(int timeoutMs) {
+  byteTime_ = byteTime();
+  TimePoint now = SteadyClock::now();
+  if (!sendDue(now)) return false;
+
+  TimePoint wake = now + std::chrono::milliseconds(timeoutMs);
+  if (!outQueue_.isEmpty()) wake = std::min(wake, nextOutDue_);
+  if (pendingIdle_) wake = std::min(wake, quietAt_);
+  const auto wait = std::max<Duration>(wake - now, Duration::zero());
+  timespec ts{};
+  ts.tv_sec = static_cast<time_t>(wait.count() / 1'000'000'000LL);
+  ts.tv_nsec = static_cast<long>(wait.count() % 1'000'000'000LL);
   pollfd p{master_, POLLIN, 0};
-  const int wait = pendingIdle_ ? std::min(timeoutMs, idleGapMs_) : timeoutMs;
-  const int ready = ::poll(&p, 1, wait);
+  const int ready = ::ppoll(&p, 1, &ts, nullptr);
   if (ready < 0) return errno == EINTR;
-  if (ready == 0 || !(p.revents & POLLIN)) {
-    if (pendingIdle_ && ready == 0) {
-      pendingIdle_ = false;
-      for (DevicePort* port : ports_) {
-        port->lineIdle();
-        pendingIdle_ = pendingIdle_ || port->hasPendingBytes();  // a frame still awaits its rest
-      }
-    }
+  now = SteadyClock::now();
+  if (ready > 0 && (p.revents & POLLIN)) {
+    if (!receive(now)) return false;
+  } else {
+    if (pendingIdle_ && now >= quietAt_) lineQuiet(now);
     // POLLHUP without data: no program has the terminal open; wait quietly.
-    if (ready > 0 && !(p.revents & POLLIN)) std::this_thread::sleep_for(std::chrono::milliseconds(std::min(timeoutMs, 20)));
-    return flush();
+    if (ready > 0) std::this_thread::sleep_for(std::chrono::milliseconds(std::min(timeoutMs, 20)));
   }
+  collectAnswers(now);
+  return sendDue(SteadyClock::now());
+}
+
+bool PtyHost::receive(TimePoint now) {
   char buffer[512];
   const ssize_t n = ::read(master_, buffer, sizeof buffer);
   if (n < 0) return errno == EAGAIN || errno == EINTR || errno == EIO;
+  if (n == 0) return true;
+  // On a paced line the request is in only when its last byte has crossed.
+  inputEnd_ = pacing_ ? std::max(now, inputEnd_) + n * byteTime_ : now;
+  quietAt_ = inputEnd_ + quietGap();
+  pendingIdle_ = true;
+
   const bool mark = addressFraming();
   const QByteArray bytes(buffer, static_cast<qsizetype>(n));
-  bool wholeFrame = false;
+  // A write of the program arrives in one piece: a lone enquiry is the
+  // traditional handshake's, not the first byte of a longer frame.
+  const bool loneEnquiry = bytes.size() == 1 && bytes[0] == '\x05';
+  bool answerNow = false;
   for (DevicePort* port : ports_) {
     port->receive(bytes, mark);
-    wholeFrame = wholeFrame || port->holdsWholeFrame();
+    answerNow = answerNow || port->holdsWholeFrame() || (loneEnquiry && port->holdsEnquiry());
   }
   // No need to wait for the quiet line; every device hears the frame end.
-  if (wholeFrame)
+  if (answerNow)
     for (DevicePort* port : ports_) port->lineIdle();
-  pendingIdle_ = true;
-  return flush();
+  return true;
+}
+
+void PtyHost::lineQuiet(TimePoint now) {
+  pendingIdle_ = false;
+  for (DevicePort* port : ports_) {
+    port->lineIdle();
+    pendingIdle_ = pendingIdle_ || port->hasPendingBytes();  // a frame still awaits its rest
+  }
+  if (pendingIdle_) quietAt_ = now + quietGap();
+}
+
+void PtyHost::collectAnswers(TimePoint now) {
+  for (DevicePort* port : ports_) {
+    const QByteArray out = port->takeOutput();
+    if (out.isEmpty()) continue;
+    if (outQueue_.isEmpty()) {
+      // A device answers once the request is in, and after its own last answer.
+      const TimePoint start = std::max({now, pacing_ ? inputEnd_ : now, outputEnd_});
+      nextOutDue_ = start + byteTime_;
+    }
+    outQueue_ += out;
+  }
+}
+
+bool PtyHost::sendDue(TimePoint now) {
+  if (outQueue_.isEmpty() || now < nextOutDue_) return true;
+  qsizetype due = outQueue_.size();
+  if (byteTime_ > Duration::zero())
+    due = std::min<qsizetype>(due, 1 + static_cast<qsizetype>((now - nextOutDue_) / byteTime_));
+  const ssize_t n = ::write(master_, outQueue_.constData(), static_cast<size_t>(due));
+  if (n < 0) {
+    if (errno != EAGAIN && errno != EINTR) return false;
+    // The terminal is full: try again shortly rather than spin.
+    nextOutDue_ = std::max(nextOutDue_, now + std::chrono::milliseconds(1));
+    return true;
+  }
+  outQueue_.remove(0, n);
+  nextOutDue_ += n * byteTime_;
+  outputEnd_ = nextOutDue_ - byteTime_;
+  return true;
 }
 
 }  // namespace nastrum::sim

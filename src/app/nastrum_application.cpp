@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "app/actions/device_read_action.h"
+#include "app/actions/device_write_action.h"
 #include "app/editor_pages.h"
 #include "check/ui/check_windows.h"
 #include "editor/ui/base_form.h"
@@ -74,6 +75,7 @@ NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::uniqu
   checkWindows_->installInto(main.hooks());
 
   deviceRead_ = std::make_unique<DeviceReadAction>(workspace_, main, *exchangeWindow_);
+  deviceWrite_ = std::make_unique<DeviceWriteAction>(workspace_, messages_, main, *exchangeWindow_);
 }
 
 void NastrumApplication::openHelp() {

@@ -17,6 +17,7 @@ class CheckWindows;
 class Clock;
 class DeviceReadAction;
 class DeviceSession;
+class DeviceWriteAction;
 class ExchangeWindow;
 class FileDialogs;
 class MessagePresenter;
@@ -79,6 +80,7 @@ class NastrumApplication {
   std::unique_ptr<ExchangeWindow> exchangeWindow_;  // `TForm1`, made once after the main window
   std::unique_ptr<CheckWindows> checkWindows_;
   std::unique_ptr<DeviceReadAction> deviceRead_;
+  std::unique_ptr<DeviceWriteAction> deviceWrite_;
 };
 
 }  // namespace nastrum

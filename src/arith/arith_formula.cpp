@@ -154,7 +154,7 @@ ArithState arithStateOf(const SensorRecord& sensor, QChar separator) {
     if (text.contains(u'E')) {
       // A tiny constant beside operand 0 takes the exponent form: split by value.
       const double whole = std::floor(std::fabs(value));
-      t.operand = static_cast<int>(whole);
+      t.operand = whole < 2147483647.0 ? static_cast<int>(whole) : 2147483647;  // beyond any number: damaged
       const double fraction = std::fabs(value) - whole;
       t.constant = fraction == 0 ? sign : (negative ? "-" : "") + GeneralRealText(fraction, separator);
       continue;

@@ -1,6 +1,7 @@
 // A check rule as data: when it applies, when it is broken, its text and,
 // for the repairable ones, the repair. Rule groups list them per object
-// family so further families slot in beside the sensors and pipelines.
+// family (sensors, pipelines, the four archive families, the system words,
+// current generators, regulator flags).
 #pragma once
 
 #include <functional>

@@ -148,7 +148,9 @@ void renumberLevels(SettingsImage& image, ArchiveFamily f) {
   for (const auto& [head, members] : chains(image, f)) {
     int level = 0;
     for (const auto& [oldLevel, n] : members) {
-      ++level;
+      // Duplicates the rules could not clear (their head is wrong) may make
+      // more than seven; those keep their level for the user to sort out.
+      if (++level > kMaxContinuations) break;
       if (level != oldLevel) setArchiveDescriptor(image, f, n, withDigit(archiveWords(image, f, n).desc, 1, level));
     }
   }

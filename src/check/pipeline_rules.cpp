@@ -38,9 +38,9 @@ bool inRangeC(const RuleContext& c, int pair) {
 // The range of the measuring-point temperature and pressure for the medium.
 bool inMediumRange(const RuleContext& c, int pair) {
   const int p1 = medium(c);
-  if (oneOf(p1, {1, 2, 7})) return inRangeA(c, pair);
-  if (oneOf(p1, {4, 5})) return inRangeB(c, pair);
-  if (p1 == 3) return inRangeC(c, pair);
+  if (oneOf(p1, {Water, SuperheatedSteam, TechnicalLiquid})) return inRangeA(c, pair);
+  if (isGas(p1)) return inRangeB(c, pair);
+  if (p1 == SaturatedSteam) return inRangeC(c, pair);
   return true;
 }
 
@@ -101,15 +101,19 @@ RuleGroup pipelineRuleGroup() {
                numbered("Тип измеряемой среды у трубопровода №"), {}, {}});
   r.push_back({111, inUse, when([](const RuleContext& c) {
                  const int p1 = medium(c), p2 = digitOf(P(c), 2);
-                 return (oneOf(p1, {1, 2, 3}) && p2 > 7) || (p1 == 4 && !oneOf(p2, {5, 7})) || (p1 == 5 && p2 != 7) ||
-                        (p1 == 8 && p2 != 8);
+                 return (isWaterOrSteam(p1) && p2 > 7) || (p1 == NaturalGas && !oneOf(p2, {5, 7})) ||
+                        (p1 == TechnicalGas && p2 != 7) || (p1 == OtherCarrier && p2 != 8);
                }),
                numbered("Способ учета расхода и тепла у трубопровода №"), {}, {}});
   r.push_back({112, inUse, when([](const RuleContext& c) {
                  const int p1 = medium(c), p4 = digitOf(P(c), 4);
                  if (isKind3(c))
-                   return (oneOf(p1, {1, 2, 3, 4, 5, 7}) && !oneOf(p4, {0, 1, 2})) || (p1 == 8 && !oneOf(p4, {0, 1, 4}));
-                 return (oneOf(p1, {1, 2, 3, 7, 8}) && !oneOf(p4, {0, 1, 2, 5, 6})) || (oneOf(p1, {4, 5}) && !oneOf(p4, {0, 1, 2}));
+                   return (oneOf(p1, {Water, SuperheatedSteam, SaturatedSteam, NaturalGas, TechnicalGas, TechnicalLiquid}) &&
+                           !oneOf(p4, {0, 1, 2})) ||
+                          (p1 == OtherCarrier && !oneOf(p4, {0, 1, 4}));
+                 return (oneOf(p1, {Water, SuperheatedSteam, SaturatedSteam, TechnicalLiquid, OtherCarrier}) &&
+                         !oneOf(p4, {0, 1, 2, 5, 6})) ||
+                        (isGas(p1) && !oneOf(p4, {0, 1, 2}));
                }),
                numbered("Способ расчета оплаты у трубопровода №"), {}, {}});
   r.push_back({113, inUse, when([](const RuleContext& c) {
@@ -308,8 +312,8 @@ RuleGroup pipelineRuleGroup() {
                {}, {}});
   r.push_back({135, inUseAnd([](const RuleContext& c) {
                  const int p1 = medium(c), p4 = digitOf(P(c), 4);
-                 if (isKind3(c)) return p1 == 8 && p4 == 4;
-                 return oneOf(p1, {1, 2, 3, 7, 8}) && oneOf(p4, {5, 6});
+                 if (isKind3(c)) return p1 == OtherCarrier && p4 == 4;
+                 return oneOf(p1, {Water, SuperheatedSteam, SaturatedSteam, TechnicalLiquid, OtherCarrier}) && oneOf(p4, {5, 6});
                }),
                when([](const RuleContext& c) { return highByte(W(c)) > 0x23 || lowByte(W(c)) > 0x23; }),
                numbered("Момент смены тарифов у трубопровода №"), {}, {}});

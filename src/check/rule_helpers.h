@@ -1,5 +1,6 @@
 // Small readings shared by the rule tables: digit sets, sensor types,
-// references that stay inside the object arrays.
+// references that stay inside the object arrays, the shape of the texts.
+// Descriptor digits and codes come from the descriptor vocabulary.
 #pragma once
 
 #include <functional>
@@ -56,11 +57,13 @@ inline bool constantSensor(Word d) { return isConditionalSensor(d) && digitOf(d,
 
 // A sensor reference byte is followed only when it names a sensor the kind
 // has (below 64, kind 1 below 16).
-inline bool followsSensor(const RuleContext& c, int pair) { return pair < (isKind1(c) ? 16 : 64); }
+inline bool followsSensor(const RuleContext& c, int pair) { return pair >= 0 && pair < c.counts.sensors; }
 
 // A pipeline whose medium digit says "not in use" (0 or F); an invalid
 // medium counts as in use, so its rules still run.
-inline bool pipelineUnused(const SettingsImage& image, int pipeline) { return pipelineMedium(pipelineMain(image, pipeline)) == PipeOff; }
+inline bool pipelineUnused(const SettingsImage& image, int pipeline) {
+  return pipelineMedium(pipelineMain(image, pipeline)) == PipeOff;
+}
 
 // The four digits of a descriptor as every check text shows it.
 inline QString hex4(Word w) { return HexWord(w & 0xFFFF); }
@@ -69,7 +72,6 @@ inline QString hex4(Word w) { return HexWord(w & 0xFFFF); }
 inline QString replacement(const QString& before, const QString& after) {
   return before + QStringLiteral(" должен замениться на ") + after + QStringLiteral(")");
 }
-
 
 // The input channel that stops processing (sensors) or calculation
 // (pipelines) is wrong in these ranges.

@@ -56,8 +56,13 @@ bool generatorTypeBroken(Word g) {
 
 }  // namespace
 
+// The system words are checked once; each of the eight rules counts as its own
+// object (601 is object 0, 608 object 7), the number a repairable row shows.
+constexpr int kFirstSystemCode = 601;
+constexpr int kSystemRules = 8;
+
 RuleGroup systemRuleGroup() {
-  RuleGroup g{CheckGroup::System, [](const SettingsImage&) { return 1; }, {}, {}};
+  RuleGroup g{CheckGroup::System, [](const SettingsImage&) { return kSystemRules; }, {}, {}};
   auto& r = g.rules;
   auto summer = [](const RuleContext& c) { return word(c, sys::SummerTimeInterval); };
 
@@ -98,6 +103,12 @@ RuleGroup systemRuleGroup() {
                  return sensor <= 63 && !analog(sensorMain(c.image, sensor), BatteryVoltage);
                }),
                plain("Указан не допустимый датчик в контроле аккумулятора."), {}, {}});
+  for (CheckRule& rule : r) {
+    std::function<bool(const RuleContext&)> applies = rule.applies;
+    rule.applies = [code = rule.code, applies](const RuleContext& c) {
+      return c.number == code - kFirstSystemCode && (!applies || applies(c));
+    };
+  }
   return g;
 }
 

@@ -29,18 +29,17 @@ ResultCode LinkLayer::Exchange(const QByteArray& request, int replyLength, QByte
     return ResultCode::SendFailed;
   }
   const FramingOps& ops = framingFor(params.protocol);
-  Clock& clock = port_.clock();
   port_.SetReadTimeout(kExchangeReadTimeoutSeconds);
 
   const int tries = std::max(settings_.tryCount, 1);
   ResultCode code = ResultCode::NoAnswer;
   for (int attempt = 0; attempt < tries; ++attempt) {
     if (ops.purgeBeforeRetryPause) port_.PurgeReceive();
-    if (attempt > 0) clock.sleepMs(settings_.retryPauseMs);
+    if (attempt > 0) port_.pause(settings_.retryPauseMs);
     reply.clear();
     AttemptContext context{port_, params, request, replyLength, reply, frameLog_};
     code = ops.attempt(context);
-    if (ops.restAfterAttemptMs > 0) clock.sleepMs(ops.restAfterAttemptMs);
+    if (ops.restAfterAttemptMs > 0) port_.pause(ops.restAfterAttemptMs);
     if (ops.isFinal(code)) break;
     qCDebug(lcLink) << "attempt" << attempt + 1 << "failed with code" << toInt(code);
   }
@@ -53,22 +52,22 @@ ResultCode LinkLayer::Exchange(const QByteArray& request, int replyLength, QByte
 
 bool LinkLayer::SelectDevice(std::uint8_t address, LineKind lineKind) {
   Clock& clock = port_.clock();
-  clock.sleepMs(kSelectPauseMs);
+  port_.pause(kSelectPauseMs);
   port_.SetReadTimeoutMs(kSelectReadTimeoutMs);
   port_.SetAddressFraming(true);
   port_.PrepareLine(lineKind);
   port_.PurgeReceive();
   if (!port_.write(QByteArray(1, static_cast<char>(address)))) return false;
-  clock.sleepMs(kSelectPauseMs);
+  port_.pause(kSelectPauseMs);
   if (lineKind == LineKind::TwoWire) port_.read(1);  // our own address byte
-  clock.sleepMs(kSelectPauseMs);
+  port_.pause(kSelectPauseMs);
   port_.SetAddressFraming(false);
 
   const std::int64_t start = clock.nowMs();
   while (clock.nowMs() - start < kHandshakeWindowMs) {
     const QByteArray answer = port_.read(1);
     if (answer.size() == 1 && static_cast<std::uint8_t>(answer[0]) == address) {
-      clock.sleepMs(kSelectAnsweredPauseMs);
+      port_.pause(kSelectAnsweredPauseMs);
       return true;
     }
   }

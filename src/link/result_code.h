@@ -16,6 +16,7 @@ enum class ResultCode : int {
   Crc16Mismatch = 11,
   BadReprogSection = 19,    // command 0x0D: section not 8, 9 or 10
   BadReprogCommand = 20,    // command 0x0D: command not 0 ... 3
+  FormatMismatch = 15,      // a value does not fit the form of its parameter
   Stopped = 23,             // "СТОП" pressed
   WrongDeviceKind = 24,
   NamesNotReceived = 25,

@@ -39,7 +39,8 @@ bool SerialPort::OpenPort(const QString& path, int baudIndex, Channel channel, L
     setControlLines(false, false);
   else
     setControlLines(true, false);
-  line_.setReadTimeout(readTimeoutMs_);
+  lineTimeoutMs_ = -1;
+  setLineTimeout(readTimeoutMs_);
   line_.purgeReceive();
   return true;
 }
@@ -50,7 +51,13 @@ void SerialPort::ClosePort() {
 
 void SerialPort::SetReadTimeoutMs(int ms) {
   readTimeoutMs_ = std::max(ms, 0);
-  line_.setReadTimeout(readTimeoutMs_);
+  setLineTimeout(readTimeoutMs_);
+}
+
+void SerialPort::setLineTimeout(int ms) {
+  if (ms == lineTimeoutMs_) return;
+  lineTimeoutMs_ = ms;
+  line_.setReadTimeout(ms);
 }
 
 void SerialPort::PrepareLine(LineKind lineKind) {
@@ -78,14 +85,48 @@ bool SerialPort::write(const QByteArray& bytes) {
 
 QByteArray SerialPort::read(int maxBytes) {
   if (maxBytes <= 0) return {};
+  QByteArray bytes;
+  if (!idle_) {
+    bytes = readOnce(maxBytes, readTimeoutMs_);
+  } else {
+    // The slices add up to the read time-out, measured on the clock; the
+    // line answers a slice as soon as the bytes are there, so slicing costs
+    // the exchange nothing.
+    const std::int64_t deadline = clock_.nowMs() + readTimeoutMs_;
+    for (;;) {
+      const auto left = static_cast<int>(std::max<std::int64_t>(deadline - clock_.nowMs(), 0));
+      bytes += readOnce(maxBytes - static_cast<int>(bytes.size()), std::min(left, kIdleSliceMs));
+      if (bytes.size() >= maxBytes) break;
+      idle_();
+      if (clock_.nowMs() >= deadline) break;
+    }
+  }
+  if (!bytes.isEmpty()) qCDebug(lcLinkBytes).noquote() << "<<" << bytes.toHex(' ').toUpper();
+  return bytes;
+}
+
+QByteArray SerialPort::readOnce(int maxBytes, int timeoutMs) {
+  setLineTimeout(timeoutMs);
   const std::int64_t before = clock_.nowMs();
   QByteArray bytes = line_.read(maxBytes);
   // A short read means the time-out ran out. A line that comes back early
   // (a failing adapter) would otherwise spin the reply windows, which are
   // measured on the clock, without end on a virtual one.
-  if (bytes.size() < maxBytes && clock_.nowMs() == before) clock_.sleepMs(readTimeoutMs_);
-  if (!bytes.isEmpty()) qCDebug(lcLinkBytes).noquote() << "<<" << bytes.toHex(' ').toUpper();
+  if (bytes.size() < maxBytes && clock_.nowMs() == before) clock_.sleepMs(timeoutMs);
   return bytes;
+}
+
+void SerialPort::pause(int ms) {
+  if (!idle_) {
+    clock_.sleepMs(ms);
+    return;
+  }
+  while (ms > 0) {
+    const int slice = std::min(ms, kIdleSliceMs);
+    clock_.sleepMs(slice);
+    ms -= slice;
+    idle_();
+  }
 }
 
 void SerialPort::setControlLines(bool dtr, bool rts) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include <QByteArray>
 #include <QString>
@@ -43,6 +44,12 @@ int SettlingPauseMs(int baudIndex, LineKind lineKind);
 // Write time-out per byte, as the device's line drivers need it.
 inline constexpr int kWriteMsPerByte = 500;
 
+// The exchange runs on the user-interface thread. While the port waits for
+// the device (a read time-out, a pause) it calls the idle hook at least every
+// kIdleSliceMs of waiting, so the window can repaint and take "СТОП".
+using IdleHook = std::function<void()>;
+inline constexpr int kIdleSliceMs = 100;
+
 class SerialPort {
  public:
   SerialPort(SerialLine& line, Clock& clock) : line_(line), clock_(clock) {}
@@ -73,7 +80,15 @@ class SerialPort {
   // Fails only when the line reports a failure.
   bool write(const QByteArray& bytes);
   // Up to maxBytes; fewer (possibly none) when the read time-out ran out.
+  // Returns as soon as maxBytes arrived; with an idle hook the wait goes in
+  // slices with the hook called after each.
   QByteArray read(int maxBytes);
+  // Waits `ms` on the clock; with an idle hook in slices, the hook called
+  // after each.
+  void pause(int ms);
+
+  // An empty hook waits in one piece. The hook must not use the port.
+  void setIdleHook(IdleHook hook) { idle_ = std::move(hook); }
 
   int baudIndex() const { return baudIndex_; }
   int speedClass() const { return SpeedClass(baudIndex_); }
@@ -83,6 +98,8 @@ class SerialPort {
 
  private:
   void setControlLines(bool dtr, bool rts);
+  QByteArray readOnce(int maxBytes, int timeoutMs);
+  void setLineTimeout(int ms);
 
   SerialLine& line_;
   Clock& clock_;
@@ -90,6 +107,8 @@ class SerialPort {
   Channel channel_ = Channel::Main;
   LineKind lineKind_ = LineKind::FourWire;
   int readTimeoutMs_ = 1000;
+  int lineTimeoutMs_ = -1;  // what the line was last told
+  IdleHook idle_;
   bool controlLinesMissingLogged_ = false;  // said once per opening
 };
 

@@ -68,7 +68,7 @@ class Walker {
 
  private:
   void add(const FieldInfo& info, Word w, double r, const QString& text, const QString& plainText) {
-    fields.push_back({info.name.path(), info.kind, w, r, text, plainText, info.kinds});
+    fields.push_back({info.name.path(), info.name, info.kind, w, r, text, plainText, info.kinds});
   }
 };
 

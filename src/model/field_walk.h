@@ -18,6 +18,7 @@ namespace nastrum {
 
 struct Field {
   QString path;
+  FieldName name;     // the path in parts
   FieldKind kind = FieldKind::Number;
   Word word = 0;      // Number and Code
   double real = 0;    // Real

@@ -7,7 +7,9 @@
 // visitImageFields() hands every field to a visitor in file order: first the
 // settings record (.bfm), then ModemInitAux (which has no place of its own),
 // then the names record (.nam). imageFields() gives the same fields as a list
-// of references into one image, with their byte offsets.
+// of references into one image, with their byte offsets. The order below is
+// the byte layout of the files: a field is added or moved here and nowhere
+// else, and the file round-trip tests hold the layout to the files.
 #pragma once
 
 #include <cstdint>
@@ -126,7 +128,9 @@ void visitSettingsRecordFields(Image& image, Visit& v) {
   for (int i = 0; i < kSensorCount; ++i) {
     auto& s = image.sensors[static_cast<std::size_t>(i)];
     const KindSet kinds = KindSet::within(i, [](const KindProfile& p) { return p.sensors; });
-    const auto info = [&](const char* member, K kind) { return FieldInfo{{"Sensors", i, -1, member}, kind, kinds, home}; };
+    const auto info = [&](const char* member, K kind) {
+      return FieldInfo{{"Sensors", i, -1, member}, kind, kinds, home};
+    };
     v.word(info("Number", K::Number), s.number);
     v.word(info("MainDescriptor", K::Code), s.mainDescriptor);
     v.word(info("AuxDescriptor", K::Code), s.auxDescriptor);
@@ -145,7 +149,9 @@ void visitSettingsRecordFields(Image& image, Visit& v) {
   for (int i = 0; i < kPipelineCount; ++i) {
     auto& r = image.pipelines[static_cast<std::size_t>(i)];
     const KindSet kinds = KindSet::within(i, [](const KindProfile& p) { return p.pipelines; });
-    const auto info = [&](const char* member, K kind) { return FieldInfo{{"Pipelines", i, -1, member}, kind, kinds, home}; };
+    const auto info = [&](const char* member, K kind) {
+      return FieldInfo{{"Pipelines", i, -1, member}, kind, kinds, home};
+    };
     v.word(info("Number", K::Number), r.number);
     v.word(info("MainDescriptor", K::Code), r.mainDescriptor);
     v.word(info("FlowSensors", K::Code), r.flowSensors);
@@ -211,9 +217,13 @@ void visitSettingsRecordFields(Image& image, Visit& v) {
     switch (i) {
       case sys::AuxChannelSetup:
       case sys::AuxChannelBaud:
-      case sys::BatteryControl:
-      case sys::SpecialFunctions:
         kinds = KindSet::where([](const KindProfile& p) { return p.hasAuxChannel; });
+        break;
+      case sys::BatteryControl:
+        kinds = KindSet::where([](const KindProfile& p) { return p.hasBatteryControl; });
+        break;
+      case sys::SpecialFunctions:
+        kinds = KindSet::where([](const KindProfile& p) { return p.hasSpecialFunctions; });
         break;
       case sys::Reserved16:
       case sys::Reserved17:
@@ -222,7 +232,8 @@ void visitSettingsRecordFields(Image& image, Visit& v) {
       default:
         break;
     }
-    v.word(FieldInfo{{"SystemBlock", -1, -1, systemWordName(i)}, systemWordIsNumber(i) ? K::Number : K::Code, kinds, home},
+    const K kind = systemWordIsNumber(i) ? K::Number : K::Code;
+    v.word(FieldInfo{{"SystemBlock", -1, -1, systemWordName(i)}, kind, kinds, home},
            image.systemBlock[static_cast<std::size_t>(i)]);
   }
 
@@ -276,9 +287,10 @@ void visitNamesRecordFields(Names& names, Visit& v) {
   nameSlots("IntervalArcNames", names.intervalArcNames, [](const KindProfile& p) { return p.intervalArchives; });
   spare("IntervalArcNamesSpare", names.intervalArcSpare);
   nameSlots("DesktopNames", names.desktopNames, [](const KindProfile& p) { return p.desktopEntries; });
-  for (int i = 0; i < static_cast<int>(names.desktopParams.size()); ++i)
-    v.word(FieldInfo{{"DesktopParams", i}, K::Number, KindSet::within(i, [](const KindProfile& p) { return p.desktopEntries; }), home},
-           names.desktopParams[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < static_cast<int>(names.desktopParams.size()); ++i) {
+    const KindSet kinds = KindSet::within(i, [](const KindProfile& p) { return p.desktopEntries; });
+    v.word(FieldInfo{{"DesktopParams", i}, K::Number, kinds, home}, names.desktopParams[static_cast<std::size_t>(i)]);
+  }
   spare("NamesReserved", names.reserved);
 }
 

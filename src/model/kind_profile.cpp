@@ -10,6 +10,8 @@ constexpr KindProfile kMinimal{
     .intervalArchives = 0, .events = 0, .logicFlags = 0, .logicTimes = 0, .desktopEntries = 0,
     .tables = 4, .generators = 0, .regulators = 0,
     .hasLogicFlags = false, .hasDesktop = false, .hasAuxModemText = false, .hasAuxChannel = false,
+    .hasBatteryControl = false, .hasSpecialFunctions = false, .eventsShareIntervalArchive = -1,
+    .namesOverTwoWireLoop = false,
     .maps = {true, true, true, true, true, true, false, false, true, false, false},
     .readProgressMax = 619,
 };
@@ -20,6 +22,8 @@ constexpr KindProfile kExpandable{
     .intervalArchives = 13, .events = 128, .logicFlags = 255, .logicTimes = 64, .desktopEntries = 0,
     .tables = kTableCount, .generators = kGeneratorCount, .regulators = 0,
     .hasLogicFlags = true, .hasDesktop = false, .hasAuxModemText = false, .hasAuxChannel = true,
+    .hasBatteryControl = true, .hasSpecialFunctions = true, .eventsShareIntervalArchive = 12,
+    .namesOverTwoWireLoop = false,
     .maps = {true, true, true, true, true, true, true, true, true, true, false},
     .readProgressMax = 2919,
 };
@@ -30,6 +34,8 @@ constexpr KindProfile kLarge{
     .intervalArchives = 12, .events = 64, .logicFlags = 64, .logicTimes = 64, .desktopEntries = 16,
     .tables = kTableCount, .generators = kGeneratorCount, .regulators = 64,
     .hasLogicFlags = false, .hasDesktop = true, .hasAuxModemText = true, .hasAuxChannel = true,
+    .hasBatteryControl = true, .hasSpecialFunctions = true, .eventsShareIntervalArchive = -1,
+    .namesOverTwoWireLoop = true,
     .maps = {true, true, true, true, true, true, true, true, true, false, true},
     .readProgressMax = 2081,
 };

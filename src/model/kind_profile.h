@@ -34,7 +34,14 @@ struct KindProfile {
   bool hasLogicFlags;      // "Регуляторы" page of the expandable model
   bool hasDesktop;         // "Регуляторы/Рабочий стол" page and the desktop block
   bool hasAuxModemText;    // second modem initialisation string (kept in LogicK2 in the file)
-  bool hasAuxChannel;      // additional channel, battery control and special functions register
+  bool hasAuxChannel;      // additional communication channel
+  bool hasBatteryControl;  // battery control word and the battery voltage parameter
+  bool hasSpecialFunctions;  // special functions register
+  // The interval archive whose memory the event archive shares (the two are
+  // exclusive, and so are the events and the extended hourly archives that
+  // reach into it), or -1.
+  int eventsShareIntervalArchive;
+  bool namesOverTwoWireLoop;  // the names block may travel over a two-wire current loop
   std::array<bool, kMapCount> maps;  // programming maps 1..11
 
   int readProgressMax;  // progress maximum of a full constants read

@@ -32,7 +32,7 @@ bool holds(QWidget& window, const char* placeholder) {
 
 TEST(PagesInApplication, AnAddedPageIsShownFilledAndOffersSaving) {
   AppRig rig;
-  DummyPage* page = rig.program.pages().add(PipelineTab::ConnectedSensors, new DummyPage);
+  DummyPage* page = rig.program.pages().add(PipelinePage::ConnectedSensors, new DummyPage);
   std::vector<bool> modified;
   QObject::connect(&rig.program.document(), &SettingsDocument::modifiedChanged,
                    [&modified](bool on) { modified.push_back(on); });

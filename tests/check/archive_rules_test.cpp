@@ -213,6 +213,19 @@ TEST(ArchiveRules, DuplicateLevelsKeepTheFirstAndCloseTheGaps) {
   EXPECT_TRUE(evaluateRules(image, false).clean());
 }
 
+TEST(ArchiveRules, RenumberingNeverGoesBeyondTheSeventhLevel) {
+  SettingsImage image = archiveImage(2);
+  // Nine continuations of a head that does not work: 220 on each, so no
+  // duplicate is cleared.
+  for (std::size_t n = 10; n < 19; ++n) image.hourArcDesc[n] = 0x7803;
+
+  evaluateRules(image, false);
+
+  for (std::size_t n = 10; n < 17; ++n) EXPECT_EQ(image.hourArcDesc[n], static_cast<Word>(((n - 9) << 12) | 0x0803)) << n;
+  EXPECT_EQ(image.hourArcDesc[17], 0x7803);
+  EXPECT_EQ(image.hourArcDesc[18], 0x7803);
+}
+
 TEST(ArchiveRules, DailyAndMonthlyTypeRulesRepairTheWordAtOnce) {
   SettingsImage image = archiveImage(2);
   image.dayArcDesc[3] = 0x0350;

@@ -175,6 +175,16 @@ INSTANTIATE_TEST_SUITE_P(
                  "Не правильно задан (или не указан) номер головного архива у архива интервалов №4"},
         TextCase{"Interval320", [](SettingsImage& i) { i.intervalArcDesc[4] = 0x1805; }, 320,
                  "У архива интервалов №4 в качестве головного архива указан не существующий архив. (1805 должен замениться на 9840)"},
+        TextCase{"Interval319", [](SettingsImage& i) { i.intervalArcDesc[4] = 0x1804; }, 319,
+                 "У архива интервалов №4 в качестве головного не может быть указан архив продолжения"},
+        TextCase{"Interval321", [](SettingsImage& i) {
+                   i.intervalArcDesc[5] = 0x8040;
+                   i.intervalArcDesc[4] = 0x1805;
+                 }, 321, "Архив интервалов №4 ссылается на расширенный часовой архив"},
+        TextCase{"Interval326", [](SettingsImage& i) {
+                   i.intervalArcDesc[4] = 0x0480;
+                   i.intervalArcPos[4] = i.intervalArcNeg[4] = 0x0001;
+                 }, 326, "У архива интервалов №4 в алгебраичесокй сумме трубопровод № 0, указан как с плюсом так и с минусом"},
         TextCase{"Interval322", [](SettingsImage& i) {
                    i.intervalArcDesc[0] = 0x0040;
                    i.intervalArcDesc[4] = i.intervalArcDesc[9] = 0x1800;
@@ -217,6 +227,12 @@ INSTANTIATE_TEST_SUITE_P(
                    i.monthArcDesc[62] = 0x0180;
                    i.monthArcPos[62] = 0x0005;
                  }, 515, "У месячного архива №62 либо не указан либо указан не существующий датчик X1"},
+        TextCase{"Monthly523", [](SettingsImage& i) { i.monthArcDesc[62] = 0x0210; }, 523,
+                 "У месячного архива №62 задан неверный номер (или номер не указан) трубопровода"},
+        TextCase{"Monthly527", [](SettingsImage& i) {
+                   i.monthArcDesc[62] = 0x0880;
+                   i.monthArcNeg[62] = 0x0004;
+                 }, 527, "У месячного архива №62 неверный номер трубопровода № 2, в алгебраической сумме (отрицательная составляющая)"},
         TextCase{"Monthly524", [](SettingsImage& i) { i.monthArcDesc[62] = 0x0805; }, 524, "У месячного архива №62 задан неверный номер трубопровода"},
         TextCase{"System601", [](SettingsImage& i) { i.sys(sys::SummerTimeInterval) = 0x1A0F; }, 601,
                  "Переход на летнее/зимнее время. (1A0F должен замениться на 3A0F)"},

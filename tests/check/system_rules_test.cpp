@@ -6,7 +6,7 @@
 namespace nastrum::testing {
 namespace {
 
-Flag S(int code) { return {CheckGroup::System, 0, code}; }
+Flag S(int code) { return {CheckGroup::System, code - 601, code}; }  // each system rule is its own object
 Flag G(int object, int code) { return {CheckGroup::CurrentGenerator, object, code}; }
 Flag F(int object, int code) { return {CheckGroup::RegulatorFlag, object, code}; }
 

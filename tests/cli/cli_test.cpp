@@ -213,14 +213,17 @@ TEST_F(Cli, HelpListsTheCommands) {
 TEST_F(Cli, EveryCommandDescribesItselfWithHelp) {
   for (const CliCommand& command : cliCommands()) {
     const QString name = command.name;
-    for (const QStringList& args : {QStringList{name, QStringLiteral("--help")}, QStringList{QStringLiteral("help"), name},
-                                    QStringList{name, QStringLiteral("--bogus"), QStringLiteral("-h")}}) {
+    const QStringList asks[] = {{name, QStringLiteral("--help")},
+                                {QStringLiteral("help"), name},
+                                {name, QStringLiteral("--bogus"), QStringLiteral("-h")}};
+    for (const QStringList& args : asks) {
       const CliRun r = run(args);
       EXPECT_EQ(r.code, ExitOk) << args.join(' ').toStdString();
       EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
       EXPECT_TRUE(r.out.startsWith(QStringLiteral("usage: nastrum-cli ") + name)) << r.out.toStdString();
       for (const CliOption& option : command.options)
-        EXPECT_TRUE(r.out.contains(QStringLiteral("--") + option.name)) << name.toStdString() << " --" << option.name.toStdString();
+        EXPECT_TRUE(r.out.contains(QStringLiteral("--") + option.name))
+            << name.toStdString() << " --" << option.name.toStdString();
     }
   }
   EXPECT_EQ(run({QStringLiteral("help"), QStringLiteral("frobnicate")}).code, ExitBadInput);
@@ -229,7 +232,8 @@ TEST_F(Cli, EveryCommandDescribesItselfWithHelp) {
 TEST(CliParser, ReadsOptionsAndArgumentsAsDeclared) {
   const CliCommand command{QStringLiteral("try"),
                            QStringLiteral("a command to parse against"),
-                           {{QStringLiteral("IN"), QStringLiteral("input")}, {QStringLiteral("OUT"), QStringLiteral("output")}},
+                           {{QStringLiteral("IN"), QStringLiteral("input")},
+                            {QStringLiteral("OUT"), QStringLiteral("output")}},
                            {{QStringLiteral("level"), QStringLiteral("N"), QStringLiteral("a level"), true},
                             {QStringLiteral("quiet"), {}, QStringLiteral("say less")}},
                            nullptr};

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "link/serial_port.h"
 #include "scripted_line.h"
 
@@ -118,4 +121,47 @@ TEST(SerialPort, ReadTimeoutInSeconds) {
   EXPECT_EQ(line.events().last(), "timeout 8000");
   EXPECT_TRUE(port.read(4).isEmpty());
   EXPECT_EQ(clock.nowMs(), 8000);
+}
+
+// While the port waits it lets the window live: the idle hook comes at least
+// every slice, and a reply still returns the moment it is complete.
+TEST(SerialPort, WaitsInSlicesWithTheIdleHook) {
+  VirtualClock clock;
+  ScriptedLine line(clock);
+  SerialPort port(line, clock);
+  ASSERT_TRUE(port.OpenPort("/dev/x", 5, Channel::Main, LineKind::FourWire));
+  std::vector<std::int64_t> idleAt;
+  port.setIdleHook([&] { idleAt.push_back(clock.nowMs()); });
+  const auto longestGap = [&](std::int64_t from) {
+    std::int64_t gap = 0;
+    for (const std::int64_t at : idleAt) {
+      gap = std::max(gap, at - from);
+      from = at;
+    }
+    return std::max(gap, clock.nowMs() - from);
+  };
+
+  port.SetReadTimeout(8);
+  EXPECT_TRUE(port.read(4).isEmpty());
+  EXPECT_EQ(clock.nowMs(), 8000);
+  EXPECT_LE(longestGap(0), kIdleSliceMs);
+
+  idleAt.clear();
+  line.arriveAt(8250, bytes("06 01"));
+  EXPECT_EQ(port.read(2), bytes("06 01"));
+  EXPECT_EQ(clock.nowMs(), 8250);  // not rounded up to a slice
+  EXPECT_EQ(idleAt.size(), 2u);
+
+  idleAt.clear();
+  port.pause(3000);
+  EXPECT_EQ(clock.nowMs(), 11250);
+  EXPECT_LE(longestGap(8250), kIdleSliceMs);
+
+  // Without a hook the wait is one piece, as the line's time-out says.
+  port.setIdleHook({});
+  idleAt.clear();
+  EXPECT_TRUE(port.read(1).isEmpty());
+  EXPECT_EQ(line.events().last(), "read 1 -> ");
+  EXPECT_TRUE(line.events().contains("timeout 8000"));
+  EXPECT_TRUE(idleAt.empty());
 }

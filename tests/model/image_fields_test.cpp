@@ -166,3 +166,24 @@ TEST(ImageFields, ReferencesReadAndWriteTheImage) {
   EXPECT_EQ(modem.info.type(), FieldType::Bytes);
   EXPECT_EQ(std::get<std::span<std::uint8_t>>(modem.value).data(), image.modemInitAux.data());
 }
+
+// Every loop bounded by a profile count indexes an image array: no count may
+// pass the array's end.
+TEST(ImageFields, ProfileCountsFitTheImageArrays) {
+  const SettingsImage image;
+  for (Word kind = 1; kind <= 3; ++kind) {
+    const KindProfile& p = kindProfile(kind);
+    EXPECT_EQ(p.kind, kind);
+    const std::pair<int, std::size_t> fits[] = {
+        {p.sensors, image.sensors.size()},          {p.pipelines, image.pipelines.size()},
+        {p.hourArchives, image.hourArcDesc.size()}, {p.dayArchives, image.dayArcDesc.size()},
+        {p.monthArchives, image.monthArcDesc.size()}, {p.intervalArchives, image.intervalArcDesc.size()},
+        {p.events, image.eventType.size()},         {p.logicFlags, image.logicLaw.size()},
+        {p.logicTimes, image.logicT1.size()},       {p.regulators, image.logicT1.size()},
+        {p.desktopEntries, image.names.desktopNames.size()}, {p.tables, image.tableFunctions.size()},
+        {p.generators, image.currentGenerators.size()},
+        {p.eventsShareIntervalArchive, image.intervalArcDesc.size() - 1},
+    };
+    for (const auto& [count, size] : fits) EXPECT_LE(count, static_cast<int>(size)) << "kind " << kind;
+  }
+}

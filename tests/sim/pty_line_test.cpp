@@ -28,7 +28,8 @@ class PtyLine : public ::testing::Test {
   void TearDown() override { stop(); }
   // The device runs on its own thread between open() and stop(); touch it
   // only outside that span.
-  void open(Channel channel = Channel::Main) {
+  void open(Channel channel = Channel::Main, bool paced = false) {
+    host->setPacing(paced);
     runner = std::thread([this] {
       while (!done) host->step(20);
     });
@@ -39,6 +40,8 @@ class PtyLine : public ::testing::Test {
     done = true;
     if (runner.joinable()) runner.join();
   }
+
+  void identifyAndWriteInEveryProtocol();
 
   SystemClock deviceClock;
   std::unique_ptr<sim::SimulatedDevice> device;
@@ -53,8 +56,7 @@ class PtyLine : public ::testing::Test {
   LinkLayer link{serialPort};
 };
 
-TEST_F(PtyLine, EveryProtocolIdentifiesAndWrites) {
-  open();
+void PtyLine::identifyAndWriteInEveryProtocol() {
   struct Case {
     LinkProtocol protocol;
     CrcMode crc;
@@ -86,6 +88,19 @@ TEST_F(PtyLine, EveryProtocolIdentifiesAndWrites) {
   }
   stop();
   EXPECT_EQ(device->exportImage().sensors[0].maxValue, value);
+}
+
+TEST_F(PtyLine, EveryProtocolIdentifiesAndWrites) {
+  open();
+  identifyAndWriteInEveryProtocol();
+}
+
+// At line speed a request is taken when it is over, however the program
+// writes it: FT1.1 requests begin with the enquiry's byte (05) and FT frames
+// come in several writes.
+TEST_F(PtyLine, EveryProtocolIdentifiesAndWritesOnAPacedLine) {
+  open(Channel::Main, true);
+  identifyAndWriteInEveryProtocol();
 }
 
 TEST_F(PtyLine, SelectOnTheAdditionalChannelUsesEvenParity) {

@@ -17,7 +17,7 @@ DeviceReadAction::DeviceReadAction(Workspace& workspace, Tbase_form& mainWindow,
     hooks.showSection = [this](const QString& section) {
       if (QLineEdit* field = main_.diagnosticField1()) field->setText(section);
     };
-    job_.run(ctx, choice, hooks);
+    return job_.run(ctx, choice, hooks);
   });
   connect(&main_, &Tbase_form::readRequested, this, &DeviceReadAction::start);
 }

@@ -5,6 +5,7 @@
 #include "app/cli/command_dump.h"
 #include "app/cli/command_new.h"
 #include "app/cli/command_read.h"
+#include "app/cli/command_write.h"
 
 namespace nastrum::cli {
 
@@ -16,6 +17,7 @@ std::vector<CliCommand> cliCommands() {
       diffCommand(),
       checkCommand(),
       readCommand(),
+      writeCommand(),
   };
 }
 

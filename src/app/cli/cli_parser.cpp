@@ -106,7 +106,8 @@ QString commandHelp(const CliCommand& command) {
   s << "usage: nastrum-cli " << commandUsage(command) << '\n' << '\n' << command.summary << '\n';
   if (!command.positionals.empty()) {
     s << '\n' << "arguments:" << '\n';
-    for (const CliPositional& p : command.positionals) s << "  " << p.name.leftJustified(column) << ' ' << p.help << '\n';
+    for (const CliPositional& p : command.positionals)
+      s << "  " << p.name.leftJustified(column) << ' ' << p.help << '\n';
   }
   s << '\n' << "options:" << '\n';
   for (const CliOption& o : command.options) {

@@ -2,8 +2,6 @@
 
 #include <csignal>
 
-#include "link/runs/run_retry.h"
-
 namespace nastrum::cli {
 
 namespace {
@@ -17,8 +15,7 @@ Handler gPreviousHandler = SIG_DFL;
 
 }  // namespace
 
-CliRunObserver::CliRunObserver(QTextStream& err, RunState& run, bool showProgress)
-    : err_(err), run_(run), showProgress_(showProgress) {
+CliRunObserver::CliRunObserver(QTextStream& err, bool showProgress) : err_(err), showProgress_(showProgress) {
   gInterrupted = 0;
   gPreviousHandler = std::signal(SIGINT, OnInterrupt);
 }
@@ -50,7 +47,7 @@ void CliRunObserver::setProgress(int position) {
 void CliRunObserver::pumpEvents() {
   if (!gInterrupted) return;
   gInterrupted = 0;
-  RequestStop(run_);
+  stopRequested_ = true;
 }
 
 void CliRunObserver::finish() { clearIndicator(); }

@@ -7,14 +7,13 @@
 
 #include "link/runs/run_observer.h"
 #include "model/message_presenter.h"
-#include "model/run_state.h"
 
 namespace nastrum::cli {
 
 class CliRunObserver final : public RunObserver {
  public:
   // `showProgress`: draw the indicator (stderr is a terminal).
-  CliRunObserver(QTextStream& err, RunState& run, bool showProgress);
+  CliRunObserver(QTextStream& err, bool showProgress);
   ~CliRunObserver() override;
   CliRunObserver(const CliRunObserver&) = delete;
   CliRunObserver& operator=(const CliRunObserver&) = delete;
@@ -26,8 +25,10 @@ class CliRunObserver final : public RunObserver {
   void setStatusText(const QString&) override {}
   void setDeviceLabel(const QString& text) override { deviceLabel_ = text; }
   void setSpeedLabel(const QString&) override {}
-  // Ctrl+C pressed since the last pump stops the run as "СТОП" does.
+  // Ctrl+C pressed since the run began stops it as "СТОП" does; the link
+  // pumps at least every kIdleSliceMs while it waits, so it is seen at once.
   void pumpEvents() override;
+  bool stopRequested() const override { return stopRequested_; }
 
   QString deviceLabel() const { return deviceLabel_; }
   // Ends the indicator's line.
@@ -37,9 +38,9 @@ class CliRunObserver final : public RunObserver {
   void clearIndicator();
 
   QTextStream& err_;
-  RunState& run_;
   bool showProgress_;
   bool indicatorShown_ = false;
+  bool stopRequested_ = false;
   int maximum_ = 0;
   int position_ = 0;
   QString deviceLabel_;

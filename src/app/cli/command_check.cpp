@@ -91,7 +91,8 @@ CliCommand checkCommand() {
   return {kName,
           QStringLiteral("the settings check; exit 1 when it finds errors, 0 when none"),
           {{QStringLiteral("FILE.bfm"), QStringLiteral("the settings file to check")}},
-          {{QStringLiteral("report"), QStringLiteral("PATH"), QStringLiteral("also write the report (code page 1251) to PATH")},
+          {{QStringLiteral("report"), QStringLiteral("PATH"),
+            QStringLiteral("also write the report (code page 1251) to PATH")},
            {QStringLiteral("fix"), QStringLiteral("OUT.bfm"),
             QStringLiteral("correct what can be corrected and save the result as OUT.bfm + OUT.nam")}},
           runCheck};

@@ -16,24 +16,12 @@ const QString kName = QStringLiteral("dump");
 
 using PathStep = std::variant<QString, int>;  // a member name or an element number
 
-std::vector<PathStep> splitPath(const QString& path) {
-  std::vector<PathStep> steps;
-  QString name;
-  for (qsizetype i = 0; i < path.size(); ++i) {
-    const QChar c = path[i];
-    if (c == QLatin1Char('.') || c == QLatin1Char('[')) {
-      if (!name.isEmpty()) steps.emplace_back(name);
-      name.clear();
-      if (c == QLatin1Char('[')) {
-        const qsizetype close = path.indexOf(QLatin1Char(']'), i);
-        steps.emplace_back(path.mid(i + 1, close - i - 1).toInt());
-        i = close;
-      }
-    } else {
-      name += c;
-    }
-  }
-  if (!name.isEmpty()) steps.emplace_back(name);
+// "Sensors[0].Number" as the steps "Sensors", 0, "Number".
+std::vector<PathStep> stepsOf(const FieldName& name) {
+  std::vector<PathStep> steps{QString::fromLatin1(name.group)};
+  if (name.index >= 0) steps.emplace_back(name.index);
+  if (name.index2 >= 0) steps.emplace_back(name.index2);
+  if (name.member) steps.emplace_back(QString::fromLatin1(name.member));
   return steps;
 }
 
@@ -67,7 +55,7 @@ QJsonValue jsonValueOf(const Field& f) {
 QJsonObject fieldsAsJson(const std::vector<Field>& fields) {
   QJsonValue root = QJsonObject();
   for (const Field& f : fields) {
-    const std::vector<PathStep> steps = splitPath(f.path);
+    const std::vector<PathStep> steps = stepsOf(f.name);
     root = withLeaf(root, steps.data(), steps.data() + steps.size(), jsonValueOf(f));
   }
   return root.toObject();

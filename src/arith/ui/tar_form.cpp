@@ -109,6 +109,7 @@ void TarForm::build() {
 
 void TarForm::fill(int sensor) {
   sensor_ = sensor;
+  filled_ = true;
   const SensorRecord& s = workspace_.image.sensors[static_cast<std::size_t>(sensor)];
   pipelines_ = arithUsesPipelines(s);
   state_ = arithStateOf(s, separator_);
@@ -175,6 +176,7 @@ void TarForm::takeControls() {
 }
 
 void TarForm::store() {
+  if (!filled_) return;
   SensorRecord& s = workspace_.image.sensors[static_cast<std::size_t>(sensor_)];
   storeArithState(s, state_, separator_);
   workspace_.editor.modified = true;

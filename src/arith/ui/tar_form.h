@@ -49,6 +49,7 @@ class TarForm : public QDialog {
   Workspace& workspace_;
   QChar separator_;
   int sensor_ = 0;
+  bool filled_ = false;  // closing stores only a formula that was filled from a sensor
   bool pipelines_ = false;
   ArithState state_;
 

@@ -360,11 +360,6 @@ void applyMonthlyPresence(SettingsImage& image, int n, bool present) {
   setArchiveWords(image, ArchiveFamily::Monthly, n, present ? ArchiveWords{0x0140, 0, 0} : ArchiveWords{});
 }
 
-bool isInExtensionRange(int kind, int hourly) {
-  const int last = kind == 1 ? 7 : kind == 2 ? 27 : 25;
-  return hourly >= 0 && hourly <= last;
-}
-
 void applyExtension(SettingsImage& image, int hourly, bool extended) {
   Word& d = image.hourArcDesc[static_cast<std::size_t>(hourly)];
   d = withDigit(d, 1, extended ? 8 : 0);
@@ -393,12 +388,28 @@ constexpr std::array<std::array<int, 2>, 13> kIntervalExclusions{{
     {18, 19}, {20, 21}, {21, 22}, {23, 24}, {24, 25}, {26, 27},
 }};
 
+constexpr int kAlwaysExtensible = 7;  // hourly archives 0..7 need no interval archive
+
+// The interval archive a kind keeps its events in, or -1.
+int eventsInterval(int kind) { return kindProfile(kind).eventsShareIntervalArchive; }
+
 }  // namespace
+
+// Hourly archives 8..27 may be extended only where the kind has every
+// interval archive their extension occupies.
+bool isInExtensionRange(int kind, int hourly) {
+  if (hourly < 0) return false;
+  if (hourly <= kAlwaysExtensible) return true;
+  const int intervals = kindProfile(kind).intervalArchives;
+  for (const ExtensionRule& r : kExtensionRules)
+    if (r.hourly == hourly) return r.interval1 < intervals && r.interval2 < intervals;
+  return false;
+}
 
 std::optional<Refusal> extensionRefusal(const SettingsImage& image, int hourly) {
   const int kind = image.deviceKind;
   if (!isInExtensionRange(kind, hourly)) return Refusal{};
-  if (hourly <= 7) return std::nullopt;
+  if (hourly <= kAlwaysExtensible) return std::nullopt;
   for (const auto& r : kExtensionRules) {
     if (r.hourly != hourly) continue;
     const Word w1 = image.intervalArcDesc[static_cast<std::size_t>(r.interval1)];
@@ -410,7 +421,9 @@ std::optional<Refusal> extensionRefusal(const SettingsImage& image, int hourly) 
       const int b = std::max(r.interval1, r.interval2);
       return Refusal{43, r.interval2 < 0 ? QString::number(r.interval1) : joined({a, b})};
     }
-    if (kind == 2 && hourly >= 26 && anyEventDescribed(image)) return Refusal{63, {}};
+    const int shared = eventsInterval(kind);
+    if (shared >= 0 && (r.interval1 == shared || r.interval2 == shared) && anyEventDescribed(image))
+      return Refusal{63, {}};
     return std::nullopt;
   }
   return std::nullopt;
@@ -447,14 +460,16 @@ QString intervalSlotHourPair(int slot) {
 std::optional<Refusal> intervalCreationRefusal(const SettingsImage& image, int k) {
   if (k < 0 || k >= archiveCount(ArchiveFamily::Interval, image.deviceKind)) return Refusal{};
   if (!IntervalSlotFree(image, k)) return Refusal{44, intervalSlotHourPair(k)};
-  if (image.deviceKind == 2 && k == 12 && anyEventDescribed(image)) return Refusal{64, {}};
+  if (k == eventsInterval(image.deviceKind) && anyEventDescribed(image)) return Refusal{64, {}};
   return std::nullopt;
 }
 
 int eventCreationRefusal(const SettingsImage& image) {
-  if (image.deviceKind != 2) return 0;
-  if (isArchiveWorking(image.intervalArcDesc[12])) return 66;
-  if (isExtendedHead(image.hourArcDesc[26]) || isExtendedHead(image.hourArcDesc[27])) return 65;
+  const int shared = eventsInterval(image.deviceKind);
+  if (shared < 0) return 0;
+  if (isArchiveWorking(image.intervalArcDesc[static_cast<std::size_t>(shared)])) return 66;
+  for (int h : kIntervalExclusions[static_cast<std::size_t>(shared)])
+    if (isExtendedHead(image.hourArcDesc[static_cast<std::size_t>(h)])) return 65;
   return 0;
 }
 

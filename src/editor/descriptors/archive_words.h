@@ -146,7 +146,8 @@ QString intervalSlotHourPair(int slot);
 // Why interval archive k may not become working (44 with the hourly list,
 // 64 for an event on kind 2), nullopt when it may.
 std::optional<Refusal> intervalCreationRefusal(const SettingsImage& image, int interval);
-// Why an event may not be created (kind 2: 66 interval 12, 65 hourly 26/27).
+// Why an event may not be created where the events share an interval
+// archive's memory (kind 2: 66 interval 12 works, 65 hourly 26/27 extended).
 int eventCreationRefusal(const SettingsImage& image);
 bool anyEventDescribed(const SettingsImage& image);
 bool anyIntervalWorking(const SettingsImage& image);

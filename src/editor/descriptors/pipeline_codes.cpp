@@ -4,6 +4,10 @@
 
 namespace nastrum {
 
+// The kind comparisons in this file are rules about one kind's codes (what a
+// digit means on that model); what a kind has and how many is asked of
+// kindProfile().
+
 std::optional<int> pipelineMedium(Word main) {
   const int d1 = digitOf(main, 1);
   switch (d1) {

@@ -5,6 +5,10 @@
 
 namespace nastrum {
 
+// The kind comparisons in this file are rules about one kind's codes (what a
+// digit means on that model); what a kind has and how many is asked of
+// kindProfile().
+
 namespace {
 
 void setMain(PipelineRecord& p, int k, int v) { p.mainDescriptor = withDigit(p.mainDescriptor, k, v); }

@@ -1,8 +1,13 @@
 #include "editor/descriptors/sensor_codes.h"
 
 #include "editor/descriptors/descriptor_digits.h"
+#include "model/kind_profile.h"
 
 namespace nastrum {
+
+// The kind comparisons in this file are rules about one kind's codes (what a
+// digit means on that model); what a kind has and how many is asked of
+// kindProfile().
 
 SensorFamily sensorFamily(Word mainDescriptor, int kind) {
   const int d1 = digitOf(mainDescriptor, 1);
@@ -97,7 +102,7 @@ ChoiceList storageChoices() {
 
 ChoiceList quantityChoices(int kind) {
   ChoiceList list;
-  if (kind != 1) list.add(BatteryVoltage, QStringLiteral("напряжение аккумулятора"));
+  if (kindProfile(kind).hasBatteryControl) list.add(BatteryVoltage, QStringLiteral("напряжение аккумулятора"));
   list.add(Pressure, QStringLiteral("давление"));
   list.add(DiffPressure, QStringLiteral("перепад давления"));
   list.add(Flow, QStringLiteral("расход"));

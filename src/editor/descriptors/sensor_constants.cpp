@@ -10,6 +10,10 @@
 
 namespace nastrum {
 
+// The kind comparisons in this file are rules about one kind's codes (what a
+// digit means on that model); what a kind has and how many is asked of
+// kindProfile().
+
 namespace {
 
 QString analogConst3(int signal, int kind) {
@@ -176,7 +180,11 @@ Term decodeTerm(double value) {
   t.present = true;
   t.negative = std::signbit(value);
   const double a = std::fabs(value);
-  t.number = static_cast<int>(std::floor(a));
+  // A real from a damaged file may be beyond any number (or not a number):
+  // it shows as the largest one, which the page then reports out of range.
+  const double whole = std::floor(a);
+  t.number = whole < 2147483647.0 ? static_cast<int>(whole) : 2147483647;
+  if (std::isnan(a)) t.number = 0;
   // The weight is the decimal fraction as written, so 12.25 gives exactly 0.25.
   const QString text = QString::number(a, 'g', 15);
   const qsizetype dot = text.indexOf(u'.');
@@ -197,7 +205,7 @@ int termNumberMessage(bool sensorSource, int number) {
 
 int termWeightMessage(double weight) { return weight >= 0 && weight < 1 ? 0 : 58; }
 
-int tableCount(int kind) { return kind == 1 ? 4 : kTableCount; }
+int tableCount(int kind) { return kindProfile(kind).tables; }
 
 bool isVariableStep(const std::array<double, kTablePoints>& table) {
   return table[kVariableStepIndex] == 1.0;

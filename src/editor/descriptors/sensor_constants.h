@@ -65,7 +65,7 @@ int termWeightMessage(double weight);
 
 // --- Table functions -------------------------------------------------------
 constexpr int kVariableStepIndex = 16;
-int tableCount(int kind);  // 4 on kind 1, else 10
+int tableCount(int kind);  // the table functions of the kind (its profile)
 bool isVariableStep(const std::array<double, kTablePoints>& table);
 constexpr int nodeValueIndex(int n) { return 2 + n; }            // constant step, n = 0..13
 constexpr int pairArgumentIndex(int k) { return 2 * (k - 1); }   // variable step, k = 1..8

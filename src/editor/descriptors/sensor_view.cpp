@@ -4,6 +4,10 @@
 
 namespace nastrum {
 
+// The kind comparisons in this file are rules about one kind's codes (what a
+// digit means on that model); what a kind has and how many is asked of
+// kindProfile().
+
 namespace {
 
 void decodeAnalog(const SensorRecord& s, int kind, SensorView& v) {

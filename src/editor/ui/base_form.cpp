@@ -269,7 +269,7 @@ void Tbase_form::buildCentralArea() {
     if (!refreshing_ && index >= 0) flows_.setEditorPage(static_cast<EditorPage>(index));
   });
   connect(pipelinePages_, &QTabWidget::currentChanged, this, [this](int index) {
-    if (!refreshing_ && index >= 0) flows_.setPipelinePage(static_cast<PipelineTab>(index));
+    if (!refreshing_ && index >= 0) flows_.setPipelinePage(static_cast<PipelinePage>(index));
   });
   connect(viewPages_, &QTabWidget::currentChanged, this, [this](int index) {
     if (!refreshing_ && index >= 0) flows_.setViewPage(static_cast<ViewPage>(index));
@@ -323,7 +323,7 @@ bool Tbase_form::hostPage(QTabWidget* tabs, int index, QWidget* page) {
 }
 
 bool Tbase_form::installPage(EditorPage where, QWidget* page) {
-  Q_ASSERT_X(where != EditorPage::Pipelines, "Tbase_form::installPage", "install into a PipelineTab");
+  Q_ASSERT_X(where != EditorPage::Pipelines, "Tbase_form::installPage", "install into a PipelinePage");
   if (where == EditorPage::Pipelines) {
     delete page;
     return false;
@@ -331,7 +331,7 @@ bool Tbase_form::installPage(EditorPage where, QWidget* page) {
   return hostPage(editorPages_, static_cast<int>(where), page);
 }
 
-bool Tbase_form::installPage(PipelineTab where, QWidget* page) {
+bool Tbase_form::installPage(PipelinePage where, QWidget* page) {
   return hostPage(pipelinePages_, static_cast<int>(where), page);
 }
 

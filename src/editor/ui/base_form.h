@@ -50,10 +50,10 @@ class Tbase_form : public QMainWindow {
   // placeholder ("pageSensors", "viewArchives", …), which now holds the page
   // and takes ownership of it; a page installed earlier in the same tab is
   // deleted. The editor tab "Трубопроводы" holds the two pipeline tabs and
-  // takes no page of its own (install into PipelineTab instead): there the
+  // takes no page of its own (install into PipelinePage instead): there the
   // page is deleted and false returned.
   bool installPage(EditorPage where, QWidget* page);
-  bool installPage(PipelineTab where, QWidget* page);
+  bool installPage(PipelinePage where, QWidget* page);
   bool installPage(ViewPage where, QWidget* page);
 
   // Shows the password window modally (a raw value is to be changed without rights).

@@ -37,7 +37,7 @@ class PageHost {
     return page;
   }
   template <typename Page>
-  Page* add(PipelineTab where, Page* page) {
+  Page* add(PipelinePage where, Page* page) {
     if (!main_.installPage(where, page)) return nullptr;
     wire(page, editorPages_);
     return page;

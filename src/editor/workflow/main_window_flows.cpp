@@ -112,7 +112,7 @@ void MainWindowFlows::ConfirmNewKind() {
 
   editor.accessLevel = 0;
   state_.editorPage = EditorPage::Sensors;
-  state_.pipelinePage = PipelineTab::Description;
+  state_.pipelinePage = PipelinePage::Description;
   state_.viewPage = ViewPage::Sensors;
 
   state_.saveOffered = fromDevice;

@@ -72,7 +72,7 @@ class MainWindowFlows {
   // The window reports the tab the user selected, so the other mode can open
   // on the matching page.
   void setEditorPage(EditorPage page) { state_.editorPage = page; }
-  void setPipelinePage(PipelineTab page) { state_.pipelinePage = page; }
+  void setPipelinePage(PipelinePage page) { state_.pipelinePage = page; }
   void setViewPage(ViewPage page) { state_.viewPage = page; }
 
   // Every editing action: the image changed.

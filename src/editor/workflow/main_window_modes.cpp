@@ -17,7 +17,7 @@ void MainWindowFlows::EnterSetup() {
   workspace_.editor.suppressEvents = false;
 
   state_.editorPage = editorPageFor(state_.viewPage, kind);
-  state_.pipelinePage = PipelineTab::Description;
+  state_.pipelinePage = PipelinePage::Description;
   state_.viewPage = ViewPage::Sensors;
   state_.pages = PageSet::Editor;
 }

@@ -17,7 +17,7 @@ enum class PageSet {
 // Tabs of the editor page set, in tab order.
 enum class EditorPage { Sensors, Pipelines, Archives, System, Regulators, RegulatorsDesktop, Time };
 // Inner tabs of the editor's pipeline page.
-enum class PipelineTab { Description, ConnectedSensors };
+enum class PipelinePage { Description, ConnectedSensors };
 // Tabs of the view page set, in tab order.
 enum class ViewPage { Sensors, Pipelines, Archives, System, Regulators };
 
@@ -26,7 +26,7 @@ struct MainWindowState {
   bool choosingKind = false;  // the group "Укажите тип создаваемого файла или откажитесь" is shown
   Word kindChoice = 2;        // the radio button selected in that group
   EditorPage editorPage = EditorPage::Sensors;
-  PipelineTab pipelinePage = PipelineTab::Description;
+  PipelinePage pipelinePage = PipelinePage::Description;
   ViewPage viewPage = ViewPage::Sensors;
   QString title;  // the caption, set by the file operations
   bool saveOffered = false;  // "Сохранить" enabled without changes (an image just read from a device)

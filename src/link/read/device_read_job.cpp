@@ -5,7 +5,7 @@
 
 namespace nastrum {
 
-void DeviceReadJob::run(RunContext& ctx, ReadChoice choice, const ReadRunHooks& hooks) {
+RunOutcome DeviceReadJob::run(RunContext& ctx, ReadChoice choice, const ReadRunHooks& hooks) {
   choice_ = choice;
   result_.reset();
   auto image = std::make_unique<SettingsImage>(ctx.workspace.image);
@@ -13,8 +13,9 @@ void DeviceReadJob::run(RunContext& ctx, ReadChoice choice, const ReadRunHooks& 
     EditorState scratch;  // the editor's own state is not the read's to reset
     ResetImage(*image, scratch);
   }
-  RunDeviceRead(ctx, choice, *image, hooks);
-  if (ctx.run().runDone) result_ = std::move(image);
+  const RunOutcome outcome = RunDeviceRead(ctx, choice, *image, hooks);
+  if (outcome.done) result_ = std::move(image);
+  return outcome;
 }
 
 }  // namespace nastrum

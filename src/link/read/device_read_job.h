@@ -14,10 +14,10 @@ class DeviceReadJob {
   // The constants are read into a fresh image (the device's settings make a
   // new file); the names into a copy of the current image, whose other
   // settings stay.
-  void run(RunContext& ctx, ReadChoice choice, const ReadRunHooks& hooks = {});
+  RunOutcome run(RunContext& ctx, ReadChoice choice, const ReadRunHooks& hooks = {});
 
   ReadChoice choice() const { return choice_; }
-  // The image read by the last run; null unless it succeeded (RunDone).
+  // The image read by the last run; null unless it succeeded.
   const SettingsImage* result() const { return result_.get(); }
   void clear() { result_.reset(); }
 

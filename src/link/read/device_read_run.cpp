@@ -25,12 +25,12 @@ class ReadRun {
   ReadRun(RunContext& ctx, SettingsImage& target, const ReadRunHooks& hooks)
       : ctx_(ctx), run_(ctx.run()), target_(target), hooks_(hooks) {}
 
-  void go(ReadChoice choice) {
+  RunOutcome go(ReadChoice choice) {
     const Connection c = Connect(ctx_, RunKind::Read);
-    if (c.stage == ConnectStage::PortFailed) return;
+    if (c.stage == ConnectStage::PortFailed) return outcome_;
     if (c.stage == ConnectStage::SelectFailed) {
       EndConnection(ctx_, RunKind::Read, c);
-      return;
+      return outcome_;
     }
     model_ = c.identity.modelCode;
     if (c.stage == ConnectStage::IdentifyFailed) {
@@ -39,11 +39,12 @@ class ReadRun {
       connected(choice, c);
     }
     if (ctx_.stopped()) {
-      keep(run_code::kStoppedByUser);
+      outcome_.result = run_code::kStoppedByUser;
       ctx_.log(ResultText(run_code::kStoppedByUser) + QLatin1Char(' '));
     }
     EndConnection(ctx_, RunKind::Read, c);
     finish(choice);
+    return outcome_;
   }
 
  private:
@@ -138,29 +139,29 @@ class ReadRun {
     ctx_.observer.setProgress(position_);
   }
 
-  bool canExchange() const { return run_.runError == run_code::kOk && !ctx_.stopped(); }
+  bool canExchange() const { return !outcome_.failed() && !ctx_.stopped(); }
 
-  // A run keeps its first failing code.
-  void keep(int code) {
-    if (code != run_code::kOk && run_.runError == run_code::kOk) run_.runError = code;
-  }
+  void keep(int code) { outcome_.keep(code); }
 
   void finish(ReadChoice choice) {
-    if (run_.runError != run_code::kOk || ctx_.stopped()) {
-      ctx_.log(QString::number(ctx_.observer.progress()) + QStringLiteral("   ") + ResultText(run_.runError));
+    // "СТОП" pressed at any time of the run ends it with the stop code.
+    if (ctx_.stopped()) outcome_.result = run_code::kStoppedByUser;
+    if (outcome_.failed()) {
+      ctx_.log(QString::number(ctx_.observer.progress()) + QStringLiteral("   ") + ResultText(outcome_.result));
       if (choice == ReadChoice::Names) ctx_.observer.offerAnotherTry(true);
     } else if (Served(model_)) {
       ctx_.log(QStringLiteral("Чтение прошло успешно."));
-      run_.runDone = true;
+      outcome_.done = true;
       ctx_.observer.offerAnotherTry(false);
     }
-    if (model_ == 2 && run_.runError == run_code::kNoAnswer) ctx_.log(ResultText(run_code::kNoAnswer));
+    if (model_ == 2 && outcome_.result == run_code::kNoAnswer) ctx_.log(ResultText(run_code::kNoAnswer));
   }
 
   RunContext& ctx_;
   RunState& run_;
   SettingsImage& target_;
   const ReadRunHooks& hooks_;
+  RunOutcome outcome_;
   int model_ = 0;
   int maximum_ = 0;
   int position_ = 0;
@@ -168,8 +169,8 @@ class ReadRun {
 
 }  // namespace
 
-void RunDeviceRead(RunContext& ctx, ReadChoice choice, SettingsImage& target, const ReadRunHooks& hooks) {
-  ReadRun(ctx, target, hooks).go(choice);
+RunOutcome RunDeviceRead(RunContext& ctx, ReadChoice choice, SettingsImage& target, const ReadRunHooks& hooks) {
+  return ReadRun(ctx, target, hooks).go(choice);
 }
 
 }  // namespace nastrum

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "link/runs/run_context.h"
+#include "link/runs/run_outcome.h"
 #include "model/settings_image.h"
 
 namespace nastrum {
@@ -24,11 +25,12 @@ struct ReadRunHooks {
   std::function<void(const QString&)> showSection;
 };
 
-// Reads into `target` and leaves the outcome in the run state: RunDone only
-// when the run reached its successful end, RunError the first failing code,
-// FactoryNumber and ConnectedKind. For the constants `target`'s DeviceKind
-// becomes the identified model. Fields the read does not reach keep their
-// values, also the fields of exchanges skipped after a failure or STOP.
-void RunDeviceRead(RunContext& ctx, ReadChoice choice, SettingsImage& target, const ReadRunHooks& hooks = {});
+// Reads into `target` and returns how the run ended: done only when it
+// reached its successful end, otherwise the first failing code (the stop code
+// after "СТОП"). Leaves FactoryNumber and ConnectedKind in the run state. For
+// the constants `target`'s DeviceKind becomes the identified model. Fields
+// the read does not reach keep their values, also the fields of exchanges
+// skipped after a failure or STOP.
+RunOutcome RunDeviceRead(RunContext& ctx, ReadChoice choice, SettingsImage& target, const ReadRunHooks& hooks = {});
 
 }  // namespace nastrum

@@ -5,6 +5,7 @@
 #include "link/frames.h"
 #include "link/runs/reprog_exchange.h"
 #include "link/runs/run_codes.h"
+#include "model/kind_profile.h"
 
 namespace nastrum {
 
@@ -87,12 +88,13 @@ int BlockWrite(DeviceSession& link, const NamesBuffers& buffers, int& modelCode,
   const NamesKindLayout* layout = NamesLayoutFor(modelCode);
   const bool twoWire = link.setup().lineKind == 2;
   // Refused before the loader is opened, so the device is not left in it.
-  if (result == run_code::kOk && twoWire && (modelCode == 1 || modelCode == 2)) return run_code::kTwoWireNames;
+  if (result == run_code::kOk && twoWire && layout && !kindProfile(modelCode).namesOverTwoWireLoop)
+    return run_code::kTwoWireNames;
 
   if (result == run_code::kOk && !layout) result = run_code::kKindMismatch;
   if (result == run_code::kOk) result = BufferCommand(link, kBufferOpen);
   if (result == run_code::kOk) {
-    link.clock().sleepMs(kBufferOpenPauseMs);
+    link.pause(kBufferOpenPauseMs);
     result = BufferCommand(link, kBufferConfirm);
   }
   if (result != run_code::kOk) {

@@ -30,12 +30,9 @@ Connection Connect(RunContext& ctx, RunKind kind) {
   RunState& run = ctx.run();
   const ExchangeSettings& s = ctx.settings;
 
-  run.stopRequested = false;
+  // RunError, RunDone and StopRequested are the caller's: it clears them
+  // before the run and keeps the run's outcome afterwards.
   ctx.observer.setProgress(0);
-  if (kind == RunKind::Read) {
-    run.runError = 0;
-    run.runDone = false;
-  }
   if (!IsClockRun(kind)) ctx.observer.setSpeedLabel(QStringLiteral("Скорость ") + SpeedItemText(s.baudIndex));
 
   if (ctx.link.isOpen()) {
@@ -53,6 +50,9 @@ Connection Connect(RunContext& ctx, RunKind kind) {
     c.stage = ConnectStage::PortFailed;
     return c;
   }
+  // The window stays alive while the link waits for the device; the hook
+  // goes again at the end of the connection.
+  ctx.link.setIdleHook([&observer = ctx.observer] { observer.pumpEvents(); });
 
   const QString number = s.network && s.networkNumber > 0 ? QString::number(s.networkNumber) : QString();
   if (NeedsNetworkSelect(s) && !ctx.link.selectDevice(ChosenAddress(s))) {
@@ -86,10 +86,10 @@ Connection Connect(RunContext& ctx, RunKind kind) {
 void EndConnection(RunContext& ctx, RunKind kind, const Connection& connection) {
   // The observer may not outlive the run.
   ctx.link.setFrameLog({});
-  if (!NeedsRelease(ctx.settings)) return;
-  if (connection.stage == ConnectStage::PortFailed) return;
-  if (connection.stage == ConnectStage::SelectFailed && !IsClockRun(kind)) return;
-  ctx.link.release();
+  if (NeedsRelease(ctx.settings) && connection.stage != ConnectStage::PortFailed &&
+      (connection.stage != ConnectStage::SelectFailed || IsClockRun(kind)))
+    ctx.link.release();
+  ctx.link.setIdleHook({});
 }
 
 }  // namespace nastrum

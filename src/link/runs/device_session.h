@@ -10,11 +10,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include "link/clock.h"
 #include "link/link_params.h"
 
 namespace nastrum {
-
-class Clock;
 
 // The line and framing settings of one run, taken from the exchange window.
 struct LinkSetup {
@@ -57,6 +56,8 @@ class DeviceSession {
   virtual int readParam(std::uint16_t param, int size, QByteArray& out) = 0;
   // Write unlock, then the write.
   virtual int writeParam(std::uint16_t param, const QByteArray& data) = 0;
+  // Write unlock for the address, then the memory write.
+  virtual int writeMemory(std::uint16_t address, const QByteArray& data) = 0;
   virtual int identify(DeviceIdentity& out) = 0;
   // Command 0x0A, always traditional protocol, address 0.
   virtual int release() = 0;
@@ -73,6 +74,13 @@ class DeviceSession {
 
   // The diagnostic mode's frame log; an empty function switches it off.
   virtual void setFrameLog(std::function<void(const QString&)> /*log*/) {}
+  // Called at least every 100 ms while the link waits for the device, so the
+  // window stays alive during reply windows and pauses; an empty function
+  // waits in one piece.
+  virtual void setIdleHook(std::function<void()> /*idle*/) {}
+  // A pause of the run's own (the loader's settling time), cut into slices
+  // with the idle hook between them.
+  virtual void pause(int ms) { clock().sleepMs(ms); }
 };
 
 }  // namespace nastrum

@@ -50,6 +50,11 @@ int LinkDeviceSession::writeParam(std::uint16_t param, const QByteArray& data) {
   return toInt(commands.WriteParam(ParamAddress::fromWord(param), data));
 }
 
+int LinkDeviceSession::writeMemory(std::uint16_t address, const QByteArray& data) {
+  DeviceCommands commands(link_, params());
+  return toInt(commands.WriteMemory(address, data));
+}
+
 int LinkDeviceSession::identify(DeviceIdentity& out) {
   DeviceCommands commands(link_, params());
   const Identification id = commands.Identify();

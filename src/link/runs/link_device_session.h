@@ -26,6 +26,7 @@ class LinkDeviceSession final : public DeviceSession {
   int exchange(const QByteArray& payload, QByteArray& reply, int replyLength) override;
   int readParam(std::uint16_t param, int size, QByteArray& out) override;
   int writeParam(std::uint16_t param, const QByteArray& data) override;
+  int writeMemory(std::uint16_t address, const QByteArray& data) override;
   int identify(DeviceIdentity& out) override;
   int release() override;
   void purgeReceive() override { port_.PurgeReceive(); }
@@ -35,6 +36,8 @@ class LinkDeviceSession final : public DeviceSession {
   Clock& clock() override { return port_.clock(); }
   void prepareLine() override;
   void setFrameLog(std::function<void(const QString&)> log) override;
+  void setIdleHook(std::function<void()> idle) override { port_.setIdleHook(std::move(idle)); }
+  void pause(int ms) override { port_.pause(ms); }
 
   LinkParams params() const;
 

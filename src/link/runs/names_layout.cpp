@@ -5,37 +5,42 @@
 
 #include "link/frames.h"
 #include "link/runs/device_text.h"
+#include "model/kind_profile.h"
 
 namespace nastrum {
 
 namespace {
 
+// By device kind 1, 2, 3.
 constexpr NamesKindLayout kLayouts[3] = {
-    {1856, 0, 1856, 2048, 2047, 0x90, 0x0F, 0x1F},
-    {4048, 0, 4096, 4096, 4095, 0x80, 0x08, 0x18},
-    {4032, kWorkTableSize, 4608, 4608, 4095, 0x80, 0x08, 0x18},
+    {1856, 0, 1856, 2048, 2047, 0x90, 0x0F, 0x1F, 0x0F, 0xFF, true},
+    {4048, 0, 4096, 4096, 4095, 0x80, 0x08, 0x18, 0xF8, 0xF8, false},
+    {4032, kWorkTableSize, 4608, 4608, 4095, 0x80, 0x08, 0x18, 0xF8, 0xF8, false},
 };
 
 // One run of consecutive name slots in the names area.
 struct SlotRun {
   int offset;
   std::span<NameSlot> entries;  // the image array, cut to the slots the kind uses
-  bool alwaysWritten;         // sensor names of kinds 2 and 3
+  bool alwaysWritten;         // sensor names where the area starts with them
 };
 
+// The slot runs of a kind with a known layout, each cut to the kind's count.
 std::vector<SlotRun> SlotRuns(NamesRegion& n, int kind) {
-  if (kind == 1)
-    return {{0, std::span(n.hourArcNames).first(32), false},
-            {512, std::span(n.dayArcNames).first(32), false},
-            {1024, std::span(n.monthArcNames).first(32), false},
-            {1536, std::span(n.sensorNames).first(16), false},
-            {1792, std::span(n.pipelineNames).first(4), false}};
-  return {{0, std::span(n.sensorNames).first(64), true},
-          {1024, std::span(n.pipelineNames).first(16), false},
-          {1280, std::span(n.hourArcNames).first(32), false},
-          {1792, std::span(n.dayArcNames).first(64), false},
-          {2816, std::span(n.monthArcNames).first(63), false},
-          {3840, std::span(n.intervalArcNames).first(kind == 2 ? 13 : 12), false}};
+  const KindProfile& p = kindProfile(kind);
+  const auto used = [](auto& array, int count) { return std::span(array).first(static_cast<std::size_t>(count)); };
+  if (NamesLayoutFor(kind)->archiveNamesFirst)
+    return {{0, used(n.hourArcNames, p.hourArchives), false},
+            {512, used(n.dayArcNames, p.dayArchives), false},
+            {1024, used(n.monthArcNames, p.monthArchives), false},
+            {1536, used(n.sensorNames, p.sensors), false},
+            {1792, used(n.pipelineNames, p.pipelines), false}};
+  return {{0, used(n.sensorNames, p.sensors), true},
+          {1024, used(n.pipelineNames, p.pipelines), false},
+          {1280, used(n.hourArcNames, p.hourArchives), false},
+          {1792, used(n.dayArcNames, p.dayArchives), false},
+          {2816, used(n.monthArcNames, p.monthArchives), false},
+          {3840, used(n.intervalArcNames, p.intervalArchives), false}};
 }
 
 void Put(QByteArray& target, int offset, const QByteArray& bytes) {
@@ -49,8 +54,9 @@ const NamesKindLayout* NamesLayoutFor(int kind) {
 }
 
 std::uint8_t ReadSelector(int kind, int protocol) {
-  if (kind == 1) return protocol == 0 ? 0x0F : 0xFF;
-  return 0xF8;
+  const NamesKindLayout* layout = NamesLayoutFor(kind);
+  if (!layout) layout = NamesLayoutFor(2);  // as before: any unknown kind reads like the expandable model
+  return protocol == 0 ? layout->readSelectorTraditional : layout->readSelectorFramed;
 }
 
 NamesBuffers EncodeNames(const NamesRegion& names, int kind) {
@@ -65,16 +71,15 @@ NamesBuffers EncodeNames(const NamesRegion& names, int kind) {
           EncodeDeviceText(slot.bytes()).left(kNameSlotSize));
     }
   }
-  if (kind == 3) {
-    for (int e = 0; e < 16; ++e) {
-      const NameSlot& slot = names.desktopNames[static_cast<std::size_t>(e)];
-      if (slot.isEmpty()) continue;
-      const int at = e * kWorkTableEntrySize;
-      Put(out.workTable, at, EncodeDeviceText(slot.bytes()).left(kNameSlotSize));
-      const auto param = static_cast<std::uint16_t>(names.desktopParams[static_cast<std::size_t>(e)]);
-      out.workTable[at + 16] = static_cast<char>(param >> 8);
-      out.workTable[at + 17] = static_cast<char>(param & 0xFF);
-    }
+  // The desktop entries go to the work table.
+  for (int e = 0; e < kindProfile(kind).desktopEntries; ++e) {
+    const NameSlot& slot = names.desktopNames[static_cast<std::size_t>(e)];
+    if (slot.isEmpty()) continue;
+    const int at = e * kWorkTableEntrySize;
+    Put(out.workTable, at, EncodeDeviceText(slot.bytes()).left(kNameSlotSize));
+    const auto param = static_cast<std::uint16_t>(names.desktopParams[static_cast<std::size_t>(e)]);
+    out.workTable[at + 16] = static_cast<char>(param >> 8);
+    out.workTable[at + 17] = static_cast<char>(param & 0xFF);
   }
   return out;
 }
@@ -87,15 +92,13 @@ void DecodeNames(const NamesBuffers& buffers, int kind, NamesRegion& names) {
       run.entries[i].setBytes(DecodeDeviceText(buffers.names.mid(at, kNameSlotSize)));
     }
   }
-  if (kind == 3) {
-    for (int e = 0; e < 16; ++e) {
-      const int at = e * kWorkTableEntrySize;
-      names.desktopNames[static_cast<std::size_t>(e)].setBytes(
-          DecodeDeviceText(buffers.workTable.mid(at, kNameSlotSize)));
-      const auto hi = static_cast<std::uint8_t>(buffers.workTable[at + 16]);
-      const auto lo = static_cast<std::uint8_t>(buffers.workTable[at + 17]);
-      names.desktopParams[static_cast<std::size_t>(e)] = hi << 8 | lo;
-    }
+  for (int e = 0; e < kindProfile(kind).desktopEntries; ++e) {
+    const int at = e * kWorkTableEntrySize;
+    NameSlot& slot = names.desktopNames[static_cast<std::size_t>(e)];
+    slot.setBytes(DecodeDeviceText(buffers.workTable.mid(at, kNameSlotSize)));
+    const auto hi = static_cast<std::uint8_t>(buffers.workTable[at + 16]);
+    const auto lo = static_cast<std::uint8_t>(buffers.workTable[at + 17]);
+    names.desktopParams[static_cast<std::size_t>(e)] = hi << 8 | lo;
   }
 }
 

@@ -25,6 +25,10 @@ struct NamesKindLayout {
   std::uint8_t startPage;
   std::uint8_t lowHalfSelector;   // lower 128 bytes of a 256-byte page
   std::uint8_t highHalfSelector;  // upper 128 bytes
+  std::uint8_t readSelectorTraditional;  // chunk read selector with the traditional protocol
+  std::uint8_t readSelectorFramed;       // and with the frame protocols
+  bool archiveNamesFirst;  // the area starts with the archive names (only the set names are written);
+                           // otherwise with the sensor names, every one of them written
 };
 
 // The layout of kind 1, 2 or 3; nullptr for any other kind.
@@ -33,8 +37,8 @@ const NamesKindLayout* NamesLayoutFor(int kind);
 // The selector byte of the chunk read command.
 std::uint8_t ReadSelector(int kind, int protocol);
 
-// The names as the device keeps them: the names area (4096 bytes) and, for
-// kind 3, the work table (512 bytes). Free bytes are 0xFF.
+// The names as the device keeps them: the names area (4096 bytes) and, for a
+// kind with a desktop (kind 3), the work table (512 bytes). Free bytes are 0xFF.
 struct NamesBuffers {
   QByteArray names = QByteArray(kNamesBufferSize, static_cast<char>(kFreeByte));
   QByteArray workTable = QByteArray(kWorkTableSize, static_cast<char>(kFreeByte));

@@ -19,8 +19,10 @@ struct RunContext {
   RunObserver& observer;
   MessagePresenter& presenter;
 
+  // The device facts a run leaves for the main window (ConnectedKind,
+  // FactoryNumber); how the run ended is its returned RunOutcome.
   RunState& run() { return workspace.run; }
-  bool stopped() const { return workspace.run.stopRequested; }
+  bool stopped() const { return observer.stopRequested(); }
   bool spy() const { return workspace.editor.spyMode; }
   Clock& clock() { return link.clock(); }
   void log(const QString& line) { observer.logLine(line); }

@@ -17,9 +17,13 @@ class RunObserver {
   virtual void setStatusText(const QString& text) = 0;  // the status bar
   virtual void setDeviceLabel(const QString& text) = 0;  // `Label2`
   virtual void setSpeedLabel(const QString& text) = 0;   // `Label7`
-  // Lets pending user input through between exchanges; this is where a press
-  // of "СТОП" reaches the run state.
+  // Lets pending user input through: between exchanges, and while the link
+  // waits for the device (at least every kIdleSliceMs of waiting). This is
+  // where a press of "СТОП" is taken.
   virtual void pumpEvents() = 0;
+  // "СТОП" was pressed since the run began: the exchange under way finishes,
+  // every later one is skipped and the run ends with the stop code.
+  virtual bool stopRequested() const { return false; }
 
   // Window parts a run shows or hides; a caller without a window ignores them.
   // After a failed names or write run the choice and the password are

@@ -6,11 +6,6 @@
 
 namespace nastrum {
 
-void RequestStop(RunState& run) {
-  run.stopRequested = true;
-  run.runError = run_code::kStoppedByUser;
-}
-
 void PauseWatchingStop(RunContext& ctx, int ms) {
   while (ms > 0 && !ctx.stopped()) {
     const int slice = std::min(ms, kRetryPauseSliceMs);

@@ -5,22 +5,19 @@
 #include <functional>
 
 #include "link/runs/run_context.h"
+#include "link/serial_port.h"
 
 namespace nastrum {
 
 // Pause slices while waiting after a failed attempt: the user's "СТОП" is
 // seen within one slice, so no further exchange starts after it.
-constexpr int kRetryPauseSliceMs = 100;
+constexpr int kRetryPauseSliceMs = kIdleSliceMs;
 
 // Runs `attempt` up to `SpinEdit2` times until it returns 0. No attempt is
 // made once STOP was pressed (a run stopped before the first attempt gets
 // the stop code); pending input is let through after every attempt, and a
 // failed attempt is followed by the `SpinEdit1` pause.
 int RetryExchange(RunContext& ctx, const std::function<int()>& attempt);
-
-// The user's "СТОП": the exchange under way finishes, every later one is
-// skipped, and the run ends with the stop code.
-void RequestStop(RunState& run);
 
 // Waits `ms` on the run's clock in slices, letting input through; returns
 // early when STOP was pressed.

@@ -329,8 +329,11 @@ void ExchangeWindow::setPassword(const QString& text) {
 void ExchangeWindow::start() {
   if (runActive_) return;
   runActive_ = true;
+  stopRequested_ = false;
   RunState& run = workspace_.run;
   run.runDone = false;
+  run.runError = run_code::kOk;
+  run.stopRequested = false;
   start_->hide();
   stop_->show();
   logLine(QStringLiteral("** Обмен с ОРВИК **"));
@@ -340,24 +343,28 @@ void ExchangeWindow::start() {
 
   if (mode() == kReadMode || mode() == kWriteMode) readWrite_->setEnabled(false);
   const ModeRun& modeRun = runs_[static_cast<std::size_t>(std::clamp(mode(), 0, kExchangeModeCount - 1))];
+  RunOutcome outcome;
   if (modeRun) {
     if (!link_ && makeLink_) link_ = makeLink_();
     if (link_) {
       settings_.password = password_->text();
       RunContext ctx{workspace_, *link_, settings_, *this, presenter_};
-      modeRun(ctx);
+      outcome = modeRun(ctx);
     }
   }
+  // "СТОП" sets RunError whatever the run made of it.
+  if (stopRequested_) outcome.result = run_code::kStoppedByUser;
+  StoreOutcome(run, outcome, stopRequested_);
 
   logLine(QStringLiteral("** Конец обмена **"));
-  if (run.runError != run_code::kOk) start_->show();
+  if (outcome.failed()) start_->show();
   stop_->hide();
   password_->setEnabled(true);
   runActive_ = false;
 }
 
 void ExchangeWindow::requestStop() {
-  RequestStop(workspace_.run);
+  if (runActive_) stopRequested_ = true;
 }
 
 void ExchangeWindow::logLine(const QString& line) { log_->appendPlainText(line); }

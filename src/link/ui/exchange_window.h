@@ -15,6 +15,7 @@
 #include "link/runs/exchange_settings.h"
 #include "link/runs/run_context.h"
 #include "link/runs/run_observer.h"
+#include "link/runs/run_outcome.h"
 
 class QCheckBox;
 class QFrame;
@@ -34,7 +35,10 @@ class ExchangeWindow : public QDialog, public RunObserver {
   Q_OBJECT
  public:
   using LinkFactory = std::function<std::unique_ptr<DeviceSession>()>;
-  using ModeRun = std::function<void(RunContext&)>;
+  // A run returns how it ended; the window keeps that in the run state
+  // (RunError, RunDone) and offers the start button again when it failed or
+  // was stopped. The clock runs report only a stop.
+  using ModeRun = std::function<RunOutcome(RunContext&)>;
 
   // `makeLink` gives the device link the runs talk through (the serial port
   // in the program, a simulated device in tests); it is made at the first run.
@@ -73,6 +77,7 @@ class ExchangeWindow : public QDialog, public RunObserver {
   void setDeviceLabel(const QString& text) override;
   void setSpeedLabel(const QString& text) override;
   void pumpEvents() override;
+  bool stopRequested() const override { return stopRequested_; }
   void offerAnotherTry(bool offered) override;
   void setProgressVisible(bool visible) override;
   void setStopVisible(bool visible) override;
@@ -97,6 +102,7 @@ class ExchangeWindow : public QDialog, public RunObserver {
   ExchangeSettings settings_;
   bool refreshing_ = false;
   bool runActive_ = false;
+  bool stopRequested_ = false;  // "СТОП" during the run under way
   QString lastPortText_;
 
   QFrame* panel1_ = nullptr;

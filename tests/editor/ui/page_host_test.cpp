@@ -83,8 +83,8 @@ TEST_F(PageHostTest, EveryTabTakesItsPageInsideItsNamedPlaceholder) {
   };
   std::vector<DummyPage*> installed;
   for (int i : {0, 2, 3, 4, 5, 6}) installed.push_back(pages.add(static_cast<EditorPage>(i), new DummyPage));
-  installed.insert(installed.begin() + 1, pages.add(PipelineTab::Description, new DummyPage));
-  installed.insert(installed.begin() + 2, pages.add(PipelineTab::ConnectedSensors, new DummyPage));
+  installed.insert(installed.begin() + 1, pages.add(PipelinePage::Description, new DummyPage));
+  installed.insert(installed.begin() + 2, pages.add(PipelinePage::ConnectedSensors, new DummyPage));
   for (int i = 0; i < 5; ++i) installed.push_back(pages.add(static_cast<ViewPage>(i), new DummyPage));
 
   ASSERT_EQ(installed.size(), std::size(places));
@@ -113,7 +113,7 @@ TEST_F(PageHostTest, ALaterPageReplacesTheEarlierOne) {
 
 TEST_F(PageHostTest, AnEditOffersSavingAndTheModesFillThePages) {
   KindPage* sensors = pages.add(EditorPage::Sensors, new KindPage);
-  DummyPage* description = pages.add(PipelineTab::Description, new DummyPage);
+  DummyPage* description = pages.add(PipelinePage::Description, new DummyPage);
   DummyPage* view = pages.add(ViewPage::Sensors, new DummyPage);
 
   newImage(3);

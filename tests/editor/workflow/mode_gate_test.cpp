@@ -42,10 +42,10 @@ TEST_F(FlowTest, ModesOpenOnTheMatchingPage) {
   for (const Case& c : toSetup) {
     newImage(c.kind);
     flows.setViewPage(c.lastView);
-    flows.setPipelinePage(PipelineTab::ConnectedSensors);
+    flows.setPipelinePage(PipelinePage::ConnectedSensors);
     flows.EnterSetup();
     EXPECT_EQ(flows.state().editorPage, c.expected) << "kind " << c.kind;
-    EXPECT_EQ(flows.state().pipelinePage, PipelineTab::Description);
+    EXPECT_EQ(flows.state().pipelinePage, PipelinePage::Description);
     EXPECT_EQ(flows.state().viewPage, ViewPage::Sensors);
   }
 

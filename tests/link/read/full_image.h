@@ -4,61 +4,65 @@
 #pragma once
 
 #include <algorithm>
+#include <span>
 
 #include "link/device_real.h"
+#include "model/image_fields.h"
 #include "model/kind_profile.h"
 #include "model/settings_files.h"
 #include "model/settings_image.h"
 
 namespace nastrum::test {
 
+// Fills every field of the field description with the next distinct value.
+class FullImageFiller {
+ public:
+  explicit FullImageFiller(int seed) : seed_(seed), n_(seed * 7919) {}
+
+  // Never 0 and never FF FF (a pipeline's impurity reference reads FF FF as 0).
+  Word nextWord() { return 0x1000 + (++n_ % 0xE000); }
+  // Quarter steps: exact in the device's 23-bit mantissa.
+  double nextReal() {
+    ++n_;
+    return (n_ % 3000) * 0.25 + 1.0 - (n_ % 3 == 0 ? 900.0 : 0.0);
+  }
+
+  void word(const FieldInfo&, Word& w) { w = nextWord(); }
+  void real(const FieldInfo&, double& r) { r = nextReal(); }
+  void name(const FieldInfo& info, NameSlot& slot) {
+    slot.setBytes(QByteArray(1, info.name.group[0]) + QByteArray::number(++n_ % 1000));
+  }
+  void bytes(const FieldInfo& info, std::span<std::uint8_t> data) {
+    const auto seed = static_cast<std::size_t>(seed_);
+    ++byteFields_;
+    for (std::size_t i = 0; i < data.size(); ++i) {
+      // Printable text without the terminating byte 13; spare bytes a constant each.
+      if (info.kind == FieldKind::DeviceText)
+        data[i] = static_cast<std::uint8_t>(byteFields_ % 2 ? 0x21 + (i + seed) % 90 : 0x30 + (i * 3 + seed) % 60);
+      else
+        data[i] = static_cast<std::uint8_t>(3 + 2 * byteFields_);
+    }
+  }
+
+ private:
+  int seed_;
+  int n_;
+  int byteFields_ = 0;
+};
+
 inline SettingsImage FullImage(int kind, int seed) {
   SettingsImage im;
-  int n = seed * 7919;
-  // Never 0 and never FF FF (a pipeline's impurity reference reads FF FF as 0).
-  auto word = [&] { return 0x1000 + (++n % 0xE000); };
-  // Quarter steps: exact in the device's 23-bit mantissa.
-  auto real = [&] {
-    ++n;
-    return (n % 3000) * 0.25 + 1.0 - (n % 3 == 0 ? 900.0 : 0.0);
-  };
+  FullImageFiller fill(seed);
+  visitImageFields(im, fill);
   im.deviceKind = kind;
-  for (SensorRecord& s : im.sensors) {
-    s.number = word();
-    s.mainDescriptor = word();
-    s.auxDescriptor = word();
-    s.rtdStandard = word();
-    for (double* r : {&s.const1, &s.const2, &s.const3, &s.maxValue, &s.minValue, &s.substAboveMax,
-                      &s.substBelowMin, &s.substOnFault, &s.monthFactor})
-      *r = real();
-  }
-  for (PipelineRecord& p : im.pipelines) {
-    for (Word* w : {&p.number, &p.mainDescriptor, &p.flowSensors, &p.tempSensors, &p.pressureSensors,
-                    &p.densityCalorLink, &p.bigPipeRef, &p.cutoffSource, &p.impurityTariff})
-      *w = word();
-    for (double* r : {&p.pipeDiameter, &p.orificeDiameter, &p.pipeExpansion, &p.orificeExpansion, &p.roughness,
-                      &p.co2Fraction, &p.n2Fraction, &p.gasCalorific, &p.gasDensity, &p.monthFactor, &p.mainTariff,
-                      &p.nightTariff})
-      *r = real();
-  }
-  auto words = [&](auto& array) {
-    for (Word& w : array) w = word();
-  };
-  words(im.hourArcDesc), words(im.hourArcPos), words(im.hourArcNeg);
-  words(im.dayArcDesc), words(im.dayArcPos), words(im.dayArcNeg);
-  words(im.monthArcDesc), words(im.monthArcPos), words(im.monthArcNeg);
-  words(im.intervalArcDesc), words(im.intervalArcPos), words(im.intervalArcNeg);
-  im.eventPrefixWord = word();
-  words(im.eventType), words(im.eventParam);
-  words(im.logicLaw), words(im.logicParam), words(im.logicK1), words(im.logicK2);
   // Flags that watch the clock keep their threshold as a decimal pair.
   for (int j : {3, 70, 200}) {
     im.logicParam[static_cast<std::size_t>(j)] = 0x4015 + j % 3;
     im.logicK1[static_cast<std::size_t>(j)] = 1231 + seed;
   }
   for (std::size_t k = 0; k < im.logicT1.size(); ++k) {
-    if (kind == 3) {  // a regulator constant: a device real kept as two words
-      const DeviceRealBytes b = EncodeDeviceReal(real());
+    if (kindProfile(kind).regulators > 0) {  // a regulator constant: a device real kept as two words
+      const DeviceRealBytes b = EncodeDeviceReal(fill.nextReal());
       im.logicT1[k] = b[0] * 256 + b[1];
       im.logicT2[k] = b[2] * 256 + b[3];
     } else {  // hours and minutes
@@ -66,33 +70,7 @@ inline SettingsImage FullImage(int kind, int seed) {
       im.logicT2[k] = static_cast<Word>((k + 5) % 24 * 100 + (k * 3 + seed) % 60);
     }
   }
-  words(im.systemBlock);
   im.sys(sys::SettlementHourDate) = 2315 + seed;
-  for (auto& table : im.tableFunctions)
-    for (double& v : table) v = real();
-  for (CurrentGenRecord& g : im.currentGenerators) {
-    g.paramDescriptor = word();
-    g.lawDescriptor = word();
-    g.scaleEnd = real();
-    g.scaleStart = real();
-  }
-  im.defaultValues = {real(), real(), real(), real()};
-  words(im.reservedPairs);
-  for (std::size_t i = 0; i < 128; ++i) {
-    im.modemInitMain[i] = static_cast<std::uint8_t>(0x21 + (i + static_cast<std::size_t>(seed)) % 90);
-    im.modemInitAux[i] = static_cast<std::uint8_t>(0x30 + (i * 3 + static_cast<std::size_t>(seed)) % 60);
-  }
-  auto names = [&](auto& nameSlots, const char* stem) {
-    for (NameSlot& slot : nameSlots) slot.setBytes(QByteArray(stem) + QByteArray::number(++n % 1000));
-  };
-  names(im.names.sensorNames, "S"), names(im.names.pipelineNames, "P");
-  names(im.names.hourArcNames, "H"), names(im.names.dayArcNames, "D");
-  names(im.names.monthArcNames, "M"), names(im.names.intervalArcNames, "I");
-  names(im.names.desktopNames, "W");
-  for (Word& w : im.names.desktopParams) w = word();
-  std::fill(im.names.hourArcSpare.begin(), im.names.hourArcSpare.end(), std::uint8_t{7});
-  std::fill(im.names.intervalArcSpare.begin(), im.names.intervalArcSpare.end(), std::uint8_t{9});
-  std::fill(im.names.reserved.begin(), im.names.reserved.end(), std::uint8_t{5});
   return im;
 }
 
@@ -118,7 +96,7 @@ inline SettingsImage AfterConstantsRead(const SettingsImage& device, SettingsIma
     const double roughness = t.roughness;
     t = device.pipelines[static_cast<std::size_t>(k)];
     t.number = number;
-    if (kind == 1) t.roughness = roughness;
+    if (kind == 1) t.roughness = roughness;  // the minimal model's read leaves the roughness out
   }
   copy(device.hourArcDesc, base.hourArcDesc, n.hourArchives);
   copy(device.hourArcPos, base.hourArcPos, n.hourArchives);
@@ -134,18 +112,19 @@ inline SettingsImage AfterConstantsRead(const SettingsImage& device, SettingsIma
   copy(device.intervalArcNeg, base.intervalArcNeg, n.intervalArchives);
   copy(device.eventType, base.eventType, n.events);
   copy(device.eventParam, base.eventParam, n.events);
-  for (int t = 0; t < (kind == 1 ? 4 : 10); ++t)
+  for (int t = 0; t < n.tables; ++t)
     copy(device.tableFunctions[static_cast<std::size_t>(t)], base.tableFunctions[static_cast<std::size_t>(t)], 16);
-  if (kind != 1) base.currentGenerators = device.currentGenerators;
+  if (n.generators > 0) base.currentGenerators = device.currentGenerators;
   std::vector<int> system = {sys::ClockCorrection, sys::ArchiveWriteMode, sys::SummerTimeInterval,
                              sys::SettlementHourDate, sys::MainChannelSetup, sys::MainChannelBaud};
-  if (kind != 1)
-    system.insert(system.end(), {sys::AuxChannelSetup, sys::AuxChannelBaud, sys::BatteryControl, sys::SpecialFunctions});
+  if (n.hasAuxChannel) system.insert(system.end(), {sys::AuxChannelSetup, sys::AuxChannelBaud});
+  if (n.hasBatteryControl) system.push_back(sys::BatteryControl);
+  if (n.hasSpecialFunctions) system.push_back(sys::SpecialFunctions);
   for (int i : system) base.sys(i) = device.sys(i);
   base.defaultValues = device.defaultValues;
   base.modemInitMain = device.modemInitMain;
-  if (kind == 3) base.modemInitAux = device.modemInitAux;
-  if (kind == 2) {
+  if (n.hasAuxModemText) base.modemInitAux = device.modemInitAux;
+  if (n.hasLogicFlags) {
     base.logicLaw = device.logicLaw;
     base.logicParam = device.logicParam;
     base.logicK1 = device.logicK1;
@@ -153,9 +132,9 @@ inline SettingsImage AfterConstantsRead(const SettingsImage& device, SettingsIma
     base.logicT1 = device.logicT1;
     base.logicT2 = device.logicT2;
   }
-  if (kind == 3) {
-    copy(device.logicLaw, base.logicLaw, 64);
-    copy(device.logicParam, base.logicParam, 64);
+  if (n.regulators > 0) {
+    copy(device.logicLaw, base.logicLaw, n.regulators);
+    copy(device.logicParam, base.logicParam, n.regulators);
     base.logicT1 = device.logicT1;
     base.logicT2 = device.logicT2;
   }

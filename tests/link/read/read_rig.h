@@ -34,13 +34,16 @@ struct ReadRig {
 
   RunContext ctx() { return RunContext{workspace, session, settings, observer, presenter}; }
 
-  void read(ReadChoice choice, SettingsImage& target, const ReadRunHooks& hooks = {}) {
+  // Keeps the outcome in the run state, as the exchange window does.
+  RunOutcome read(ReadChoice choice, SettingsImage& target, const ReadRunHooks& hooks = {}) {
     RunContext c = ctx();
-    RunDeviceRead(c, choice, target, hooks);
+    const RunOutcome outcome = RunDeviceRead(c, choice, target, hooks);
+    StoreOutcome(workspace.run, outcome, observer.stop);
+    return outcome;
   }
 
   // The exchange window's "СТОП".
-  void pressStop() { RequestStop(workspace.run); }
+  void pressStop() { observer.stop = true; }
 
   VirtualClock clock;
   sim::SimSerialLine line{clock};

@@ -79,7 +79,7 @@ TEST(ReadRun, StopDuringTheSensorsLeavesTheLaterFamiliesUntouched) {
   const SettingsImage base = FullImage(2, 2);
   SettingsImage target = base;
   rig.observer.onPump = [&] {
-    if (rig.observer.progressPosition == 5 && !rig.workspace.run.stopRequested) rig.pressStop();
+    if (rig.observer.progressPosition == 5 && !rig.observer.stop) rig.pressStop();
   };
 
   rig.read(ReadChoice::Constants, target);
@@ -99,6 +99,44 @@ TEST(ReadRun, StopDuringTheSensorsLeavesTheLaterFamiliesUntouched) {
   EXPECT_EQ(target.logicK1, base.logicK1);
   EXPECT_EQ(target.modemInitMain, base.modemInitMain);
   EXPECT_EQ(target.sys(sys::SettlementHourDate), base.sys(sys::SettlementHourDate));
+}
+
+// A device that falls silent costs the window nothing: the run lets input
+// through at least every slice of its waiting, and STOP pressed during the
+// link's retry pause ends the run once the exchange under way is over.
+TEST(ReadRun, ASilentDeviceKeepsTheWindowAliveAndTakesStop) {
+  ReadRig rig;
+  rig.settings.attempts = 3;
+  rig.settings.pauseSeconds = 3;
+  constexpr int kAnswered = 20;
+  rig.addDevice(2, FullImage(2, 1)).faults().add({sim::FaultKind::StopAnswering, false, kAnswered});
+  SettingsImage target = FullImage(2, 2);
+  std::vector<std::int64_t> pumpsAt;
+  std::int64_t silentFrom = -1, stoppedAt = -1;
+  rig.observer.onPump = [&] {
+    const std::int64_t now = rig.clock.nowMs();
+    pumpsAt.push_back(now);
+    if (silentFrom < 0 && rig.ports.front().requests() > kAnswered) silentFrom = now;
+    // Within the link's own retry pause of the first silent exchange.
+    if (silentFrom >= 0 && stoppedAt < 0 && now - silentFrom >= 1500) {
+      stoppedAt = now;
+      rig.pressStop();
+    }
+  };
+
+  const RunOutcome outcome = rig.read(ReadChoice::Constants, target);
+
+  ASSERT_GE(stoppedAt, 0);
+  EXPECT_EQ(outcome.result, 23);
+  EXPECT_FALSE(outcome.done);
+  EXPECT_EQ(rig.workspace.run.runError, 23);
+  // The exchange under way ended with its second try; no further attempt.
+  EXPECT_EQ(rig.ports.front().requests(), kAnswered + 2);
+  EXPECT_LT(rig.clock.nowMs() - stoppedAt, 4000);
+  std::int64_t longest = 0;
+  for (std::size_t i = 1; i < pumpsAt.size(); ++i) longest = std::max(longest, pumpsAt[i] - pumpsAt[i - 1]);
+  EXPECT_LE(longest, kIdleSliceMs + 10);
+  EXPECT_EQ(rig.observer.log.last().section(QStringLiteral("   "), 1), ResultText(23));
 }
 
 TEST(ReadRun, AFailingExchangeEndsWithThePositionAndTheCodesText) {

@@ -170,8 +170,8 @@ TEST_F(ConnectionTest, OneAttemptAndNoPause) {
 TEST_F(ConnectionTest, StopDuringThePauseStartsNoFurtherExchange) {
   device.failNext = {1, 1, 1};
   observer.onPump = [&] {
-    if (device.virtualClock.nowMs() >= 1000 && !workspace.run.stopRequested) {
-      RequestStop(workspace.run);  // the "СТОП" button
+    if (device.virtualClock.nowMs() >= 1000 && !observer.stop) {
+      observer.stop = true;  // the "СТОП" button
     }
   };
   RunContext c = ctx();

@@ -121,6 +121,13 @@ int FakeDevice::writeParam(std::uint16_t param, const QByteArray& data) {
   return 0;
 }
 
+int FakeDevice::writeMemory(std::uint16_t address, const QByteArray& data) {
+  requests.push_back(Bytes({0x06, address >> 8, address & 0xFF}) + data);
+  virtualClock.sleepMs(20);
+  if (const int f = fault()) return f;
+  return 0;
+}
+
 int FakeDevice::identify(DeviceIdentity& out) {
   QByteArray version, model;
   if (const int r = readParam(0x401E, 2, version)) return r;

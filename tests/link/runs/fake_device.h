@@ -86,6 +86,7 @@ class FakeDevice final : public DeviceSession {
   int exchange(const QByteArray& payload, QByteArray& reply, int replyLength) override;
   int readParam(std::uint16_t param, int size, QByteArray& out) override;
   int writeParam(std::uint16_t param, const QByteArray& data) override;
+  int writeMemory(std::uint16_t address, const QByteArray& data) override;
   int identify(DeviceIdentity& out) override;
   int release() override;
   void purgeReceive() override { loader_.purgeReceive(); }

@@ -22,11 +22,13 @@ class RecordingObserver final : public RunObserver {
     ++pumps;
     if (onPump) onPump();
   }
+  bool stopRequested() const override { return stop; }
 
   QStringList log;
   QString status, deviceLabel, speedLabel;
   int progressMaximum = 0, progressPosition = 0, pumps = 0;
   std::function<void()> onPump;  // plays the user: may press "СТОП"
+  bool stop = false;             // "СТОП" was pressed
 };
 
 }  // namespace nastrum::test

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "link/read/device_read_job.h"
 #include "link/runs/connection.h"
 #include "link/runs/fake_device.h"
 #include "link/runs/link_device_session.h"
@@ -232,6 +233,7 @@ TEST_F(ExchangeWindowTest, StartRunsTheModesRunAndFramesItsLog) {
   window.setModeRun(kClockReadMode, [](RunContext& ctx) {
     const Connection c = Connect(ctx, RunKind::ClockRead);
     EndConnection(ctx, RunKind::ClockRead, c);
+    return RunOutcome{};
   });
   window.setMode(kClockReadMode);
   window.activate();
@@ -253,14 +255,15 @@ TEST_F(ExchangeWindowTest, StopPressedDuringARunEndsIt) {
   int attempts = 0;
   window.setModeRun(kReadMode, [&](RunContext& ctx) {
     device->dead = true;
-    ctx.run().stopRequested = false;
-    RetryExchange(ctx, [&] {
+    const int r = RetryExchange(ctx, [&] {
       ++attempts;
       if (attempts == 1) QTimer::singleShot(0, child<QPushButton>("B_stop"), &QPushButton::click);
       QByteArray out;
       return ctx.link.readParam(0x4000, 2, out);
     });
-    ctx.log(ResultText(ctx.run().runError));
+    EXPECT_TRUE(ctx.stopped());
+    ctx.log(ResultText(run_code::kStoppedByUser));
+    return RunOutcome{r, false};
   });
   window.setMode(kReadMode);
   window.activate();
@@ -279,6 +282,7 @@ TEST_F(ExchangeWindowTest, ClockModesStartAsSoonAsShown) {
   window.setModeRun(kClockWriteMode, [&](RunContext& ctx) {
     ++runs;
     EXPECT_EQ(ctx.settings.password, QStringLiteral("12AB"));
+    return RunOutcome{};
   });
   window.setMode(kClockWriteMode);
   window.setPassword(QStringLiteral("12AB"));
@@ -301,6 +305,7 @@ TEST(ExchangeWindowOnSimulator, ReadsTheDevicesGreetingThroughTheLink) {
   window.setModeRun(kClockReadMode, [](RunContext& ctx) {
     const Connection c = Connect(ctx, RunKind::ClockRead);
     EndConnection(ctx, RunKind::ClockRead, c);
+    return RunOutcome{};
   });
   window.setMode(kClockReadMode);
   window.activate();
@@ -309,6 +314,55 @@ TEST(ExchangeWindowOnSimulator, ReadsTheDevicesGreetingThroughTheLink) {
             QStringLiteral("** Обмен с ОРВИК **\nПодключенный прибор:   OK\nОРВИК  5 расшир. версия 3.2\n"
                            "** Конец обмена **"));
   EXPECT_EQ(workspace.run.connectedKind, 2);
+}
+
+// The window lives while the device is silent: "СТОП" pressed during the
+// first reply window is taken there and ends the read after that exchange.
+TEST(ExchangeWindowOnSimulator, StopWhileTheDeviceIsSilentEndsTheRead) {
+  widgetApplication();
+  VirtualClock clock;
+  sim::SimSerialLine line(clock);
+  sim::SimulatedDevice device(sim::DeviceConfig{}, SettingsImage{}, clock);
+  constexpr int kAnswered = 10;
+  device.faults().add({sim::FaultKind::StopAnswering, false, kAnswered});
+  sim::DevicePort port(device);
+  line.attach(port);
+  Workspace workspace;
+  ScriptedPresenter presenter;
+  ExchangeWindow window(workspace, presenter, [&] { return std::make_unique<LinkDeviceSession>(line, clock); });
+  window.settings().pauseSeconds = 15;
+  DeviceReadJob job;
+  window.setModeRun(kReadMode, [&](RunContext& ctx) { return job.run(ctx, ReadChoice::Constants); });
+
+  // The user presses "СТОП" as soon as the window takes input while the
+  // device is silent.
+  auto* stop = window.findChild<QPushButton*>(QStringLiteral("B_stop"));
+  int requestsAtPress = -1;
+  QTimer user;
+  user.setInterval(0);
+  QObject::connect(&user, &QTimer::timeout, [&] {
+    if (requestsAtPress < 0 && port.requests() > kAnswered && stop->isVisible()) {
+      requestsAtPress = port.requests();
+      QTest::mouseClick(stop, Qt::LeftButton);
+    }
+  });
+  user.start();
+  window.setMode(kReadMode);
+  window.show();
+  window.findChild<QPushButton*>(QStringLiteral("Set_OnLine"))->click();
+  user.stop();
+
+  EXPECT_EQ(requestsAtPress, kAnswered + 1);  // taken within the first try's reply window
+  EXPECT_EQ(port.requests(), kAnswered + 2);  // that exchange ended; nothing after it
+  EXPECT_EQ(workspace.run.runError, 23);
+  EXPECT_TRUE(workspace.run.stopRequested);
+  EXPECT_FALSE(workspace.run.runDone);
+  EXPECT_EQ(job.result(), nullptr);
+  const QStringList log = window.findChild<QPlainTextEdit*>(QStringLiteral("M"))->toPlainText().split(QLatin1Char('\n'));
+  EXPECT_EQ(log.mid(log.size() - 2, 1).first().section(QStringLiteral("   "), 1), ResultText(23));
+  EXPECT_TRUE(window.findChild<QPushButton*>(QStringLiteral("Set_OnLine"))->isVisible());
+  EXPECT_FALSE(stop->isVisible());
+  window.close();
 }
 
 }  // namespace

@@ -11,12 +11,12 @@
 
 namespace nastrum {
 
-PipelinePage::PipelinePage(Workspace& workspace, MessagePresenter& presenter, QChar separator, QObject* parent)
+PipelinePageRules::PipelinePageRules(Workspace& workspace, MessagePresenter& presenter, QChar separator, QObject* parent)
     : QObject(parent), workspace_(workspace), presenter_(presenter), separator_(separator) {}
 
-int PipelinePage::lastNumber() const { return kindProfile(workspace_.image.deviceKind).pipelines - 1; }
+int PipelinePageRules::lastNumber() const { return kindProfile(workspace_.image.deviceKind).pipelines - 1; }
 
-void PipelinePage::showPipeline(int n) {
+void PipelinePageRules::showPipeline(int n) {
   if (n < 0) n = lastNumber();
   if (n > lastNumber()) n = 0;
   current_ = n;
@@ -24,7 +24,7 @@ void PipelinePage::showPipeline(int n) {
   emit changed();
 }
 
-bool PipelinePage::showNumberText(const QString& text) {
+bool PipelinePageRules::showNumberText(const QString& text) {
   bool ok = false;
   const int n = text.trimmed().toInt(&ok);
   if (!ok) {
@@ -35,32 +35,32 @@ bool PipelinePage::showNumberText(const QString& text) {
   return true;
 }
 
-PipelineRecord& PipelinePage::record() { return workspace_.image.pipelines[static_cast<std::size_t>(current_)]; }
-const PipelineRecord& PipelinePage::record() const {
+PipelineRecord& PipelinePageRules::record() { return workspace_.image.pipelines[static_cast<std::size_t>(current_)]; }
+const PipelineRecord& PipelinePageRules::record() const {
   return workspace_.image.pipelines[static_cast<std::size_t>(current_)];
 }
 
-int PipelinePage::medium() const { return pipelineMedium(record().mainDescriptor).value_or(PipeOff); }
+int PipelinePageRules::medium() const { return pipelineMedium(record().mainDescriptor).value_or(PipeOff); }
 
-PipelineView PipelinePage::prepareView() {
+PipelineView PipelinePageRules::prepareView() {
   // The kind may have changed under the page (a new image): stay in range.
   if (current_ > lastNumber()) current_ = 0;
   applyShowRepairs(record(), workspace_.image.deviceKind);
   return view();
 }
 
-PipelineView PipelinePage::view() const {
+PipelineView PipelinePageRules::view() const {
   return pipelineView(workspace_.image, current_, separator_, chosenFlowRole_);
 }
 
-FlowRole PipelinePage::flowRole() const { return shownFlowRole(workspace_.image, current_, chosenFlowRole_); }
+FlowRole PipelinePageRules::flowRole() const { return shownFlowRole(workspace_.image, current_, chosenFlowRole_); }
 
-void PipelinePage::edited() {
+void PipelinePageRules::edited() {
   workspace_.editor.modified = true;
   emit changed();
 }
 
-bool PipelinePage::askReferences(const ReferenceList& refs) {
+bool PipelinePageRules::askReferences(const ReferenceList& refs) {
   if (refs.empty()) return true;
   const Reference& first = refs.front();
   if (ShowMessageCode(presenter_, first.message, QString::number(first.holder)) != AnswerYes) return false;
@@ -68,13 +68,13 @@ bool PipelinePage::askReferences(const ReferenceList& refs) {
   return true;
 }
 
-bool PipelinePage::switchOff() {
+bool PipelinePageRules::switchOff() {
   if (!askReferences(pipelineMediumChangeReferences(workspace_.image, current_, PipeOff))) return false;
   applySwitchOff(record());
   return true;
 }
 
-bool PipelinePage::chooseMedium(int newMedium) {
+bool PipelinePageRules::chooseMedium(int newMedium) {
   PipelineRecord& p = record();
   const auto old = pipelineMedium(p.mainDescriptor);
   if (!old) {  // shown as "ОШИБКА": only the medium digit is put right
@@ -97,42 +97,42 @@ bool PipelinePage::chooseMedium(int newMedium) {
   return true;
 }
 
-void PipelinePage::setName(const QString& text) {
+void PipelinePageRules::setName(const QString& text) {
   storeName(workspace_.image.names.pipelineNames[static_cast<std::size_t>(current_)], text);
   edited();
 }
 
-void PipelinePage::setHeatOption(int bit, bool set) {
+void PipelinePageRules::setHeatOption(int bit, bool set) {
   applyHeatOption(record(), bit, set);
   edited();
 }
 
-void PipelinePage::setGasUnit(int d2) {
+void PipelinePageRules::setGasUnit(int d2) {
   applyGasUnit(record(), d2);
   edited();
 }
 
-void PipelinePage::setCorrection(bool on) {
+void PipelinePageRules::setCorrection(bool on) {
   applyCorrection(record(), on);
   edited();
 }
 
-void PipelinePage::setCalibration(int code) {
+void PipelinePageRules::setCalibration(int code) {
   applyCalibration(record(), code);
   edited();
 }
 
-void PipelinePage::setPayment(const Payment& payment) {
+void PipelinePageRules::setPayment(const Payment& payment) {
   applyPayment(record(), payment, workspace_.image.deviceKind);
   edited();
 }
 
-void PipelinePage::setTariffHour(bool night, int hour) {
+void PipelinePageRules::setTariffHour(bool night, int hour) {
   applyTariffHour(record(), night, hour);
   edited();
 }
 
-bool PipelinePage::chooseFlowRole(FlowRole role) {
+bool PipelinePageRules::chooseFlowRole(FlowRole role) {
   if (const int refusal = flowRoleRefusal(medium(), workspace_.image.deviceKind, role)) {
     ShowMessageCode(presenter_, refusal);
     return false;
@@ -143,7 +143,7 @@ bool PipelinePage::chooseFlowRole(FlowRole role) {
   return true;
 }
 
-void PipelinePage::chooseFlowItem(std::optional<int> item) {
+void PipelinePageRules::chooseFlowItem(std::optional<int> item) {
   const FlowRole role = flowRole();
   if (role == FlowRole::FromPipeline)
     applyFlowSource(record(), item);
@@ -152,22 +152,22 @@ void PipelinePage::chooseFlowItem(std::optional<int> item) {
   edited();
 }
 
-void PipelinePage::chooseRoleByte(PipelineRole role, int byte) {
+void PipelinePageRules::chooseRoleByte(PipelineRole role, int byte) {
   applyRoleByte(record(), role, byte);
   edited();
 }
 
-void PipelinePage::chooseOverflow(std::optional<int> pipeline) {
+void PipelinePageRules::chooseOverflow(std::optional<int> pipeline) {
   record().bigPipeRef = withOverflow(record().bigPipeRef, pipeline);
   edited();
 }
 
-void PipelinePage::setCutoffPresent(bool present) {
+void PipelinePageRules::setCutoffPresent(bool present) {
   applyPipelineCutoff(record(), present ? defaultCutoffCode(workspace_.image.deviceKind) : kNoCutoff);
   edited();
 }
 
-void PipelinePage::chooseCutoffPlace(const QString& module, const QString& pair) {
+void PipelinePageRules::chooseCutoffPlace(const QString& module, const QString& pair) {
   const int kind = workspace_.image.deviceKind;
   auto code = cutoffCode(kind, module, pair);
   if (!code) {  // a new module: its first terminals
@@ -179,7 +179,7 @@ void PipelinePage::chooseCutoffPlace(const QString& module, const QString& pair)
   edited();
 }
 
-bool PipelinePage::setTemperatureComputed(bool computed) {
+bool PipelinePageRules::setTemperatureComputed(bool computed) {
   if (const int refusal = temperatureSourceRefusal(record(), computed)) {
     ShowMessageCode(presenter_, refusal);
     return false;
@@ -189,7 +189,7 @@ bool PipelinePage::setTemperatureComputed(bool computed) {
   return true;
 }
 
-bool PipelinePage::setPressureComputed(bool computed) {
+bool PipelinePageRules::setPressureComputed(bool computed) {
   if (const int refusal = pressureSourceRefusal(record(), computed)) {
     ShowMessageCode(presenter_, refusal);
     return false;
@@ -200,7 +200,7 @@ bool PipelinePage::setPressureComputed(bool computed) {
   return true;
 }
 
-bool PipelinePage::setLink(int q, bool linked) {
+bool PipelinePageRules::setLink(int q, bool linked) {
   if (q == current_ || q < 0 || q > lastNumber()) return false;
   if (linked) {
     if (const int refusal = linkRefusal(workspace_.image, current_, q)) {
@@ -213,7 +213,7 @@ bool PipelinePage::setLink(int q, bool linked) {
   return true;
 }
 
-bool PipelinePage::enterReal(PipelineReal field, const QString& text) {
+bool PipelinePageRules::enterReal(PipelineReal field, const QString& text) {
   const QString trimmed = text.trimmed();
   if (field == PipelineReal::MonthFactor && trimmed == QStringLiteral("-")) return true;  // a sign still being typed
   double value = ParseNumber(text, separator_, presenter_);
@@ -233,14 +233,14 @@ bool PipelinePage::enterReal(PipelineReal field, const QString& text) {
   return message == 0;
 }
 
-void PipelinePage::copy() {
+void PipelinePageRules::copy() {
   clipboard_ = record();
   copiedFrom_ = current_;
 }
 
-bool PipelinePage::canPaste() const { return (clipboard_.mainDescriptor & 0xFFFF) != 0; }
+bool PipelinePageRules::canPaste() const { return (clipboard_.mainDescriptor & 0xFFFF) != 0; }
 
-bool PipelinePage::paste() {
+bool PipelinePageRules::paste() {
   if (!canPaste() || copiedFrom_ == current_) return false;
   if (!isActivePipeline(record().mainDescriptor) && pipelineMedium(record().mainDescriptor)) {
     if (!switchOff()) return false;

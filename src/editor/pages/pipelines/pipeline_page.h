@@ -1,7 +1,7 @@
 // The rules of the "Трубопроводы" tab: which pipeline is shown, what every
 // choice of its two sub-pages writes into the image, the questions a change
 // must ask first, and copy and paste of whole pipelines. Both sub-page
-// widgets share one PipelinePage and follow it through `changed`.
+// widgets share one PipelinePageRules and follow it through `changed`.
 #pragma once
 
 #include <optional>
@@ -20,10 +20,10 @@
 
 namespace nastrum {
 
-class PipelinePage : public QObject {
+class PipelinePageRules : public QObject {
   Q_OBJECT
  public:
-  PipelinePage(Workspace& workspace, MessagePresenter& presenter, QChar separator, QObject* parent = nullptr);
+  PipelinePageRules(Workspace& workspace, MessagePresenter& presenter, QChar separator, QObject* parent = nullptr);
 
   // Navigation. Numbers wrap: below 0 to the last pipeline, above it to 0.
   int current() const { return current_; }

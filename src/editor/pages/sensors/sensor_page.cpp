@@ -310,6 +310,13 @@ bool SensorPage::chooseConversion(int conversion) {
   const auto current = view().conversion;
   if (current == conversion) return true;
   if (!confirmChange(SensorChangeKind::Conversion, conversion)) return false;
+  if (isArithmetic(conversion) && !(current && isArithmetic(*current))) {
+    // A parameter number or table reference left in the words would read as
+    // a sign, a cutoff or a formula: start from the arithmetic defaults.
+    SensorRecord& s = rec();
+    s.auxDescriptor = defaultAuxDescriptor(ChooseConditional, kind());
+    s.const1 = s.const2 = s.const3 = 0;
+  }
   const auto& table0 = workspace_.image.tableFunctions[0];
   applyConversion(rec(), conversion, kind(), isVariableStep(table0));
   editedDescriptor();

@@ -23,7 +23,7 @@ struct PageRig {
   explicit PageRig(Word kind) : ws(workspaceOf(kind)) {}
   Workspace ws;
   ScriptedPresenter boxes;
-  PipelinePage page{ws, boxes, QLatin1Char('.')};
+  PipelinePageRules page{ws, boxes, QLatin1Char('.')};
   QByteArray bytes() const { return encodeSettingsRecord(ws.image); }
 };
 

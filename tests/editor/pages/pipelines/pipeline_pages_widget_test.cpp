@@ -48,10 +48,10 @@ struct Pages {
     if (auto* w = description.findChild<T*>(name)) return w;
     return sensors.findChild<T*>(name);
   }
-  ChoiceBox* list(const QString& name) const { return find<ChoiceBox>(name); }
+  PipelineChoiceBox* list(const QString& name) const { return find<PipelineChoiceBox>(name); }
   // Chooses a list item as the user does; the item must be offered.
   void choose(const QString& name, const QString& text) const {
-    ChoiceBox* box = list(name);
+    PipelineChoiceBox* box = list(name);
     ASSERT_NE(box, nullptr) << name.toStdString();
     ASSERT_TRUE(box->isVisibleTo(box->window())) << name.toStdString();
     ASSERT_GE(box->findText(text), 0) << name.toStdString() << ": " << text.toStdString();
@@ -66,7 +66,7 @@ struct Pages {
     QTest::keyClicks(edit, text);
   }
   QString shown(const QString& name) const {
-    ChoiceBox* box = list(name);
+    PipelineChoiceBox* box = list(name);
     return box && box->isVisibleTo(box->window()) ? box->currentText() : QStringLiteral("<hidden>");
   }
   bool errorShown(const QString& name) const {
@@ -486,6 +486,38 @@ TEST(PipelinePages, CopyAndPasteThroughTheHeaderPopup) {
   EXPECT_EQ(pipeline(ws.image, 2).pressureSensors, 0x0640);
   EXPECT_EQ(pipeline(ws.image, 2).number, 3);
   EXPECT_TRUE(ws.editor.modified);
+}
+
+TEST(PipelinePages, CutoffTerminalsFollowTheModule) {
+  Workspace ws = workspaceOf(2);
+  test::makeWater(ws.image, 0);
+  Pages pages(ws);
+  pages.choose(QStringLiteral("cutoff"), QStringLiteral("Есть"));
+  const auto modules = cutoffModules(2);
+  ASSERT_GE(modules.size(), 2u);
+  EXPECT_EQ(pages.shown(QStringLiteral("cutoffModule")), modules[0].name);
+  pages.choose(QStringLiteral("cutoffModule"), modules[1].name);
+  EXPECT_EQ(highByte(pipeline(ws.image, 0).cutoffSource), *cutoffCode(2, modules[1].name, modules[1].pairs.first()));
+  pages.choose(QStringLiteral("cutoffPair"), modules[1].pairs.last());
+  EXPECT_EQ(highByte(pipeline(ws.image, 0).cutoffSource), *cutoffCode(2, modules[1].name, modules[1].pairs.last()));
+  EXPECT_EQ(pages.shown(QStringLiteral("cutoffPair")), modules[1].pairs.last());
+  pages.choose(QStringLiteral("cutoff"), QStringLiteral("Нет"));
+  EXPECT_EQ(pipeline(ws.image, 0).cutoffSource, 0x8040);
+  EXPECT_EQ(pages.shown(QStringLiteral("cutoffModule")), QStringLiteral("<hidden>"));
+}
+
+TEST(PipelinePages, ClosingWithTheNumberFieldFocusedRunsNoHandler) {
+  Workspace ws = workspaceOf(2);
+  {
+    Pages pages(ws);
+    pages.description.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&pages.description));
+    auto* number = pages.find<QSpinBox>(QStringLiteral("pipeNumber"));
+    number->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(number->hasFocus());
+  }
+  EXPECT_FALSE(ws.editor.modified);
 }
 
 }  // namespace

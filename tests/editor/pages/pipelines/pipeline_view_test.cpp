@@ -38,7 +38,7 @@ Workspace plantImage() {
 TEST(PipelineView, APipelineReadFromADeviceShowsWhatItsCodesMean) {
   Workspace ws = plantImage();
   ScriptedPresenter boxes;
-  PipelinePage page(ws, boxes, QLatin1Char(','));
+  PipelinePageRules page(ws, boxes, QLatin1Char(','));
   const QByteArray before = encodeSettingsRecord(ws.image);
   const PipelineView v = page.prepareView();
   EXPECT_EQ(encodeSettingsRecord(ws.image), before);
@@ -90,7 +90,7 @@ TEST(PipelineView, StoredCodesTheRolesCannotShowAreErrorsAndKept) {
   p.tempSensors = 0x0504;      // sensor 5 measures pressure
   p.impurityTariff = 0x1A23;   // 1A is no hour
   ScriptedPresenter boxes;
-  PipelinePage page(ws, boxes, QLatin1Char('.'));
+  PipelinePageRules page(ws, boxes, QLatin1Char('.'));
   const QByteArray before = encodeSettingsRecord(ws.image);
   const PipelineView v = page.prepareView();
   EXPECT_EQ(encodeSettingsRecord(ws.image), before);
@@ -113,7 +113,7 @@ TEST(PipelineView, RepairsWhenShownNeverMarkTheImageModified) {
   share.flowSensors = 0x8240;
   share.pipeDiameter = 1.5;
   ScriptedPresenter boxes;
-  PipelinePage page(ws, boxes, QLatin1Char('.'));
+  PipelinePageRules page(ws, boxes, QLatin1Char('.'));
   page.prepareView();
   EXPECT_EQ(gas.tempSensors, 0x4040);
   EXPECT_EQ(gas.co2Fraction, 0);
@@ -129,7 +129,7 @@ TEST(PipelineView, InvalidMediumShowsOnlyTheError) {
   Workspace ws = workspaceOf(2);
   pipeline(ws.image, 0).mainDescriptor = 0x6200;
   ScriptedPresenter boxes;
-  PipelinePage page(ws, boxes, QLatin1Char('.'));
+  PipelinePageRules page(ws, boxes, QLatin1Char('.'));
   const PipelineView v = page.prepareView();
   EXPECT_TRUE(v.medium.error);
   EXPECT_FALSE(v.active);
@@ -156,7 +156,7 @@ TEST(PipelineView, GroupsFollowMediumAndKind) {
     pipeline(ws.image, 0).mainDescriptor = c.main;
     pipeline(ws.image, 0).flowSensors = 0x4040;
     ScriptedPresenter boxes;
-    PipelinePage page(ws, boxes, QLatin1Char('.'));
+    PipelinePageRules page(ws, boxes, QLatin1Char('.'));
     const PipelineView v = page.prepareView();
     EXPECT_EQ(v.flowRole.visible, c.flowRoleShown);
     EXPECT_EQ(v.real(PipelineReal::Humidity).visible, c.humidity);

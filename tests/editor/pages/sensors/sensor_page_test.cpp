@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 
 #include "editor/descriptors/name_rule.h"
 #include "editor/descriptors/sensor_codes.h"
@@ -130,6 +131,68 @@ TEST(SensorPageReferences, OneQuestionRemovesEveryReferenceOfTheChange) {
   }
 }
 
+TEST(SensorPageReferences, EveryKindOfReferenceAnsweredBothWays) {
+  struct Case {
+    const char* what;
+    Word sensorMain;
+    std::function<void(Workspace&)> refer;
+    std::function<bool(SensorPage&)> change;
+    int message;
+    std::function<bool(Workspace&)> removed;
+  } cases[] = {
+      {"hourly archive", 0x9101, [](Workspace& ws) { ws.image.hourArcDesc[2] = 0x0109; },
+       [](SensorPage& p) { return p.chooseFamily(ChooseAbsent); }, 33,
+       [](Workspace& ws) { return ws.image.hourArcDesc[2] == 0; }},
+      {"interval archive", 0x9101, [](Workspace& ws) { ws.image.intervalArcDesc[1] = 0x0109; },
+       [](SensorPage& p) { return p.chooseFamily(ChooseAbsent); }, 41,
+       [](Workspace& ws) { return ws.image.intervalArcDesc[1] == 0; }},
+      {"daily archive", 0x9101, [](Workspace& ws) { ws.image.dayArcDesc[4] = 0x0109; },
+       [](SensorPage& p) { return p.chooseFamily(ChooseAbsent); }, 34,
+       [](Workspace& ws) { return ws.image.dayArcDesc[4] == 0; }},
+      {"monthly archive", 0x9101, [](Workspace& ws) { ws.image.monthArcDesc[6] = 0x0109; },
+       [](SensorPage& p) { return p.chooseFamily(ChooseAbsent); }, 36,
+       [](Workspace& ws) { return ws.image.monthArcDesc[6] == 0; }},
+      {"flow kind", 0xA351, [](Workspace& ws) { waterPipeline(ws, 3, 0x0940); },
+       [](SensorPage& p) { return p.chooseFlowKind(FlowTonnes); }, 29,
+       [](Workspace& ws) { return pipeOf(ws, 3).flowSensors == 0x4040; }},
+      {"serial input in a gas pipeline", 0x8080,
+       [](Workspace& ws) {
+         pipeOf(ws, 6).mainDescriptor = 0x4000;
+         pipeOf(ws, 6).densityCalorLink = 0x4009;
+       },
+       [](SensorPage& p) { return p.chooseConversion(SumSensors); }, 29,
+       [](Workspace& ws) { return pipeOf(ws, 6).densityCalorLink == 0x4040; }},
+      {"thermocouple", 0x9400,
+       [](Workspace& ws) {
+         sensorOf(ws, 11).mainDescriptor = 0x9450;
+         sensorOf(ws, 11).const2 = 9;
+       },
+       [](SensorPage& p) { return p.chooseQuantity(Pressure); }, 46,
+       [](Workspace& ws) { return sensorOf(ws, 11).const2 == 64.0; }},
+  };
+  for (const auto& c : cases) {
+    for (int answer : {AnswerNo, AnswerYes}) {
+      SCOPED_TRACE(std::string(c.what) + (answer == AnswerYes ? " / Да" : " / Нет"));
+      Workspace ws = workspaceOf(2);
+      sensorOf(ws, 9).mainDescriptor = c.sensorMain;
+      sensorOf(ws, 9).auxDescriptor = c.sensorMain >> 12 == 8 ? 0 : 0x0080;
+      c.refer(ws);
+      ScriptedPresenter boxes{answer};
+      SensorPage page(ws, boxes, kComma);
+      page.show(9);
+      const SettingsImage before = ws.image;
+      EXPECT_EQ(c.change(page), answer == AnswerYes);
+      EXPECT_EQ(boxes.codes(), std::vector<int>{c.message});
+      if (answer == AnswerNo) {
+        EXPECT_TRUE(sameImage(before, ws.image));
+      } else {
+        EXPECT_TRUE(c.removed(ws));
+        EXPECT_NE(sensorOf(ws, 9).mainDescriptor, c.sensorMain);
+      }
+    }
+  }
+}
+
 TEST(SensorPageReferences, QuantityAndKindChangesAskFirst) {
   // Differential pressure 12 with sub-range sensor 13 becomes a temperature sensor.
   Workspace ws = workspaceOf(2);
@@ -244,6 +307,33 @@ TEST(SensorPageTerms, SignNumberAndWeight) {
   EXPECT_EQ(boxes.codes().back(), 47);
   page.setTermPresent(1, false);
   EXPECT_EQ(sensorOf(ws, 0).const2, 64.0);
+}
+
+TEST(SensorPageConditional, ArithmeticStartsAfreshFromOtherConversions) {
+  struct Case {
+    Word kind;
+    Word main;
+    Word aux;  // what an arithmetic sensor starts with
+  } cases[] = {{2, 0x8050, 0x1080}, {3, 0x8040, 0x0000}, {1, 0x8040, 0x1080}};
+  for (const auto& c : cases) {
+    Workspace ws = workspaceOf(c.kind);
+    sensorOf(ws, 2).mainDescriptor = c.main;
+    sensorOf(ws, 2).auxDescriptor = 0x9123;  // a parameter number
+    sensorOf(ws, 2).const1 = 3.5;
+    ScriptedPresenter boxes;
+    SensorPage page(ws, boxes, kComma);
+    page.show(2);
+    ASSERT_TRUE(page.chooseConversion(SumFlows));
+    EXPECT_EQ(sensorOf(ws, 2).mainDescriptor, 0x8010);
+    EXPECT_EQ(sensorOf(ws, 2).auxDescriptor, c.aux);
+    EXPECT_EQ(sensorOf(ws, 2).const1, c.kind == 3 ? 0.0 : 64.0);
+
+    // Between sources the formula (kind 3) or the sign storage stays.
+    const Word kept = c.kind == 3 ? 0xC980 : 0x9080;
+    sensorOf(ws, 2).auxDescriptor = kept;
+    ASSERT_TRUE(page.chooseConversion(SumSensors));
+    EXPECT_EQ(sensorOf(ws, 2).auxDescriptor, kept);
+  }
 }
 
 TEST(SensorPageConstants, LiquidColumnAndFrequencyCharacteristic) {

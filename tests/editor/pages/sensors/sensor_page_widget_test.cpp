@@ -4,6 +4,7 @@
 // ways, the number box, names, terms, copy and paste.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <functional>
 
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QKeyEvent>
+#include <QSet>
 #include <QTimer>
 
 #include "arith/ui/tar_form.h"
@@ -22,6 +24,7 @@
 #include "editor/descriptors/sensor_edit.h"
 #include "editor/pages/sensors/ui/choice_box.h"
 #include "editor/pages/sensors/ui/sensor_page_widget.h"
+#include "sim/demo_image.h"
 #include "support/fresh_image.h"
 #include "support/scripted_presenter.h"
 #include "support/widget_application.h"
@@ -352,6 +355,42 @@ TEST(SensorPageWidget, StoredSensorShowsItsChoicesWithoutChangingAByte) {
   EXPECT_TRUE(p.visible("conditionalGroup"));
 }
 
+TEST(SensorPageWidget, ShowingTheSensorsOfADeviceImageChangesNoByte) {
+  Page p(2);
+  p.ws.image = sim::demoPlantImage();
+  SettingsImage expected = p.ws.image;
+  p.widget->showCurrent();
+  for (int n = 0; n < 64; ++n) {
+    p.go(n);
+    const bool described = n < 7;
+    EXPECT_EQ(p.shown("familyBox") != "датчика нет", described) << n;
+    // An empty sensor is shown as the empty record, coefficient one.
+    if (!described) clearToEmpty(expected.sensors[static_cast<std::size_t>(n)]);
+  }
+  EXPECT_TRUE(sameImage(expected, p.ws.image));
+  EXPECT_FALSE(p.ws.editor.modified);
+}
+
+TEST(SensorPageWidget, DamagedRealsAreShownWithoutHarm) {
+  const double hostile[] = {std::nan(""), 1e300, -1e300, 3e9};
+  for (Word kind : {2, 3}) {
+    Page p(kind);
+    int n = 0;
+    for (double value : hostile) {
+      p.sensor(n) = {n + 1, 0x8000, 0x1080, 0, value, value, value, value, value, 0, 0, 0, 1.0};
+      p.sensor(n + 10) = {n + 11, 0x9401, 0x0080, 0, value, value, value, 0, 0, 0, 0, 0, 1.0};
+      p.sensor(n + 20) = {n + 21, 0x9150, 0x0080, 0, value, value, value, 0, 0, 0, 0, 0, 1.0};
+      ++n;
+    }
+    for (int s : {0, 1, 2, 3, 10, 11, 12, 13, 20, 21, 22, 23}) p.go(s);
+    EXPECT_FALSE(p.ws.editor.modified);
+    if (kind == 2) {
+      p.go(3);  // a term beyond any sensor number shows as the largest number, never as a negative one
+      EXPECT_EQ(p.widget->page().term(0).number, 2147483647);
+    }
+  }
+}
+
 TEST(SensorPageWidget, RefusedReferenceQuestionPutsTheChoiceBack) {
   for (int answer : {AnswerNo, AnswerYes}) {
     Page p(2, {answer});
@@ -388,6 +427,40 @@ TEST(SensorPageWidget, NumberBoxWrapsRound) {
     p.go(c.typed);
     EXPECT_EQ(p.widget->page().current(), c.shown);
     EXPECT_EQ(p.find<QSpinBox>("sensorNumber")->value(), c.shown);
+  }
+}
+
+TEST(SensorPageWidget, ListsTakeNoTyping) {
+  Page p(2);
+  ChoiceBox* family = p.box("familyBox");
+  for (const QString& key : {QStringLiteral("ч"), QStringLiteral("a")}) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, key);
+    QApplication::sendEvent(family, &press);
+  }
+  EXPECT_EQ(family->currentText(), "датчика нет");
+  EXPECT_FALSE(p.ws.editor.modified);
+
+  // Choosing the item already shown changes nothing either.
+  p.choose("familyBox", "аналоговый");
+  p.ws.editor.modified = false;
+  p.choose("storageBox", "с хранением");
+  p.choose("familyBox", "аналоговый");
+  EXPECT_FALSE(p.ws.editor.modified);
+}
+
+TEST(SensorPageWidget, EveryFieldIsNamedForTheScreenReader) {
+  Page p(2);
+  QSet<QWidget*> named;
+  for (QLabel* label : p.widget->findChildren<QLabel*>())
+    if (label->buddy()) named.insert(label->buddy());
+  QList<QWidget*> fields;
+  for (auto* w : p.widget->findChildren<QLineEdit*>()) fields << w;
+  for (auto* w : p.widget->findChildren<ChoiceBox*>()) fields << w;
+  fields << p.find<QSpinBox>("sensorNumber");
+  for (QWidget* field : fields) {
+    if (field->objectName() == QLatin1String("qt_spinbox_lineedit")) continue;  // inside the number box
+    EXPECT_TRUE(named.contains(field) || !field->accessibleName().isEmpty())
+        << field->objectName().toStdString();
   }
 }
 
@@ -437,6 +510,91 @@ TEST(SensorPageWidget, CopyAndPasteThroughThePopupActions) {
   EXPECT_EQ(p.sensor(4).mainDescriptor, 0xC350);
   EXPECT_EQ(p.sensor(4).number, 5);
   EXPECT_EQ(p.shown("familyBox"), "частотный");
+}
+
+TEST(SensorPageWidget, RealFieldsLiquidColumnAndCharacteristic) {
+  Page p(2);
+  p.choose("familyBox", "аналоговый");
+  p.choose("quantityBox", "расход");
+  p.type("const1Edit", "1-2.5,7");  // a sign only in front, one separator
+  EXPECT_EQ(p.find<QLineEdit>("const1Edit")->text(), "12,57");
+  EXPECT_EQ(p.sensor(0).const1, 12.57);
+  p.type("maxEdit", "-");
+  EXPECT_EQ(p.sensor(0).maxValue, 0);
+  p.find<QLineEdit>("monthFactorEdit")->clear();
+  emit p.find<QLineEdit>("monthFactorEdit")->textEdited(QString());
+  EXPECT_EQ(p.sensor(0).monthFactor, 1.0);  // an empty coefficient counts as one
+  EXPECT_TRUE(p.boxes.shown().empty());
+
+  p.choose("quantityBox", "давление");
+  EXPECT_FALSE(p.visible("densityEdit"));
+  p.choose("tubeFillBox", "жидкостью");
+  EXPECT_TRUE(p.visible("densityEdit"));
+  EXPECT_TRUE(p.find<QLineEdit>("const2Edit")->isReadOnly());
+  p.choose("pipeSideBox", "ниже трубопровода");
+  p.type("densityEdit", "1000");
+  p.type("distanceEdit", "1");
+  EXPECT_NEAR(p.sensor(0).const2, -0.0098, 1e-12);
+  p.type("densityEdit", "-5");
+  EXPECT_EQ(p.find<QLineEdit>("densityEdit")->text(), "5");  // unsigned: no sign enters
+  p.go(1);
+  p.go(0);
+  EXPECT_EQ(p.shown("tubeFillBox"), "газом");  // a shown sensor starts with gas
+  EXPECT_EQ(p.shown("pipeSideBox"), "ниже трубопровода");
+
+  p.choose("familyBox", "частотный");
+  EXPECT_TRUE(p.find<QLineEdit>("const2Edit")->isReadOnly());
+  p.type("gminEdit", "0");
+  p.type("fminEdit", "10");
+  p.type("gmaxEdit", "100");
+  p.type("fmaxEdit", "5");
+  EXPECT_EQ(p.sensor(0).const2, -20);
+  EXPECT_EQ(p.find<QLineEdit>("const2Edit")->text(), p.widget->page().realText(-20));
+}
+
+TEST(SensorPageWidget, TableFunctionEntry) {
+  Page p(2, {AnswerYes});
+  p.choose("familyBox", "условный");
+  p.find<QRadioButton>("functionalRadio")->click();
+  p.choose("tableNumberBox", "7");
+  EXPECT_EQ(p.sensor(0).const1, 7.0);
+  p.type("x0Edit", "-1,5");
+  p.choose("nodeBox", "13");
+  p.type("nodeValueEdit", "42");
+  EXPECT_EQ(p.ws.image.tableFunctions[7][0], -1.5);
+  EXPECT_EQ(p.ws.image.tableFunctions[7][15], 42);
+
+  p.choose("tableStepBox", "переменный");
+  EXPECT_EQ(p.boxes.last().text, "При продолжении, текущие значения табличной функции обнулятся, продолжить?");
+  EXPECT_EQ(p.sensor(0).const1, 7.5);
+  EXPECT_EQ(p.ws.image.tableFunctions[7][15], 0);
+  EXPECT_TRUE(p.visible("variableStepGroup"));
+  EXPECT_FALSE(p.visible("constantStepGroup"));
+  p.choose("pointPairBox", "3");
+  EXPECT_EQ(p.captionOf("pairYEdit"), "Y(X3)");
+  p.type("pairXEdit", "2");
+  p.type("pairYEdit", "9");
+  EXPECT_EQ(p.ws.image.tableFunctions[7][4], 2);
+  EXPECT_EQ(p.ws.image.tableFunctions[7][5], 9);
+}
+
+TEST(SensorPageWidget, ThermocoupleColdJunction) {
+  Page p(1, {AnswerOk});
+  p.choose("familyBox", "аналоговый");
+  p.choose("quantityBox", "температура");
+  p.choose("temperatureKindBox", "термопара");
+  EXPECT_EQ(p.sensor(0).const2, 64.0);
+  p.choose("coldJunctionPresenceBox", "Есть");  // no other temperature sensor yet
+  EXPECT_EQ(p.boxes.codes(), std::vector<int>{45});
+  EXPECT_EQ(p.shown("coldJunctionPresenceBox"), "Нет");
+
+  p.sensor(3).mainDescriptor = 0x9400;
+  p.sensor(9).mainDescriptor = 0x1410;
+  p.choose("coldJunctionPresenceBox", "Есть");
+  EXPECT_EQ(p.sensor(0).const2, 3);
+  p.choose("coldJunctionBox", "9");
+  EXPECT_EQ(p.sensor(0).const2, 9);
+  EXPECT_EQ(p.shown("coldJunctionBox"), "9");
 }
 
 TEST(SensorPageWidget, LargeModelArithmeticGoesThroughItsWindow) {

@@ -26,12 +26,12 @@ class NameValidator : public QValidator {
 
 }  // namespace
 
-ChoiceBox::ChoiceBox(const QString& objectName, QWidget* parent) : QComboBox(parent) {
+PipelineChoiceBox::PipelineChoiceBox(const QString& objectName, QWidget* parent) : QComboBox(parent) {
   setObjectName(objectName);
   setSizeAdjustPolicy(QComboBox::AdjustToContents);
 }
 
-void ChoiceBox::fill(const ListView& view) {
+void PipelineChoiceBox::fill(const ListView& view) {
   const QSignalBlocker block(this);
   choices_ = view.choices;
   if (texts() != view.choices.texts()) {
@@ -41,25 +41,25 @@ void ChoiceBox::fill(const ListView& view) {
   setCurrentIndex(view.index);
 }
 
-int ChoiceBox::code(int fallback) const {
+int PipelineChoiceBox::code(int fallback) const {
   const int i = currentIndex();
   return i >= 0 && i < choices_.size() ? choices_.at(i).code : fallback;
 }
 
-void ChoiceBox::choose(const QString& text) {
+void PipelineChoiceBox::choose(const QString& text) {
   const int i = findText(text);
   if (i < 0) return;
   setCurrentIndex(i);
   emit activated(i);
 }
 
-QStringList ChoiceBox::texts() const {
+QStringList PipelineChoiceBox::texts() const {
   QStringList out;
   for (int i = 0; i < count(); ++i) out << itemText(i);
   return out;
 }
 
-void ChoiceBox::keyPressEvent(QKeyEvent* event) {
+void PipelineChoiceBox::keyPressEvent(QKeyEvent* event) {
   if (isPrintable(event) && event->key() != Qt::Key_Space) {
     event->accept();  // lists take no typing
     return;

@@ -14,10 +14,10 @@ namespace nastrum {
 
 // A list-only choice: typed characters are discarded (no search by letter);
 // arrows, Home/End and the popup keys still work.
-class ChoiceBox : public QComboBox {
+class PipelineChoiceBox : public QComboBox {
   Q_OBJECT
  public:
-  explicit ChoiceBox(const QString& objectName, QWidget* parent = nullptr);
+  explicit PipelineChoiceBox(const QString& objectName, QWidget* parent = nullptr);
   // Fills the items and the selection of a list view (signals blocked).
   void fill(const ListView& view);
   // The code of the selected item, `fallback` when none is selected.

@@ -29,7 +29,7 @@ ListRow FormRows::addList(const QString& caption, const QString& objectName) {
   const int row = grid_->rowCount();
   ListRow r;
   r.label = new QLabel(caption, parent_);
-  r.box = new ChoiceBox(objectName, parent_);
+  r.box = new PipelineChoiceBox(objectName, parent_);
   r.error = new QLabel(errorText(), parent_);
   r.error->setObjectName(objectName + QStringLiteral("Error"));
   r.error->setStyleSheet(QStringLiteral("color: red"));

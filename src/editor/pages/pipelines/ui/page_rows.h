@@ -12,7 +12,7 @@ namespace nastrum {
 
 struct ListRow {
   QLabel* label = nullptr;
-  ChoiceBox* box = nullptr;
+  PipelineChoiceBox* box = nullptr;
   QLabel* error = nullptr;  // "ОШИБКА" beside the list
   void fill(const ListView& view);
   void fill(const ListView& view, const QString& caption);

@@ -17,7 +17,7 @@ std::optional<int> itemOf(int code) { return code == kNoReference || code < 0 ? 
 }  // namespace
 
 PipelineDescriptionPage::PipelineDescriptionPage(Workspace& workspace, MessagePresenter& presenter, QWidget* parent)
-    : PipelineSubPage(std::make_shared<PipelinePage>(workspace, presenter, systemDecimalSeparator()), QString(),
+    : PipelineSubPage(std::make_shared<PipelinePageRules>(workspace, presenter, systemDecimalSeparator()), QString(),
                       parent),
       body_(new QWidget(this)) {
   setObjectName(QStringLiteral("pagePipelineDescription"));
@@ -41,7 +41,6 @@ PipelineDescriptionPage::PipelineDescriptionPage(Workspace& workspace, MessagePr
 
   auto* left = new QVBoxLayout;
   left->addWidget(buildFlow());
-  left->addWidget(buildHeat());
   left->addWidget(buildGas());
   left->addStretch();
   auto* right = new QVBoxLayout;
@@ -49,9 +48,13 @@ PipelineDescriptionPage::PipelineDescriptionPage(Workspace& workspace, MessagePr
   right->addWidget(buildCutoff());
   right->addWidget(buildLinks());
   right->addStretch();
-  auto* columns = new QHBoxLayout(body_);
+  auto* columns = new QHBoxLayout;
   columns->addLayout(left);
   columns->addLayout(right);
+  // The heat options have long items: they take the whole width.
+  auto* bodyLayout = new QVBoxLayout(body_);
+  bodyLayout->addLayout(columns);
+  bodyLayout->addWidget(buildHeat());
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(header());
@@ -125,7 +128,7 @@ QWidget* PipelineDescriptionPage::buildHeat() {
   heatUnit_ = rows.addList(QStringLiteral("Тепло вычисляется:"), QStringLiteral("heatUnit"));
   const std::pair<ListRow*, int> bits[] = {{&heatReference_, 2}, {&flowUnit_, 0}, {&heatUnit_, 1}};
   for (auto [row, bit] : bits) {
-    ChoiceBox* b = row->box;
+    PipelineChoiceBox* b = row->box;
     connect(b, &QComboBox::activated, this, [this, b, bit = bit] {
       page().setHeatOption(bit, b->code(0) != 0);
       edited();
@@ -188,7 +191,7 @@ QWidget* PipelineDescriptionPage::buildPayment() {
   auto* nightLayout = new QHBoxLayout(night);
   nightLayout->setContentsMargins(0, 0, 0, 0);
   nightHour_.label = dayHour_.label;
-  nightHour_.box = new ChoiceBox(QStringLiteral("nightTariffHour"), night);
+  nightHour_.box = new PipelineChoiceBox(QStringLiteral("nightTariffHour"), night);
   nightHour_.box->setAccessibleName(QStringLiteral("час начала ночного тарифа"));
   nightHour_.error = new QLabel(errorText(), night);
   nightHour_.error->setObjectName(QStringLiteral("nightTariffHourError"));
@@ -197,7 +200,7 @@ QWidget* PipelineDescriptionPage::buildPayment() {
   nightLayout->addWidget(nightHour_.error);
   rows.addBeside(night);
 
-  for (ChoiceBox* b : {payment_.box, paymentType_.box, tariff_.box})
+  for (PipelineChoiceBox* b : {payment_.box, paymentType_.box, tariff_.box})
     connect(b, &QComboBox::activated, this, &PipelineDescriptionPage::choosePayment);
   for (auto [b, isNight] : {std::pair{dayHour_.box, false}, std::pair{nightHour_.box, true}}) {
     connect(b, &QComboBox::activated, this, [this, b = b, isNight = isNight] {
@@ -229,7 +232,7 @@ QWidget* PipelineDescriptionPage::buildCutoff() {
     page().setCutoffPresent(cutoff_.box->code(0) == 1);
     edited();
   });
-  for (ChoiceBox* b : {cutoffModule_.box, cutoffPair_.box}) {
+  for (PipelineChoiceBox* b : {cutoffModule_.box, cutoffPair_.box}) {
     connect(b, &QComboBox::activated, this, [this] {
       page().chooseCutoffPlace(cutoffModule_.box->currentText(), cutoffPair_.box->currentText());
       edited();

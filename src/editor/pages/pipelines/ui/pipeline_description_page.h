@@ -20,11 +20,11 @@ namespace nastrum {
 class PipelineDescriptionPage : public PipelineSubPage {
   Q_OBJECT
  public:
-  // Makes the PipelinePage the "Подключенные датчики" sub-page shares.
+  // Makes the PipelinePageRules the "Подключенные датчики" sub-page shares.
   PipelineDescriptionPage(Workspace& workspace, MessagePresenter& presenter, QWidget* parent = nullptr);
 
   // The rules both sub-pages follow (for PipelineSensorsPage).
-  std::shared_ptr<PipelinePage> pipelinePage() const { return sharedPage(); }
+  std::shared_ptr<PipelinePageRules> pipelinePage() const { return sharedPage(); }
 
  protected:
   void fillBody(const PipelineView& view) override;

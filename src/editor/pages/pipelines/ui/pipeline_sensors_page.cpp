@@ -55,7 +55,7 @@ PipelineSensorsPage::PipelineSensorsPage(const PipelineDescriptionPage& descript
     });
     if (role == PipelineRole::TempMeasure || role == PipelineRole::PressureMedium ||
         role == PipelineRole::ColdSource || role == PipelineRole::ReturnPressure) {
-      row.constants = new ChoiceBox(name + QStringLiteral("Constants"), rolesBox);
+      row.constants = new PipelineChoiceBox(name + QStringLiteral("Constants"), rolesBox);
       row.constants->setAccessibleName(QStringLiteral("Константы"));
       rows.addBeside(row.constants);
       connect(row.constants, &QComboBox::activated, this, [this, i, role] {
@@ -110,7 +110,7 @@ void PipelineSensorsPage::fillBody(const PipelineView& v) {
   for (std::size_t i = 0; i < roles_.size(); ++i) {
     const RoleView& view = v.roles[i];
     roles_[i].sensors.fill(view.sensors);
-    if (ChoiceBox* constants = roles_[i].constants) {
+    if (PipelineChoiceBox* constants = roles_[i].constants) {
       constants->fill(view.constants);
       const bool shown = view.sensors.visible && view.constants.visible;
       constants->setVisible(shown);

@@ -24,7 +24,7 @@ class PipelineSensorsPage : public PipelineSubPage {
  private:
   struct RoleRow {
     ListRow sensors;
-    ChoiceBox* constants = nullptr;  // the role's "Константы" choice, where it has one
+    PipelineChoiceBox* constants = nullptr;  // the role's "Константы" choice, where it has one
   };
 
   QWidget* body_;

@@ -8,14 +8,14 @@
 
 namespace nastrum {
 
-PipelineSubPage::PipelineSubPage(std::shared_ptr<PipelinePage> page, const QString& suffix, QWidget* parent)
+PipelineSubPage::PipelineSubPage(std::shared_ptr<PipelinePageRules> page, const QString& suffix, QWidget* parent)
     : QWidget(parent),
       page_(std::move(page)),
       separator_(systemDecimalSeparator()),
       header_(new QWidget(this)),
       headerLayout_(new QHBoxLayout(header_)),
       number_(new NumberBox(QStringLiteral("pipeNumber") + suffix, header_)),
-      medium_(new ChoiceBox(QStringLiteral("pipeMedium") + suffix, header_)),
+      medium_(new PipelineChoiceBox(QStringLiteral("pipeMedium") + suffix, header_)),
       mediumError_(new QLabel(errorText(), header_)),
       name_(new NameEdit(QStringLiteral("pipeName") + suffix, header_)) {
   header_->setObjectName(QStringLiteral("pipeHeader") + suffix);
@@ -47,7 +47,13 @@ PipelineSubPage::PipelineSubPage(std::shared_ptr<PipelinePage> page, const QStri
       return true;
     });
   });
-  connect(page_.get(), &PipelinePage::changed, this, &PipelineSubPage::onPageChanged);
+  connect(page_.get(), &PipelinePageRules::changed, this, &PipelineSubPage::onPageChanged);
+}
+
+PipelineSubPage::~PipelineSubPage() {
+  // Losing the focus while the window is torn down finishes the number
+  // field's editing; this page is gone by then.
+  number_->disconnect(this);
 }
 
 void PipelineSubPage::showCurrent() {

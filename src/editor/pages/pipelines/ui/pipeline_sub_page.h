@@ -1,5 +1,5 @@
 // What both sub-pages of the "Трубопроводы" tab share: the header with the
-// pipeline number, type and name, the one PipelinePage they both follow, and
+// pipeline number, type and name, the one PipelinePageRules they both follow, and
 // the editing pattern (fill with signals blocked, every user change written
 // at once, `imageEdited` after it).
 #pragma once
@@ -23,7 +23,8 @@ class PipelineSubPage : public QWidget {
   // Fills the controls from the image for the current pipeline; never marks
   // the image modified.
   void showCurrent();
-  PipelinePage& page() const { return *page_; }
+  PipelinePageRules& page() const { return *page_; }
+  ~PipelineSubPage() override;
 
  signals:
   // The user changed the image (Modified is already set).
@@ -31,15 +32,15 @@ class PipelineSubPage : public QWidget {
 
  protected:
   // `suffix` tells the header controls of the two sub-pages apart.
-  PipelineSubPage(std::shared_ptr<PipelinePage> page, const QString& suffix, QWidget* parent);
-  std::shared_ptr<PipelinePage> sharedPage() const { return page_; }
+  PipelineSubPage(std::shared_ptr<PipelinePageRules> page, const QString& suffix, QWidget* parent);
+  std::shared_ptr<PipelinePageRules> sharedPage() const { return page_; }
 
   virtual void fillBody(const PipelineView& view) = 0;
 
   // A typed change: this page keeps its texts as typed while the other follows.
   void typed(const std::function<bool()>& change, const std::function<void()>& refused = {});
   // A choice: accepted ones were written (every page refreshes through the
-  // PipelinePage); refused ones restore this page's controls.
+  // PipelinePageRules); refused ones restore this page's controls.
   void chosen(bool accepted);
   void edited() { chosen(true); }
 
@@ -50,12 +51,12 @@ class PipelineSubPage : public QWidget {
  private:
   void onPageChanged();
 
-  std::shared_ptr<PipelinePage> page_;
+  std::shared_ptr<PipelinePageRules> page_;
   QChar separator_;
   QWidget* header_;
   QHBoxLayout* headerLayout_;
   NumberBox* number_;
-  ChoiceBox* medium_;
+  PipelineChoiceBox* medium_;
   QLabel* mediumError_;
   NameEdit* name_;
   bool typing_ = false;

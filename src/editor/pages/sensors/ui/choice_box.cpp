@@ -16,7 +16,10 @@ ChoiceBox::ChoiceBox(const QString& objectName, QWidget* parent) : QComboBox(par
   setSizeAdjustPolicy(QComboBox::AdjustToContents);
   connect(this, &QComboBox::activated, this, [this](int index) {
     const QVariant data = itemData(index);
-    if (data.isValid() && data.toInt() != kErrorCode) emit codeChosen(data.toInt());
+    if (!data.isValid() || data.toInt() == kErrorCode) return;
+    if (shown_ == data.toInt()) return;  // the item already shown: no change
+    shown_ = data.toInt();
+    emit codeChosen(data.toInt());
   });
 }
 
@@ -24,6 +27,7 @@ void ChoiceBox::setChoices(const ChoiceList& choices) {
   const QSignalBlocker blocker(this);
   clear();
   for (const Choice& c : choices) addItem(c.text, c.code);
+  shown_ = choices.isEmpty() ? std::nullopt : std::optional<int>(choices.at(0).code);
 }
 
 void ChoiceBox::removeErrorItem() {
@@ -37,8 +41,10 @@ void ChoiceBox::showCode(std::optional<int> code) {
   const int index = code ? findData(*code) : -1;
   if (index >= 0) {
     setCurrentIndex(index);
+    shown_ = *code;
     return;
   }
+  shown_.reset();
   addItem(errorText(), kErrorCode);
   setCurrentIndex(count() - 1);
 }
@@ -58,8 +64,9 @@ bool ChoiceBox::chooseText(const QString& text) {
 }
 
 void ChoiceBox::keyPressEvent(QKeyEvent* event) {
-  if (!event->text().isEmpty() && event->text().at(0).isPrint()) {
-    event->accept();  // lists take no typing
+  // Lists take no typing; the space bar still opens the list.
+  if (event->key() != Qt::Key_Space && !event->text().isEmpty() && event->text().at(0).isPrint()) {
+    event->accept();
     return;
   }
   QComboBox::keyPressEvent(event);

@@ -1,7 +1,8 @@
 // A list control bound to a ChoiceList: items are the list's texts, each
 // carrying its code. It takes no typing (a key that would search the list is
-// discarded); arrows still move through it. A code the list does not hold is
-// shown as "ОШИБКА". `codeChosen` comes only from the user.
+// discarded); arrows and the space bar still work. A code the list does not hold is
+// shown as "ОШИБКА". `codeChosen` comes only from the user, and only when
+// the choice differs from the item shown.
 #pragma once
 
 #include <QComboBox>
@@ -30,6 +31,8 @@ class ChoiceBox : public QComboBox {
 
  private:
   void removeErrorItem();
+
+  std::optional<int> shown_;  // the code of the item shown, nullopt for "ОШИБКА"
 };
 
 }  // namespace nastrum

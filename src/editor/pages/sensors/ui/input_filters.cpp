@@ -24,9 +24,14 @@ RealFilter::RealFilter(bool allowSign, QChar separator, QObject* parent)
     : QValidator(parent), allowSign_(allowSign), separator_(separator) {}
 
 QValidator::State RealFilter::validate(QString& input, int&) const {
-  for (QChar& c : input) {
+  // A sign only in front and one separator: every text the field can hold,
+  // half-typed ones included, then reads as a number.
+  int separators = 0;
+  for (qsizetype i = 0; i < input.size(); ++i) {
+    QChar& c = input[i];
     if (c == u',' || c == u'.') c = separator_;
-    const bool ok = (c >= u'0' && c <= u'9') || c == separator_ || (allowSign_ && c == u'-');
+    const bool ok = (c >= u'0' && c <= u'9') || (c == separator_ && ++separators == 1) ||
+                    (allowSign_ && c == u'-' && i == 0);
     if (!ok) return refuse();
   }
   return Acceptable;

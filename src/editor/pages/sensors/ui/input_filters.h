@@ -1,6 +1,7 @@
 // Key filters of the page's entry fields: reals (signed or not; "," and "."
-// become the regional decimal separator), whole numbers, hexadecimal numbers
-// and names (the device's name rule). A refused key beeps.
+// become the regional decimal separator; a sign only in front, one
+// separator), whole numbers, hexadecimal numbers and names (the device's
+// name rule). A refused key beeps.
 #pragma once
 
 #include <QLineEdit>

@@ -17,7 +17,6 @@
 
 #include "arith/ui/tar_form.h"
 #include "editor/descriptors/sensor_codes.h"
-#include "editor/descriptors/sensor_show.h"
 #include "editor/pages/sensors/ui/choice_box.h"
 #include "editor/pages/sensors/ui/input_filters.h"
 #include "editor/pages/sensors/ui/sensor_page_widget.h"
@@ -306,7 +305,8 @@ QWidget* SensorPageWidget::buildConstants() {
   layout->setContentsMargins(0, 0, 0, 0);
   const char* names[] = {"const1Edit", "const2Edit", "const3Edit", "maxEdit", "minEdit",
                          "substMaxEdit", "substMinEdit", "substFaultEdit", "monthFactorEdit"};
-  for (std::size_t i = 0; i < reals_.size(); ++i)
+  // Made in the order they are laid out ("мин." above "макс."), which is the tab order.
+  for (std::size_t i : {0, 1, 2, 4, 3, 6, 5, 7, 8})
     reals_[i] = realEdit(QLatin1String(names[i]), true, page_.separator(), constants_);
 
   auto* constForm = new QFormLayout;

@@ -1,6 +1,8 @@
 // Filling the sensor page from the image: which groups the shown sensor
 // has, and what each control shows. Nothing here counts as an edit: list
 // boxes fill with their signals blocked and line edits report only typing.
+#include <cmath>
+
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -118,7 +120,7 @@ void SensorPageWidget::fillAnalog(const SensorView& v) {
   pressureKind_->showCode(v.pressureKind);
   pressureUnit_->showCode(v.unitCode);
   tubeFill_->showCode(liquidTubes_ ? 1 : 0);
-  pipeSide_->showCode(r.const2 < 0 ? 1 : 0);
+  pipeSide_->showCode(std::signbit(r.const2) ? 1 : 0);  // -0 keeps "ниже" before a value is entered
   for (QWidget* w : {static_cast<QWidget*>(densityLabel_), static_cast<QWidget*>(density_),
                      static_cast<QWidget*>(distanceLabel_), static_cast<QWidget*>(distance_)})
     w->setVisible(liquidTubes_);
@@ -144,7 +146,8 @@ void SensorPageWidget::fillAnalog(const SensorView& v) {
   const bool coldSensor = r.const2 != kNoColdJunction;
   coldJunctionPresence_->showCode(coldSensor ? 1 : 0);
   coldJunction_->setChoices(numberList(coldJunctionCandidates(workspace_.image, page_.current())));
-  coldJunction_->showCode(static_cast<int>(r.const2));
+  // Showing repaired a thermocouple's reference; other sensors keep any Const2.
+  if (v.temperatureKind == Thermocouple && coldSensor) coldJunction_->showCode(static_cast<int>(r.const2));
   coldJunctionLabel_->setVisible(coldSensor);
   coldJunction_->setVisible(coldSensor);
 

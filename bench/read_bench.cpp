@@ -1,9 +1,10 @@
-// A full constants read of a kind 2 device (the demonstration plant) from
-// orvik-sim over a pseudo-terminal paced at 9600 baud, through the program's
-// production serial line. Reports the wall time against the line's floor
-// (every byte on the wire at 11 bits, plus the pauses the protocol mandates)
-// and the program's own CPU time.
+// A full constants read of each device kind from orvik-sim over a paced
+// pseudo-terminal at 9600 and 19200 baud, through the program's production
+// serial line. Reports the wall time against the line's floor (every byte on
+// the wire at 11 bits, plus the pauses the protocol mandates), and the CPU
+// time of the program and of the simulator.
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -17,13 +18,13 @@
 #include <benchmark/benchmark.h>
 
 #include "link/qserialport_line.h"
+#include "link/serial_port.h"
 #include "link/read/device_read_job.h"
 #include "link/runs/link_device_session.h"
 
 namespace nastrum {
 namespace {
 
-constexpr double kBaud = 9600.0;
 constexpr double kBitsPerByte = 11.0;  // start, 8 data, 2 stop
 
 // Counts the bytes that cross the line in either direction.
@@ -74,7 +75,23 @@ double CpuSeconds() {
          static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-void BM_ReadKind2OverPacedPty(benchmark::State& state) {
+// User and system time of another process so far, from /proc.
+double ProcessCpuSeconds(qint64 pid) {
+  QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+  if (!stat.open(QIODevice::ReadOnly)) return 0.0;
+  const QByteArray text = stat.readAll();
+  // The fields after the command name, which is in parentheses.
+  const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+  if (fields.size() < 13) return 0.0;
+  const double ticks = static_cast<double>(fields[11].toLongLong() + fields[12].toLongLong());
+  return ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+// Arguments: the device kind and the speed's BaudIndex.
+void BM_ReadOverPacedPty(benchmark::State& state) {
+  const int kind = static_cast<int>(state.range(0));
+  const int baudIndex = static_cast<int>(state.range(1));
+  const double baud = BaudRate(baudIndex);
   QTemporaryDir dir;
   const QString link = dir.filePath(QStringLiteral("orvik"));
   // The simulator logs a line per request: into a file, so that it never
@@ -82,9 +99,10 @@ void BM_ReadKind2OverPacedPty(benchmark::State& state) {
   const QString simLog = dir.filePath(QStringLiteral("orvik-sim.log"));
   QProcess sim;
   sim.setStandardOutputFile(simLog);
-  sim.start(QStringLiteral(ORVIK_SIM_PATH),
-            {QStringLiteral("--kind"), QStringLiteral("2"), QStringLiteral("--demo"), QStringLiteral("--pace"),
-             QStringLiteral("--link"), link});
+  QStringList simArgs{QStringLiteral("--kind"), QString::number(kind), QStringLiteral("--pace"), QStringLiteral("--link"),
+                      link};
+  if (kind == 2) simArgs << QStringLiteral("--demo");  // the demonstration plant is of this kind
+  sim.start(QStringLiteral(ORVIK_SIM_PATH), simArgs);
   bool ready = false;
   for (int i = 0; i < 200 && !ready; ++i) {
     QFile log(simLog);
@@ -104,6 +122,7 @@ void BM_ReadKind2OverPacedPty(benchmark::State& state) {
     ExchangeSettings settings;
     settings.portItem = PortAddress::kOtherItem;
     settings.otherPort = link;
+    settings.baudIndex = baudIndex;
     NullRunObserver observer;
     class : public MessagePresenter {
       int present(const MessageBoxSpec&) override { return AnswerOk; }
@@ -112,16 +131,18 @@ void BM_ReadKind2OverPacedPty(benchmark::State& state) {
     DeviceReadJob job;
 
     const double cpuBefore = CpuSeconds();
+    const double simCpuBefore = ProcessCpuSeconds(sim.processId());
     const auto start = std::chrono::steady_clock::now();
     job.run(ctx, ReadChoice::Constants);
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const double cpu = CpuSeconds() - cpuBefore;
+    const double simCpu = ProcessCpuSeconds(sim.processId()) - simCpuBefore;
     session.close();
     if (!job.result()) {
       state.SkipWithError("the read failed");
       break;
     }
-    const double floor = static_cast<double>(line.bytes()) * kBitsPerByte / kBaud +
+    const double floor = static_cast<double>(line.bytes()) * kBitsPerByte / baud +
                          static_cast<double>(clock.pausedMs()) / 1000.0;
     state.SetIterationTime(wall);
     state.counters["bytes"] = static_cast<double>(line.bytes());
@@ -130,15 +151,24 @@ void BM_ReadKind2OverPacedPty(benchmark::State& state) {
     state.counters["wall_s"] = wall;
     state.counters["wall/floor"] = wall / floor;
     state.counters["cpu_s"] = cpu;
-    std::printf("kind 2 read: %.1f s wall, floor %.1f s (%lld bytes at 11 bits, %.1f s of pauses), ratio %.2f, "
-                "program CPU %.2f s\n",
-                wall, floor, line.bytes(), static_cast<double>(clock.pausedMs()) / 1000.0, wall / floor, cpu);
+    state.counters["cpu_share"] = cpu / wall;
+    state.counters["sim_cpu_s"] = simCpu;
+    std::printf("kind %d read at %.0f baud: %.1f s wall, floor %.1f s (%lld bytes at 11 bits, %.1f s of pauses), "
+                "ratio %.3f, program CPU %.2f s (%.1f %% of the wall time), simulator CPU %.2f s\n",
+                kind, baud, wall, floor, line.bytes(), static_cast<double>(clock.pausedMs()) / 1000.0, wall / floor,
+                cpu, 100.0 * cpu / wall, simCpu);
+    std::fflush(stdout);
   }
   sim.terminate();
   sim.waitForFinished(10000);
 }
 
-BENCHMARK(BM_ReadKind2OverPacedPty)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_ReadOverPacedPty)
+    ->ArgNames({"kind", "baud_index"})
+    ->ArgsProduct({{1, 2, 3}, {5, 6}})  // 9600 and 19200 baud
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
 
 }  // namespace
 }  // namespace nastrum

@@ -1,0 +1,96 @@
+// A full constants write of a kind 2 device (every group of the demonstration
+// plant) to orvik-sim over a pseudo-terminal paced at 9600 baud, through the
+// program's production serial line, answering "Да" to the start. Reports the
+// wall time against the line's floor (every byte on the wire at 11 bits, plus
+// the pauses the protocol mandates, the fixed waits of the mode changes among
+// them) and the program's own CPU time.
+#include <chrono>
+#include <cstdio>
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include "bench/bench_support.h"
+#include "link/runs/link_device_session.h"
+#include "link/write/device_write_run.h"
+#include "sim/demo_image.h"
+
+namespace nastrum {
+namespace {
+
+using bench::CountingClock;
+using bench::CountingLine;
+using bench::CpuSeconds;
+using bench::kBaud;
+using bench::kBitsPerByte;
+
+void BM_WriteKind2OverPacedPty(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString link = dir.filePath(QStringLiteral("orvik"));
+  QProcess sim;
+  if (!bench::StartPacedSimulator(sim, QStringLiteral(ORVIK_SIM_PATH),
+                                  {QStringLiteral("--kind"), QStringLiteral("2"), QStringLiteral("--demo")}, link,
+                                  dir.filePath(QStringLiteral("orvik-sim.log")))) {
+    state.SkipWithError("orvik-sim did not start");
+    return;
+  }
+
+  for (auto _ : state) {
+    CountingLine line;
+    CountingClock clock;
+    LinkDeviceSession session(line, clock);
+    Workspace workspace;
+    workspace.image = sim::demoPlantImage();
+    workspace.image.deviceKind = 2;
+    ExchangeSettings settings;
+    settings.portItem = PortAddress::kOtherItem;
+    settings.otherPort = link;
+    NullRunObserver observer;
+    class : public MessagePresenter {
+      int present(const MessageBoxSpec&) override { return AnswerOk; }
+    } presenter;
+    RunContext ctx{workspace, session, settings, observer, presenter};
+    FixedWriteAnswerer answers(false, true);
+
+    const double cpuBefore = CpuSeconds();
+    const auto start = std::chrono::steady_clock::now();
+    const DeviceWriteOutcome outcome = RunDeviceWrite(ctx, {WriteChoice::Constants, WriteGroups::all()}, answers);
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double cpu = CpuSeconds() - cpuBefore;
+    session.close();
+    if (!outcome.succeeded()) {
+      state.SkipWithError("the write failed");
+      break;
+    }
+    const double floor = static_cast<double>(line.bytes()) * kBitsPerByte / kBaud +
+                         static_cast<double>(clock.pausedMs()) / 1000.0;
+    state.SetIterationTime(wall);
+    state.counters["bytes"] = static_cast<double>(line.bytes());
+    state.counters["pauses_s"] = static_cast<double>(clock.pausedMs()) / 1000.0;
+    state.counters["floor_s"] = floor;
+    state.counters["wall_s"] = wall;
+    state.counters["wall/floor"] = wall / floor;
+    state.counters["cpu_s"] = cpu;
+    std::printf("kind 2 write: %.1f s wall, floor %.1f s (%lld bytes at 11 bits, %.1f s of pauses), ratio %.2f, "
+                "program CPU %.2f s\n",
+                wall, floor, line.bytes(), static_cast<double>(clock.pausedMs()) / 1000.0, wall / floor, cpu);
+  }
+  sim.terminate();
+  sim.waitForFinished(10000);
+}
+
+BENCHMARK(BM_WriteKind2OverPacedPty)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+}  // namespace
+}  // namespace nastrum
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Checks that every source file includes only headers of its own layer or of
+# the layers below it, so the core libraries never reach into windows or into
+# code built on top of them. Usage: scripts/check_layers.sh [REPO_ROOT]
+# Prints one line per offending include and exits 1 when there is any.
+set -euo pipefail
+cd "${1:-$(dirname "$0")/..}"
+
+# The layer of a path under src/ (or of sim/...), set in $layer, and the kind
+# of layer the rules below name, in $kind. The first matching pattern wins:
+# every ui/ folder is a window layer, whatever it is in. Each run under
+# src/link (read, write, clock…) is a layer of its own: runs do not include
+# one another.
+layer_of() {
+  layer_kind "$1"
+  layer=$kind
+  case "$1" in
+    link/runs/* | link/params/* | */ui/* | ui/*) ;;
+    link/*/*)
+      local run=${1#link/}
+      layer=link/${run%%/*}
+      ;;
+  esac
+}
+
+layer_kind() {
+  case "$1" in
+    sim/*) kind=sim ;;
+    */ui/* | ui/*) kind=ui ;;
+    app/*) kind=app ;;
+    model/*) kind=model ;;
+    link/runs/*) kind=runs ;;
+    link/params/*) kind=params ;;
+    link/*/*) kind=run ;;
+    link/*) kind=link ;;
+    editor/descriptors/*) kind=descriptors ;;
+    check/*) kind=check ;;
+    editor/workflow/*) kind=workflow ;;
+    editor/pages/*) kind=pages ;;
+    maps/*) kind=maps ;;
+    arith/*) kind=arith ;;
+    *) kind= ;;  # not a project header (a generated or local one)
+  esac
+}
+
+# What each kind of layer may include besides its own layer.
+declare -A may_include=(
+  [model]="model"
+  [link]="model link"
+  [runs]="model link runs"
+  [params]="model link runs params"
+  [run]="model link runs params"
+  [descriptors]="model descriptors"
+  [check]="model descriptors check"
+  [workflow]="model descriptors check link runs params run workflow"
+  [pages]="model descriptors check workflow pages"
+  [maps]="model descriptors check maps"
+  [arith]="model descriptors check arith"
+  [ui]="model link runs params run descriptors check workflow pages maps arith ui"
+  [app]="model link runs params run descriptors check workflow pages maps arith ui app"
+  [sim]="model link sim"
+)
+
+failures=0
+while read -r file header; do
+  layer_of "${file#src/}"
+  source_layer=$layer source_kind=$kind
+  [ -n "$source_kind" ] || continue
+  layer_of "$header"
+  header_layer=$layer header_kind=$kind
+  [ -n "$header_kind" ] || continue
+  [ "$header_layer" = "$source_layer" ] && continue
+  case " ${may_include[$source_kind]} " in
+    *" $header_kind "*) ;;
+    *)
+      echo "$file: includes \"$header\": $source_layer may not include $header_layer"
+      failures=$((failures + 1))
+      ;;
+  esac
+done < <(grep -rHE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' src sim --include='*.h' --include='*.cpp' |
+  sed -E 's/^([^:]+):[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]+)".*/\1 \2/' | sort)
+
+if [ "$failures" -gt 0 ]; then
+  echo "$failures include(s) cross the layers (rules in $0)"
+  exit 1
+fi
+echo "layers: every include stays within its layer or below"

@@ -1,0 +1,138 @@
+#include "app/cli/command_write.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "app/cli/cli_run_observer.h"
+#include "app/cli/link_options.h"
+#include "app/cli/settings_loading.h"
+#include "check/check_report.h"
+#include "check/check_rules.h"
+#include "editor/descriptors/desktop_steps.h"
+#include "link/runs/link_device_session.h"
+#include "link/runs/result_texts.h"
+#include "link/write/device_write_run.h"
+#include "model/kind_profile.h"
+
+namespace nastrum::cli {
+
+namespace {
+
+const QString kName = QStringLiteral("write");
+constexpr int kExitWriteFailed = 1;
+
+struct WriteArgs {
+  ExchangeSettings settings;
+  QString file;
+  std::optional<WriteRequest> request;
+  bool changePassword = false;
+  bool start = false;
+  bool force = false;
+};
+
+// "sensors,pipelines" -> the groups; nothing for an unknown name.
+std::optional<WriteGroups> GroupsFrom(const QString& list) {
+  static const QStringList kNames = {QStringLiteral("sensors"), QStringLiteral("pipelines"), QStringLiteral("archives"),
+                                     QStringLiteral("system"), QStringLiteral("regulators")};
+  WriteGroups groups;
+  for (const QString& name : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+    const qsizetype index = kNames.indexOf(name.trimmed());
+    if (index < 0) return std::nullopt;
+    groups.set(static_cast<WriteGroup>(index), true);
+  }
+  if (!groups.any()) return std::nullopt;
+  return groups;
+}
+
+// Fills `a` from the parsed arguments; an empty string when they are good, else the complaint.
+QString Parse(const CliArgs& args, WriteArgs& a) {
+  if (const QString complaint = ParseLinkOptions(args, a.settings); !complaint.isEmpty()) return complaint;
+  a.file = args.positional(0);
+  a.changePassword = args.isSet(QStringLiteral("change-password"));
+  a.start = args.isSet(QStringLiteral("start"));
+  a.force = args.isSet(QStringLiteral("force"));
+  const bool all = args.isSet(QStringLiteral("all"));
+  const bool names = args.isSet(QStringLiteral("names"));
+  const bool groups = args.isSet(QStringLiteral("groups"));
+  if (int(all) + int(names) + int(groups) != 1) return QStringLiteral("choose one of --all, --groups LIST and --names");
+  if (all) a.request = WriteRequest{WriteChoice::Constants, WriteGroups::all()};
+  if (names) a.request = WriteRequest{WriteChoice::Names, {}};
+  if (groups) {
+    const std::optional<WriteGroups> chosen = GroupsFrom(args.value(QStringLiteral("groups")));
+    if (!chosen)
+      return QStringLiteral("--groups is a comma-separated list of sensors, pipelines, archives, system, regulators");
+    a.request = WriteRequest{WriteChoice::Constants, *chosen};
+  }
+  return {};
+}
+
+// The check of the window's "Запись в ОРВИК": errors refuse the write unless forced.
+bool CheckAllowsWrite(SettingsImage& image, bool force, CliIo& io) {
+  const CheckResult result = evaluateRules(image, false);
+  if (result.clean()) return true;
+  io.err << QStringLiteral("Проверка обнаружила %1 ошибок").arg(result.errorCount()) << Qt::endl;
+  int row = 0;
+  for (const CheckError& error : result.errors) io.err << reportRow(++row, error.text) << Qt::endl;
+  if (force) return true;
+  io.err << "nastrum-cli write: the settings have errors; correct them or use --force" << Qt::endl;
+  return false;
+}
+
+int runWrite(const CliArgs& args, CliIo& io) {
+  WriteArgs a;
+  if (const QString complaint = Parse(args, a); !complaint.isEmpty()) return io.fail(kName, complaint);
+
+  const std::unique_ptr<SettingsImage> image = loadSettings(kName, a.file, io);
+  if (!image) return ExitBadInput;
+  if (!isValidDeviceKind(image->deviceKind))
+    return io.fail(kName, QStringLiteral("%1: unknown device kind %2").arg(a.file).arg(image->deviceKind));
+
+  // The check and the run work on a copy in memory: the pair on disk is never changed by a write.
+  Workspace workspace;
+  workspace.image = *image;
+  workspace.editor.fileOpen = true;
+  if (!CheckAllowsWrite(workspace.image, a.force, io)) return ExitBadInput;
+  if (kindProfile(workspace.image.deviceKind).hasDesktop) CloseDesktopGaps(workspace.image.names);
+
+  SystemClock clock;
+  const std::unique_ptr<DeviceSession> session = MakeSerialPortSession(clock);
+  CliRunObserver observer(io.err, isatty(fileno(stderr)) == 1);
+  CliPresenter presenter(io.err);
+  RunContext ctx{workspace, *session, a.settings, observer, presenter};
+  FixedWriteAnswerer answers(a.changePassword, a.start);
+  const DeviceWriteOutcome outcome = RunDeviceWrite(ctx, *a.request, answers);
+  session->close();
+  observer.finish();
+
+  if (outcome.succeeded()) return ExitOk;
+  QString why = outcome.portFailed ? QStringLiteral("the port could not be opened") : ResultText(outcome.result).trimmed();
+  if (why.isEmpty()) why = QStringLiteral("the write failed with code %1").arg(outcome.result);
+  io.err << "nastrum-cli write: " << why << Qt::endl;
+  return kExitWriteFailed;
+}
+
+}  // namespace
+
+CliCommand writeCommand() {
+  std::vector<CliOption> options = LinkCliOptions();
+  const auto flag = [](const char* name, const char* help) {
+    return CliOption{QLatin1String(name), {}, QString::fromUtf8(help)};
+  };
+  options.push_back(flag("all", "write every group of the settings"));
+  options.push_back({QStringLiteral("groups"), QStringLiteral("LIST"),
+                     QStringLiteral("write these groups: sensors,pipelines,archives,system,regulators")});
+  options.push_back(flag("names", "write the names and the desktop through the device's loader"));
+  options.push_back(flag("change-password", "answer \"Да\" when asked whether to change the device's password"));
+  options.push_back(flag("start", "answer \"Да\" when asked whether to start the device after the write"));
+  options.push_back(flag("force", "write although the check finds errors"));
+  return {kName,
+          QStringLiteral("write the settings (or the names) of a pair to a device; the files stay as they are"),
+          {{QStringLiteral("FILE.bfm"), QStringLiteral("the settings pair to write")}},
+          options,
+          runWrite,
+          QStringLiteral("Ctrl+C stops the run as \"СТОП\" does. Exit 1 when the write failed, with the result's text.")};
+}
+
+}  // namespace nastrum::cli

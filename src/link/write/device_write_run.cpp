@@ -1,0 +1,329 @@
+#include "link/write/device_write_run.h"
+
+#include <optional>
+
+#include "link/device_commands.h"
+#include "link/param_address.h"
+#include "link/runs/access_check.h"
+#include "link/runs/block_transfer.h"
+#include "link/runs/connection.h"
+#include "link/runs/device_text.h"
+#include "link/runs/exchange_settings.h"
+#include "link/runs/result_texts.h"
+#include "link/runs/run_codes.h"
+#include "link/runs/run_retry.h"
+#include "link/value_formats.h"
+#include "link/write/converter_adjustment.h"
+#include "model/cp1251.h"
+#include "model/hex_text.h"
+#include "model/kind_profile.h"
+
+namespace nastrum {
+
+namespace {
+
+// Pauses the device needs around its mode changes.
+constexpr int kBeforeStopMs = 50;
+constexpr int kStopSettleMs = 2000;
+constexpr int kStopConfirmMs = 1000;
+constexpr int kAfterNamesMs = 1000;
+constexpr int kReprogEntryMs = 2000;
+constexpr int kReprogPolls = 14;
+constexpr int kReprogPollPauseMs = 1020;
+constexpr int kReprogExitMs = 2100;
+constexpr int kStartSettleMs = 2000;
+
+constexpr std::uint8_t kReprogEnterArg = kReprogSection * 16 + kReprogEnter;    // A1
+constexpr std::uint8_t kReprogCancelArg = kReprogSection * 16 + kReprogCancel;  // A0
+constexpr std::uint8_t kReprogLeaveArg = kReprogSection * 16 + kReprogLeave;    // A3
+
+// The code of a value that does not fit the form of its parameter.
+constexpr int kValueDoesNotFit = toInt(ResultCode::FormatMismatch);
+
+QString HexBytes(const QByteArray& bytes) {
+  QString s;
+  for (const char b : bytes) s += QStringLiteral("%1 ").arg(static_cast<std::uint8_t>(b), 2, 16, QLatin1Char('0')).toUpper();
+  return s;
+}
+
+class WriteRun {
+ public:
+  WriteRun(RunContext& ctx, const WriteRequest& request, WriteAnswerer& answers)
+      : ctx_(ctx), run_(ctx.run()), image_(ctx.workspace.image), request_(request), answers_(answers) {}
+
+  DeviceWriteOutcome go() {
+    AdjustConverters(image_);
+    if (request_.choice == WriteChoice::Constants && !valuesFit()) return end(nullptr);
+
+    const Connection c = Connect(ctx_, RunKind::Write);
+    if (c.stage == ConnectStage::PortFailed) {
+      DeviceWriteOutcome out;
+      out.portFailed = true;
+      return out;
+    }
+    if (c.stage == ConnectStage::SelectFailed) {
+      // Nothing was sent to the device; the run still failed.
+      EndConnection(ctx_, RunKind::Write, c);
+      result_ = run_code::kNoAnswer;
+      return DeviceWriteOutcome{run_code::kNoAnswer, false};
+    }
+    if (c.stage == ConnectStage::IdentifyFailed)
+      keep(c.result);
+    else
+      connected();
+    return end(&c);
+  }
+
+ private:
+  // A value the device cannot take is refused before anything is sent.
+  bool valuesFit() {
+    for (const WriteStep& step : PlanConstantsWrite(image_.deviceKind, request_.groups, true, image_)) {
+      if (step.encodable) continue;
+      ctx_.log(QStringLiteral("Значение не помещается в формат ") + DescribeWriteStep(step));
+      keep(kValueDoesNotFit);
+      return false;
+    }
+    return true;
+  }
+
+  void connected() {
+    QByteArray reply;
+    const int read = RetryExchange(ctx_, [&] { return ctx_.link.readParam(device_param::kStatusWord.word(), 2, reply); });
+    if (!keep(read)) return;
+    const std::uint16_t status = WordFromBytes(reply);
+
+    if (image_.deviceKind != run_.connectedKind) {
+      ctx_.log(QStringLiteral(
+          "Ваши настройки не соответсвуют настройкам подключенного прибора, будьте внимательны!"));
+      keep(run_code::kKindMismatch);
+      return;
+    }
+    AccessCheckOptions access;
+    access.status = status;
+    access.logDigitsInSpyMode = true;
+    if (!keep(CheckAccess(ctx_, ctx_.settings.password, access))) return;
+    if (!enterStop()) return;
+
+    if (request_.choice == WriteChoice::Names)
+      writeNames();
+    else
+      writeConstants();
+  }
+
+  bool enterStop() {
+    ctx_.link.pause(kBeforeStopMs);
+    if (!keep(RetryExchange(ctx_, [&] { return command({device_command::kStop}); }))) return false;
+    PauseWatchingStop(ctx_, kStopSettleMs);
+    PauseWatchingStop(ctx_, kStopConfirmMs);
+    const std::optional<StatusWord> status = readStatus();
+    if (status && !ctx_.stopped() && status->stopped()) return true;
+    ctx_.log(QStringLiteral("ОРВИК не перешел в режим СТОП, попробуйте снова"));
+    keep(run_code::kNoAnswer);
+    return false;
+  }
+
+  // --- names ---------------------------------------------------------------
+
+  void writeNames() {
+    ctx_.log(QStringLiteral("Запись имен"));
+    const int kind = image_.deviceKind;
+    const NamesBuffers buffers = EncodeNames(image_.names, kind);
+    if (ctx_.spy()) logSensorNames(kind);
+    int model = kind;
+    const TransferOptions options = TransferOptionsFor(ctx_);
+    const int written = RetryExchange(ctx_, [&] { return BlockWrite(ctx_.link, buffers, model, options); });
+    ctx_.observer.pumpEvents();
+    ctx_.link.pause(kAfterNamesMs);
+    ctx_.observer.pumpEvents();
+    if (keep(written) && !ctx_.stopped()) offerStart();
+  }
+
+  void logSensorNames(int kind) {
+    if (kind != 1 && kind != 3) return;
+    const int count = kindProfile(kind).sensors;
+    for (int k = 0; k < count; ++k) {
+      const NameSlot& slot = image_.names.sensorNames[static_cast<std::size_t>(k)];
+      if (kind == 1 && slot.isEmpty()) continue;
+      const QString name = fromCp1251(slot.bytes());
+      const QByteArray device = EncodeDeviceText(slot.bytes()).left(kDeviceNameLength);
+      if (kind == 1) {
+        ctx_.log(name);
+      } else {
+        ctx_.log(QStringLiteral("до ") + name);
+        ctx_.log(QStringLiteral("датчик ") + QString::number(k) + QLatin1Char(' ') + name);
+      }
+      ctx_.log(HexBytes(device));
+    }
+  }
+
+  // --- constants -----------------------------------------------------------
+
+  void writeConstants() {
+    const int entered = command({device_command::kReprogramming, kReprogEnterArg});
+    ctx_.log(QStringLiteral("переход в режим репрограммации: приказ послан ") + ResultText(entered));
+    PauseWatchingStop(ctx_, kReprogEntryMs);
+    if (!keep(entered) || ctx_.stopped()) return;
+
+    if (!awaitReprogramming()) {
+      ctx_.log(QStringLiteral("ОРВИК не перешел в режим репрограммации, попробуйте снова"));
+      keep(run_code::kNoAnswer);
+    }
+    const bool newPassword = ok() && request_.groups.system && passwordChangeConfirmed();
+    if (ok()) writeItems(newPassword);
+    leaveReprogramming();
+  }
+
+  bool awaitReprogramming() {
+    for (int poll = 0; poll < kReprogPolls; ++poll) {
+      const std::optional<StatusWord> status = readStatus();
+      if (!status || ctx_.stopped()) return false;
+      if (status->inReprogramming()) {
+        ctx_.log(QStringLiteral("приказ исполнен"));
+        return true;
+      }
+      PauseWatchingStop(ctx_, kReprogPollPauseMs);
+    }
+    return false;
+  }
+
+  // The image's password goes to the device only when the user means to
+  // change it: the password field holds the device's present one.
+  bool passwordChangeConfirmed() {
+    const QString wanted = HexWord(image_.sys(sys::DevicePassword) & 0xFFFF);
+    if (PasswordDigits(ctx_.settings.password) == wanted) return false;
+    return answers_.confirmPasswordChange();
+  }
+
+  void writeItems(bool newPassword) {
+    const std::vector<WriteStep> steps = PlanConstantsWrite(image_.deviceKind, request_.groups, newPassword, image_);
+    int position = 0;
+    ctx_.observer.setProgressMaximum(WriteProgressMaximum(image_.deviceKind, request_.groups));
+    ctx_.observer.setProgress(position);
+    for (const WriteStep& step : steps) {
+      // After a failure or STOP the rest of the walk sends nothing.
+      if (!ok() || ctx_.stopped()) continue;
+      if (ctx_.spy() && !step.spyLabel.isEmpty()) ctx_.log(step.spyLabel);
+      const int result = RetryExchange(ctx_, [&] {
+        if (step.sentOnce) return send(step);
+        send(step);
+        ctx_.observer.pumpEvents();
+        return send(step);
+      });
+      if (result == run_code::kOk) {
+        if (!step.password) ctx_.observer.setProgress(++position);
+      } else if (result != run_code::kStoppedByUser) {
+        ctx_.log(QStringLiteral("Не записано значение ") + DescribeWriteStep(step));
+        keep(result);
+      }
+    }
+  }
+
+  int send(const WriteStep& step) {
+    if (step.source == ParamSource::Memory) return ctx_.link.writeMemory(step.address, step.data);
+    return ctx_.link.writeParam(step.address, step.data);
+  }
+
+  void leaveReprogramming() {
+    if (ctx_.stopped()) {
+      ctx_.log(ResultText(run_code::kStoppedByUser) + QLatin1Char(' '));
+      return;
+    }
+    if (!ok()) {
+      ctx_.log(QStringLiteral("ошибка записи: ") + ResultText(result_));
+      command({device_command::kReprogramming, kReprogCancelArg});
+      ctx_.log(QStringLiteral("Отмена репрограммации") + ResultText(result_));
+      return;
+    }
+    const int left = command({device_command::kReprogramming, kReprogLeaveArg});
+    ctx_.log(QStringLiteral("Выход из режима репрограммации: приказ послан ") + ResultText(left));
+    if (!keep(left)) return;
+    PauseWatchingStop(ctx_, kReprogExitMs);
+    QByteArray reply;
+    const int read = RetryExchange(ctx_, [&] { return ctx_.link.readParam(device_param::kStatusWord.word(), 2, reply); });
+    const StatusWord status{WordFromBytes(reply)};
+    if (ctx_.spy()) {
+      ctx_.log(QStringLiteral("Выход из режима репрограммации: ") + QString::number(read) + QLatin1Char(' ') +
+               ResultText(read));
+      ctx_.log(HexWord(status.value));
+      ctx_.log(QStringLiteral("%1").arg(status.value, 16, 2, QLatin1Char('0')));
+    }
+    if (read == run_code::kOk && status.leftReprogramming()) {
+      ctx_.log(QStringLiteral("приказ исполнен"));
+      offerStart();
+    } else {
+      ctx_.log(QStringLiteral("ОРВИК не вышел из режима репрограммации, попробуйте снова"));
+      keep(read != run_code::kOk ? read : run_code::kNoAnswer);
+    }
+  }
+
+  // --- back to work ----------------------------------------------------------
+
+  void offerStart() {
+    if (!answers_.confirmStart()) return;  // the device stays in STOP
+    const int started = command({device_command::kStart});
+    ctx_.log(QStringLiteral("ПУСК : приказ послан") + ResultText(started));
+    if (!keep(started)) return;
+    PauseWatchingStop(ctx_, kStartSettleMs);
+    const std::optional<StatusWord> status = readStatus();
+    if (status && !ctx_.stopped() && status->workingState() == StatusWord::kWorking) {
+      ctx_.log(QStringLiteral("приказ исполнен"));
+    } else {
+      ctx_.log(QStringLiteral("Приказ не выполнен"));
+      keep(run_code::kNoAnswer);
+    }
+  }
+
+  // --- helpers -------------------------------------------------------------
+
+  std::optional<StatusWord> readStatus() {
+    QByteArray reply;
+    const int read = RetryExchange(ctx_, [&] { return ctx_.link.readParam(device_param::kStatusWord.word(), 2, reply); });
+    if (read != run_code::kOk) return std::nullopt;
+    return StatusWord{WordFromBytes(reply)};
+  }
+
+  // A mode command: one request without a reply.
+  int command(std::initializer_list<std::uint8_t> bytes) {
+    QByteArray payload;
+    for (const std::uint8_t b : bytes) payload.append(static_cast<char>(b));
+    QByteArray reply;
+    return ctx_.link.exchange(payload, reply, 0);
+  }
+
+  bool ok() const { return result_ == run_code::kOk; }
+
+  // A run keeps its first failing code; true while there is none.
+  bool keep(int code) {
+    if (code != run_code::kOk && result_ == run_code::kOk) result_ = code;
+    return code == run_code::kOk;
+  }
+
+  DeviceWriteOutcome end(const Connection* c) {
+    const bool stopped = ctx_.stopped();
+    if (stopped) result_ = run_code::kStoppedByUser;
+    if (ok()) {
+      ctx_.log(QStringLiteral("Поздравляю, все прошло удачно!"));
+      ctx_.observer.offerAnotherTry(false);
+    } else {
+      ctx_.log(ResultText(result_));
+      ctx_.observer.offerAnotherTry(true);
+    }
+    if (c) EndConnection(ctx_, RunKind::Write, *c);
+    return DeviceWriteOutcome{result_, false};
+  }
+
+  RunContext& ctx_;
+  RunState& run_;  // the device facts the connection found
+  int result_ = run_code::kOk;
+  SettingsImage& image_;
+  const WriteRequest& request_;
+  WriteAnswerer& answers_;
+};
+
+}  // namespace
+
+DeviceWriteOutcome RunDeviceWrite(RunContext& ctx, const WriteRequest& request, WriteAnswerer& answers) {
+  return WriteRun(ctx, request, answers).go();
+}
+
+}  // namespace nastrum

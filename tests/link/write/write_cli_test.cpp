@@ -1,0 +1,139 @@
+// nastrum-cli write against orvik-sim over a pseudo-terminal, read back with
+// nastrum-cli read; its refusals and failures.
+#include <iostream>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include "link/read/full_image.h"
+#include "link/write/converter_adjustment.h"
+#include "model/editor_state.h"
+#include "model/field_walk.h"
+#include "model/reset_image.h"
+#include "model/settings_files.h"
+
+namespace nastrum::test {
+namespace {
+
+QStringList Differences(const SettingsImage& got, const SettingsImage& want) {
+  const std::vector<Field> a = walkFields(got), b = walkFields(want);
+  QStringList out;
+  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+    if (a[i].text != b[i].text) out << a[i].path + QStringLiteral(": ") + a[i].text + QStringLiteral(" want ") + b[i].text;
+  return out;
+}
+
+struct CliRun {
+  int exitCode;
+  QString err;
+};
+
+CliRun Cli(const QStringList& args) {
+  QProcess process;
+  process.start(QStringLiteral(NASTRUM_CLI_PATH), args);
+  EXPECT_TRUE(process.waitForFinished(180000));
+  return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+QByteArray FileBytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class SimulatorOnPty : public ::testing::Test {
+ protected:
+  void start(int kind, const SettingsImage& device) {
+    ASSERT_TRUE(writeSettingsPair(dir.filePath("device.bfm"), device).settingsWritten);
+    // The device logs a line per request: into a file, so that a full pipe never stalls it.
+    sim.setStandardOutputFile(simLog);
+    sim.setStandardErrorFile(simLog, QIODevice::Append);
+    sim.start(QStringLiteral(ORVIK_SIM_PATH), {QStringLiteral("--kind"), QString::number(kind), QStringLiteral("--image"),
+                                               dir.filePath("device.bfm"), QStringLiteral("--link"), link});
+    ASSERT_TRUE(sim.waitForStarted(10000));
+    for (int i = 0; i < 200 && !FileBytes(simLog).contains("ready"); ++i) QThread::msleep(50);
+  }
+  ~SimulatorOnPty() override {
+    sim.terminate();
+    sim.waitForFinished(20000);
+    // The device's side of a failure: its last requests.
+    if (HasFailure()) {
+      const QList<QByteArray> lines = FileBytes(simLog).split('\n');
+      for (qsizetype i = std::max<qsizetype>(0, lines.size() - 40); i < lines.size(); ++i)
+        std::cerr << lines[i].toStdString() << '\n';
+    }
+  }
+
+  QTemporaryDir dir;
+  QString link = dir.filePath(QStringLiteral("orvik"));
+  QString simLog = dir.filePath(QStringLiteral("sim.log"));
+  QProcess sim;
+};
+
+TEST_F(SimulatorOnPty, WrittenThenReadBackGivesTheSameSettings) {
+  start(1, FullImage(1, 1));
+  const QString file = dir.filePath(QStringLiteral("plant.bfm"));
+  const SettingsImage plant = FullImage(1, 2);
+  ASSERT_TRUE(writeSettingsPair(file, plant).settingsWritten);
+  const QByteArray before = FileBytes(file);
+
+  const CliRun refused = Cli({"write", file, "--port", link, "--all"});
+  EXPECT_EQ(refused.exitCode, 2) << "the check finds errors in these settings";
+  EXPECT_TRUE(refused.err.contains(QStringLiteral("Проверка обнаружила"))) << refused.err.toStdString();
+
+  const CliRun written = Cli({"write", file, "--port", link, "--all", "--force", "--start"});
+  EXPECT_EQ(written.exitCode, 0) << written.err.toStdString();
+  EXPECT_TRUE(written.err.contains(QStringLiteral("ПУСК : приказ послан"))) << written.err.toStdString();
+  EXPECT_TRUE(written.err.contains(QStringLiteral("Поздравляю, все прошло удачно!")));
+  EXPECT_EQ(FileBytes(file), before) << "a write never changes the file";
+
+  const QString back = dir.filePath(QStringLiteral("back.bfm"));
+  const CliRun read = Cli({"read", "--port", link, "--out", back});
+  ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
+  SettingsImage got, want, fresh;
+  EditorState editor;
+  ASSERT_TRUE(readSettingsPair(back, got, editor).ok());
+  ResetImage(fresh, editor);
+  SettingsImage adjusted = plant;
+  AdjustConverters(adjusted);
+  want = AfterConstantsRead(adjusted, fresh, 1);
+  ASSERT_TRUE(writeSettingsPair(dir.filePath("want.bfm"), want).settingsWritten);
+  ASSERT_TRUE(readSettingsPair(dir.filePath("want.bfm"), want, editor).ok());
+  EXPECT_EQ(Differences(got, want), QStringList{});
+}
+
+TEST_F(SimulatorOnPty, AFailedWriteSaysWhyAndExitsWithOne) {
+  start(3, FullImage(3, 1));
+  const QString file = dir.filePath(QStringLiteral("small.bfm"));
+  ASSERT_TRUE(writeSettingsPair(file, FullImage(1, 2)).settingsWritten);
+  const CliRun mismatch = Cli({"write", file, "--port", link, "--groups", "archives", "--force"});
+  EXPECT_EQ(mismatch.exitCode, 1);
+  EXPECT_TRUE(mismatch.err.contains(
+      QStringLiteral("Ваши настройки не соответсвуют настройкам подключенного прибора, будьте внимательны!")))
+      << mismatch.err.toStdString();
+}
+
+TEST(WriteCommand, BadArgumentsAndNoDevice) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("plant.bfm"));
+  SettingsImage image;
+  EditorState editor;
+  ResetImage(image, editor);
+  ASSERT_TRUE(writeSettingsPair(file, image).settingsWritten);
+  for (const QStringList& args :
+       {QStringList{"write", file, "--port", "/dev/null"}, QStringList{"write", file, "--all"},
+        QStringList{"write", file, "--port", "/dev/null", "--all", "--names"},
+        QStringList{"write", file, "--port", "/dev/null", "--groups", "sensors,clock"},
+        QStringList{"write", "--port", "/dev/null", "--all"},
+        QStringList{"write", dir.filePath("missing.bfm"), "--port", "/dev/null", "--all"}})
+    EXPECT_EQ(Cli(args).exitCode, 2) << args.join(' ').toStdString();
+
+  const CliRun none = Cli({"write", file, "--port", dir.filePath("missing"), "--attempts", "1", "--all", "--force"});
+  EXPECT_EQ(none.exitCode, 1) << none.err.toStdString();
+}
+
+}  // namespace
+}  // namespace nastrum::test
