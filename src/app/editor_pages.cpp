@@ -1,5 +1,7 @@
 #include "app/editor_pages.h"
 
+#include <QLineEdit>
+
 #include "editor/pages/archives/ui/archives_page_widget.h"
 #include "editor/pages/desktop/ui/regulators_desktop_page_widget.h"
 #include "editor/pages/pipelines/ui/pipeline_description_page.h"
@@ -9,6 +11,7 @@
 #include "editor/pages/system/ui/system_page_widget.h"
 #include "editor/pages/time/ui/time_page_widget.h"
 #include "editor/pages/view/ui/view_page_widget.h"
+#include "editor/ui/base_form.h"
 #include "editor/ui/page_host.h"
 #include "model/real_text.h"
 
@@ -18,13 +21,17 @@ namespace nastrum {
 // nastrum_shell's links (src/app/CMakeLists.txt). The host puts it into its
 // tab and wires imageEdited(), showCurrent() and, where the page has it,
 // fillKindChoices(kind).
-InstalledPages installEditorPages(PageHost& pages, Workspace& workspace, MessagePresenter& messages,
-                                  const std::function<void()>& privilegedLogin) {
-  pages.add(EditorPage::Sensors, new SensorPageWidget(workspace, messages));
+InstalledPages installEditorPages(PageHost& pages, Tbase_form& mainWindow, Workspace& workspace,
+                                  MessagePresenter& messages) {
+  auto* sensors = pages.add(EditorPage::Sensors, new SensorPageWidget(workspace, messages));
   // Both pipeline sub-pages share one current pipeline and one copy buffer.
   auto* description = pages.add(PipelinePage::Description, new PipelineDescriptionPage(workspace, messages));
   pages.add(PipelinePage::ConnectedSensors, new PipelineSensorsPage(*description));
   pages.add(EditorPage::Archives, new ArchivesPageWidget(workspace, messages));
+
+  // What the sensor page last wrote, for the diagnostic mode.
+  QObject::connect(sensors, &SensorPageWidget::written, mainWindow.diagnosticField1(), &QLineEdit::setText);
+
   pages.add(EditorPage::System, new SystemPageWidget(workspace, messages, systemDecimalSeparator()));
   pages.add(EditorPage::Regulators, new RegulatorsPageWidget(workspace, messages));
   pages.add(EditorPage::RegulatorsDesktop, new RegulatorsDesktopPageWidget(workspace, messages));
@@ -37,8 +44,8 @@ InstalledPages installEditorPages(PageHost& pages, Workspace& workspace, Message
                                                    {ViewPage::Archives, ViewSheet::Archives},
                                                    {ViewPage::System, ViewSheet::System},
                                                    {ViewPage::Regulators, ViewSheet::Regulators}};
-  for (const auto& [tab, sheet] : views)
-    pages.add(tab, new ViewPageWidget(sheet, workspace, messages))->setLoginRequest(privilegedLogin);
+  const auto login = [&mainWindow] { mainWindow.PrivilegedLogin(); };
+  for (const auto& [tab, sheet] : views) pages.add(tab, new ViewPageWidget(sheet, workspace, messages))->setLoginRequest(login);
   return installed;
 }
 

@@ -1,7 +1,7 @@
-// The pages of the main window's tabs, one line each.
+// The pages of the main window's tabs, one line each, and the few signals
+// that pass between them.
 #pragma once
 
-#include <functional>
 
 #include "model/message_presenter.h"
 #include "model/workspace.h"
@@ -9,6 +9,7 @@
 namespace nastrum {
 
 class PageHost;
+class Tbase_form;
 class TimePageWidget;
 
 // The pages other parts of the application talk to.
@@ -16,7 +17,7 @@ struct InstalledPages {
   TimePageWidget* time = nullptr;  // the device clock action reads and sets the clock through it
 };
 
-InstalledPages installEditorPages(PageHost& pages, Workspace& workspace, MessagePresenter& messages,
-                                  const std::function<void()>& privilegedLogin);
+InstalledPages installEditorPages(PageHost& pages, Tbase_form& mainWindow, Workspace& workspace,
+                                  MessagePresenter& messages);
 
 }  // namespace nastrum

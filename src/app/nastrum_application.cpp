@@ -52,6 +52,7 @@ NastrumApplication::NastrumApplication(const ApplicationParts& parts) : NastrumA
 NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::unique_ptr<SystemParts>&& system)
     : system_(std::move(system)),
       messages_(parts.messages),
+      clock_(parts.clock),
       mainWindow_(std::make_unique<Tbase_form>(workspace_, parts.messages, parts.fileDialogs)) {
   if (system_) {
     system_->messages.setParent(mainWindow_.get());
@@ -62,8 +63,7 @@ NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::uniqu
   QObject::connect(&main, &Tbase_form::helpContentsRequested, [this] { openHelp(); });
 
   pages_ = std::make_unique<PageHost>(main);
-  const InstalledPages installed =
-      installEditorPages(*pages_, workspace_, messages_, [&main] { main.PrivilegedLogin(); });
+  const InstalledPages installed = installEditorPages(*pages_, main, workspace_, messages_);
 
   exchangeWindow_ = std::make_unique<ExchangeWindow>(workspace_, messages_, parts.makeLink, &main);
   QObject::connect(&main, &Tbase_form::linkParamsRequested, [this] { exchangeWindow_->openModal(kSettingsMode); });

@@ -31,8 +31,10 @@ class Tbase_form;
 struct ApplicationParts {
   MessagePresenter& messages;
   FileDialogs& fileDialogs;
+  // The clock the device actions wait on; the program's is the wall clock.
   Clock& clock;
-  // The device link of the exchange runs, made at a run's start.
+  // The device link of the exchange runs, made at a run's start (the
+  // program's is the serial port chosen in the exchange window, on `clock`).
   std::function<std::unique_ptr<DeviceSession>()> makeLink;
 };
 
@@ -57,6 +59,7 @@ class NastrumApplication {
   void preselectPort(const QString& port);
 
   Workspace& workspace() { return workspace_; }
+  Clock& clock() { return clock_; }
   // The image followed by signals: replaced, kind changed, modified changed.
   SettingsDocument& document();
   Tbase_form& mainWindow() { return *mainWindow_; }
@@ -73,6 +76,7 @@ class NastrumApplication {
   std::unique_ptr<SystemParts> system_;  // the program's own parts; none in tests
   Workspace workspace_;
   MessagePresenter& messages_;
+  Clock& clock_;
   std::unique_ptr<Tbase_form> mainWindow_;
   std::unique_ptr<PageHost> pages_;
   std::unique_ptr<ExchangeWindow> exchangeWindow_;  // `TForm1`, made once after the main window

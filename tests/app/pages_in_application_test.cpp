@@ -3,6 +3,8 @@
 #include <QToolButton>
 
 #include "app_rig.h"
+#include "editor/pages/archives/ui/archives_page_widget.h"
+#include "editor/pages/sensors/ui/sensor_page_widget.h"
 #include "editor/ui/page_host.h"
 #include "editor/workflow/settings_document.h"
 
@@ -20,6 +22,13 @@ class DummyPage : public QWidget {
  signals:
   void imageEdited();
 };
+
+// Whether the named tab placeholder holds a page of that class.
+template <typename Page>
+bool holds(QWidget& window, const char* placeholder) {
+  auto* tab = window.findChild<QWidget*>(QString::fromLatin1(placeholder));
+  return tab && tab->findChild<Page*>() != nullptr;
+}
 
 TEST(PagesInApplication, AnAddedPageIsShownFilledAndOffersSaving) {
   AppRig rig;
@@ -44,6 +53,23 @@ TEST(PagesInApplication, AnAddedPageIsShownFilledAndOffersSaving) {
   EXPECT_EQ(modified, std::vector<bool>{true});
   EXPECT_TRUE(rig.action("saveAction")->isEnabled());
   EXPECT_TRUE(rig.form.findChild<QToolButton*>(QStringLiteral("save_b"))->isEnabled());
+  EXPECT_TRUE(rig.boxes.shown().empty());
+}
+
+TEST(PagesInApplication, TheProgramsPagesSitInTheirTabsAndOpenOnEveryKind) {
+  AppRig rig;
+  EXPECT_TRUE(holds<SensorPageWidget>(rig.form, "pageSensors"));
+  EXPECT_TRUE(holds<ArchivesPageWidget>(rig.form, "pageArchives"));
+
+  for (const Word kind : {1, 2, 3}) {
+    rig.action("newAction")->trigger();
+    rig.form.flows().ChooseNewKind(kind);
+    rig.form.flows().ConfirmNewKind();
+    rig.form.refresh();
+    rig.action("nastroiki")->trigger();
+    EXPECT_EQ(rig.form.flows().state().pages, PageSet::Editor) << kind;
+    EXPECT_FALSE(rig.ws.editor.modified) << "showing the pages is no edit, kind " << kind;
+  }
   EXPECT_TRUE(rig.boxes.shown().empty());
 }
 

@@ -32,6 +32,7 @@ TEST(StartWithFile, TheFileIsOpenedAndCheckedAsTheOpenItemWould) {
   EXPECT_TRUE(QFile::exists(rig.dir.path("Report.txt")));
   EXPECT_TRUE(rig.form.diagnosticField1()->text().endsWith(QStringLiteral(".nam"), Qt::CaseInsensitive));
   EXPECT_TRUE(rig.boxes.shown().empty());
+  EXPECT_TRUE(rig.action("writeAction")->isEnabled()) << "the program's write action takes the item";
 }
 
 TEST(StartWithFile, AFileThatCannotBeOpenedGivesItsMessageAndAnEmptyWindow) {

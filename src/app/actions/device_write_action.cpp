@@ -34,6 +34,7 @@ DeviceWriteAction::DeviceWriteAction(Workspace& workspace, MessagePresenter& pre
     return RunOutcome{outcome.result, false};
   });
   connect(&main_, &Tbase_form::writeRequested, this, &DeviceWriteAction::start);
+  main_.setWriteAvailable(true);  // "Запись в ОРВИК" is live from now on
 }
 
 bool DeviceWriteAction::checkAllowsWrite() {

@@ -301,32 +301,43 @@ void Tbase_form::openFile(const QString& path) {
   open([this, &path] { flows_.OpenImage(path); });
 }
 
-void Tbase_form::hostPage(QTabWidget* tabs, int index, QWidget* page) {
+bool Tbase_form::hostPage(QTabWidget* tabs, int index, QWidget* page) {
   QWidget* placeholder = tabs->widget(index);
-  if (!placeholder || !page) return;
+  if (!page) return false;
+  if (!placeholder) {
+    delete page;
+    return false;
+  }
   auto* layout = qobject_cast<QVBoxLayout*>(placeholder->layout());
   if (!layout) {
     layout = new QVBoxLayout(placeholder);
     layout->setContentsMargins(0, 0, 0, 0);
   }
+  if (layout->indexOf(page) >= 0) return true;  // already there
   while (QLayoutItem* item = layout->takeAt(0)) {
     delete item->widget();
     delete item;
   }
   layout->addWidget(page);
+  return true;
 }
 
-void Tbase_form::installPage(EditorPage where, QWidget* page) {
+bool Tbase_form::installPage(EditorPage where, QWidget* page) {
   Q_ASSERT_X(where != EditorPage::Pipelines, "Tbase_form::installPage", "install into a PipelinePage");
-  if (where == EditorPage::Pipelines) return;
-  hostPage(editorPages_, static_cast<int>(where), page);
+  if (where == EditorPage::Pipelines) {
+    delete page;
+    return false;
+  }
+  return hostPage(editorPages_, static_cast<int>(where), page);
 }
 
-void Tbase_form::installPage(PipelinePage where, QWidget* page) {
-  hostPage(pipelinePages_, static_cast<int>(where), page);
+bool Tbase_form::installPage(PipelinePage where, QWidget* page) {
+  return hostPage(pipelinePages_, static_cast<int>(where), page);
 }
 
-void Tbase_form::installPage(ViewPage where, QWidget* page) { hostPage(viewPages_, static_cast<int>(where), page); }
+bool Tbase_form::installPage(ViewPage where, QWidget* page) {
+  return hostPage(viewPages_, static_cast<int>(where), page);
+}
 
 void Tbase_form::refresh() {
   refreshing_ = true;

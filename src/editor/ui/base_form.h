@@ -50,10 +50,11 @@ class Tbase_form : public QMainWindow {
   // placeholder ("pageSensors", "viewArchives", …), which now holds the page
   // and takes ownership of it; a page installed earlier in the same tab is
   // deleted. The editor tab "Трубопроводы" holds the two pipeline tabs and
-  // takes no page of its own: install into PipelinePage instead.
-  void installPage(EditorPage where, QWidget* page);
-  void installPage(PipelinePage where, QWidget* page);
-  void installPage(ViewPage where, QWidget* page);
+  // takes no page of its own (install into PipelinePage instead): there the
+  // page is deleted and false returned.
+  bool installPage(EditorPage where, QWidget* page);
+  bool installPage(PipelinePage where, QWidget* page);
+  bool installPage(ViewPage where, QWidget* page);
 
   // Shows the password window modally (a raw value is to be changed without rights).
   void PrivilegedLogin();
@@ -91,7 +92,7 @@ class Tbase_form : public QMainWindow {
   void buildToolBar();
   void buildCentralArea();
   QToolButton* addToolButton(const QString& name, const QString& hint, QAction* action);
-  static void hostPage(QTabWidget* tabs, int index, QWidget* page);
+  static bool hostPage(QTabWidget* tabs, int index, QWidget* page);
   template <typename Open>
   void open(Open openFlow);
   // Runs a flow, then refreshes.

@@ -28,22 +28,23 @@ class PageHost {
   PageHost(const PageHost&) = delete;
   PageHost& operator=(const PageHost&) = delete;
 
-  // Installs `page` (the main window takes ownership) and returns it.
+  // Installs `page` (the main window takes ownership) and returns it;
+  // nothing when the tab takes no page (see Tbase_form::installPage).
   template <typename Page>
   Page* add(EditorPage where, Page* page) {
-    main_.installPage(where, page);
+    if (!main_.installPage(where, page)) return nullptr;
     wire(page, editorPages_);
     return page;
   }
   template <typename Page>
   Page* add(PipelinePage where, Page* page) {
-    main_.installPage(where, page);
+    if (!main_.installPage(where, page)) return nullptr;
     wire(page, editorPages_);
     return page;
   }
   template <typename Page>
   Page* add(ViewPage where, Page* page) {
-    main_.installPage(where, page);
+    if (!main_.installPage(where, page)) return nullptr;
     wire(page, viewPages_);
     return page;
   }

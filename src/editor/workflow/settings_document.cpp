@@ -3,11 +3,17 @@
 namespace nastrum {
 
 SettingsDocument::SettingsDocument(Workspace& workspace, QObject* parent)
-    : QObject(parent), workspace_(workspace), announcedKind_(workspace.image.deviceKind) {}
+    : QObject(parent),
+      workspace_(workspace),
+      announcedKind_(workspace.image.deviceKind),
+      announcedModified_(workspace.editor.modified) {}
 
 void SettingsDocument::setModified(bool modified) {
-  if (workspace_.editor.modified == modified) return;
   workspace_.editor.modified = modified;
+  // Compared with what was last announced, not with the flag: a page that
+  // set the flag itself before telling still gets "Сохранить" offered.
+  if (announcedModified_ == modified) return;
+  announcedModified_ = modified;
   emit modifiedChanged(modified);
 }
 

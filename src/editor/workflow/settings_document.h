@@ -39,6 +39,7 @@ class SettingsDocument : public QObject {
 
   Workspace& workspace_;
   Word announcedKind_;
+  bool announcedModified_;
 };
 
 }  // namespace nastrum

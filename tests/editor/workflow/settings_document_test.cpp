@@ -57,5 +57,12 @@ TEST_F(SettingsDocumentTest, FileOperationsAndEditsAnnounceThemselves) {
   EXPECT_TRUE(boxes.allAnswered());
 }
 
+TEST_F(SettingsDocumentTest, AnEditThatSetTheFlagItselfIsStillAnnounced) {
+  newImage(2);
+  ws.editor.modified = true;  // as a page's rules do before the page tells
+  flows.markModified();
+  EXPECT_EQ(modified, std::vector<bool>{true});
+}
+
 }  // namespace
 }  // namespace nastrum
