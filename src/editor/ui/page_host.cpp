@@ -1,5 +1,7 @@
 #include "editor/ui/page_host.h"
 
+#include <QTabWidget>
+
 namespace nastrum {
 
 PageHost::PageHost(Tbase_form& mainWindow) : main_(mainWindow) {
@@ -7,9 +9,17 @@ PageHost::PageHost(Tbase_form& mainWindow) : main_(mainWindow) {
   hooks.refreshEditorPagesHook = [this] { showEditorPages(); };
   hooks.fillKindChoicesHook = [this](Word kind) { fillKindChoices(kind); };
   hooks.fillViewTablesHook = [this] { showViewPages(); };
+  for (QTabWidget* tabs : {main_.editorPages(), main_.pipelinePages(), main_.viewPages()})
+    tabConnections_.push_back(QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [this] { showChosenTab(); }));
+}
+
+void PageHost::showChosenTab() const {
+  for (const Hosted& hosted : hosted_)
+    if (hosted.page && hosted.page->isVisibleTo(&main_)) hosted.show();
 }
 
 PageHost::~PageHost() {
+  for (const QMetaObject::Connection& connection : tabConnections_) QObject::disconnect(connection);
   MainWindowHooks& hooks = main_.hooks();
   hooks.refreshEditorPagesHook = nullptr;
   hooks.fillKindChoicesHook = nullptr;

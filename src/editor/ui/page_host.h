@@ -8,7 +8,8 @@
 //   imageEdited()            → the image is modified, "Сохранить" is offered;
 //   "refresh editor pages"   → showCurrent() of every editor page, in the order added;
 //   "fill kind choices"      → fillKindChoices(kind) of every page that has it;
-//   "fill view tables"       → showCurrent() of every view page.
+//   "fill view tables"       → showCurrent() of every view page;
+//   its tab chosen           → showCurrent() of the page.
 #pragma once
 
 #include <functional>
@@ -61,15 +62,20 @@ class PageHost {
     QObject::connect(page, &Page::imageEdited, &main_, &Tbase_form::imageModified);
     // The page is deleted with its tab, so the calls go through a guarded pointer.
     QPointer<Page> guarded(page);
-    shows.push_back([guarded] {
+    const auto show = [guarded] {
       if (guarded) guarded->showCurrent();
-    });
+    };
+    shows.push_back(show);
+    hosted_.push_back({QPointer<QWidget>(page), show});
     if constexpr (requires(Page& p, Word kind) { p.fillKindChoices(kind); }) {
       kindFills_.push_back([guarded](Word kind) {
         if (guarded) guarded->fillKindChoices(kind);
       });
     }
   }
+  // A tab chosen shows its page from the image as it is now: another page may
+  // have changed what it shows (a sensor's kind, a pipeline switched off).
+  void showChosenTab() const;
   static void callAll(const std::vector<std::function<void()>>& calls) {
     for (const auto& call : calls) call();
   }
@@ -78,6 +84,12 @@ class PageHost {
   std::vector<std::function<void()>> editorPages_;  // pipeline pages among them, in installation order
   std::vector<std::function<void()>> viewPages_;
   std::vector<std::function<void(Word)>> kindFills_;
+  struct Hosted {
+    QPointer<QWidget> page;
+    std::function<void()> show;
+  };
+  std::vector<Hosted> hosted_;
+  std::vector<QMetaObject::Connection> tabConnections_;  // cut when the host goes before the window
 };
 
 }  // namespace nastrum

@@ -138,6 +138,23 @@ TEST_F(PageHostTest, AnEditOffersSavingAndTheModesFillThePages) {
   EXPECT_EQ(sensors->shown, shownAfterNew + 1) << "the view mode leaves the editor pages alone";
 }
 
+TEST_F(PageHostTest, AChosenTabShowsItsPageFromTheImageAsItIsNow) {
+  DummyPage* sensors = pages.add(EditorPage::Sensors, new DummyPage);
+  DummyPage* description = pages.add(PipelinePage::Description, new DummyPage);
+  DummyPage* connected = pages.add(PipelinePage::ConnectedSensors, new DummyPage);
+  newImage(2);
+  action("nastroiki")->trigger();
+  const int sensorsShown = sensors->shown, descriptionShown = description->shown, connectedShown = connected->shown;
+
+  tabs("editorPages")->setCurrentIndex(static_cast<int>(EditorPage::Pipelines));
+  EXPECT_EQ(description->shown, descriptionShown + 1) << "the pipeline tab opens on its description";
+  EXPECT_EQ(connected->shown, connectedShown) << "a sub-page out of sight waits for its own tab";
+  EXPECT_EQ(sensors->shown, sensorsShown);
+
+  tabs("pipelinePages")->setCurrentIndex(static_cast<int>(PipelinePage::ConnectedSensors));
+  EXPECT_EQ(connected->shown, connectedShown + 1);
+}
+
 }  // namespace
 }  // namespace nastrum
 
