@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "link/device_real.h"
+#include "model/device_real.h"
 #include "sim/byte_at.h"
 
 namespace nastrum::sim {

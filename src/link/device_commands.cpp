@@ -1,6 +1,6 @@
 #include "link/device_commands.h"
 
-#include "link/device_real.h"
+#include "model/device_real.h"
 #include "link/link_log.h"
 #include "link/value_formats.h"
 

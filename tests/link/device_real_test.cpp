@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "link/device_real.h"
+#include "model/device_real.h"
 
 using namespace nastrum;
 

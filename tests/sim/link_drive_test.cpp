@@ -1,7 +1,7 @@
 // The simulator driven through the program's own link, for every protocol.
 #include <gtest/gtest.h>
 
-#include "link/device_real.h"
+#include "model/device_real.h"
 #include "sim/names_memory.h"
 #include "sim_rig.h"
 

@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 #include "editor/descriptors/descriptor_digits.h"
-#include "link/device_real.h"
+#include "model/device_real.h"
 #include "model/hex_text.h"
 
 namespace nastrum {

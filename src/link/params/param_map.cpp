@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "link/device_real.h"
+#include "model/device_real.h"
 #include "link/value_formats.h"
 #include "model/kind_profile.h"
 

@@ -4,7 +4,7 @@
 #include "editor/descriptors/desktop_params.h"
 #include "editor/descriptors/logic_words.h"
 #include "editor/descriptors/name_rule.h"
-#include "link/device_real.h"
+#include "model/device_real.h"
 
 namespace nastrum {
 namespace {

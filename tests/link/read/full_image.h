@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <span>
 
-#include "link/device_real.h"
+#include "model/device_real.h"
 #include "model/image_fields.h"
 #include "model/kind_profile.h"
 #include "model/settings_files.h"

@@ -1,6 +1,6 @@
 #include "editor/pages/view/view_cell.h"
 
-#include "link/device_real.h"
+#include "model/device_real.h"
 #include "model/hex_text.h"
 #include "model/message_catalogue.h"
 #include "model/real_text.h"

@@ -24,7 +24,7 @@
 #include "editor/ui/page_host.h"
 #include "editor/ui/scripted_file_dialogs.h"
 #include "editor/ui/privileged_login_dialog.h"
-#include "link/device_real.h"
+#include "model/device_real.h"
 #include "model/device_text.h"
 #include "model/hex_text.h"
 #include "model/kind_profile.h"

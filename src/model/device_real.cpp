@@ -1,4 +1,4 @@
-#include "link/device_real.h"
+#include "model/device_real.h"
 
 #include <cmath>
 
