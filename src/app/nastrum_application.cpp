@@ -1,14 +1,13 @@
 #include "nastrum_application.h"
 
 #include <QApplication>
-#include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 #include <QScreen>
-#include <QUrl>
 
 #include "app/actions/device_read_action.h"
 #include "app/editor_pages.h"
+#include "app/help/help_desk.h"
+#include "app/help/help_location.h"
 #include "check/ui/check_windows.h"
 #include "editor/ui/base_form.h"
 #include "editor/ui/file_dialogs.h"
@@ -21,13 +20,6 @@
 #include "link/ui/exchange_window.h"
 
 namespace nastrum {
-
-namespace {
-
-// The help file lives next to the program.
-QString helpFilePath() { return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("VelmHelp.HLP")); }
-
-}  // namespace
 
 struct NastrumApplication::SystemParts {
   MessageBoxPresenter messages;
@@ -55,8 +47,7 @@ NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::uniqu
     system_->fileDialogs.setParent(mainWindow_.get());
   }
   Tbase_form& main = *mainWindow_;
-  QObject::connect(&main, &Tbase_form::helpRequested, [this] { openHelp(); });
-  QObject::connect(&main, &Tbase_form::helpContentsRequested, [this] { openHelp(); });
+  help_ = std::make_unique<HelpDesk>(main, messages_, defaultHelpDirs());
 
   pages_ = std::make_unique<PageHost>(main);
   installEditorPages(*pages_, workspace_, messages_);
@@ -73,15 +64,6 @@ NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::uniqu
   checkWindows_->installInto(main.hooks());
 
   deviceRead_ = std::make_unique<DeviceReadAction>(workspace_, main, *exchangeWindow_);
-}
-
-void NastrumApplication::openHelp() {
-  const QString path = helpFilePath();
-  if (QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path))) return;
-  messages_.present({0, QStringLiteral("Наструм - ОРВИК"),
-                     QStringLiteral("Не удается открыть файл справки (") + QDir::toNativeSeparators(path) +
-                         QStringLiteral(")"),
-                     MessageIcon::Warning, MessageButtons::Ok});
 }
 
 NastrumApplication::~NastrumApplication() = default;

@@ -18,6 +18,7 @@ class Clock;
 class DeviceReadAction;
 class DeviceSession;
 class ExchangeWindow;
+class HelpDesk;
 class FileDialogs;
 class MessagePresenter;
 class PageHost;
@@ -60,12 +61,12 @@ class NastrumApplication {
   ExchangeWindow& exchangeWindow() { return *exchangeWindow_; }
   CheckWindows& checkWindows() { return *checkWindows_; }
   PageHost& pages() { return *pages_; }
+  HelpDesk& help() { return *help_; }
 
  private:
   struct SystemParts;
   explicit NastrumApplication(std::unique_ptr<SystemParts> system);
   NastrumApplication(const ApplicationParts& parts, std::unique_ptr<SystemParts>&& system);
-  void openHelp();
 
   std::unique_ptr<SystemParts> system_;  // the program's own parts; none in tests
   Workspace workspace_;
@@ -75,6 +76,7 @@ class NastrumApplication {
   std::unique_ptr<ExchangeWindow> exchangeWindow_;  // `TForm1`, made once after the main window
   std::unique_ptr<CheckWindows> checkWindows_;
   std::unique_ptr<DeviceReadAction> deviceRead_;
+  std::unique_ptr<HelpDesk> help_;
 };
 
 }  // namespace nastrum
