@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those missing.
+#   scripts/install-deps.sh                what ./run and ./test need
+#   scripts/install-deps.sh --screenshots  and what the screenshot scripts need
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev libqt6serialport6 libqt6printsupport6 libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth  # scripts/screenshot-*.sh
   unzip  # tests/maps: looks inside the OpenDocument export
+  dpkg-dev  # the package test: cpack's dependency lookup (dpkg-shlibdeps)
 )
+if [ "${1:-}" = "--screenshots" ]; then
+  packages+=(xvfb xauth fonts-dejavu-core)  # scripts/screenshot*.sh
+fi
 
 missing=()
 for p in "${packages[@]}"; do

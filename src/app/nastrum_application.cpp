@@ -1,16 +1,15 @@
 #include "nastrum_application.h"
 
 #include <QApplication>
-#include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 #include <QScreen>
-#include <QUrl>
 
 #include "app/actions/device_clock_action.h"
 #include "app/actions/device_read_action.h"
 #include "app/actions/device_write_action.h"
 #include "app/editor_pages.h"
+#include "app/help/help_desk.h"
+#include "app/help/help_location.h"
 #include "check/ui/check_windows.h"
 #include "maps/ui/map_form.h"
 #include "editor/ui/base_form.h"
@@ -24,13 +23,6 @@
 #include "link/ui/exchange_window.h"
 
 namespace nastrum {
-
-namespace {
-
-// The help file lives next to the program.
-QString helpFilePath() { return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("VelmHelp.HLP")); }
-
-}  // namespace
 
 struct NastrumApplication::SystemParts {
   MessageBoxPresenter messages;
@@ -59,8 +51,7 @@ NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::uniqu
     system_->fileDialogs.setParent(mainWindow_.get());
   }
   Tbase_form& main = *mainWindow_;
-  QObject::connect(&main, &Tbase_form::helpRequested, [this] { openHelp(); });
-  QObject::connect(&main, &Tbase_form::helpContentsRequested, [this] { openHelp(); });
+  help_ = std::make_unique<HelpDesk>(main, messages_, defaultHelpDirs());
 
   pages_ = std::make_unique<PageHost>(main);
   const InstalledPages installed = installEditorPages(*pages_, main, workspace_, messages_);
@@ -92,15 +83,6 @@ NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::uniqu
   deviceWrite_ = std::make_unique<DeviceWriteAction>(workspace_, messages_, main, *exchangeWindow_);
   deviceClock_ = std::make_unique<DeviceClockAction>(workspace_, main, *exchangeWindow_);
   deviceClock_->attach(*installed.time);
-}
-
-void NastrumApplication::openHelp() {
-  const QString path = helpFilePath();
-  if (QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path))) return;
-  messages_.present({0, QStringLiteral("Наструм - ОРВИК"),
-                     QStringLiteral("Не удается открыть файл справки (") + QDir::toNativeSeparators(path) +
-                         QStringLiteral(")"),
-                     MessageIcon::Warning, MessageButtons::Ok});
 }
 
 NastrumApplication::~NastrumApplication() = default;

@@ -21,6 +21,7 @@ class DeviceWriteAction;
 class DeviceClockAction;
 class MapForm;
 class ExchangeWindow;
+class HelpDesk;
 class FileDialogs;
 class MessagePresenter;
 class PageHost;
@@ -66,12 +67,12 @@ class NastrumApplication {
   ExchangeWindow& exchangeWindow() { return *exchangeWindow_; }
   CheckWindows& checkWindows() { return *checkWindows_; }
   PageHost& pages() { return *pages_; }
+  HelpDesk& help() { return *help_; }
 
  private:
   struct SystemParts;
   explicit NastrumApplication(std::unique_ptr<SystemParts> system);
   NastrumApplication(const ApplicationParts& parts, std::unique_ptr<SystemParts>&& system);
-  void openHelp();
 
   std::unique_ptr<SystemParts> system_;  // the program's own parts; none in tests
   Workspace workspace_;
@@ -85,6 +86,7 @@ class NastrumApplication {
   std::unique_ptr<DeviceWriteAction> deviceWrite_;
   std::unique_ptr<DeviceClockAction> deviceClock_;
   std::unique_ptr<MapForm> mapForm_;
+  std::unique_ptr<HelpDesk> help_;
 };
 
 }  // namespace nastrum
