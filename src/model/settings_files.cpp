@@ -10,14 +10,15 @@ namespace nastrum {
 
 namespace {
 
-bool writeAtomically(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
+// Opens the temporary file beside `file` and writes `bytes` into it, flushed
+// so that a full disk is found before anything is replaced.
+bool stage(QSaveFile& file, const QByteArray& bytes) {
   if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
+  if (file.write(bytes) != bytes.size() || !file.flush()) {
     file.cancelWriting();
     return false;
   }
-  return file.commit();
+  return true;
 }
 
 }  // namespace
@@ -68,17 +69,29 @@ ReadOutcome readSettingsPair(const QString& settingsPath, SettingsImage& image, 
   return outcome;
 }
 
-WriteOutcome writeSettingsPair(const QString& settingsPath, const SettingsImage& image) {
+WriteOutcome writeSettingsPair(const QString& settingsPath, const SettingsImage& image,
+                               const std::function<void()>& beforeReplacing) {
   WriteOutcome outcome;
-  outcome.settingsWritten = writeAtomically(settingsPath, encodeSettingsRecord(image));
-  // New names beside settings that could not be saved would pair the old
-  // settings with names that do not belong to them.
+  QSaveFile settingsFile(settingsPath);
+  if (!stage(settingsFile, encodeSettingsRecord(image))) return outcome;
+
   // A settings path that itself ends in ".nam" would have its names written
   // over the settings just saved.
   const QString namesPath = namesPathFor(settingsPath);
   const bool namesWouldReplaceSettings = namesPath.compare(settingsPath, Qt::CaseInsensitive) == 0;
-  if (outcome.settingsWritten && !namesWouldReplaceSettings)
-    outcome.namesWritten = writeAtomically(namesPath, encodeNamesRecord(image.names));
+  QSaveFile namesFile(namesPath);
+  const bool namesStaged = !namesWouldReplaceSettings && stage(namesFile, encodeNamesRecord(image.names));
+
+  // Both files are complete beside the old ones before either is replaced,
+  // so most failures leave the old pair as it was.
+  if (beforeReplacing) beforeReplacing();
+  outcome.settingsWritten = settingsFile.commit();
+  // New names beside settings that could not be saved would pair the old
+  // settings with names that do not belong to them.
+  if (outcome.settingsWritten && namesStaged)
+    outcome.namesWritten = namesFile.commit();
+  else if (namesStaged)
+    namesFile.cancelWriting();
   return outcome;
 }
 

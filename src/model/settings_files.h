@@ -50,10 +50,15 @@ struct WriteOutcome {
 };
 
 // Writes both files, each through a temporary file that replaces the old one
-// only when complete, so a failure never leaves a damaged file behind. The
-// names file is written only when the settings file was, so a failed save
-// leaves the old pair as it was. Names are never written over the settings
-// file itself (a settings path ending in ".nam").
-WriteOutcome writeSettingsPair(const QString& settingsPath, const SettingsImage& image);
+// only when complete, so a failure never leaves a damaged file behind. Both
+// temporaries are written before either replaces its file; the names file is
+// replaced only when the settings file was, so a failed save leaves the old
+// pair as it was. When only the names fail, the settings are saved and
+// namesWritten says the names were not. Names are never written over the
+// settings file itself (a settings path ending in ".nam").
+// `beforeReplacing`, when given, runs between writing and replacing (tests
+// use it to take the folder away mid-save).
+WriteOutcome writeSettingsPair(const QString& settingsPath, const SettingsImage& image,
+                               const std::function<void()>& beforeReplacing = {});
 
 }  // namespace nastrum

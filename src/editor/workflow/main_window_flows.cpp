@@ -26,6 +26,19 @@ void clearImpurityReferencesForMinimal(SettingsImage& image) {
     if (((pipe.mainDescriptor >> 12) & 0xF) == 4) pipe.impurityTariff = 0x4040;
 }
 
+// Not in the numbered catalogue: the settings were saved, only the names
+// beside them were not, and the user would otherwise never learn it.
+void showNamesNotSaved(MessagePresenter& messages, const QString& namesPath) {
+  MessageBoxSpec box;
+  box.caption = QStringLiteral("Ошибка записи файла");
+  box.text = QStringLiteral("Настройки сохранены, но файл имен (") + namesPath +
+             QStringLiteral(") записать не удалось: имена датчиков, трубопроводов и архивов не сохранены! "
+                            "Убедитесь, что файл не занят другим приложением и на диске есть место, и сохраните еще раз.");
+  box.icon = MessageIcon::Stop;
+  box.buttons = MessageButtons::Ok;
+  messages.present(box);
+}
+
 }  // namespace
 
 MainWindowFlows::MainWindowFlows(Workspace& workspace, MessagePresenter& messages, MainWindowServices& window)
@@ -207,7 +220,7 @@ void MainWindowFlows::openChosen(const QString& path) {
 
 void MainWindowFlows::showFileError(const QString& path) { ShowMessageCode(messages_, kMsgFileError, path); }
 
-bool MainWindowFlows::writeFiles(const QString& settingsPath, bool clearPrivilegedMark) {
+MainWindowFlows::SaveResult MainWindowFlows::writeFiles(const QString& settingsPath, bool clearPrivilegedMark) {
   Word& mark = workspace_.image.sys(sys::PrivilegedMark);
   const Word oldMark = mark;
   if (clearPrivilegedMark) mark = 0;
@@ -215,16 +228,21 @@ bool MainWindowFlows::writeFiles(const QString& settingsPath, bool clearPrivileg
   if (!outcome.settingsWritten) {
     mark = oldMark;  // a failed save leaves the image as it was
     showFileError(settingsPath);
-    return false;
+    return SaveResult::Failed;
   }
-  return true;
+  if (!outcome.namesWritten && namesPathFor(settingsPath).compare(settingsPath, Qt::CaseInsensitive) != 0) {
+    showNamesNotSaved(messages_, namesPathFor(settingsPath));
+    return SaveResult::NamesLost;
+  }
+  return SaveResult::Saved;
 }
 
 bool MainWindowFlows::SaveImage() {
   EditorState& editor = workspace_.editor;
   if (!editor.fileOpen || state_.choosingKind) return false;
   if (editor.unnamedNew) return SaveImageAs();
-  if (!writeFiles(editor.currentFileName, true)) return false;
+  // With the names unsaved the image stays modified, so closing still asks.
+  if (writeFiles(editor.currentFileName, true) != SaveResult::Saved) return false;
   editor.unnamedNew = false;
   document_.markUnmodified();
   state_.saveOffered = false;
@@ -245,13 +263,16 @@ bool MainWindowFlows::SaveImageAs() {
   // The current name changes only once the file is written: after "Нет" or a
   // failed write, "Сохранить" must not go to the file the user declined.
   if (FileExists(name) && ShowMessageCode(messages_, kMsgOverwrite) != AnswerYes) return false;
-  if (!writeFiles(name, false)) return false;
+  const SaveResult saved = writeFiles(name, false);
+  if (saved == SaveResult::Failed) return false;
 
+  // The settings now live under the new name even when their names do not.
   editor.currentFileName = name;
   editor.unnamedNew = false;
+  state_.title = windowTitle(workspace_.image.deviceKind, name);
+  if (saved == SaveResult::NamesLost) return false;
   document_.markUnmodified();
   state_.saveOffered = false;
-  state_.title = windowTitle(workspace_.image.deviceKind, name);
   return true;
 }
 

@@ -93,7 +93,10 @@ class MainWindowFlows {
   // OpenImage up to the file window; false when the user stopped it.
   bool prepareOpen();
   void openChosen(const QString& path);
-  bool writeFiles(const QString& settingsPath, bool clearPrivilegedMark);
+  // Saved: both files written. NamesLost: the settings were written but the
+  // names were not (the user has been told). Failed: nothing was replaced.
+  enum class SaveResult { Failed, NamesLost, Saved };
+  SaveResult writeFiles(const QString& settingsPath, bool clearPrivilegedMark);
   void showFileError(const QString& path);
   QString defaultNewName() const;
 

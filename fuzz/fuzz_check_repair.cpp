@@ -1,0 +1,43 @@
+// The settings check and the automatic correction on arbitrary images: the
+// check walks any image, and after one correction no repairable row is left.
+#include <cstdlib>
+
+#include <QByteArray>
+
+#include "check/check_rules.h"
+#include "check/repair_image.h"
+#include "fuzz_input.h"
+#include "model/editor_state.h"
+#include "model/reset_image.h"
+#include "model/settings_record.h"
+
+using namespace nastrum;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzz::Input in(data, size);
+  const std::uint8_t choice = in.byte();
+
+  SettingsImage image;
+  EditorState editor;
+  ResetImage(image, editor);
+  // The rest sets words of a reset record: a word's number (two bytes), then
+  // its four bytes, so a short input reaches any field.
+  QByteArray record = encodeSettingsRecord(image);
+  const int words = static_cast<int>(record.size() / 4);
+  while (!in.empty()) {
+    const int high = in.byte();
+    const int word = (high << 8 | in.byte()) % words;
+    const QByteArray value = in.take(4);
+    record.replace(word * 4, value.size(), value);
+  }
+  decodeSettingsRecord(record, image);
+  // Most images carry a kind the program serves; a few keep what they say.
+  if ((choice & 3) != 0) image.deviceKind = choice & 3;
+
+  const bool spy = choice & 4;
+  const CheckResult found = evaluateRules(image, spy);
+  RepairImage(image, found);
+  const CheckResult after = evaluateRules(image, spy);
+  if (after.checkFailed()) std::abort();  // the user would have to correct twice
+  return 0;
+}
