@@ -131,10 +131,10 @@ SettingsImage demoPlantImage() {
   pressure(im, ReturnPressure1, 8, 0.4);
   pressure(im, SupplyPressure2, 9, 0.6);
   pressure(im, HotWaterPressure, 10, 0.5);
-  waterMeter(im, SupplyFlow1, 0x20, 64);
-  waterMeter(im, ReturnFlow1, 0x21, 64);
-  waterMeter(im, SupplyFlow2, 0x22, 32);
-  waterMeter(im, HotWaterFlow, 0x23, 16);
+  waterMeter(im, SupplyFlow1, 0x0C, 64);
+  waterMeter(im, ReturnFlow1, 0x0D, 64);
+  waterMeter(im, SupplyFlow2, 0x0E, 32);
+  waterMeter(im, HotWaterFlow, 0x0F, 16);
   const char* sensorNames[] = {"Т подачи",   "Т обратки",  "Т подачи 2", "Т обратки 2", "Т гор. воды",
                                "Т наружная", "P подачи",   "P обратки",  "P подачи 2",  "P гор. воды",
                                "G подачи",   "G обратки",  "G подачи 2", "G гор. воды"};

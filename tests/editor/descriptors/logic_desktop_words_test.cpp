@@ -94,13 +94,6 @@ NamesRegion desktopOf(const QString& pattern) {
   return names;
 }
 
-QString patternOf(const NamesRegion& names) {
-  QString out;
-  for (int n = 0; n < kDesktopEntryCount; ++n)
-    out += desktopEntryPresent(names, n) ? nameText(names.desktopNames[static_cast<std::size_t>(n)]) : QStringLiteral("-");
-  return out;
-}
-
 TEST(DesktopSteps, MovedEntriesKeepTheirWordsAndTheLastBecomesEmpty) {
   NamesRegion names = desktopOf(QStringLiteral("A-CDEFGHIJKLMNOP"));
   ASSERT_TRUE(closeDesktopGap(names, 1));
