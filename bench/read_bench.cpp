@@ -17,7 +17,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "link/qserialport_line.h"
+#include "bench/bench_support.h"
 #include "link/serial_port.h"
 #include "link/read/device_read_job.h"
 #include "link/runs/link_device_session.h"
@@ -25,55 +25,10 @@
 namespace nastrum {
 namespace {
 
-constexpr double kBitsPerByte = 11.0;  // start, 8 data, 2 stop
-
-// Counts the bytes that cross the line in either direction.
-class CountingLine final : public SerialLine {
- public:
-  bool open(const QString& path, int baud) override { return line_.open(path, baud); }
-  void close() override { line_.close(); }
-  bool isOpen() const override { return line_.isOpen(); }
-  void setFraming(Parity parity, StopBits stopBits) override { line_.setFraming(parity, stopBits); }
-  bool setControlLines(bool dtr, bool rts) override { return line_.setControlLines(dtr, rts); }
-  void setReadTimeout(int ms) override { line_.setReadTimeout(ms); }
-  void purgeReceive() override { line_.purgeReceive(); }
-  bool write(const QByteArray& bytes) override {
-    bytes_ += bytes.size();
-    return line_.write(bytes);
-  }
-  QByteArray read(int maxBytes) override {
-    QByteArray got = line_.read(maxBytes);
-    bytes_ += got.size();
-    return got;
-  }
-  long long bytes() const { return bytes_; }
-
- private:
-  QSerialPortLine line_;
-  long long bytes_ = 0;
-};
-
-// Real time; every pause the link and the run ask for is summed.
-class CountingClock final : public Clock {
- public:
-  std::int64_t nowMs() const override { return clock_.nowMs(); }
-  void sleepMs(int ms) override {
-    pausedMs_ += ms > 0 ? ms : 0;
-    clock_.sleepMs(ms);
-  }
-  std::int64_t pausedMs() const { return pausedMs_; }
-
- private:
-  SystemClock clock_;
-  std::int64_t pausedMs_ = 0;
-};
-
-double CpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
+using bench::CountingClock;
+using bench::CountingLine;
+using bench::CpuSeconds;
+using bench::kBitsPerByte;
 
 // User and system time of another process so far, from /proc.
 double ProcessCpuSeconds(qint64 pid) {
