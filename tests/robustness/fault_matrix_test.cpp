@@ -1,8 +1,9 @@
 // Every fault the simulated device can show, under each link protocol, met by
 // each exchange run: the run ends with the expected code and log line, a
-// failed run never replaces the user's image nor leaves a file behind, and
-// the program never waits longer than the link's windows allow before it
-// looks at the window again.
+// failed run never replaces the user's image nor leaves a file behind, the
+// write and clock runs change the image in nothing but the write's converter
+// adjustment, and the program never waits longer than the link's windows
+// allow before it looks at the window again.
 #include <algorithm>
 #include <functional>
 #include <optional>
@@ -12,10 +13,13 @@
 
 #include <QDir>
 
+#include "link/clock/clock_runs.h"
 #include "link/link_timing.h"
 #include "link/read/device_read_job.h"
 #include "link/read/read_rig.h"
 #include "link/runs/result_texts.h"
+#include "link/write/converter_adjustment.h"
+#include "link/write/device_write_run.h"
 #include "model/reset_image.h"
 #include "model/settings_record.h"
 #include "support/temp_current_dir.h"
@@ -27,8 +31,12 @@ SettingsImage UsersImage() {
   SettingsImage image;
   EditorState editor;
   ResetImage(image, editor);
-  image.deviceKind = 2;
+  image.deviceKind = 1;  // the device's kind: the write runs go ahead
   image.sensors[0].number = 0x0777;
+  image.sensors[1].mainDescriptor = 0x9472;  // a converter the write adjusts
+  image.sys(sys::TimeHHMM) = 905;
+  image.sys(sys::DateDDMM) = 703;
+  image.sys(sys::DateYear) = 2005;
   image.names.sensorNames[0].setBytes("user's own");
   return image;
 }
@@ -48,12 +56,36 @@ struct MatrixRig : ReadRig {
   std::int64_t longestQuiet = 0;  // the longest stretch without a look at the window
 };
 
-// A run of the exchange window, as the table drives it. The write and clock
-// runs join the matrix as rows here.
+// How one protocol's run ends: the failing code and the progress position
+// the result line names, or done.
+struct Ending {
+  int code = run_code::kOk;
+  int position = 0;
+  const char* alsoLogged = nullptr;  // a line the run logs on the way
+  const char* lastLine = nullptr;    // the failed run's last line, where it is not the run's usual one
+};
+constexpr Ending kDone{};
+
+// A run of the exchange window, as the table drives it.
 struct RunUnderTest {
   const char* name;
   std::function<RunOutcome(MatrixRig&)> start;
+  const char* doneLine;  // the last log line of a run that went well
+  std::function<QString(const Ending&)> failedLine;  // the last log line of a failed run
+  bool bringsImage;      // a good run replaces the user's image with the device's
 };
+
+QString ResultLine(const Ending& ending) {
+  return QString::number(ending.position) + QStringLiteral("   ") + ResultText(ending.code);
+}
+
+RunOutcome ClockRead(MatrixRig& rig) {
+  RunContext ctx = rig.ctx();
+  std::optional<QDateTime> reading;
+  const RunOutcome outcome = RunClockRead(ctx, reading);
+  EXPECT_EQ(reading.has_value(), outcome.done) << "a reading only from a good run";
+  return outcome;
+}
 
 const RunUnderTest kRuns[] = {
     {"read", [](MatrixRig& rig) {
@@ -62,14 +94,35 @@ const RunUnderTest kRuns[] = {
        const RunOutcome outcome = job.run(ctx, ReadChoice::Constants);
        if (job.result()) rig.workspace.image = *job.result();  // the main window's takeover
        return outcome;
-     }},
+     },
+     "Чтение прошло успешно.", ResultLine, true},
     {"names", [](MatrixRig& rig) {
        DeviceReadJob job;
        RunContext ctx = rig.ctx();
        const RunOutcome outcome = job.run(ctx, ReadChoice::Names);
        if (job.result()) rig.workspace.image = *job.result();
        return outcome;
-     }},
+     },
+     "Чтение прошло успешно.", ResultLine, true},
+    {"write",
+     [](MatrixRig& rig) {
+       RunContext ctx = rig.ctx();
+       FixedWriteAnswerer answers(false, true);
+       const DeviceWriteOutcome outcome =
+           RunDeviceWrite(ctx, WriteRequest{WriteChoice::Constants, WriteGroups::all()}, answers);
+       return RunOutcome{outcome.result, outcome.succeeded()};
+     },
+     "Поздравляю, все прошло удачно!", [](const Ending& ending) { return ResultText(ending.code); }, false},
+    {"clock-read", ClockRead, "Чтение времени прошло успешно.",
+     [](const Ending&) { return QStringLiteral("Ошибка чтения."); }, false},
+    {"clock-write",
+     [](MatrixRig& rig) {
+       RunContext ctx = rig.ctx();
+       return RunClockWrite(ctx);
+     },
+     "Запись времени прошло успешно.",
+     // The usual failure is the connection's: nothing after it is tried.
+     [](const Ending& ending) { return QStringLiteral("Подключенный прибор: ") + ResultText(ending.code); }, false},
 };
 
 // The longest the program may go without looking at the window: one
@@ -83,15 +136,6 @@ constexpr std::int64_t kWorstExchangeMs = 2 * kSlowestAttemptMs + 3000;
 // between them, and a few seconds for the exchanges that went well before.
 constexpr std::int64_t kWorstFailedRunMs = 2 * kWorstExchangeMs + 1000 + 5000;
 
-// How one protocol's run ends: the failing code and the progress position
-// the result line names, or done.
-struct Ending {
-  int code = run_code::kOk;
-  int position = 0;
-  const char* alsoLogged = nullptr;  // a line the run logs on the way
-};
-constexpr Ending kDone{};
-
 struct Row {
   const char* fault;  // as the simulator's --fault option takes it
   const char* run;
@@ -100,6 +144,13 @@ struct Row {
 
 constexpr const char* kNoKey = "Установите электроный ключ.";
 constexpr const char* kWrongPassword = "Увы ! пароль не тот...   OK";
+constexpr const char* kNoStop = "ОРВИК не перешел в режим СТОП, попробуйте снова";
+constexpr const char* kNoReprogramming = "ОРВИК не перешел в режим репрограммации, попробуйте снова";
+// The access check's line when its password exchange fails.
+constexpr const char* kPasswordNoAnswer = "Увы ! пароль не тот...   Нет ответа от ОРВИК ";
+constexpr const char* kPasswordNoAck = "Увы ! пароль не тот...   Нет подтверждения на передачу запроса в ОРВИК";
+constexpr const char* kNoAnswerText = "  Нет ответа от ОРВИК ";
+constexpr const char* kNoAckText = "  Нет подтверждения на передачу запроса в ОРВИК";
 
 const Row kMatrix[] = {
     {"none", "read", {kDone, kDone, kDone}},
@@ -138,6 +189,72 @@ const Row kMatrix[] = {
     {"refuse-reprog", "names", {kDone, kDone, kDone}},
     {"completion=48", "names", {kDone, kDone, kDone}},
     {"completion=none", "names", {kDone, kDone, kDone}},
+
+    // A write of every constants group: it needs the key, the password, STOP
+    // and the reprogramming mode, but not the loader.
+    {"none", "write", {kDone, kDone, kDone}},
+    {"noanswer", "write", {{1}, {1}, {2}}},
+    {"nak", "write", {{3}, {38}, {2}}},
+    {"checksum", "write", {{4}, {36}, {31}}},
+    {"short", "write", {{5}, {5}, {5}}},
+    {"garbage", "write", {kDone, {1}, {30}}},
+    {"echo", "write", {kDone, kDone, kDone}},
+    {"stop@5", "write", {{1}, {1}, {1}}},
+    {"stop@8", "write", {{1}, {1}, {2}}},
+    {"nak:once", "write", {kDone, kDone, kDone}},
+    {"noanswer:once@2", "write", {kDone, kDone, kDone}},
+    {"no-key", "write", {{1, 0, kNoKey}, {1, 0, kNoKey}, {1, 0, kNoKey}}},
+    {"wrong-password", "write", {{1, 0, kWrongPassword}, {1, 0, kWrongPassword}, {1, 0, kWrongPassword}}},
+    {"refuse-stop", "write", {{1, 0, kNoStop}, {1, 0, kNoStop}, {1, 0, kNoStop}}},
+    {"refuse-reprog", "write", {{1, 0, kNoReprogramming}, {1, 0, kNoReprogramming}, {1, 0, kNoReprogramming}}},
+    {"completion=48", "write", {kDone, kDone, kDone}},
+    {"completion=none", "write", {kDone, kDone, kDone}},
+
+    // The clock runs identify the device once, without the run's second
+    // attempt: under FT1.2, whose link does not repeat a refused request, one
+    // refusal of the identification ends them.
+    {"none", "clock-read", {kDone, kDone, kDone}},
+    {"noanswer", "clock-read", {{1}, {1}, {2}}},
+    {"nak", "clock-read", {{3}, {38}, {2}}},
+    {"checksum", "clock-read", {{4}, {36}, {31}}},
+    {"short", "clock-read", {{5}, {5}, {5}}},
+    {"garbage", "clock-read", {kDone, {1}, {30}}},
+    {"echo", "clock-read", {kDone, kDone, kDone}},
+    {"stop@5", "clock-read", {{1}, {1}, {2}}},
+    {"stop@8", "clock-read", {kDone, kDone, kDone}},  // all its requests come before
+    {"nak:once", "clock-read", {kDone, {38}, kDone}},
+    {"noanswer:once@2", "clock-read", {kDone, kDone, kDone}},
+    // Reading the clock needs neither key nor password, nor STOP, reprogramming or the loader.
+    {"no-key", "clock-read", {kDone, kDone, kDone}},
+    {"wrong-password", "clock-read", {kDone, kDone, kDone}},
+    {"refuse-stop", "clock-read", {kDone, kDone, kDone}},
+    {"refuse-reprog", "clock-read", {kDone, kDone, kDone}},
+    {"completion=48", "clock-read", {kDone, kDone, kDone}},
+    {"completion=none", "clock-read", {kDone, kDone, kDone}},
+
+    {"none", "clock-write", {kDone, kDone, kDone}},
+    {"noanswer", "clock-write", {{1}, {1}, {2}}},
+    {"nak", "clock-write", {{3}, {38}, {2}}},
+    {"checksum", "clock-write", {{4}, {36}, {31}}},
+    {"short", "clock-write", {{5}, {5}, {5}}},
+    {"garbage", "clock-write", {kDone, {1}, {30}}},
+    {"echo", "clock-write", {kDone, kDone, kDone}},
+    // Silent from the password on: the access check ends the run with "no answer".
+    {"stop@5", "clock-write",
+     {{1, 0, nullptr, kPasswordNoAnswer}, {1, 0, nullptr, kPasswordNoAnswer}, {1, 0, nullptr, kPasswordNoAck}}},
+    // Silent amid the clock's words: the write says why.
+    {"stop@8", "clock-write", {{1, 0, nullptr, kNoAnswerText}, {1, 0, nullptr, kNoAnswerText}, {2, 0, nullptr, kNoAckText}}},
+    {"nak:once", "clock-write", {kDone, {38}, kDone}},
+    {"noanswer:once@2", "clock-write", {kDone, kDone, kDone}},
+    {"no-key", "clock-write", {{1, 0, nullptr, kNoKey}, {1, 0, nullptr, kNoKey}, {1, 0, nullptr, kNoKey}}},
+    {"wrong-password", "clock-write",
+     {{1, 0, nullptr, kWrongPassword}, {1, 0, nullptr, kWrongPassword}, {1, 0, nullptr, kWrongPassword}}},
+    // Setting the clock needs neither STOP, reprogramming nor the loader.
+    {"refuse-stop", "clock-write", {kDone, kDone, kDone}},
+    {"refuse-reprog", "clock-write", {kDone, kDone, kDone}},
+    {"completion=48", "clock-write", {kDone, kDone, kDone}},
+    {"completion=none", "clock-write", {kDone, kDone, kDone}},
+
 };
 
 const RunUnderTest& runNamed(const QString& name) {
@@ -166,23 +283,31 @@ TEST(FaultMatrix, EveryFaultUnderEveryProtocol) {
         device.faults().add(*parsed);
       }
 
-      const RunOutcome outcome = runNamed(QString::fromUtf8(row.run)).start(rig);
+      const RunUnderTest& run = runNamed(QString::fromUtf8(row.run));
+      const RunOutcome outcome = run.start(rig);
 
       EXPECT_EQ(outcome.result, want.code);
       EXPECT_EQ(outcome.done, want.code == run_code::kOk);
       ASSERT_FALSE(rig.observer.log.isEmpty());
-      const QString last = want.code == run_code::kOk
-                               ? QStringLiteral("Чтение прошло успешно.")
-                               : QString::number(want.position) + QStringLiteral("   ") + ResultText(want.code);
+      const QString last = want.code == run_code::kOk ? QString::fromUtf8(run.doneLine)
+                           : want.lastLine     ? QString::fromUtf8(want.lastLine)
+                                               : run.failedLine(want);
       EXPECT_EQ(rig.observer.log.last(), last);
       if (want.alsoLogged) {
         EXPECT_TRUE(rig.observer.log.contains(QString::fromUtf8(want.alsoLogged)))
             << rig.observer.log.join(u'|').toStdString();
       }
 
-      const bool imageKept = encodeSettingsRecord(rig.workspace.image) == encodeSettingsRecord(users) &&
-                             encodeNamesRecord(rig.workspace.image.names) == encodeNamesRecord(users.names);
-      EXPECT_EQ(imageKept, outcome.failed()) << "a failed run keeps the user's image; a good one brings the device's";
+      // A write adjusts the converters of the image it sends, and changes it in nothing else.
+      SettingsImage kept = users;
+      if (QString::fromUtf8(row.run) == QStringLiteral("write")) AdjustConverters(kept);
+      const bool imageKept = encodeSettingsRecord(rig.workspace.image) == encodeSettingsRecord(kept) &&
+                             encodeNamesRecord(rig.workspace.image.names) == encodeNamesRecord(kept.names);
+      if (run.bringsImage) {
+        EXPECT_EQ(imageKept, outcome.failed()) << "a failed run keeps the user's image; a good one brings the device's";
+      } else {
+        EXPECT_TRUE(imageKept) << "the run leaves the user's image as it was";
+      }
       EXPECT_TRUE(QDir::current().entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).isEmpty());
 
       EXPECT_LE(rig.longestQuiet, kWorstExchangeMs);
