@@ -11,8 +11,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "editor/pages/sensors/ui/choice_box.h"
-#include "editor/pages/sensors/ui/input_filters.h"
+#include "editor/pages/inputs/choice_box.h"
+#include "editor/pages/inputs/input_filters.h"
 
 namespace nastrum {
 

@@ -14,7 +14,7 @@
 #include "editor/pages/archives/ui/archive_operand_panel.h"
 #include "editor/pages/archives/ui/archive_number_box.h"
 #include "editor/pages/archives/ui/choice_combo.h"
-#include "editor/pages/archives/ui/input_filters.h"
+#include "editor/pages/inputs/input_filters.h"
 
 namespace nastrum {
 
@@ -69,7 +69,7 @@ ArchiveFamilyGroup::ArchiveFamilyGroup(ArchivePage& page, ArchiveFamily family, 
   auto* numberCaption = makeCaption(QStringLiteral("№"), number_, this);
   name_ = new QLineEdit(this);
   name_->setObjectName(prefix + "Name");
-  name_->setValidator(new NameValidator(name_));
+  name_->setValidator(new NameFilter(name_));
   nameCaption_ = makeCaption(texts.nameCaption, name_, this);
   auto* top = new QHBoxLayout;
   top->addWidget(numberCaption);

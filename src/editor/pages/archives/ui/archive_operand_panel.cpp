@@ -12,7 +12,7 @@
 
 #include "editor/descriptors/descriptor_digits.h"
 #include "editor/pages/archives/ui/choice_combo.h"
-#include "editor/pages/archives/ui/input_filters.h"
+#include "editor/pages/inputs/input_filters.h"
 
 namespace nastrum {
 
@@ -107,7 +107,7 @@ QWidget* ArchiveOperandPanel::buildParameter(const QString& prefix) {
   row->setContentsMargins(0, 0, 0, 0);
   parameter_ = new QLineEdit(panel);
   parameter_->setObjectName(prefix + "Parameter");
-  parameter_->setValidator(hexDigitsValidator(4, parameter_));
+  parameter_->setValidator(new DigitFilter(true, 4, parameter_));
   row->addWidget(makeCaption(QStringLiteral("№ архивируемого парметра:"), parameter_, panel));
   row->addWidget(parameter_);
   row->addStretch();

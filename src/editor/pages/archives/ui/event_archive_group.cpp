@@ -13,7 +13,7 @@
 
 #include "editor/pages/archives/ui/archive_number_box.h"
 #include "editor/pages/archives/ui/choice_combo.h"
-#include "editor/pages/archives/ui/input_filters.h"
+#include "editor/pages/inputs/input_filters.h"
 
 namespace nastrum {
 
@@ -96,7 +96,7 @@ void EventArchiveGroup::buildPanel() {
 
   byte_ = new QLineEdit(panel_);
   byte_->setObjectName(QStringLiteral("eventByte"));
-  byte_->setValidator(digitsValidator(2, byte_));
+  byte_->setValidator(new DigitFilter(false, 2, byte_));
   byte_->setMaximumWidth(40);
   byteRow_ = new QWidget(panel_);
   auto* byteLayout = new QHBoxLayout(byteRow_);
@@ -116,7 +116,7 @@ void EventArchiveGroup::buildPanel() {
 
   param_ = new QLineEdit(panel_);
   param_->setObjectName(QStringLiteral("eventParam"));
-  param_->setValidator(hexDigitsValidator(4, param_));
+  param_->setValidator(new DigitFilter(true, 4, param_));
   param_->setMaximumWidth(60);
   paramCaption_ = makeCaption(QStringLiteral("№ параметра:"), param_, panel_);
   grid->addWidget(paramCaption_, 3, 0);

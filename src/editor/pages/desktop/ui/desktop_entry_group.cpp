@@ -11,8 +11,8 @@
 
 #include "editor/descriptors/name_rule.h"
 #include "editor/pages/regulators/ui/wrap_spin_box.h"
-#include "editor/pages/sensors/ui/choice_box.h"
-#include "editor/pages/sensors/ui/input_filters.h"
+#include "editor/pages/inputs/choice_box.h"
+#include "editor/pages/inputs/input_filters.h"
 
 namespace nastrum {
 

@@ -6,6 +6,7 @@
 #include <QValidator>
 
 #include "editor/descriptors/name_rule.h"
+#include "editor/pages/inputs/input_filters.h"
 
 namespace nastrum {
 
@@ -16,13 +17,6 @@ bool isPrintable(const QKeyEvent* event) {
   return !text.isEmpty() && text.at(0).isPrint() &&
          !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
-
-// Accepts a name exactly when the name rule does.
-class NameValidator : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int&) const override { return isNameAcceptable(input) ? Acceptable : Invalid; }
-};
 
 }  // namespace
 
@@ -96,7 +90,7 @@ void RealEdit::keyPressEvent(QKeyEvent* event) {
 
 NameEdit::NameEdit(const QString& objectName, QWidget* parent) : QLineEdit(parent) {
   setObjectName(objectName);
-  setValidator(new NameValidator(this));
+  setValidator(new NameFilter(this));
   connect(this, &QLineEdit::textEdited, this, &NameEdit::updateMaxLength);
 }
 

@@ -12,8 +12,8 @@
 #include "editor/descriptors/logic_words.h"
 #include "editor/pages/regulators/ui/regulators_page_widget.h"
 #include "editor/pages/regulators/ui/wrap_spin_box.h"
-#include "editor/pages/sensors/ui/choice_box.h"
-#include "editor/pages/sensors/ui/input_filters.h"
+#include "editor/pages/inputs/choice_box.h"
+#include "editor/pages/inputs/input_filters.h"
 #include "model/real_text.h"
 
 namespace nastrum {

@@ -8,7 +8,7 @@
 #include <QSignalBlocker>
 
 #include "editor/pages/regulators/ui/wrap_spin_box.h"
-#include "editor/pages/sensors/ui/choice_box.h"
+#include "editor/pages/inputs/choice_box.h"
 #include "model/hex_text.h"
 #include "model/real_text.h"
 

@@ -17,8 +17,8 @@
 
 #include "arith/ui/tar_form.h"
 #include "editor/descriptors/sensor_codes.h"
-#include "editor/pages/sensors/ui/choice_box.h"
-#include "editor/pages/sensors/ui/input_filters.h"
+#include "editor/pages/inputs/choice_box.h"
+#include "editor/pages/inputs/input_filters.h"
 #include "editor/pages/sensors/ui/sensor_page_widget.h"
 
 namespace nastrum {

@@ -18,7 +18,7 @@
 #include "editor/descriptors/descriptor_digits.h"
 #include "editor/descriptors/name_rule.h"
 #include "editor/descriptors/sensor_show.h"
-#include "editor/pages/sensors/ui/choice_box.h"
+#include "editor/pages/inputs/choice_box.h"
 #include "editor/pages/sensors/ui/sensor_page_widget.h"
 #include "model/real_text.h"
 

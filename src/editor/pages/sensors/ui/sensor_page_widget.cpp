@@ -12,7 +12,7 @@
 
 #include "arith/ui/tar_form.h"
 #include "editor/descriptors/name_rule.h"
-#include "editor/pages/sensors/ui/choice_box.h"
+#include "editor/pages/inputs/choice_box.h"
 #include "model/real_text.h"
 
 namespace nastrum {

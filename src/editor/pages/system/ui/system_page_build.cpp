@@ -8,8 +8,8 @@
 #include <QSpinBox>
 
 #include "editor/descriptors/system_codes.h"
-#include "editor/pages/sensors/ui/choice_box.h"
-#include "editor/pages/sensors/ui/input_filters.h"
+#include "editor/pages/inputs/choice_box.h"
+#include "editor/pages/inputs/input_filters.h"
 #include "editor/pages/system/ui/system_page_widget.h"
 
 namespace nastrum {

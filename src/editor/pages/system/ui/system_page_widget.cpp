@@ -10,7 +10,7 @@
 #include <QTextCursor>
 
 #include "editor/descriptors/system_codes.h"
-#include "editor/pages/sensors/ui/choice_box.h"
+#include "editor/pages/inputs/choice_box.h"
 #include "model/kind_profile.h"
 
 namespace nastrum {

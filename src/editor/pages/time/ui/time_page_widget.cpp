@@ -12,7 +12,7 @@
 #include <QTimeEdit>
 #include <QTimer>
 
-#include "editor/pages/sensors/ui/input_filters.h"
+#include "editor/pages/inputs/input_filters.h"
 
 namespace nastrum {
 

@@ -1,7 +1,7 @@
-// Key filters of the page's entry fields: reals (signed or not; "," and "."
+// Key filters of the editor's entry fields: reals (signed or not; "," and "."
 // become the regional decimal separator; a sign only in front, one
 // separator), whole numbers, hexadecimal numbers and names (the device's
-// name rule). A refused key beeps.
+// name rule). A refused key beeps and changes nothing.
 #pragma once
 
 #include <QLineEdit>
@@ -19,14 +19,18 @@ class RealFilter : public QValidator {
   QChar separator_;
 };
 
-// Digits only, or hexadecimal digits only.
+// Digits only, or hexadecimal digits only. With `maxLength` above 0 a key
+// that would make the text longer is refused too (with the beep, which a
+// field's own maximum length would not give).
 class DigitFilter : public QValidator {
  public:
   DigitFilter(bool hex, QObject* parent = nullptr);
+  DigitFilter(bool hex, int maxLength, QObject* parent);
   State validate(QString& input, int& pos) const override;
 
  private:
   bool hex_;
+  int maxLength_ = 0;
 };
 
 // The name rule: "|" and characters the device cannot show are refused, and

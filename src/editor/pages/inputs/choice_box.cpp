@@ -1,4 +1,4 @@
-#include "editor/pages/sensors/ui/choice_box.h"
+#include "editor/pages/inputs/choice_box.h"
 
 #include <climits>
 

@@ -1,4 +1,4 @@
-#include "editor/pages/sensors/ui/input_filters.h"
+#include "editor/pages/inputs/input_filters.h"
 
 #include <QApplication>
 
@@ -13,9 +13,12 @@ QValidator::State refuse() {
   return QValidator::Invalid;
 }
 
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// Latin digits and letters only: other scripts' digits are no hex the device reads.
 bool isHexDigit(QChar c) {
   const QChar u = c.toUpper();
-  return c.isDigit() || (u >= u'A' && u <= u'F');
+  return isDigit(c) || (u >= u'A' && u <= u'F');
 }
 
 }  // namespace
@@ -30,7 +33,7 @@ QValidator::State RealFilter::validate(QString& input, int&) const {
   for (qsizetype i = 0; i < input.size(); ++i) {
     QChar& c = input[i];
     if (c == u',' || c == u'.') c = separator_;
-    const bool ok = (c >= u'0' && c <= u'9') || (c == separator_ && ++separators == 1) ||
+    const bool ok = isDigit(c) || (c == separator_ && ++separators == 1) ||
                     (allowSign_ && c == u'-' && i == 0);
     if (!ok) return refuse();
   }
@@ -39,9 +42,13 @@ QValidator::State RealFilter::validate(QString& input, int&) const {
 
 DigitFilter::DigitFilter(bool hex, QObject* parent) : QValidator(parent), hex_(hex) {}
 
+DigitFilter::DigitFilter(bool hex, int maxLength, QObject* parent)
+    : QValidator(parent), hex_(hex), maxLength_(maxLength) {}
+
 QValidator::State DigitFilter::validate(QString& input, int&) const {
+  if (maxLength_ > 0 && input.size() > maxLength_) return refuse();
   for (QChar c : input)
-    if (hex_ ? !isHexDigit(c) : !(c >= u'0' && c <= u'9')) return refuse();
+    if (hex_ ? !isHexDigit(c) : !isDigit(c)) return refuse();
   return Acceptable;
 }
 
