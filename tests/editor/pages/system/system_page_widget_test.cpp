@@ -10,7 +10,7 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 
-#include "editor/pages/sensors/ui/choice_box.h"
+#include "editor/pages/inputs/choice_box.h"
 #include "editor/pages/system/ui/system_page_widget.h"
 #include "support/fresh_image.h"
 #include "support/scripted_presenter.h"

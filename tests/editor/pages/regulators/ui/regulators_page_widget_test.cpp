@@ -9,7 +9,7 @@
 
 #include "editor/pages/regulators/ui/regulators_page_widget.h"
 #include "editor/pages/regulators/ui/wrap_spin_box.h"
-#include "editor/pages/sensors/ui/choice_box.h"
+#include "editor/pages/inputs/choice_box.h"
 #include "model/hex_text.h"
 #include "support/fresh_image.h"
 #include "support/scripted_presenter.h"
