@@ -12,6 +12,8 @@
 #include <QProcess>
 #include <QStringList>
 
+#include <benchmark/benchmark.h>
+
 #include "link/clock.h"
 #include "link/qserialport_line.h"
 
@@ -81,6 +83,24 @@ inline bool StartPacedSimulator(QProcess& sim, const QString& simPath, const QSt
     sim.waitForFinished(100);
   }
   return false;
+}
+
+// Sets the iteration time and the counters every run benchmark reports (bytes,
+// pauses, the line's floor, the ratio to it, CPU time and share); returns the
+// floor in seconds: every byte at 11 bits plus the pauses asked for.
+inline double ReportAgainstFloor(benchmark::State& state, const CountingLine& line, const CountingClock& clock,
+                                 double baud, double wall, double cpu) {
+  const double pauses = static_cast<double>(clock.pausedMs()) / 1000.0;
+  const double floor = static_cast<double>(line.bytes()) * kBitsPerByte / baud + pauses;
+  state.SetIterationTime(wall);
+  state.counters["bytes"] = static_cast<double>(line.bytes());
+  state.counters["pauses_s"] = pauses;
+  state.counters["floor_s"] = floor;
+  state.counters["wall_s"] = wall;
+  state.counters["wall/floor"] = wall / floor;
+  state.counters["cpu_s"] = cpu;
+  state.counters["cpu_share"] = cpu / wall;
+  return floor;
 }
 
 }  // namespace nastrum::bench

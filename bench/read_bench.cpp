@@ -28,7 +28,7 @@ namespace {
 using bench::CountingClock;
 using bench::CountingLine;
 using bench::CpuSeconds;
-using bench::kBitsPerByte;
+using bench::ReportAgainstFloor;
 
 // User and system time of another process so far, from /proc.
 double ProcessCpuSeconds(qint64 pid) {
@@ -97,16 +97,7 @@ void BM_ReadOverPacedPty(benchmark::State& state) {
       state.SkipWithError("the read failed");
       break;
     }
-    const double floor = static_cast<double>(line.bytes()) * kBitsPerByte / baud +
-                         static_cast<double>(clock.pausedMs()) / 1000.0;
-    state.SetIterationTime(wall);
-    state.counters["bytes"] = static_cast<double>(line.bytes());
-    state.counters["pauses_s"] = static_cast<double>(clock.pausedMs()) / 1000.0;
-    state.counters["floor_s"] = floor;
-    state.counters["wall_s"] = wall;
-    state.counters["wall/floor"] = wall / floor;
-    state.counters["cpu_s"] = cpu;
-    state.counters["cpu_share"] = cpu / wall;
+    const double floor = ReportAgainstFloor(state, line, clock, baud, wall, cpu);
     state.counters["sim_cpu_s"] = simCpu;
     std::printf("kind %d read at %.0f baud: %.1f s wall, floor %.1f s (%lld bytes at 11 bits, %.1f s of pauses), "
                 "ratio %.3f, program CPU %.2f s (%.1f %% of the wall time), simulator CPU %.2f s\n",

@@ -25,7 +25,7 @@ using bench::CountingClock;
 using bench::CountingLine;
 using bench::CpuSeconds;
 using bench::kBaud;
-using bench::kBitsPerByte;
+using bench::ReportAgainstFloor;
 
 void BM_WriteKind2OverPacedPty(benchmark::State& state) {
   QTemporaryDir dir;
@@ -65,15 +65,7 @@ void BM_WriteKind2OverPacedPty(benchmark::State& state) {
       state.SkipWithError("the write failed");
       break;
     }
-    const double floor = static_cast<double>(line.bytes()) * kBitsPerByte / kBaud +
-                         static_cast<double>(clock.pausedMs()) / 1000.0;
-    state.SetIterationTime(wall);
-    state.counters["bytes"] = static_cast<double>(line.bytes());
-    state.counters["pauses_s"] = static_cast<double>(clock.pausedMs()) / 1000.0;
-    state.counters["floor_s"] = floor;
-    state.counters["wall_s"] = wall;
-    state.counters["wall/floor"] = wall / floor;
-    state.counters["cpu_s"] = cpu;
+    const double floor = ReportAgainstFloor(state, line, clock, kBaud, wall, cpu);
     std::printf("kind 2 write: %.1f s wall, floor %.1f s (%lld bytes at 11 bits, %.1f s of pauses), ratio %.2f, "
                 "program CPU %.2f s\n",
                 wall, floor, line.bytes(), static_cast<double>(clock.pausedMs()) / 1000.0, wall / floor, cpu);
