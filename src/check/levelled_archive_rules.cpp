@@ -231,9 +231,9 @@ RuleGroup levelledGroup(ArchiveFamily f, CheckGroup group) {
 
   if (!isHourly(f)) {
     r.push_back({328, [raw](const RuleContext& c) { return intervalInUse(raw(c)); }, when([](const RuleContext& c) {
-                   // The last interval archive of the expandable model shares its memory with the events.
-                   const bool lastOfKind2 = c.kind == 2 && c.number == c.counts.intervalArchives - 1;
-                   return (lastOfKind2 && anyEventDescribed(c.image)) || slotTakenByExtension(c.image, c.number);
+                   // An interval archive that shares its memory with the events.
+                   const bool sharedWithEvents = c.number == c.counts.eventsShareIntervalArchive;
+                   return (sharedWithEvents && anyEventDescribed(c.image)) || slotTakenByExtension(c.image, c.number);
                  }),
                  [raw](const RuleContext& c, const Finding&) {
                    return QStringLiteral("Расширенный архив интервалов №") + num(c.number) +

@@ -87,14 +87,12 @@ RuleGroup systemRuleGroup() {
   r.push_back({603, {}, when([](const RuleContext& c) { return settlementBroken(word(c, sys::SettlementHourDate)); }),
                plain("Расчетный час и дата"), {}, {}});
   r.push_back(baudRule(604, sys::MainChannelBaud, "основном"));
-  // The auxiliary channel's speed is a word of the expandable model only.
   CheckRule auxBaud = baudRule(605, sys::AuxChannelBaud, "дополнительном");
-  auxBaud.applies = [](const RuleContext& c) { return c.kind == 2; };
+  auxBaud.applies = [](const RuleContext& c) { return c.counts.hasAuxChannelBaud; };
   r.push_back(auxBaud);
   r.push_back({606, {}, when([](const RuleContext& c) { return highByte(word(c, sys::MainChannelSetup)) > 127; }),
                plain("Не допустимый сетевой номер на основном канале связи"), {}, {}});
-  // The small model has no auxiliary channel.
-  r.push_back({607, [](const RuleContext& c) { return c.kind != 1; },
+  r.push_back({607, [](const RuleContext& c) { return c.counts.hasAuxChannel; },
                when([](const RuleContext& c) { return highByte(word(c, sys::AuxChannelSetup)) > 127; }),
                plain("Не допустимый сетевой номер на дополнительном канале связи"), {}, {}});
   r.push_back({608, [](const RuleContext& c) { return (word(c, sys::BatteryControl) & 0xFFFF) != 0xFFFF; },

@@ -35,6 +35,7 @@ struct KindProfile {
   bool hasDesktop;         // "Регуляторы/Рабочий стол" page and the desktop block
   bool hasAuxModemText;    // second modem initialisation string (kept in LogicK2 in the file)
   bool hasAuxChannel;      // additional communication channel
+  bool hasAuxChannelBaud;  // its speed as a word of its own (the expandable model only)
   bool hasBatteryControl;  // battery control word and the battery voltage parameter
   bool hasSpecialFunctions;  // special functions register
   // The interval archive whose memory the event archive shares (the two are

@@ -2,7 +2,7 @@
 
 #include "editor/descriptors/desktop_steps.h"
 #include "editor/descriptors/name_rule.h"
-#include "editor/pages/regulators/logic_flag_page.h"
+#include "editor/pages/regulators/object_number.h"
 #include "model/kind_profile.h"
 #include "model/message_catalogue.h"
 
@@ -27,15 +27,8 @@ int DesktopPage::select(int typed) {
 
 std::optional<int> DesktopPage::selectText(const QString& text) {
   entry_.reset();
-  const QString trimmed = text.trimmed();
-  if (trimmed.isEmpty()) return std::nullopt;
-  bool ok = false;
-  const int typed = trimmed.toInt(&ok);
-  if (!ok) {
-    ShowMessageCode(presenter_, kNotANumberMessage);
-    return std::nullopt;
-  }
-  return select(typed);
+  const std::optional<int> typed = typedObjectNumber(text, presenter_, kNotANumberMessage);
+  return typed ? std::optional<int>(select(*typed)) : std::nullopt;
 }
 
 DesktopView DesktopPage::view() const {

@@ -39,15 +39,8 @@ int RegulatorPage::select(int typed) {
 
 std::optional<int> RegulatorPage::selectText(const QString& text) {
   number_.reset();
-  const QString trimmed = text.trimmed();
-  if (trimmed.isEmpty()) return std::nullopt;
-  bool ok = false;
-  const int typed = trimmed.toInt(&ok);
-  if (!ok) {
-    ShowMessageCode(presenter_, kNotANumberMessage);
-    return std::nullopt;
-  }
-  return select(typed);
+  const std::optional<int> typed = typedObjectNumber(text, presenter_, kNotANumberMessage);
+  return typed ? std::optional<int>(select(*typed)) : std::nullopt;
 }
 
 RegulatorView RegulatorPage::view() const {

@@ -17,12 +17,6 @@ Word withCombination(Word law, int combination) { return (law & ~0x3000) | ((com
 
 }  // namespace
 
-int wrapped(int value, int lowest, int highest) {
-  if (value < lowest) return highest;
-  if (value > highest) return lowest;
-  return value;
-}
-
 LogicFlagPage::LogicFlagPage(Workspace& workspace, MessagePresenter& presenter, QChar separator)
     : ws_(workspace), presenter_(presenter), separator_(separator) {}
 
@@ -34,15 +28,8 @@ int LogicFlagPage::select(int typed) {
 
 std::optional<int> LogicFlagPage::selectText(const QString& text) {
   number_.reset();
-  const QString trimmed = text.trimmed();
-  if (trimmed.isEmpty()) return std::nullopt;
-  bool ok = false;
-  const int typed = trimmed.toInt(&ok);
-  if (!ok) {
-    ShowMessageCode(presenter_, kNotANumberMessage);
-    return std::nullopt;
-  }
-  return select(typed);
+  const std::optional<int> typed = typedObjectNumber(text, presenter_, kNotANumberMessage);
+  return typed ? std::optional<int>(select(*typed)) : std::nullopt;
 }
 
 LogicFlagView LogicFlagPage::view() const {

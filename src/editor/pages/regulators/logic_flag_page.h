@@ -4,6 +4,8 @@
 // choice, calls one of these and shows the view again.
 #pragma once
 
+#include "editor/pages/regulators/object_number.h"
+
 #include <optional>
 
 #include <QString>
@@ -74,8 +76,5 @@ class LogicFlagPage {
   QChar separator_;
   std::optional<int> number_{0};
 };
-
-// One step past either end of 0..highest reaches the other end.
-int wrapped(int value, int lowest, int highest);
 
 }  // namespace nastrum
