@@ -38,6 +38,12 @@ struct KindProfile {
   bool hasAuxChannelBaud;  // its speed as a word of its own (the expandable model only)
   bool hasBatteryControl;  // battery control word and the battery voltage parameter
   bool hasSpecialFunctions;  // special functions register
+  // Arithmetic sensors carry a formula of their own in the arithmetic block
+  // instead of three terms with a cutoff in the auxiliary descriptor.
+  bool arithmeticFormulas;
+  // Sixteen four-contact input modules ("МВ") instead of eight eight-contact
+  // ones ("МВВ").
+  bool fourContactModules;
   // The interval archive whose memory the event archive shares (the two are
   // exclusive, and so are the events and the extended hourly archives that
   // reach into it), or -1.

@@ -1,6 +1,7 @@
 #include "editor/descriptors/sensor_view.h"
 
 #include "editor/descriptors/descriptor_digits.h"
+#include "model/kind_profile.h"
 
 namespace nastrum {
 
@@ -73,7 +74,7 @@ SensorView decodeSensor(const SensorRecord& s, int kind) {
     case SensorFamily::Conditional:
       if (conversionChoices(kind).containsCode(d3)) v.conversion = d3;
       if (conditionalStorageChoices().containsCode(d2)) v.conditionalStorage = d2;
-      if (v.conversion && isArithmetic(*v.conversion) && kind != 3) {
+      if (v.conversion && isArithmetic(*v.conversion) && !kindProfile(kind).arithmeticFormulas) {
         const int a1 = digitOf(s.auxDescriptor, 1);
         if (signStorageChoices().containsCode(a1)) v.signStorage = a1;
         v.cutoffCode = lowByte(s.auxDescriptor);

@@ -1,13 +1,8 @@
 #include "editor/descriptors/system_codes.h"
 
+#include "model/kind_profile.h"
+
 namespace nastrum::system_codes {
-
-namespace {
-
-// Kind 3 has sixteen four-contact modules; the others eight of eight.
-bool SmallModules(Word kind) { return kind == 3; }
-
-}  // namespace
 
 const ChoiceList& intervals() {
   static const ChoiceList list{{0x01, "1"},  {0x02, "2"},  {0x03, "3"},  {0x04, "4"},  {0x05, "5"}, {0x06, "6"},
@@ -49,14 +44,15 @@ const ChoiceList& monthlyArchiveModes() {
 
 QStringList batteryModules(Word kind) {
   QStringList modules;
-  const int count = SmallModules(kind) ? 16 : 8;
-  const QString prefix = SmallModules(kind) ? QStringLiteral("МВ") : QStringLiteral("МВВ");
+  const bool small = kindProfile(kind).fourContactModules;
+  const int count = small ? 16 : 8;
+  const QString prefix = small ? QStringLiteral("МВ") : QStringLiteral("МВВ");
   for (int i = 1; i <= count; ++i) modules << prefix + QString::number(i);
   return modules;
 }
 
 QStringList batteryContacts(Word kind) {
-  if (SmallModules(kind))
+  if (kindProfile(kind).fourContactModules)
     return {QStringLiteral("+3    -4"), QStringLiteral("+5    -6"), QStringLiteral("+7    -8"), QStringLiteral("+9    -10")};
   return {QStringLiteral("+3    -12"), QStringLiteral("+4    -12"), QStringLiteral("+5    -12"), QStringLiteral("+6    -12"),
           QStringLiteral("+7    -11"), QStringLiteral("+8    -11"), QStringLiteral("+9    -11"), QStringLiteral("+10  -11")};

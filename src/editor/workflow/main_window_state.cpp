@@ -1,5 +1,7 @@
 #include "editor/workflow/main_window_state.h"
 
+#include "model/kind_profile.h"
+
 namespace nastrum {
 
 ViewPage viewPageFor(EditorPage page) {
@@ -20,10 +22,12 @@ EditorPage editorPageFor(ViewPage page, Word kind) {
     case ViewPage::Pipelines: return EditorPage::Pipelines;
     case ViewPage::Archives: return EditorPage::Archives;
     case ViewPage::System: return EditorPage::System;
-    case ViewPage::Regulators:
-      if (kind == 2) return EditorPage::Regulators;
-      if (kind == 3) return EditorPage::RegulatorsDesktop;
-      return EditorPage::Sensors;  // kind 1 has no regulator page
+    case ViewPage::Regulators: {
+      const KindProfile& profile = kindProfile(kind);
+      if (profile.hasLogicFlags) return EditorPage::Regulators;
+      if (profile.hasDesktop) return EditorPage::RegulatorsDesktop;
+      return EditorPage::Sensors;  // a kind without a regulator page
+    }
     case ViewPage::Sensors: return EditorPage::Sensors;
   }
   return EditorPage::Sensors;

@@ -20,6 +20,7 @@
 #include "editor/descriptors/sensor_show.h"
 #include "editor/pages/inputs/choice_box.h"
 #include "editor/pages/sensors/ui/sensor_page_widget.h"
+#include "model/kind_profile.h"
 #include "model/real_text.h"
 
 namespace nastrum {
@@ -245,16 +246,17 @@ void SensorPageWidget::fillConditional(const SensorView& v) {
   source_->showCode(conversion);
   conditionalStorage_->showCode(v.conditionalStorage);
 
-  const bool smallArithmetic = arithmetic && kind != 3;
-  signStorage_->setVisible(smallArithmetic);
+  const bool formula = arithmetic && kindProfile(kind).arithmeticFormulas;
+  const bool terms = arithmetic && !formula;
+  signStorage_->setVisible(terms);
   signStorage_->showCode(v.signStorage);
-  terms_->setVisible(smallArithmetic);
-  if (smallArithmetic) {
+  terms_->setVisible(terms);
+  if (terms) {
     fillTerms();
     fillCutoff(v);
   }
-  arithmetic_->setVisible(arithmetic && kind == 3);
-  if (arithmetic && kind == 3) fillArithmeticSummary();
+  arithmetic_->setVisible(formula);
+  if (formula) fillArithmeticSummary();
 
   const bool withParameter = conversion == TableFunction || conversion == CopyForArchive;
   parameter_->setVisible(withParameter);

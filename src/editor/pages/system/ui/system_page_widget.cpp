@@ -79,8 +79,8 @@ void SystemPageWidget::showCurrent() {
   const KindProfile& profile = kindProfile(page_.kind());
   generatorGroup_->setVisible(profile.generators > 0);
   functionsGroup_->setVisible(profile.hasAuxChannel);
-  modemGroup_->setTitle(page_.kind() == 3 ? QStringLiteral("Строка инициализации Hayes - модема (основной канал):")
-                                          : QStringLiteral("Строка инициализации модема:"));
+  modemGroup_->setTitle(profile.hasAuxModemText ? QStringLiteral("Строка инициализации Hayes - модема (основной канал):")
+                                                : QStringLiteral("Строка инициализации модема:"));
   showChannel();
   if (profile.generators > 0) showGenerator();
   for (int f = 0; f < kSpecialFunctionCount; ++f) {
