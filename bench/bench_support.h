@@ -1,7 +1,7 @@
-// What the benchmarks share: the paced simulator they talk to, and what they
-// measure a run against: a serial line that counts the bytes crossing it in
-// either direction, a clock that sums the pauses asked of it, and the
-// process's CPU time.
+// What the benchmarks share: the paced simulator they talk to, the parts of a
+// run against it, and what they measure a run against: a serial line that
+// counts the bytes crossing it in either direction, a clock that sums the
+// pauses asked of it, and the process's CPU time.
 #pragma once
 
 #include <sys/resource.h>
@@ -15,7 +15,14 @@
 #include <benchmark/benchmark.h>
 
 #include "link/clock.h"
+#include "link/port_address.h"
 #include "link/qserialport_line.h"
+#include "link/runs/exchange_settings.h"
+#include "link/runs/link_device_session.h"
+#include "link/runs/run_context.h"
+#include "link/runs/run_observer.h"
+#include "model/message_presenter.h"
+#include "model/workspace.h"
 
 namespace nastrum::bench {
 
@@ -84,6 +91,29 @@ inline bool StartPacedSimulator(QProcess& sim, const QString& simPath, const QSt
   }
   return false;
 }
+
+// Answers every message with "ОК".
+class OkPresenter final : public MessagePresenter {
+  int present(const MessageBoxSpec&) override { return AnswerOk; }
+};
+
+// The parts of one run over the production serial line to the simulator on
+// `link`: the counting line and clock, the session over them, an empty
+// workspace, a silent observer and a presenter that answers "ОК".
+struct PacedRun {
+  explicit PacedRun(const QString& link) {
+    settings.portItem = PortAddress::kOtherItem;
+    settings.otherPort = link;
+  }
+  CountingLine line;
+  CountingClock clock;
+  LinkDeviceSession session{line, clock};
+  Workspace workspace;
+  ExchangeSettings settings;
+  NullRunObserver observer;
+  OkPresenter presenter;
+  RunContext ctx{workspace, session, settings, observer, presenter};
+};
 
 // Sets the iteration time and the counters every run benchmark reports (bytes,
 // pauses, the line's floor, the ratio to it, CPU time and share); returns the

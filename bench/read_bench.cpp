@@ -20,13 +20,10 @@
 #include "bench/bench_support.h"
 #include "link/serial_port.h"
 #include "link/read/device_read_job.h"
-#include "link/runs/link_device_session.h"
 
 namespace nastrum {
 namespace {
 
-using bench::CountingClock;
-using bench::CountingLine;
 using bench::CpuSeconds;
 using bench::ReportAgainstFloor;
 
@@ -49,59 +46,37 @@ void BM_ReadOverPacedPty(benchmark::State& state) {
   const double baud = BaudRate(baudIndex);
   QTemporaryDir dir;
   const QString link = dir.filePath(QStringLiteral("orvik"));
-  // The simulator logs a line per request: into a file, so that it never
-  // waits for a full pipe.
-  const QString simLog = dir.filePath(QStringLiteral("orvik-sim.log"));
   QProcess sim;
-  sim.setStandardOutputFile(simLog);
-  QStringList simArgs{QStringLiteral("--kind"), QString::number(kind), QStringLiteral("--pace"), QStringLiteral("--link"),
-                      link};
+  QStringList simArgs{QStringLiteral("--kind"), QString::number(kind)};
   if (kind == 2) simArgs << QStringLiteral("--demo");  // the demonstration plant is of this kind
-  sim.start(QStringLiteral(ORVIK_SIM_PATH), simArgs);
-  bool ready = false;
-  for (int i = 0; i < 200 && !ready; ++i) {
-    QFile log(simLog);
-    ready = log.open(QIODevice::ReadOnly) && log.readLine().startsWith("orvik-sim ready");
-    if (!ready) sim.waitForFinished(100);
-  }
-  if (!ready) {
+  if (!bench::StartPacedSimulator(sim, QStringLiteral(ORVIK_SIM_PATH), simArgs, link,
+                                  dir.filePath(QStringLiteral("orvik-sim.log")))) {
     state.SkipWithError("orvik-sim did not start");
     return;
   }
 
   for (auto _ : state) {
-    CountingLine line;
-    CountingClock clock;
-    LinkDeviceSession session(line, clock);
-    Workspace workspace;
-    ExchangeSettings settings;
-    settings.portItem = PortAddress::kOtherItem;
-    settings.otherPort = link;
-    settings.baudIndex = baudIndex;
-    NullRunObserver observer;
-    class : public MessagePresenter {
-      int present(const MessageBoxSpec&) override { return AnswerOk; }
-    } presenter;
-    RunContext ctx{workspace, session, settings, observer, presenter};
+    bench::PacedRun run(link);
+    run.settings.baudIndex = baudIndex;
     DeviceReadJob job;
 
     const double cpuBefore = CpuSeconds();
     const double simCpuBefore = ProcessCpuSeconds(sim.processId());
     const auto start = std::chrono::steady_clock::now();
-    job.run(ctx, ReadChoice::Constants);
+    job.run(run.ctx, ReadChoice::Constants);
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const double cpu = CpuSeconds() - cpuBefore;
     const double simCpu = ProcessCpuSeconds(sim.processId()) - simCpuBefore;
-    session.close();
+    run.session.close();
     if (!job.result()) {
       state.SkipWithError("the read failed");
       break;
     }
-    const double floor = ReportAgainstFloor(state, line, clock, baud, wall, cpu);
+    const double floor = ReportAgainstFloor(state, run.line, run.clock, baud, wall, cpu);
     state.counters["sim_cpu_s"] = simCpu;
     std::printf("kind %d read at %.0f baud: %.1f s wall, floor %.1f s (%lld bytes at 11 bits, %.1f s of pauses), "
                 "ratio %.3f, program CPU %.2f s (%.1f %% of the wall time), simulator CPU %.2f s\n",
-                kind, baud, wall, floor, line.bytes(), static_cast<double>(clock.pausedMs()) / 1000.0, wall / floor,
+                kind, baud, wall, floor, run.line.bytes(), static_cast<double>(run.clock.pausedMs()) / 1000.0, wall / floor,
                 cpu, 100.0 * cpu / wall, simCpu);
     std::fflush(stdout);
   }

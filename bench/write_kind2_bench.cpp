@@ -14,15 +14,12 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_support.h"
-#include "link/runs/link_device_session.h"
 #include "link/write/device_write_run.h"
 #include "sim/demo_image.h"
 
 namespace nastrum {
 namespace {
 
-using bench::CountingClock;
-using bench::CountingLine;
 using bench::CpuSeconds;
 using bench::kBaud;
 using bench::ReportAgainstFloor;
@@ -39,36 +36,25 @@ void BM_WriteKind2OverPacedPty(benchmark::State& state) {
   }
 
   for (auto _ : state) {
-    CountingLine line;
-    CountingClock clock;
-    LinkDeviceSession session(line, clock);
-    Workspace workspace;
-    workspace.image = sim::demoPlantImage();
-    workspace.image.deviceKind = 2;
-    ExchangeSettings settings;
-    settings.portItem = PortAddress::kOtherItem;
-    settings.otherPort = link;
-    NullRunObserver observer;
-    class : public MessagePresenter {
-      int present(const MessageBoxSpec&) override { return AnswerOk; }
-    } presenter;
-    RunContext ctx{workspace, session, settings, observer, presenter};
+    bench::PacedRun run(link);
+    run.workspace.image = sim::demoPlantImage();
+    run.workspace.image.deviceKind = 2;
     FixedWriteAnswerer answers(false, true);
 
     const double cpuBefore = CpuSeconds();
     const auto start = std::chrono::steady_clock::now();
-    const DeviceWriteOutcome outcome = RunDeviceWrite(ctx, {WriteChoice::Constants, WriteGroups::all()}, answers);
+    const DeviceWriteOutcome outcome = RunDeviceWrite(run.ctx, {WriteChoice::Constants, WriteGroups::all()}, answers);
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const double cpu = CpuSeconds() - cpuBefore;
-    session.close();
+    run.session.close();
     if (!outcome.succeeded()) {
       state.SkipWithError("the write failed");
       break;
     }
-    const double floor = ReportAgainstFloor(state, line, clock, kBaud, wall, cpu);
+    const double floor = ReportAgainstFloor(state, run.line, run.clock, kBaud, wall, cpu);
     std::printf("kind 2 write: %.1f s wall, floor %.1f s (%lld bytes at 11 bits, %.1f s of pauses), ratio %.2f, "
                 "program CPU %.2f s\n",
-                wall, floor, line.bytes(), static_cast<double>(clock.pausedMs()) / 1000.0, wall / floor, cpu);
+                wall, floor, run.line.bytes(), static_cast<double>(run.clock.pausedMs()) / 1000.0, wall / floor, cpu);
   }
   sim.terminate();
   sim.waitForFinished(10000);
