@@ -15,6 +15,7 @@
 #include "editor/pages/archives/ui/archive_number_box.h"
 #include "editor/pages/archives/ui/choice_combo.h"
 #include "editor/pages/inputs/input_filters.h"
+#include "editor/pages/inputs/page_parts.h"
 
 namespace nastrum {
 
@@ -66,11 +67,11 @@ ArchiveFamilyGroup::ArchiveFamilyGroup(ArchivePage& page, ArchiveFamily family, 
 
   auto* layout = new QVBoxLayout(this);
   number_ = new ArchiveNumberBox(prefix + "Number", this);
-  auto* numberCaption = makeCaption(QStringLiteral("№"), number_, this);
+  auto* numberCaption = captionFor(QStringLiteral("№"), number_, this);
   name_ = new QLineEdit(this);
   name_->setObjectName(prefix + "Name");
   name_->setValidator(new NameFilter(name_));
-  nameCaption_ = makeCaption(texts.nameCaption, name_, this);
+  nameCaption_ = captionFor(texts.nameCaption, name_, this);
   auto* top = new QHBoxLayout;
   top->addWidget(numberCaption);
   top->addWidget(number_);
@@ -114,7 +115,7 @@ void ArchiveFamilyGroup::buildStateRows(const QString& prefix) {
   const bool monthly = family_ == ArchiveFamily::Monthly;
   state_ = makeCombo(prefix + "State", body_);
   const QString stateCaption = monthly ? QStringLiteral("Архив:") : QStringLiteral("Состояние:");
-  bodyLayout->addWidget(makeRow(body_, {makeCaption(stateCaption, state_, body_), state_}));
+  bodyLayout->addWidget(makeRow(body_, {captionFor(stateCaption, state_, body_), state_}));
   fillCombo(state_, archiveStateChoices(family_), std::nullopt);
   connect(state_, &QComboBox::currentIndexChanged, this, [this] {
     const auto code = chosenCode(state_);
@@ -130,7 +131,7 @@ void ArchiveFamilyGroup::buildStateRows(const QString& prefix) {
 
   head_ = makeCombo(prefix + "Head", body_);
   headError_ = makeErrorLabel(prefix + "HeadError", body_);
-  headRow_ = makeRow(body_, {makeCaption(QStringLiteral("№ головного\nархива"), head_, body_), head_, headError_});
+  headRow_ = makeRow(body_, {captionFor(QStringLiteral("№ головного\nархива"), head_, body_), head_, headError_});
   bodyLayout->addWidget(headRow_);
   connect(head_, &QComboBox::currentIndexChanged, this, [this] {
     auto code = chosenCode(head_);
@@ -154,7 +155,7 @@ void ArchiveFamilyGroup::buildStateRows(const QString& prefix) {
   if (family_ == ArchiveFamily::Hourly) {
     extension_ = makeCombo(prefix + "Extension", body_);
     fillCombo(extension_, {{1, QStringLiteral("есть")}, {0, QStringLiteral("нет")}}, std::nullopt);
-    extensionRow_ = makeRow(body_, {makeCaption(QStringLiteral("Расширение:"), extension_, body_), extension_});
+    extensionRow_ = makeRow(body_, {captionFor(QStringLiteral("Расширение:"), extension_, body_), extension_});
     bodyLayout->addWidget(extensionRow_);
     connect(extension_, &QComboBox::currentIndexChanged, this, [this] {
       const bool extended = chosenCode(extension_) == 1;
@@ -163,7 +164,7 @@ void ArchiveFamilyGroup::buildStateRows(const QString& prefix) {
   }
 
   item_ = makeCombo(prefix + "Item", body_);
-  itemRow_ = makeRow(body_, {makeCaption(QStringLiteral("запись в архив"), item_, body_), item_});
+  itemRow_ = makeRow(body_, {captionFor(QStringLiteral("запись в архив"), item_, body_), item_});
   bodyLayout->addWidget(itemRow_);
   fillCombo(item_, archiveItemChoices(family_), std::nullopt);
   item_->setPlaceholderText(errorText());  // a kind digit this family does not record

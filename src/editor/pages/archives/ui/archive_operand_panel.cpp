@@ -13,6 +13,7 @@
 #include "editor/descriptors/descriptor_digits.h"
 #include "editor/pages/archives/ui/choice_combo.h"
 #include "editor/pages/inputs/input_filters.h"
+#include "editor/pages/inputs/page_parts.h"
 
 namespace nastrum {
 
@@ -52,7 +53,7 @@ QWidget* ArchiveOperandPanel::buildSingle(const QString& caption, QComboBox*& co
   row->setContentsMargins(0, 0, 0, 0);
   combo = makeCombo(name, panel);
   error = makeErrorLabel(name + "Error", panel);
-  row->addWidget(makeCaption(caption, combo, panel));
+  row->addWidget(captionFor(caption, combo, panel));
   row->addWidget(combo);
   row->addWidget(error);
   row->addStretch();
@@ -66,10 +67,10 @@ QWidget* ArchiveOperandPanel::buildDifference(const QString& prefix) {
   x1Error_ = makeErrorLabel(prefix + "X1Error", box);
   x2_ = makeCombo(prefix + "X2", box);
   x2Error_ = makeErrorLabel(prefix + "X2Error", box);
-  grid->addWidget(makeCaption(QStringLiteral("X1 :"), x1_, box), 0, 0);
+  grid->addWidget(captionFor(QStringLiteral("X1 :"), x1_, box), 0, 0);
   grid->addWidget(x1_, 0, 1);
   grid->addWidget(x1Error_, 0, 2);
-  grid->addWidget(makeCaption(QStringLiteral("X2 :"), x2_, box), 1, 0);
+  grid->addWidget(captionFor(QStringLiteral("X2 :"), x2_, box), 1, 0);
   grid->addWidget(x2_, 1, 1);
   grid->addWidget(x2Error_, 1, 2);
   grid->setColumnStretch(3, 1);
@@ -108,7 +109,7 @@ QWidget* ArchiveOperandPanel::buildParameter(const QString& prefix) {
   parameter_ = new QLineEdit(panel);
   parameter_->setObjectName(prefix + "Parameter");
   parameter_->setValidator(new DigitFilter(true, 4, parameter_));
-  row->addWidget(makeCaption(QStringLiteral("№ архивируемого парметра:"), parameter_, panel));
+  row->addWidget(captionFor(QStringLiteral("№ архивируемого парметра:"), parameter_, panel));
   row->addWidget(parameter_);
   row->addStretch();
   return panel;

@@ -36,10 +36,4 @@ QComboBox* makeCombo(const QString& objectName, QWidget* parent) {
   return combo;
 }
 
-QLabel* makeCaption(const QString& text, QWidget* field, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setBuddy(field);
-  return label;
-}
-
 }  // namespace nastrum

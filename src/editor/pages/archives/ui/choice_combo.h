@@ -21,7 +21,5 @@ std::optional<int> chosenCode(const QComboBox* combo);
 QLabel* makeErrorLabel(const QString& objectName, QWidget* parent);
 // A list box that cannot be typed into, with its name for tests.
 QComboBox* makeCombo(const QString& objectName, QWidget* parent);
-// A caption that is the buddy label of `field`.
-QLabel* makeCaption(const QString& text, QWidget* field, QWidget* parent);
 
 }  // namespace nastrum

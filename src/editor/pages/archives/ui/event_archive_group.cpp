@@ -14,6 +14,7 @@
 #include "editor/pages/archives/ui/archive_number_box.h"
 #include "editor/pages/archives/ui/choice_combo.h"
 #include "editor/pages/inputs/input_filters.h"
+#include "editor/pages/inputs/page_parts.h"
 
 namespace nastrum {
 
@@ -29,10 +30,10 @@ EventArchiveGroup::EventArchiveGroup(ArchivePage& page, QWidget* parent)
   present_->setToolTip(QStringLiteral("наличие - Есть / Нет"));
   present_->setAccessibleName(QStringLiteral("Регистрируемое событие"));
   auto* top = new QHBoxLayout;
-  top->addWidget(makeCaption(QStringLiteral("№"), number_, this));
+  top->addWidget(captionFor(QStringLiteral("№"), number_, this));
   top->addWidget(number_);
   top->addSpacing(12);
-  top->addWidget(makeCaption(QStringLiteral("Регистрируемое\nсобытие:"), present_, this));
+  top->addWidget(captionFor(QStringLiteral("Регистрируемое\nсобытие:"), present_, this));
   top->addWidget(present_);
   top->addStretch();
   layout->addLayout(top);
@@ -75,7 +76,7 @@ void EventArchiveGroup::buildPanel() {
     connect(tick, &QCheckBox::toggled, this, [this, box](bool on) { act([this, box, on] { page_.tickEventBit(box, on); }); });
   }
   bitsRow->addStretch();
-  auto* bitsCaption = makeCaption(QStringLiteral("Регистрируемые биты:"), bits_[0], panel_);
+  auto* bitsCaption = captionFor(QStringLiteral("Регистрируемые биты:"), bits_[0], panel_);
   grid->addWidget(bitsCaption, 0, 0);
   grid->addLayout(bitsRow, 0, 1);
 
@@ -101,7 +102,7 @@ void EventArchiveGroup::buildPanel() {
   byteRow_ = new QWidget(panel_);
   auto* byteLayout = new QHBoxLayout(byteRow_);
   byteLayout->setContentsMargins(0, 0, 0, 0);
-  byteLayout->addWidget(makeCaption(QStringLiteral("№ байта\nпараметра:"), byte_, byteRow_));
+  byteLayout->addWidget(captionFor(QStringLiteral("№ байта\nпараметра:"), byte_, byteRow_));
   byteLayout->addWidget(byte_);
   byteLayout->addStretch();
   grid->addWidget(byteRow_, 2, 1);
@@ -118,7 +119,7 @@ void EventArchiveGroup::buildPanel() {
   param_->setObjectName(QStringLiteral("eventParam"));
   param_->setValidator(new DigitFilter(true, 4, param_));
   param_->setMaximumWidth(60);
-  paramCaption_ = makeCaption(QStringLiteral("№ параметра:"), param_, panel_);
+  paramCaption_ = captionFor(QStringLiteral("№ параметра:"), param_, panel_);
   grid->addWidget(paramCaption_, 3, 0);
   grid->addWidget(param_, 3, 1, Qt::AlignLeft);
   connect(param_, &QLineEdit::textEdited, this, [this](const QString& hex) {

@@ -13,18 +13,9 @@
 #include "editor/pages/regulators/ui/wrap_spin_box.h"
 #include "editor/pages/inputs/choice_box.h"
 #include "editor/pages/inputs/input_filters.h"
+#include "editor/pages/inputs/page_parts.h"
 
 namespace nastrum {
-
-namespace {
-
-QLabel* captionFor(const QString& text, QWidget* field, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setBuddy(field);
-  return label;
-}
-
-}  // namespace
 
 DesktopEntryGroup::DesktopEntryGroup(DesktopPage& page, QWidget* parent)
     : QGroupBox(QStringLiteral("Рабочий стол:"), parent), page_(page) {

@@ -14,6 +14,7 @@
 #include "editor/pages/regulators/ui/wrap_spin_box.h"
 #include "editor/pages/inputs/choice_box.h"
 #include "editor/pages/inputs/input_filters.h"
+#include "editor/pages/inputs/page_parts.h"
 #include "model/hex_text.h"
 #include "model/real_text.h"
 
@@ -22,12 +23,6 @@ namespace nastrum {
 namespace {
 
 constexpr int kK1Characters = 8;
-
-QLabel* captionFor(const QString& text, QWidget* field, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setBuddy(field);
-  return label;
-}
 
 }  // namespace
 

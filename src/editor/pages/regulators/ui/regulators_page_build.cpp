@@ -14,35 +14,12 @@
 #include "editor/pages/regulators/ui/wrap_spin_box.h"
 #include "editor/pages/inputs/choice_box.h"
 #include "editor/pages/inputs/input_filters.h"
+#include "editor/pages/inputs/page_parts.h"
 #include "model/real_text.h"
 
 namespace nastrum {
 
 namespace {
-
-QLabel* captionFor(const QString& text, QWidget* field, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setBuddy(field);
-  return label;
-}
-
-ChoiceBox* choiceBox(const QString& objectName, const ChoiceList& choices, QWidget* parent) {
-  auto* box = new ChoiceBox(objectName, parent);
-  box->setChoices(choices);
-  return box;
-}
-
-QWidget* part(const QString& objectName, QWidget* parent) {
-  auto* w = new QWidget(parent);
-  w->setObjectName(objectName);
-  return w;
-}
-
-QGroupBox* group(const QString& objectName, const QString& title, QWidget* parent) {
-  auto* g = new QGroupBox(title, parent);
-  g->setObjectName(objectName);
-  return g;
-}
 
 // A caption and its field on one row of a panel.
 void addRow(QGridLayout* grid, const QString& caption, QWidget* field, QWidget* parent) {
@@ -53,7 +30,7 @@ void addRow(QGridLayout* grid, const QString& caption, QWidget* field, QWidget* 
 
 // Eight boxes, left = bit 7, each named for the screen reader.
 QWidget* bitBoxes(const QString& prefix, const QString& what, std::array<QCheckBox*, 8>& boxes, QWidget* parent) {
-  auto* row = part(prefix + QStringLiteral("Bits"), parent);
+  auto* row = namedPart(prefix + QStringLiteral("Bits"), parent);
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
   for (int box = 0; box < 8; ++box) {
@@ -90,7 +67,7 @@ void RegulatorsPageWidget::build() {
   auto* left = new QVBoxLayout;
   columns->addLayout(left, 1);
 
-  auto* header = part(QStringLiteral("flagHeader"), content);
+  auto* header = namedPart(QStringLiteral("flagHeader"), content);
   auto* headerLayout = new QHBoxLayout(header);
   number_ = new WrapSpinBox(QStringLiteral("flagNumber"), header);
   number_->setToolTip(QStringLiteral("№ логического признака"));
@@ -104,7 +81,7 @@ void RegulatorsPageWidget::build() {
   headerLayout->addStretch();
   left->addWidget(header);
 
-  body_ = part(QStringLiteral("flagBody"), content);
+  body_ = namedPart(QStringLiteral("flagBody"), content);
   auto* bodyLayout = new QVBoxLayout(body_);
   bodyLayout->setContentsMargins(0, 0, 0, 0);
   bodyLayout->addWidget(buildOutput(body_));
@@ -117,7 +94,7 @@ void RegulatorsPageWidget::build() {
 }
 
 QWidget* RegulatorsPageWidget::buildOutput(QWidget* parent) {
-  auto* box = group(QStringLiteral("outputGroup"), QStringLiteral("Выход:"), parent);
+  auto* box = namedGroup(QStringLiteral("outputGroup"), QStringLiteral("Выход:"), parent);
   auto* grid = new QGridLayout(box);
   outputKind_ = choiceBox(QStringLiteral("outputKind"), outputKinds(), box);
   outputKind_->setAccessibleName(QStringLiteral("Выход:"));
@@ -128,7 +105,7 @@ QWidget* RegulatorsPageWidget::buildOutput(QWidget* parent) {
   grid->addWidget(outputCaption_, 1, 0);
   grid->addWidget(output_, 1, 1);
 
-  terminalsPanel_ = part(QStringLiteral("outputTerminals"), box);
+  terminalsPanel_ = namedPart(QStringLiteral("outputTerminals"), box);
   auto* terminals = new QHBoxLayout(terminalsPanel_);
   terminals->setContentsMargins(0, 0, 0, 0);
   terminals->addWidget(new QLabel(QStringLiteral("Клеммник:         Клеммы:"), terminalsPanel_));
@@ -148,12 +125,12 @@ QWidget* RegulatorsPageWidget::buildOutput(QWidget* parent) {
 }
 
 QWidget* RegulatorsPageWidget::buildLaw(QWidget* parent) {
-  auto* box = group(QStringLiteral("lawGroup"), QStringLiteral("Закон:"), parent);
+  auto* box = namedGroup(QStringLiteral("lawGroup"), QStringLiteral("Закон:"), parent);
   auto* grid = new QGridLayout(box);
   lawType_ = choiceBox(QStringLiteral("lawType"), lawTypes(), box);
   addRow(grid, QStringLiteral("Тип закона:"), lawType_, box);
 
-  operandKindPanel_ = part(QStringLiteral("operandKindPanel"), box);
+  operandKindPanel_ = namedPart(QStringLiteral("operandKindPanel"), box);
   auto* kindRow = new QHBoxLayout(operandKindPanel_);
   kindRow->setContentsMargins(0, 0, 0, 0);
   operandKind_ = choiceBox(QStringLiteral("operandKind"), operandKinds(), operandKindPanel_);
@@ -162,7 +139,7 @@ QWidget* RegulatorsPageWidget::buildLaw(QWidget* parent) {
   kindRow->addStretch();
   grid->addWidget(operandKindPanel_, grid->rowCount(), 0, 1, 2);
 
-  widthPanel_ = part(QStringLiteral("widthPanel"), box);
+  widthPanel_ = namedPart(QStringLiteral("widthPanel"), box);
   auto* widthRow = new QHBoxLayout(widthPanel_);
   widthRow->setContentsMargins(0, 0, 0, 0);
   width_ = choiceBox(QStringLiteral("logicalWidth"), byteWidths(), widthPanel_);
@@ -178,7 +155,7 @@ QWidget* RegulatorsPageWidget::buildLaw(QWidget* parent) {
   grid->addWidget(lawCaption_, row, 0);
   grid->addWidget(law_, row, 1);
 
-  oneBitHint_ = part(QStringLiteral("oneBitHint"), box);
+  oneBitHint_ = namedPart(QStringLiteral("oneBitHint"), box);
   auto* hint = new QVBoxLayout(oneBitHint_);
   hint->setContentsMargins(0, 0, 0, 0);
   for (const char* line : {"Операндом X является", "логическ. признак, который", "должен быть описан ранее."})
@@ -188,21 +165,21 @@ QWidget* RegulatorsPageWidget::buildLaw(QWidget* parent) {
 }
 
 QWidget* RegulatorsPageWidget::buildOperands(QWidget* parent) {
-  auto* box = group(QStringLiteral("operandGroup"), QStringLiteral("Операнды:"), parent);
+  auto* box = namedGroup(QStringLiteral("operandGroup"), QStringLiteral("Операнды:"), parent);
   auto* layout = new QVBoxLayout(box);
   auto* operandRow = new QGridLayout;
   operand_ = hexEdit(QStringLiteral("operandX"), 4, box);
   addRow(operandRow, QStringLiteral("Операнд Х:"), operand_, box);
   layout->addLayout(operandRow);
 
-  meanPanel_ = part(QStringLiteral("meanPanel"), box);
+  meanPanel_ = namedPart(QStringLiteral("meanPanel"), box);
   auto* mean = new QGridLayout(meanPanel_);
   mean->setContentsMargins(0, 0, 0, 0);
   meanOperand_ = hexEdit(QStringLiteral("operandMean"), 4, meanPanel_);
   addRow(mean, QStringLiteral("Операнд Хср:"), meanOperand_, meanPanel_);
   meanKind_ = choiceBox(QStringLiteral("meanKind"), meanKinds(), meanPanel_);
   addRow(mean, QStringLiteral("Тип - Xcp:"), meanKind_, meanPanel_);
-  functionPanel_ = part(QStringLiteral("functionPanel"), meanPanel_);
+  functionPanel_ = namedPart(QStringLiteral("functionPanel"), meanPanel_);
   auto* function = new QGridLayout(functionPanel_);
   function->setContentsMargins(0, 0, 0, 0);
   table_ = choiceBox(QStringLiteral("functionTable"), tableChoices(), functionPanel_);
@@ -213,7 +190,7 @@ QWidget* RegulatorsPageWidget::buildOperands(QWidget* parent) {
   mean->addWidget(functionPanel_, mean->rowCount(), 0, 1, 2);
   layout->addWidget(meanPanel_);
 
-  k1Panel_ = part(QStringLiteral("k1Panel"), box);
+  k1Panel_ = namedPart(QStringLiteral("k1Panel"), box);
   auto* k1 = new QGridLayout(k1Panel_);
   k1->setContentsMargins(0, 0, 0, 0);
   k1_ = realEdit(QStringLiteral("constantK1"), true, systemDecimalSeparator(), k1Panel_);
@@ -221,7 +198,7 @@ QWidget* RegulatorsPageWidget::buildOperands(QWidget* parent) {
   addRow(k1, QStringLiteral("К1 - константа переключения:"), k1_, k1Panel_);
   layout->addWidget(k1Panel_);
 
-  timePanel_ = group(QStringLiteral("timePanel"), QStringLiteral("Переключение по времени:"), box);
+  timePanel_ = namedGroup(QStringLiteral("timePanel"), QStringLiteral("Переключение по времени:"), box);
   auto* time = new QHBoxLayout(timePanel_);
   hours_ = new WrapSpinBox(QStringLiteral("clockHours"), timePanel_);
   minutes_ = new WrapSpinBox(QStringLiteral("clockMinutes"), timePanel_);
@@ -232,7 +209,7 @@ QWidget* RegulatorsPageWidget::buildOperands(QWidget* parent) {
   time->addStretch();
   layout->addWidget(timePanel_);
 
-  datePanel_ = group(QStringLiteral("datePanel"), QStringLiteral("Переключение по дате:"), box);
+  datePanel_ = namedGroup(QStringLiteral("datePanel"), QStringLiteral("Переключение по дате:"), box);
   auto* date = new QHBoxLayout(datePanel_);
   day_ = new WrapSpinBox(QStringLiteral("clockDay"), datePanel_);
   month_ = new WrapSpinBox(QStringLiteral("clockMonth"), datePanel_);
@@ -243,7 +220,7 @@ QWidget* RegulatorsPageWidget::buildOperands(QWidget* parent) {
   date->addStretch();
   layout->addWidget(datePanel_);
 
-  yearPanel_ = group(QStringLiteral("yearPanel"), QStringLiteral("Переключение по году:"), box);
+  yearPanel_ = namedGroup(QStringLiteral("yearPanel"), QStringLiteral("Переключение по году:"), box);
   auto* year = new QHBoxLayout(yearPanel_);
   year_ = new WrapSpinBox(QStringLiteral("clockYear"), yearPanel_);
   year->addWidget(captionFor(QStringLiteral("год:"), year_, yearPanel_));
@@ -251,14 +228,14 @@ QWidget* RegulatorsPageWidget::buildOperands(QWidget* parent) {
   year->addStretch();
   layout->addWidget(yearPanel_);
 
-  bytePanel_ = part(QStringLiteral("bytePanel"), box);
+  bytePanel_ = namedPart(QStringLiteral("bytePanel"), box);
   auto* bytes = new QGridLayout(bytePanel_);
   bytes->setContentsMargins(0, 0, 0, 0);
   shift_ = choiceBox(QStringLiteral("operandShift"), shiftChoices(), bytePanel_);
   addRow(bytes, QStringLiteral("Сдвиг операнда X внутри параметра:"), shift_, bytePanel_);
   QWidget* maskRow = bitBoxes(QStringLiteral("mask"), QStringLiteral("Маска"), mask_, bytePanel_);
   addRow(bytes, QStringLiteral("Маска:"), maskRow, bytePanel_);
-  referencePanel_ = part(QStringLiteral("referencePanel"), bytePanel_);
+  referencePanel_ = namedPart(QStringLiteral("referencePanel"), bytePanel_);
   auto* reference = new QGridLayout(referencePanel_);
   reference->setContentsMargins(0, 0, 0, 0);
   QWidget* referenceRow = bitBoxes(QStringLiteral("reference"), QStringLiteral("Логический эталон"), reference_, referencePanel_);
@@ -269,7 +246,7 @@ QWidget* RegulatorsPageWidget::buildOperands(QWidget* parent) {
 }
 
 QWidget* RegulatorsPageWidget::buildDelays(QWidget* parent) {
-  auto* box = group(QStringLiteral("delayPanel"), QStringLiteral("Задержки:"), parent);
+  auto* box = namedGroup(QStringLiteral("delayPanel"), QStringLiteral("Задержки:"), parent);
   delayPanel_ = box;
   auto* grid = new QGridLayout(box);
   const auto delayRow = [&](const QString& caption, const QString& name, WrapSpinBox*& minutes, WrapSpinBox*& seconds) {
@@ -290,7 +267,7 @@ QWidget* RegulatorsPageWidget::buildDelays(QWidget* parent) {
 }
 
 QWidget* RegulatorsPageWidget::buildLegend(QWidget* parent) {
-  auto* box = group(QStringLiteral("legendPanel"), QString(), parent);
+  auto* box = namedGroup(QStringLiteral("legendPanel"), QString(), parent);
   box->setAccessibleName(QStringLiteral("Обозначения"));
   auto* layout = new QVBoxLayout(box);
   for (const char* line : {"X - входной сигнал,", "Xср - входной сигнал,", "Y - выходной сигнал,",

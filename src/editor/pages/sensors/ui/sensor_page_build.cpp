@@ -19,36 +19,12 @@
 #include "editor/descriptors/sensor_codes.h"
 #include "editor/pages/inputs/choice_box.h"
 #include "editor/pages/inputs/input_filters.h"
+#include "editor/pages/inputs/page_parts.h"
 #include "editor/pages/sensors/ui/sensor_page_widget.h"
 
 namespace nastrum {
 
 namespace {
-
-ChoiceBox* choiceBox(const QString& objectName, const ChoiceList& choices, QWidget* parent) {
-  auto* box = new ChoiceBox(objectName, parent);
-  box->setChoices(choices);
-  return box;
-}
-
-// A caption that names its field for the keyboard and the screen reader.
-QLabel* captionFor(const QString& text, QWidget* field, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setBuddy(field);
-  return label;
-}
-
-QGroupBox* groupBox(const QString& objectName, const QString& title, QWidget* parent) {
-  auto* group = new QGroupBox(title, parent);
-  group->setObjectName(objectName);
-  return group;
-}
-
-QWidget* plainPart(const QString& objectName, QWidget* parent) {
-  auto* part = new QWidget(parent);
-  part->setObjectName(objectName);
-  return part;
-}
 
 ChoiceList fillChoices() { return {{0, QStringLiteral("газом")}, {1, QStringLiteral("жидкостью")}}; }
 ChoiceList sideChoices() {
@@ -71,7 +47,7 @@ void SensorPageWidget::build() {
   auto* layout = new QVBoxLayout(content);
   layout->addWidget(buildHeader());
 
-  errorPanel_ = groupBox(QStringLiteral("errorPanel"), QStringLiteral("Ошибка:"), content);
+  errorPanel_ = namedGroup(QStringLiteral("errorPanel"), QStringLiteral("Ошибка:"), content);
   auto* errorLayout = new QVBoxLayout(errorPanel_);
   conversionRepair_ = choiceBox(QStringLiteral("conversionRepairBox"), {}, errorPanel_);
   errorLayout->addWidget(
@@ -107,7 +83,7 @@ void SensorPageWidget::build() {
 }
 
 QWidget* SensorPageWidget::buildHeader() {
-  auto* header = plainPart(QStringLiteral("sensorHeader"), this);
+  auto* header = namedPart(QStringLiteral("sensorHeader"), this);
   auto* grid = new QGridLayout(header);
   number_ = new QSpinBox(header);
   number_->setObjectName(QStringLiteral("sensorNumber"));
@@ -142,7 +118,7 @@ QWidget* SensorPageWidget::buildHeader() {
 }
 
 QWidget* SensorPageWidget::buildAnalog() {
-  analog_ = plainPart(QStringLiteral("analogGroup"), this);
+  analog_ = namedPart(QStringLiteral("analogGroup"), this);
   auto* layout = new QVBoxLayout(analog_);
   layout->setContentsMargins(0, 0, 0, 0);
   auto* quantityRow = new QFormLayout;
@@ -150,7 +126,7 @@ QWidget* SensorPageWidget::buildAnalog() {
   quantityRow->addRow(captionFor(QStringLiteral("параметр"), quantity_, analog_), quantity_);
   layout->addLayout(quantityRow);
 
-  pressure_ = plainPart(QStringLiteral("pressureGroup"), analog_);
+  pressure_ = namedPart(QStringLiteral("pressureGroup"), analog_);
   auto* pressureLayout = new QVBoxLayout(pressure_);
   pressureKind_ = choiceBox(QStringLiteral("pressureKindBox"), pressureKindChoices(), pressure_);
   pressureKind_->setAccessibleName(QStringLiteral("вид датчика давления"));
@@ -158,7 +134,7 @@ QWidget* SensorPageWidget::buildAnalog() {
   pressureUnit_->setAccessibleName(QStringLiteral("единицы давления"));
   pressureLayout->addWidget(pressureKind_);
   pressureLayout->addWidget(pressureUnit_);
-  liquid_ = groupBox(QStringLiteral("liquidColumnGroup"), QStringLiteral("Импульсные трубки заполнены:"), pressure_);
+  liquid_ = namedGroup(QStringLiteral("liquidColumnGroup"), QStringLiteral("Импульсные трубки заполнены:"), pressure_);
   auto* liquidForm = new QFormLayout(liquid_);
   tubeFill_ = choiceBox(QStringLiteral("tubeFillBox"), fillChoices(), liquid_);
   tubeFill_->setAccessibleName(QStringLiteral("Импульсные трубки заполнены:"));
@@ -175,7 +151,7 @@ QWidget* SensorPageWidget::buildAnalog() {
   pressureLayout->addWidget(liquid_);
   layout->addWidget(pressure_);
 
-  tap_ = plainPart(QStringLiteral("tapGroup"), analog_);
+  tap_ = namedPart(QStringLiteral("tapGroup"), analog_);
   auto* tapLayout = new QVBoxLayout(tap_);
   tapKind_ = choiceBox(QStringLiteral("tapBox"), {}, tap_);
   tapKind_->setAccessibleName(QStringLiteral("отбор"));
@@ -185,12 +161,12 @@ QWidget* SensorPageWidget::buildAnalog() {
   tapLayout->addWidget(diffUnit_);
   layout->addWidget(tap_);
 
-  temperature_ = plainPart(QStringLiteral("temperatureGroup"), analog_);
+  temperature_ = namedPart(QStringLiteral("temperatureGroup"), analog_);
   auto* tLayout = new QVBoxLayout(temperature_);
   temperatureKind_ = choiceBox(QStringLiteral("temperatureKindBox"), temperatureKindChoices(), temperature_);
   temperatureKind_->setAccessibleName(QStringLiteral("вид датчика температуры"));
   tLayout->addWidget(temperatureKind_);
-  rtd_ = plainPart(QStringLiteral("rtdGroup"), temperature_);
+  rtd_ = namedPart(QStringLiteral("rtdGroup"), temperature_);
   auto* rtdLayout = new QVBoxLayout(rtd_);
   rtdKind_ = choiceBox(QStringLiteral("rtdBox"), rtdChoices(), rtd_);
   rtdKind_->setAccessibleName(QStringLiteral("термометр сопротивления"));
@@ -199,7 +175,7 @@ QWidget* SensorPageWidget::buildAnalog() {
   rtdLayout->addWidget(rtdKind_);
   rtdLayout->addWidget(rtdStandard_);
   tLayout->addWidget(rtd_);
-  thermocouple_ = plainPart(QStringLiteral("thermocoupleGroup"), temperature_);
+  thermocouple_ = namedPart(QStringLiteral("thermocoupleGroup"), temperature_);
   auto* tcForm = new QFormLayout(thermocouple_);
   thermocoupleKind_ = choiceBox(QStringLiteral("thermocoupleBox"), thermocoupleChoices(), thermocouple_);
   thermocoupleKind_->setAccessibleName(QStringLiteral("термопара"));
@@ -212,7 +188,7 @@ QWidget* SensorPageWidget::buildAnalog() {
   tLayout->addWidget(thermocouple_);
   layout->addWidget(temperature_);
 
-  signal_ = plainPart(QStringLiteral("signalGroup"), analog_);
+  signal_ = namedPart(QStringLiteral("signalGroup"), analog_);
   auto* signalForm = new QFormLayout(signal_);
   signalKind_ = choiceBox(QStringLiteral("signalBox"), {}, signal_);
   signalForm->addRow(captionFor(QStringLiteral("Выходной сигнал"), signalKind_, signal_), signalKind_);
@@ -224,23 +200,23 @@ QWidget* SensorPageWidget::buildAnalog() {
 }
 
 QWidget* SensorPageWidget::buildCounting() {
-  auto* part = plainPart(QStringLiteral("countingPart"), this);
+  auto* part = namedPart(QStringLiteral("countingPart"), this);
   auto* layout = new QVBoxLayout(part);
   layout->setContentsMargins(0, 0, 0, 0);
-  flow_ = plainPart(QStringLiteral("flowGroup"), part);
+  flow_ = namedPart(QStringLiteral("flowGroup"), part);
   auto* flowForm = new QFormLayout(flow_);
   flowKind_ = choiceBox(QStringLiteral("flowKindBox"), flowKindChoices(), flow_);
   flowKind_->setAccessibleName(QStringLiteral("вид расхода"));
   flowForm->addRow(flowKind_);
   layout->addWidget(flow_);
 
-  pulseWeight_ = plainPart(QStringLiteral("pulseWeightGroup"), part);
+  pulseWeight_ = namedPart(QStringLiteral("pulseWeightGroup"), part);
   auto* weightForm = new QFormLayout(pulseWeight_);
   pulseWeightKind_ = choiceBox(QStringLiteral("pulseWeightBox"), pulseWeightChoices(), pulseWeight_);
   weightForm->addRow(captionFor(QStringLiteral("Указывается:"), pulseWeightKind_, pulseWeight_), pulseWeightKind_);
   layout->addWidget(pulseWeight_);
 
-  characteristic_ = groupBox(QStringLiteral("characteristicGroup"), QStringLiteral("Характеристика датчика:"), part);
+  characteristic_ = namedGroup(QStringLiteral("characteristicGroup"), QStringLiteral("Характеристика датчика:"), part);
   auto* grid = new QGridLayout(characteristic_);
   const char* names[] = {"gminEdit", "fminEdit", "gmaxEdit", "fmaxEdit"};
   const char* captions[] = {"Gmin", "Fmin", "Gmax", "Fmax"};
@@ -255,11 +231,11 @@ QWidget* SensorPageWidget::buildCounting() {
 }
 
 QWidget* SensorPageWidget::buildConnection() {
-  auto* part = plainPart(QStringLiteral("connectionPart"), this);
+  auto* part = namedPart(QStringLiteral("connectionPart"), this);
   auto* layout = new QVBoxLayout(part);
   layout->setContentsMargins(0, 0, 0, 0);
 
-  connection_ = groupBox(QStringLiteral("connectionGroup"), QStringLiteral("Место подключения датчика:"), part);
+  connection_ = namedGroup(QStringLiteral("connectionGroup"), QStringLiteral("Место подключения датчика:"), part);
   auto* form = new QFormLayout(connection_);
   module_ = choiceBox(QStringLiteral("moduleBox"), {}, connection_);
   form->addRow(captionFor(QStringLiteral("Клеммник"), module_, connection_), module_);
@@ -276,7 +252,7 @@ QWidget* SensorPageWidget::buildConnection() {
   form->addRow(QStringLiteral("№ канала:"), channelCode_);
   layout->addWidget(connection_);
 
-  cutoff_ = groupBox(QStringLiteral("cutoffGroup"), QStringLiteral("Условие отключения датчика:"), part);
+  cutoff_ = namedGroup(QStringLiteral("cutoffGroup"), QStringLiteral("Условие отключения датчика:"), part);
   auto* cutoffForm = new QFormLayout(cutoff_);
   cutoffPresence_ = choiceBox(QStringLiteral("cutoffPresenceBox"), presenceChoices(), cutoff_);
   cutoffPresence_->setAccessibleName(QStringLiteral("Условие отключения датчика:"));
@@ -289,7 +265,7 @@ QWidget* SensorPageWidget::buildConnection() {
   cutoffForm->addRow(cutoffPairLabel_, cutoffPair_);
   layout->addWidget(cutoff_);
 
-  fault_ = groupBox(QStringLiteral("faultGroup"),
+  fault_ = namedGroup(QStringLiteral("faultGroup"),
                     QStringLiteral("При обрыве датчика вместо измеренного значения подставляется:"), part);
   auto* faultLayout = new QVBoxLayout(fault_);
   faultKind_ = choiceBox(QStringLiteral("faultBox"), {}, fault_);
@@ -300,7 +276,7 @@ QWidget* SensorPageWidget::buildConnection() {
 }
 
 QWidget* SensorPageWidget::buildConstants() {
-  constants_ = plainPart(QStringLiteral("constantsGroup"), this);
+  constants_ = namedPart(QStringLiteral("constantsGroup"), this);
   auto* layout = new QVBoxLayout(constants_);
   layout->setContentsMargins(0, 0, 0, 0);
   const char* names[] = {"const1Edit", "const2Edit", "const3Edit", "maxEdit", "minEdit",
@@ -316,14 +292,14 @@ QWidget* SensorPageWidget::buildConstants() {
   }
   layout->addLayout(constForm);
 
-  limits_ = groupBox(QStringLiteral("limitsGroup"), QStringLiteral("Технологич. границы изменения зн. датчика"),
+  limits_ = namedGroup(QStringLiteral("limitsGroup"), QStringLiteral("Технологич. границы изменения зн. датчика"),
                      constants_);
   auto* limitsForm = new QFormLayout(limits_);
   limitsForm->addRow(captionFor(QStringLiteral("мин."), reals_[4], limits_), reals_[4]);
   limitsForm->addRow(captionFor(QStringLiteral("макс."), reals_[3], limits_), reals_[3]);
   layout->addWidget(limits_);
 
-  auto* subst = groupBox(QStringLiteral("substGroup"), QStringLiteral("Замена при выходе за технологич. границы"),
+  auto* subst = namedGroup(QStringLiteral("substGroup"), QStringLiteral("Замена при выходе за технологич. границы"),
                          constants_);
   auto* substForm = new QFormLayout(subst);
   substForm->addRow(captionFor(QStringLiteral("мин."), reals_[6], subst), reals_[6]);
@@ -338,7 +314,7 @@ QWidget* SensorPageWidget::buildConstants() {
 }
 
 QWidget* SensorPageWidget::buildConditional() {
-  conditional_ = groupBox(QStringLiteral("conditionalGroup"), QStringLiteral("вид преобразования"), this);
+  conditional_ = namedGroup(QStringLiteral("conditionalGroup"), QStringLiteral("вид преобразования"), this);
   auto* layout = new QVBoxLayout(conditional_);
   conversionButtons_ = new QButtonGroup(conditional_);
   auto radio = [this, layout](const char* objectName, const QString& text, int conversion) {
@@ -359,7 +335,7 @@ QWidget* SensorPageWidget::buildConditional() {
   arithmeticForm->addRow(signStorage_);
   layout->addLayout(arithmeticForm);
 
-  terms_ = plainPart(QStringLiteral("termsGroup"), conditional_);
+  terms_ = namedPart(QStringLiteral("termsGroup"), conditional_);
   auto* grid = new QGridLayout(terms_);
   for (std::size_t i = 0; i < 3; ++i) {
     const int row = static_cast<int>(i);
@@ -384,7 +360,7 @@ QWidget* SensorPageWidget::buildConditional() {
   }
   layout->addWidget(terms_);
 
-  arithmetic_ = plainPart(QStringLiteral("arithmeticGroup"), conditional_);
+  arithmetic_ = namedPart(QStringLiteral("arithmeticGroup"), conditional_);
   auto* arithmeticLayout = new QVBoxLayout(arithmetic_);
   arithmeticButton_ = new QPushButton(QStringLiteral("Просмотр/изменение арифмет. действий"), arithmetic_);
   arithmeticButton_->setObjectName(QStringLiteral("arithmeticButton"));
@@ -400,7 +376,7 @@ QWidget* SensorPageWidget::buildConditional() {
   serialRadio_ = radio("serialRadio", QStringLiteral("Датчик с вводимым по последовательному каналу значением"),
                        SerialInput);
 
-  parameter_ = plainPart(QStringLiteral("parameterGroup"), conditional_);
+  parameter_ = namedPart(QStringLiteral("parameterGroup"), conditional_);
   auto* parameterForm = new QFormLayout(parameter_);
   parameterNumber_ = hexEdit(QStringLiteral("parameterEdit"), 4, parameter_);
   parameterLabel_ = captionFor(QString(), parameterNumber_, parameter_);
@@ -416,7 +392,7 @@ QWidget* SensorPageWidget::buildConditional() {
 }
 
 QWidget* SensorPageWidget::buildTable() {
-  table_ = groupBox(QStringLiteral("tableGroup"), QStringLiteral("Табличная функция"), this);
+  table_ = namedGroup(QStringLiteral("tableGroup"), QStringLiteral("Табличная функция"), this);
   auto* layout = new QVBoxLayout(table_);
   auto* form = new QFormLayout;
   tableNumber_ = choiceBox(QStringLiteral("tableNumberBox"), {}, table_);
@@ -425,7 +401,7 @@ QWidget* SensorPageWidget::buildTable() {
   form->addRow(captionFor(QStringLiteral("Шаг табличной функции:"), tableStep_, table_), tableStep_);
   layout->addLayout(form);
 
-  constantStep_ = plainPart(QStringLiteral("constantStepGroup"), table_);
+  constantStep_ = namedPart(QStringLiteral("constantStepGroup"), table_);
   auto* constantForm = new QFormLayout(constantStep_);
   x0_ = realEdit(QStringLiteral("x0Edit"), true, page_.separator(), constantStep_);
   constantForm->addRow(captionFor(QStringLiteral("Начальное значение (Xo): "), x0_, constantStep_), x0_);
@@ -437,7 +413,7 @@ QWidget* SensorPageWidget::buildTable() {
   constantForm->addRow(captionFor(QStringLiteral("значение Y(Xo+n•dx)"), nodeValue_, constantStep_), nodeValue_);
   layout->addWidget(constantStep_);
 
-  variableStep_ = plainPart(QStringLiteral("variableStepGroup"), table_);
+  variableStep_ = namedPart(QStringLiteral("variableStepGroup"), table_);
   auto* variableForm = new QFormLayout(variableStep_);
   pointPair_ = choiceBox(QStringLiteral("pointPairBox"), rangeChoices(1, 8), variableStep_);
   variableForm->addRow(captionFor(QStringLiteral("№ пары (к)"), pointPair_, variableStep_), pointPair_);

@@ -10,6 +10,7 @@
 #include "editor/descriptors/system_codes.h"
 #include "editor/pages/inputs/choice_box.h"
 #include "editor/pages/inputs/input_filters.h"
+#include "editor/pages/inputs/page_parts.h"
 #include "editor/pages/system/ui/system_page_widget.h"
 
 namespace nastrum {
@@ -23,18 +24,6 @@ QSpinBox* SpinBox(const QString& name, int low, int high, const QString& hint, Q
   box->setToolTip(hint);
   box->setAccessibleDescription(hint);
   return box;
-}
-
-ChoiceBox* Choices(const QString& name, const ChoiceList& list, QWidget* parent) {
-  auto* box = new ChoiceBox(name, parent);
-  box->setChoices(list);
-  return box;
-}
-
-QLabel* Label(const QString& text, QWidget* buddy, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setBuddy(buddy);
-  return label;
 }
 
 // The order of the boxes in "Дополнительные функции:".
@@ -65,8 +54,8 @@ void SystemPageWidget::buildTimeGroups(QGridLayout* grid) {
 
   auto* timing = new QGroupBox(this);
   auto* t = new QGridLayout(timing);
-  interval_ = Choices(QStringLiteral("measuringInterval"), system_codes::intervals(), timing);
-  t->addWidget(Label(QStringLiteral("Длительность измерительного\nинтервала интегрирования:"), interval_, timing), 0, 0);
+  interval_ = choiceBox(QStringLiteral("measuringInterval"), system_codes::intervals(), timing);
+  t->addWidget(captionFor(QStringLiteral("Длительность измерительного\nинтервала интегрирования:"), interval_, timing), 0, 0);
   t->addWidget(interval_, 0, 1);
   t->addWidget(new QLabel(QStringLiteral(", мин."), timing), 0, 2);
   settlementHour_ = SpinBox(QStringLiteral("settlementHour"), -1, 24,
@@ -77,16 +66,16 @@ void SystemPageWidget::buildTimeGroups(QGridLayout* grid) {
                             QStringLiteral("расчетная дата, в момент начала расчетного часа которой завершается "
                                            "предыдущий месяц"),
                             timing);
-  t->addWidget(Label(QStringLiteral("Расчетный час и дата:"), settlementHour_, timing), 1, 0);
+  t->addWidget(captionFor(QStringLiteral("Расчетный час и дата:"), settlementHour_, timing), 1, 0);
   t->addWidget(settlementHour_, 1, 1);
   t->addWidget(settlementDate_, 1, 2);
 
   auto* summer = new QGroupBox(QStringLiteral("Переход на летнее/зимнее время:"), this);
   auto* s = new QGridLayout(summer);
-  summer_ = Choices(QStringLiteral("summerTime"), system_codes::summerTime(), summer);
-  spring_ = Choices(QStringLiteral("springMonth"), system_codes::springMonths(), summer);
-  autumn_ = Choices(QStringLiteral("autumnMonth"), system_codes::autumnMonths(), summer);
-  springLabel_ = Label(QStringLiteral("На летнее:"), spring_, summer);
+  summer_ = choiceBox(QStringLiteral("summerTime"), system_codes::summerTime(), summer);
+  spring_ = choiceBox(QStringLiteral("springMonth"), system_codes::springMonths(), summer);
+  autumn_ = choiceBox(QStringLiteral("autumnMonth"), system_codes::autumnMonths(), summer);
+  springLabel_ = captionFor(QStringLiteral("На летнее:"), spring_, summer);
   s->addWidget(summer_, 0, 0);
   s->addWidget(springLabel_, 0, 1);
   s->addWidget(spring_, 0, 2);
@@ -94,14 +83,14 @@ void SystemPageWidget::buildTimeGroups(QGridLayout* grid) {
 
   auto* daily = new QGroupBox(QStringLiteral("Способ записи в суточные архивы:"), this);
   auto* d = new QVBoxLayout(daily);
-  dailyMode_ = Choices(QStringLiteral("dailyArchiveMode"), system_codes::dailyArchiveModes(), daily);
-  d->addWidget(Label(QStringLiteral("В момент наступления расчетного часа\nзапись в суточные архивы производится"),
+  dailyMode_ = choiceBox(QStringLiteral("dailyArchiveMode"), system_codes::dailyArchiveModes(), daily);
+  d->addWidget(captionFor(QStringLiteral("В момент наступления расчетного часа\nзапись в суточные архивы производится"),
                      dailyMode_, daily));
   d->addWidget(dailyMode_);
   auto* monthly = new QGroupBox(QStringLiteral("Способ пополнения месячного архива:"), this);
   auto* m = new QVBoxLayout(monthly);
-  monthlyMode_ = Choices(QStringLiteral("monthlyArchiveMode"), system_codes::monthlyArchiveModes(), monthly);
-  m->addWidget(Label(QStringLiteral("До наступления расчетных суток\nсуточные значения добавляются"), monthlyMode_,
+  monthlyMode_ = choiceBox(QStringLiteral("monthlyArchiveMode"), system_codes::monthlyArchiveModes(), monthly);
+  m->addWidget(captionFor(QStringLiteral("До наступления расчетных суток\nсуточные значения добавляются"), monthlyMode_,
                      monthly));
   m->addWidget(monthlyMode_);
 
@@ -116,7 +105,7 @@ void SystemPageWidget::buildTimeGroups(QGridLayout* grid) {
   for (std::size_t i = 0; i < defaults_.size(); ++i) {
     // The two pressures take no sign.
     defaults_[i] = realEdit(names[i], i < 2, page_.separator(), defaults);
-    v->addWidget(Label(captions[i], defaults_[i], defaults), static_cast<int>(i), 0);
+    v->addWidget(captionFor(captions[i], defaults_[i], defaults), static_cast<int>(i), 0);
     v->addWidget(defaults_[i], static_cast<int>(i), 1);
   }
   password_ = hexEdit(QStringLiteral("devicePassword"), 4, this);
@@ -124,7 +113,7 @@ void SystemPageWidget::buildTimeGroups(QGridLayout* grid) {
   auto* passwordBox = new QWidget(this);
   auto* p = new QHBoxLayout(passwordBox);
   p->setContentsMargins(0, 0, 0, 0);
-  p->addWidget(Label(QStringLiteral("Пароль\nОРВИК:"), password_, passwordBox));
+  p->addWidget(captionFor(QStringLiteral("Пароль\nОРВИК:"), password_, passwordBox));
   p->addWidget(password_);
 
   auto* column = new QVBoxLayout;
@@ -146,31 +135,31 @@ void SystemPageWidget::buildChannelGroup(QGridLayout* grid) {
   network_->setObjectName(QStringLiteral("networkBox"));
   network_->setToolTip(QStringLiteral("Сеть: есть/нет"));
   networkNumber_ = SpinBox(QStringLiteral("networkNumber"), -1, 255, QStringLiteral("Сетевой номер"), channelGroup_);
-  networkNumberLabel_ = Label(QStringLiteral("Сетевой №"), networkNumber_, channelGroup_);
+  networkNumberLabel_ = captionFor(QStringLiteral("Сетевой №"), networkNumber_, channelGroup_);
   speed_ = new ChoiceBox(QStringLiteral("speed"), channelGroup_);
   speed_->setToolTip(QStringLiteral("Скорость обмена, бод"));
-  crc_ = Choices(QStringLiteral("crc"), channel_word::crcModes(), channelGroup_);
+  crc_ = choiceBox(QStringLiteral("crc"), channel_word::crcModes(), channelGroup_);
   crc_->setToolTip(QStringLiteral("контрольная сумма"));
-  crcLabel_ = Label(QStringLiteral("CRC:"), crc_, channelGroup_);
-  line_ = Choices(QStringLiteral("lineKind"), channel_word::lineKinds(), channelGroup_);
-  lineLabel_ = Label(QStringLiteral("Линия связи:"), line_, channelGroup_);
+  crcLabel_ = captionFor(QStringLiteral("CRC:"), crc_, channelGroup_);
+  line_ = choiceBox(QStringLiteral("lineKind"), channel_word::lineKinds(), channelGroup_);
+  lineLabel_ = captionFor(QStringLiteral("Линия связи:"), line_, channelGroup_);
   rings_ = SpinBox(QStringLiteral("rings"), 0, 16,
                    QStringLiteral("Количество гудков, после которых ОРВИК отвечает на вызов"), channelGroup_);
-  ringsLabel_ = Label(QStringLiteral("Количество\nгудков:"), rings_, channelGroup_);
-  linkTypeLabel_ = Label(QStringLiteral("Вид связи:"), linkType_, channelGroup_);
+  ringsLabel_ = captionFor(QStringLiteral("Количество\nгудков:"), rings_, channelGroup_);
+  linkTypeLabel_ = captionFor(QStringLiteral("Вид связи:"), linkType_, channelGroup_);
 
   int row = 0;
-  c->addWidget(Label(QStringLiteral("Канал обмена:"), channel_, channelGroup_), row, 0);
+  c->addWidget(captionFor(QStringLiteral("Канал обмена:"), channel_, channelGroup_), row, 0);
   c->addWidget(channel_, row++, 1);
   c->addWidget(linkTypeLabel_, row, 0);
   c->addWidget(linkType_, row, 1);
   c->addWidget(fixedLink_, row++, 2);
-  c->addWidget(Label(QStringLiteral("Протокол обмена:"), protocol_, channelGroup_), row, 0);
+  c->addWidget(captionFor(QStringLiteral("Протокол обмена:"), protocol_, channelGroup_), row, 0);
   c->addWidget(protocol_, row++, 1);
   c->addWidget(network_, row, 0);
   c->addWidget(networkNumberLabel_, row, 1);
   c->addWidget(networkNumber_, row++, 2);
-  c->addWidget(Label(QStringLiteral("Скорость обмена:"), speed_, channelGroup_), row, 0);
+  c->addWidget(captionFor(QStringLiteral("Скорость обмена:"), speed_, channelGroup_), row, 0);
   c->addWidget(speed_, row++, 1);
   c->addWidget(crcLabel_, row, 0);
   c->addWidget(crc_, row++, 1);
@@ -199,26 +188,26 @@ void SystemPageWidget::buildGeneratorGroup(QGridLayout* grid) {
   generatorPresent_->setObjectName(QStringLiteral("generatorPresent"));
   generatorPresent_->setToolTip(QStringLiteral("генератор тока включен/отключен"));
   generatorPresent_->setAccessibleName(generatorPresent_->toolTip());
-  generatorTarget_ = Choices(QStringLiteral("generatorTarget"), system_codes::generatorTargets(), generatorGroup_);
-  generatorRange_ = Choices(QStringLiteral("generatorRange"), system_codes::generatorRanges(), generatorGroup_);
+  generatorTarget_ = choiceBox(QStringLiteral("generatorTarget"), system_codes::generatorTargets(), generatorGroup_);
+  generatorRange_ = choiceBox(QStringLiteral("generatorRange"), system_codes::generatorRanges(), generatorGroup_);
   generatorParameter_ = hexEdit(QStringLiteral("generatorParameter"), 4, generatorGroup_);
-  generatorParameterLabel_ = Label(QStringLiteral("№ параметра:"), generatorParameter_, generatorGroup_);
+  generatorParameterLabel_ = captionFor(QStringLiteral("№ параметра:"), generatorParameter_, generatorGroup_);
   scaleEnd_ = realEdit(QStringLiteral("scaleEnd"), true, page_.separator(), generatorGroup_);
   scaleEnd_->setToolTip(QStringLiteral("значение параметра соответствует максимальному значению тока."));
   scaleStart_ = realEdit(QStringLiteral("scaleStart"), true, page_.separator(), generatorGroup_);
   scaleStart_->setToolTip(QStringLiteral("значение параметра соответствует минимальному значению тока."));
 
-  g->addWidget(Label(QStringLiteral("№"), generatorNumber_, generatorGroup_), 0, 0);
+  g->addWidget(captionFor(QStringLiteral("№"), generatorNumber_, generatorGroup_), 0, 0);
   g->addWidget(generatorNumber_, 0, 1);
   g->addWidget(generatorPresent_, 0, 2);
-  g->addWidget(Label(QStringLiteral("Что описывает:"), generatorTarget_, generatorGroup_), 1, 0);
+  g->addWidget(captionFor(QStringLiteral("Что описывает:"), generatorTarget_, generatorGroup_), 1, 0);
   g->addWidget(generatorTarget_, 1, 1, 1, 2);
   g->addWidget(generatorRange_, 2, 1, 1, 2);
   g->addWidget(generatorParameterLabel_, 3, 0);
   g->addWidget(generatorParameter_, 3, 1, 1, 2);
-  g->addWidget(Label(QStringLiteral("Конец шкалы"), scaleEnd_, generatorGroup_), 4, 0);
+  g->addWidget(captionFor(QStringLiteral("Конец шкалы"), scaleEnd_, generatorGroup_), 4, 0);
   g->addWidget(scaleEnd_, 4, 1, 1, 2);
-  g->addWidget(Label(QStringLiteral("Начало шкалы"), scaleStart_, generatorGroup_), 5, 0);
+  g->addWidget(captionFor(QStringLiteral("Начало шкалы"), scaleStart_, generatorGroup_), 5, 0);
   g->addWidget(scaleStart_, 5, 1, 1, 2);
   grid->addWidget(generatorGroup_, 1, 1);
 }
@@ -241,11 +230,11 @@ void SystemPageWidget::buildFunctionGroups(QGridLayout* grid) {
   batteryContact_ = new ChoiceBox(QStringLiteral("batteryContact"), batteryGroup_);
   batteryChannel_ = new QLabel(batteryGroup_);
   batteryChannel_->setObjectName(QStringLiteral("batteryChannel"));
-  b->addWidget(Label(QStringLiteral("Датчик:"), batterySensor_, batteryGroup_), 0, 0);
+  b->addWidget(captionFor(QStringLiteral("Датчик:"), batterySensor_, batteryGroup_), 0, 0);
   b->addWidget(batterySensor_, 0, 1);
-  b->addWidget(Label(QStringLiteral("№ управляющего\nдискретн. выхода:"), batteryModule_, batteryGroup_), 1, 0);
+  b->addWidget(captionFor(QStringLiteral("№ управляющего\nдискретн. выхода:"), batteryModule_, batteryGroup_), 1, 0);
   b->addWidget(batteryModule_, 1, 1);
-  b->addWidget(Label(QStringLiteral("Клемм.\n+  -"), batteryContact_, batteryGroup_), 2, 0);
+  b->addWidget(captionFor(QStringLiteral("Клемм.\n+  -"), batteryContact_, batteryGroup_), 2, 0);
   b->addWidget(batteryContact_, 2, 1);
   b->addWidget(batteryChannel_, 3, 0, 1, 2);
   grid->addWidget(batteryGroup_, 1, 2);

@@ -13,18 +13,13 @@
 #include <QTimer>
 
 #include "editor/pages/inputs/input_filters.h"
+#include "editor/pages/inputs/page_parts.h"
 
 namespace nastrum {
 
 namespace {
 
 constexpr int kTickMs = 1000;
-
-QLabel* BuddyLabel(const QString& text, QWidget* field, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setBuddy(field);
-  return label;
-}
 
 }  // namespace
 
@@ -71,14 +66,14 @@ void TimePageWidget::build() {
   countdown_->hide();
 
   auto* grid = new QGridLayout(this);
-  grid->addWidget(BuddyLabel(QStringLiteral("Дата ОРВИК:"), date_, this), 0, 0);
+  grid->addWidget(captionFor(QStringLiteral("Дата ОРВИК:"), date_, this), 0, 0);
   grid->addWidget(date_, 0, 1);
-  grid->addWidget(BuddyLabel(QStringLiteral("Время ОРВИК:"), deviceTime_, this), 1, 0);
+  grid->addWidget(captionFor(QStringLiteral("Время ОРВИК:"), deviceTime_, this), 1, 0);
   grid->addWidget(deviceTime_, 1, 1);
   grid->addWidget(sync_, 1, 2);
-  grid->addWidget(BuddyLabel(QStringLiteral("Системное время:"), computerTime_, this), 1, 3);
+  grid->addWidget(captionFor(QStringLiteral("Системное время:"), computerTime_, this), 1, 3);
   grid->addWidget(computerTime_, 1, 4);
-  grid->addWidget(BuddyLabel(QStringLiteral("Пароль к ОРВИК:"), password_, this), 2, 0);
+  grid->addWidget(captionFor(QStringLiteral("Пароль к ОРВИК:"), password_, this), 2, 0);
   grid->addWidget(password_, 2, 1);
   grid->addWidget(read_, 3, 0, 1, 2);
   grid->addWidget(write_, 3, 2, 1, 3);

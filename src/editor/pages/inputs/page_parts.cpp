@@ -1,0 +1,34 @@
+#include "editor/pages/inputs/page_parts.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+#include "editor/pages/inputs/choice_box.h"
+
+namespace nastrum {
+
+QLabel* captionFor(const QString& text, QWidget* field, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setBuddy(field);
+  return label;
+}
+
+ChoiceBox* choiceBox(const QString& objectName, const ChoiceList& choices, QWidget* parent) {
+  auto* box = new ChoiceBox(objectName, parent);
+  box->setChoices(choices);
+  return box;
+}
+
+QGroupBox* namedGroup(const QString& objectName, const QString& title, QWidget* parent) {
+  auto* group = new QGroupBox(title, parent);
+  group->setObjectName(objectName);
+  return group;
+}
+
+QWidget* namedPart(const QString& objectName, QWidget* parent) {
+  auto* part = new QWidget(parent);
+  part->setObjectName(objectName);
+  return part;
+}
+
+}  // namespace nastrum

@@ -1,0 +1,25 @@
+// Small builders the page windows share: a caption that names its field, a
+// list box already filled, and named containers that tests find by name.
+#pragma once
+
+#include <QString>
+
+class QGroupBox;
+class QLabel;
+class QWidget;
+
+namespace nastrum {
+
+class ChoiceBox;
+class ChoiceList;
+
+// A caption that names its field for the keyboard and the screen reader.
+QLabel* captionFor(const QString& text, QWidget* field, QWidget* parent);
+
+// A list box named `objectName` that offers `choices`.
+ChoiceBox* choiceBox(const QString& objectName, const ChoiceList& choices, QWidget* parent);
+
+QGroupBox* namedGroup(const QString& objectName, const QString& title, QWidget* parent);
+QWidget* namedPart(const QString& objectName, QWidget* parent);
+
+}  // namespace nastrum
