@@ -2,6 +2,8 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 #include "editor/pages/inputs/choice_box.h"
 
@@ -29,6 +31,18 @@ QWidget* namedPart(const QString& objectName, QWidget* parent) {
   auto* part = new QWidget(parent);
   part->setObjectName(objectName);
   return part;
+}
+
+QWidget* scrolledContent(QWidget* page) {
+  auto* outer = new QVBoxLayout(page);
+  outer->setContentsMargins(0, 0, 0, 0);
+  auto* scroll = new QScrollArea(page);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  outer->addWidget(scroll);
+  auto* content = new QWidget(scroll);
+  scroll->setWidget(content);
+  return content;
 }
 
 }  // namespace nastrum

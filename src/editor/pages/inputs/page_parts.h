@@ -1,5 +1,6 @@
 // Small builders the page windows share: a caption that names its field, a
-// list box already filled, and named containers that tests find by name.
+// list box already filled, named containers that tests find by name, and the
+// scroll area a tall page lives in.
 #pragma once
 
 #include <QString>
@@ -21,5 +22,9 @@ ChoiceBox* choiceBox(const QString& objectName, const ChoiceList& choices, QWidg
 
 QGroupBox* namedGroup(const QString& objectName, const QString& title, QWidget* parent);
 QWidget* namedPart(const QString& objectName, QWidget* parent);
+
+// Fills `page` with a borderless scroll area and gives the widget inside it,
+// on which the page lays out its controls.
+QWidget* scrolledContent(QWidget* page);
 
 }  // namespace nastrum

@@ -1,11 +1,11 @@
 #include "editor/pages/archives/ui/archives_page_widget.h"
 
 #include <QGridLayout>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "editor/pages/archives/ui/archive_family_group.h"
 #include "editor/pages/archives/ui/event_archive_group.h"
+#include "editor/pages/inputs/page_parts.h"
 
 namespace nastrum {
 
@@ -13,15 +13,8 @@ ArchivesPageWidget::ArchivesPageWidget(Workspace& workspace, MessagePresenter& p
     : QWidget(parent), workspace_(workspace), page_(workspace, presenter) {
   setObjectName(QStringLiteral("archivesPage"));
   setWindowTitle(QStringLiteral("Архивы"));
-  auto* outer = new QVBoxLayout(this);
-  outer->setContentsMargins(0, 0, 0, 0);
-  auto* scroll = new QScrollArea(this);
-  scroll->setWidgetResizable(true);
-  scroll->setFrameShape(QFrame::NoFrame);
-  outer->addWidget(scroll);
-  auto* content = new QWidget(scroll);
+  auto* content = scrolledContent(this);
   auto* grid = new QGridLayout(content);
-  scroll->setWidget(content);
 
   // Made in reading order, so the keyboard goes through them in that order.
   const ArchiveFamily order[] = {ArchiveFamily::Hourly, ArchiveFamily::Daily, ArchiveFamily::Monthly,

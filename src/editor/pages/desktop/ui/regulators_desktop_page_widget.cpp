@@ -1,10 +1,10 @@
 #include "editor/pages/desktop/ui/regulators_desktop_page_widget.h"
 
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "editor/pages/desktop/ui/desktop_entry_group.h"
 #include "editor/pages/desktop/ui/regulator_group.h"
+#include "editor/pages/inputs/page_parts.h"
 #include "model/real_text.h"
 
 namespace nastrum {
@@ -17,15 +17,8 @@ RegulatorsDesktopPageWidget::RegulatorsDesktopPageWidget(Workspace& workspace, M
       desktop_(workspace, presenter) {
   setObjectName(QStringLiteral("regulatorsDesktopPage"));
   setWindowTitle(QStringLiteral("Регуляторы/Рабочий стол"));
-  auto* outer = new QVBoxLayout(this);
-  outer->setContentsMargins(0, 0, 0, 0);
-  auto* scroll = new QScrollArea(this);
-  scroll->setWidgetResizable(true);
-  scroll->setFrameShape(QFrame::NoFrame);
-  outer->addWidget(scroll);
-  auto* content = new QWidget(scroll);
+  auto* content = scrolledContent(this);
   auto* layout = new QVBoxLayout(content);
-  scroll->setWidget(content);
 
   regulatorGroup_ = new RegulatorGroup(regulators_, content);
   desktopGroup_ = new DesktopEntryGroup(desktop_, content);

@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "editor/descriptors/logic_words.h"
@@ -55,14 +54,7 @@ ChoiceList tableChoices() {
 void RegulatorsPageWidget::build() {
   setObjectName(QStringLiteral("regulatorsPage"));
   setWindowTitle(QStringLiteral("Регуляторы"));
-  auto* outer = new QVBoxLayout(this);
-  outer->setContentsMargins(0, 0, 0, 0);
-  auto* scroll = new QScrollArea(this);
-  scroll->setWidgetResizable(true);
-  scroll->setFrameShape(QFrame::NoFrame);
-  outer->addWidget(scroll);
-  auto* content = new QWidget(scroll);
-  scroll->setWidget(content);
+  auto* content = scrolledContent(this);
   auto* columns = new QHBoxLayout(content);
   auto* left = new QVBoxLayout;
   columns->addLayout(left, 1);

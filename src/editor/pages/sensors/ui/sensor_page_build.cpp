@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -43,7 +42,7 @@ ChoiceList rangeChoices(int first, int last) {
 
 void SensorPageWidget::build() {
   setObjectName(QStringLiteral("sensorPage"));
-  auto* content = new QWidget;
+  auto* content = scrolledContent(this);
   auto* layout = new QVBoxLayout(content);
   layout->addWidget(buildHeader());
 
@@ -70,14 +69,6 @@ void SensorPageWidget::build() {
   columns->addLayout(right, 1);
   layout->addLayout(columns);
   layout->addStretch();
-
-  auto* scroll = new QScrollArea(this);
-  scroll->setWidgetResizable(true);
-  scroll->setFrameShape(QFrame::NoFrame);
-  scroll->setWidget(content);
-  auto* outer = new QVBoxLayout(this);
-  outer->setContentsMargins(0, 0, 0, 0);
-  outer->addWidget(scroll);
 
   tarForm_ = new TarForm(workspace_, page_.separator(), this);
 }
