@@ -111,7 +111,7 @@ MessageBoxSpec catalogueMessage(int code, const QString& value) {
   if (entry == nullptr) {
     // A code outside the catalogue is a programming error; still say something
     // rather than show an empty box.
-    box.caption = QStringLiteral("Наструм - ОРВИК");
+    box.caption = programCaption();
     box.text = QStringLiteral("Сообщение %1").arg(code);
     if (!value.isEmpty()) box.text += QStringLiteral(": ") + value;
     return box;
@@ -126,6 +126,16 @@ MessageBoxSpec catalogueMessage(int code, const QString& value) {
 
 int ShowMessageCode(MessagePresenter& presenter, int code, const QString& value) {
   return presenter.present(catalogueMessage(code, value));
+}
+
+QString programCaption() { return QStringLiteral("Наструм - ОРВИК"); }
+
+MessageBoxSpec programMessage(const QString& text, MessageIcon icon, MessageButtons buttons) {
+  return {0, programCaption(), text, icon, buttons};
+}
+
+bool AskYesNo(MessagePresenter& presenter, const QString& text) {
+  return presenter.present(programMessage(text, MessageIcon::Question, MessageButtons::YesNo)) == AnswerYes;
 }
 
 }  // namespace nastrum

@@ -21,4 +21,13 @@ bool catalogueTextTakesValue(int code);
 // Shows catalogue message `code` and returns the button pressed (MessageAnswer).
 int ShowMessageCode(MessagePresenter& presenter, int code, const QString& value = {});
 
+// The program's name, the caption of its boxes outside the catalogue.
+QString programCaption();
+
+// A box outside the catalogue, under the program's caption.
+MessageBoxSpec programMessage(const QString& text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok);
+
+// Asks `text` under the program's caption with "Да" and "Нет"; true for "Да".
+bool AskYesNo(MessagePresenter& presenter, const QString& text);
+
 }  // namespace nastrum

@@ -91,6 +91,19 @@ TEST(ShowMessageCode, ReturnsTheButtonPressed) {
   EXPECT_TRUE(boxes.allAnswered());
 }
 
+TEST(AskYesNo, AsksUnderTheProgramsCaptionAndTakesOnlyYes) {
+  ScriptedPresenter boxes{AnswerYes, AnswerNo};
+  EXPECT_TRUE(AskYesNo(boxes, QStringLiteral("Продолжить?")));
+  EXPECT_FALSE(AskYesNo(boxes, QStringLiteral("Продолжить?")));
+  const MessageBoxSpec& box = boxes.shown()[0];
+  EXPECT_EQ(box.code, 0);
+  EXPECT_EQ(box.caption, QStringLiteral("Наструм - ОРВИК"));
+  EXPECT_EQ(box.text, QStringLiteral("Продолжить?"));
+  EXPECT_EQ(box.icon, MessageIcon::Question);
+  EXPECT_EQ(box.buttons, MessageButtons::YesNo);
+  EXPECT_TRUE(boxes.allAnswered());
+}
+
 TEST(ScriptedPresenter, CanLetOkBoxesPassUnscripted) {
   ScriptedPresenter boxes{AnswerNo};
   boxes.acknowledgeOkBoxes();

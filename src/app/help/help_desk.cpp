@@ -9,6 +9,7 @@
 #include "app/help/help_topics.h"
 #include "app/help/help_window.h"
 #include "editor/ui/base_form.h"
+#include "model/message_catalogue.h"
 #include "model/message_presenter.h"
 
 namespace nastrum {
@@ -87,9 +88,9 @@ void HelpDesk::show(const QString& page) {
   if (dir.isEmpty()) {
     QStringList searched;
     for (const QString& d : helpDirs_) searched << QDir::toNativeSeparators(d);
-    messages_.present({0, QStringLiteral("Наструм - ОРВИК"),
-                       QStringLiteral("Справка не найдена. Она искалась в папках:\n") + searched.join(QLatin1Char('\n')),
-                       MessageIcon::Warning, MessageButtons::Ok});
+    messages_.present(programMessage(
+        QStringLiteral("Справка не найдена. Она искалась в папках:\n") + searched.join(QLatin1Char('\n')),
+        MessageIcon::Warning));
     return;
   }
   if (!window_) window_ = new HelpWindow(dir);

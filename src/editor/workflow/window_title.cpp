@@ -1,5 +1,6 @@
 #include "editor/workflow/window_title.h"
 
+#include "model/message_catalogue.h"
 #include "model/settings_files.h"
 
 namespace nastrum {
@@ -16,7 +17,7 @@ QString kindName(Word kind) {
 
 }  // namespace
 
-QString programTitle() { return QStringLiteral("Наструм - ОРВИК"); }
+QString programTitle() { return programCaption(); }
 
 QString windowTitle(Word kind, const QString& settingsPath, TitleSource source) {
   const QString shownPath = pathWithoutExtension(settingsPath);

@@ -2,6 +2,7 @@
 
 #include "link/runs/run_codes.h"
 #include "link/runs/run_retry.h"
+#include "model/message_catalogue.h"
 #include "model/message_presenter.h"
 
 namespace nastrum {
@@ -13,12 +14,7 @@ bool IsClockRun(RunKind kind) { return kind == RunKind::ClockRead || kind == Run
 constexpr int kReopenPauseMs = 50;
 
 void ShowPortError(RunContext& ctx, const QString& port) {
-  MessageBoxSpec box;
-  box.caption = QStringLiteral("Наструм - ОРВИК");
-  box.text = QStringLiteral("Неверный номер СОМ-порта ") + port;
-  box.icon = MessageIcon::Stop;
-  box.buttons = MessageButtons::Ok;
-  ctx.presenter.present(box);
+  ctx.presenter.present(programMessage(QStringLiteral("Неверный номер СОМ-порта ") + port, MessageIcon::Stop));
 }
 
 }  // namespace

@@ -1,19 +1,8 @@
 #include "link/write/write_answers.h"
 
+#include "model/message_catalogue.h"
+
 namespace nastrum {
-
-namespace {
-
-bool AskYesNo(MessagePresenter& presenter, const QString& text) {
-  MessageBoxSpec box;
-  box.caption = QStringLiteral("Наструм - ОРВИК");
-  box.text = text;
-  box.icon = MessageIcon::Question;
-  box.buttons = MessageButtons::YesNo;
-  return presenter.present(box) == AnswerYes;
-}
-
-}  // namespace
 
 QString PasswordChangeQuestion() {
   return QStringLiteral(

@@ -23,6 +23,7 @@
 #include "maps/map_document.h"
 #include "maps/map_painter.h"
 #include "maps/map_text.h"
+#include "model/message_catalogue.h"
 #include "model/real_text.h"
 
 namespace nastrum {
@@ -213,9 +214,9 @@ void MapForm::copySelection() {
 
 void MapForm::clearNames() {
   const int answer = withOwnDialog([this] {
-    return presenter_.present({0, QStringLiteral("Наструм - ОРВИК"),
-                               QStringLiteral("Вы действительно хотите очистить наименование в текущей таблице? При ответе да, наименование очистится."),
-                               MessageIcon::Question, MessageButtons::YesNo});
+    return presenter_.present(programMessage(
+        QStringLiteral("Вы действительно хотите очистить наименование в текущей таблице? При ответе да, наименование очистится."),
+        MessageIcon::Question, MessageButtons::YesNo));
   });
   if (answer != AnswerYes || session_.number() != 1) return;
   session_.clearNames();
@@ -242,8 +243,8 @@ void MapForm::saveAsPdf() {
   if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
   if (writeMapPdf(session_.page(), path) > 0) return;
   withOwnDialog([&] {
-    return presenter_.present({0, QStringLiteral("Наструм - ОРВИК"), QStringLiteral("Не удалось записать файл %1.").arg(path),
-                               MessageIcon::Warning, MessageButtons::Ok});
+    return presenter_.present(
+        programMessage(QStringLiteral("Не удалось записать файл %1.").arg(path), MessageIcon::Warning));
   });
 }
 

@@ -408,12 +408,8 @@ bool SensorPage::chooseTableStep(bool variableStep) {
   if (!ref) return false;
   const auto& values = workspace_.image.tableFunctions[static_cast<std::size_t>(ref->table)];
   if (isVariableStep(values) == variableStep) return true;
-  MessageBoxSpec box;
-  box.caption = QStringLiteral("Наструм - ОРВИК");
-  box.text = tableStepQuestion(functionalSensorsOnTable(workspace_.image, ref->table, current_));
-  box.icon = MessageIcon::Question;
-  box.buttons = MessageButtons::YesNo;
-  if (presenter_.present(box) != AnswerYes) return false;
+  if (!AskYesNo(presenter_, tableStepQuestion(functionalSensorsOnTable(workspace_.image, ref->table, current_))))
+    return false;
   applyTableStep(workspace_.image, current_, ref->table, variableStep);
   editedReal(record().const1);
   return true;

@@ -4,6 +4,7 @@
 #include "editor/descriptors/system_codes.h"
 #include "model/device_text.h"
 #include "model/kind_profile.h"
+#include "model/message_catalogue.h"
 
 namespace nastrum {
 
@@ -89,11 +90,8 @@ bool SystemPage::chooseLinkType(LinkType type) {
   int speed = 0;
   const std::optional<int> next = withLinkType(w, type, speed);
   if (!next) {
-    MessageBoxSpec box;
-    box.caption = QStringLiteral("Наструм - ОРВИК");
-    box.text = QStringLiteral("Новый протокол обмена не работает с модемом ПМК-3");
-    box.icon = MessageIcon::Warning;
-    presenter_.present(box);
+    presenter_.present(programMessage(QStringLiteral("Новый протокол обмена не работает с модемом ПМК-3"),
+                                      MessageIcon::Warning));
     return false;
   }
   w = *next;

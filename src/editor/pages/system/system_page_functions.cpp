@@ -4,6 +4,7 @@
 #include "editor/descriptors/system_codes.h"
 #include "model/hex_text.h"
 #include "model/kind_profile.h"
+#include "model/message_catalogue.h"
 
 namespace nastrum {
 
@@ -28,15 +29,6 @@ int BitOf(SpecialFunction f, Word kind) {
     case SpecialFunction::BatteryControl: return 0;
   }
   return 0;
-}
-
-bool Ask(MessagePresenter& presenter, const QString& text) {
-  MessageBoxSpec box;
-  box.caption = QStringLiteral("Наструм - ОРВИК");
-  box.text = text;
-  box.icon = MessageIcon::Question;
-  box.buttons = MessageButtons::YesNo;
-  return presenter.present(box) == AnswerYes;
 }
 
 }  // namespace
@@ -71,7 +63,7 @@ bool SystemPage::setFunction(SpecialFunction f, bool on) {
   if (on == function(f)) return true;
   SettingsImage& image = workspace_.image;
   if (!on && f == SpecialFunction::CurrentGenerator && anyGeneratorPresent()) {
-    if (!Ask(presenter_, QStringLiteral("У вас есть настроенный генератор тока при продолжении все настройки "
+    if (!AskYesNo(presenter_, QStringLiteral("У вас есть настроенный генератор тока при продолжении все настройки "
                                         "генератора тока удалятся, Продолжить?")))
       return false;
     image.currentGenerators.fill(CurrentGenRecord{});
@@ -80,7 +72,7 @@ bool SystemPage::setFunction(SpecialFunction f, bool on) {
     const bool described = std::any_of(image.eventType.begin(), image.eventType.end(),
                                        [](Word w) { return ((w >> 8) & 0xFF) != 0; });
     if (described) {
-      if (!Ask(presenter_, QStringLiteral("У вас есть настроенный архив событий при продолжении все настройки "
+      if (!AskYesNo(presenter_, QStringLiteral("У вас есть настроенный архив событий при продолжении все настройки "
                                           "архивов событий удалятся, Продолжить?")))
         return false;
       image.eventType.fill(0);
@@ -88,11 +80,11 @@ bool SystemPage::setFunction(SpecialFunction f, bool on) {
     }
   }
   if (on && f == SpecialFunction::AlgorithmTest &&
-      !Ask(presenter_, QStringLiteral("Данная функция используется только для метрологической аттестации "
+      !AskYesNo(presenter_, QStringLiteral("Данная функция используется только для метрологической аттестации "
                                       "алгоритмов ОРВИК и в рабочем режиме должна быть оключена, Продолжить?")))
     return false;
   if (on && f == SpecialFunction::Verification &&
-      !Ask(presenter_, QStringLiteral("Данная функция используется только для метрологической поверки ОРВИК и в "
+      !AskYesNo(presenter_, QStringLiteral("Данная функция используется только для метрологической поверки ОРВИК и в "
                                       "рабочем режиме должна быть оключена, Продолжить?")))
     return false;
   // Ticked, the group shows "нет" as its sensor, so the word says no sensor
