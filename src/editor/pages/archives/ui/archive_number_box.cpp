@@ -1,13 +1,11 @@
 #include "editor/pages/archives/ui/archive_number_box.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
 namespace nastrum {
 
-ArchiveNumberBox::ArchiveNumberBox(const QString& objectName, QWidget* parent) : QSpinBox(parent) {
-  setObjectName(objectName);
+ArchiveNumberBox::ArchiveNumberBox(const QString& objectName, QWidget* parent) : WrapSpinBox(objectName, parent) {
   connect(this, &QSpinBox::valueChanged, this, [this](int value) { emit numberEntered(QString::number(value)); });
   // An emptied box shows no archive; a number typed back after it may equal
   // the old value, which valueChanged would not report.
@@ -29,17 +27,6 @@ void ArchiveNumberBox::showNumber(int highest, std::optional<int> number) {
   if (number) {
     setValue(*number);
   }
-}
-
-QValidator::State ArchiveNumberBox::validate(QString& input, int& pos) const {
-  for (QChar c : input) {
-    if (c < u'0' || c > u'9') {
-      QApplication::beep();
-      return QValidator::Invalid;
-    }
-  }
-  if (input.isEmpty()) return QValidator::Intermediate;
-  return QSpinBox::validate(input, pos);
 }
 
 }  // namespace nastrum

@@ -1,15 +1,14 @@
-// The number box of an archive group: digits only, spin buttons that wrap
-// round (one step past either end reaches the other), and an empty box that
-// shows no archive.
+// The number box of an archive group: a wrapping number box whose text may
+// also be emptied, which shows no archive.
 #pragma once
 
 #include <optional>
 
-#include <QSpinBox>
+#include "editor/pages/inputs/wrap_spin_box.h"
 
 namespace nastrum {
 
-class ArchiveNumberBox : public QSpinBox {
+class ArchiveNumberBox : public WrapSpinBox {
   Q_OBJECT
 
  public:
@@ -22,9 +21,6 @@ class ArchiveNumberBox : public QSpinBox {
  signals:
   // The user stepped or typed: the box's text, to be read by the page's rules.
   void numberEntered(const QString& text);
-
- protected:
-  QValidator::State validate(QString& input, int& pos) const override;
 
  private:
   bool emptied_ = false;  // the user cleared the box and has typed nothing since

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "editor/descriptors/name_rule.h"
-#include "editor/pages/regulators/ui/wrap_spin_box.h"
+#include "editor/pages/inputs/wrap_spin_box.h"
 #include "editor/pages/inputs/choice_box.h"
 #include "editor/pages/inputs/input_filters.h"
 #include "editor/pages/inputs/page_parts.h"

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "editor/descriptors/logic_words.h"
-#include "editor/pages/regulators/ui/wrap_spin_box.h"
+#include "editor/pages/inputs/wrap_spin_box.h"
 #include "editor/pages/inputs/choice_box.h"
 #include "editor/pages/inputs/input_filters.h"
 #include "editor/pages/inputs/page_parts.h"

@@ -10,7 +10,7 @@
 
 #include "editor/descriptors/logic_words.h"
 #include "editor/pages/regulators/ui/regulators_page_widget.h"
-#include "editor/pages/regulators/ui/wrap_spin_box.h"
+#include "editor/pages/inputs/wrap_spin_box.h"
 #include "editor/pages/inputs/choice_box.h"
 #include "editor/pages/inputs/input_filters.h"
 #include "editor/pages/inputs/page_parts.h"

@@ -11,7 +11,7 @@
 
 #include "editor/descriptors/name_rule.h"
 #include "editor/pages/desktop/ui/regulators_desktop_page_widget.h"
-#include "editor/pages/regulators/ui/wrap_spin_box.h"
+#include "editor/pages/inputs/wrap_spin_box.h"
 #include "editor/pages/inputs/choice_box.h"
 #include "model/hex_text.h"
 #include "model/real_text.h"

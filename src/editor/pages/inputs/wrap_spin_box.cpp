@@ -1,4 +1,4 @@
-#include "editor/pages/regulators/ui/wrap_spin_box.h"
+#include "editor/pages/inputs/wrap_spin_box.h"
 
 #include <QApplication>
 #include <QLineEdit>
