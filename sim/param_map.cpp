@@ -115,9 +115,9 @@ std::vector<ParamBinding> settingsParams(int kindIn) {
         {11, &PipelineRecord::orificeDiameter}, {12, &PipelineRecord::pipeExpansion},  {13, &PipelineRecord::orificeExpansion},
         {60, &PipelineRecord::roughness},     {15, &PipelineRecord::co2Fraction},      {16, &PipelineRecord::n2Fraction},
         {17, &PipelineRecord::gasCalorific},  {18, &PipelineRecord::gasDensity},       {19, &PipelineRecord::monthFactor}};
-    for (auto [num, m] : reals) {
+    for (const auto& [num, field] : reals) {
       if (num == 60 && kind == 1) continue;
-      b.r(paramKey(g, num), [k, m](SettingsImage& im) -> double& { return at(im.pipelines, k).*m; });
+      b.r(paramKey(g, num), [k, m = field](SettingsImage& im) -> double& { return at(im.pipelines, k).*m; });
     }
   }
   auto archive = [&](int count, int descNo, int posNo, int negNo, int group, auto desc, auto pos, auto neg) {
