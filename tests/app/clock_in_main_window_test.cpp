@@ -1,8 +1,11 @@
 // The time page's clock buttons through the exchange window's clock modes,
 // with a simulated device on an in-process line.
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTimeEdit>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -50,7 +53,9 @@ class ClockInMainWindow : public ::testing::Test, protected ClockDevice, protect
     form.flows().ConfirmNewKind();
     form.refresh();
     ws.editor.modified = false;
-    page.setCountdownPause([](int) { return true; });
+    page.setCountdownStepMs(0);
+    // The computer's clock runs with the line's, as it does in the program.
+    page.setComputerClock([this] { return computerStart.addMSecs(simClock.nowMs()); });
     action.attach(page);
   }
 
@@ -68,6 +73,7 @@ class ClockInMainWindow : public ::testing::Test, protected ClockDevice, protect
   }
 
   ExchangeWindow& exchange = program.exchangeWindow();
+  QDateTime computerStart{QDate(2024, 12, 28), QTime(14, 30, 56)};
   TimePageWidget page{ws, boxes};
   DeviceClockAction action{ws, form, exchange};
   QString log;
@@ -94,10 +100,46 @@ TEST_F(ClockInMainWindow, TheWriteSendsThePagesTimeWithItsPassword) {
   page.findChild<QLineEdit*>(QStringLiteral("Edit26"))->setText(QStringLiteral("5A3C"));
   closeExchangeWhenDone();
   page.findChild<QPushButton*>(QStringLiteral("Button4"))->click();
+  while (page.countingDown() || log.isEmpty()) QCoreApplication::processEvents();
   EXPECT_TRUE(log.contains(QStringLiteral("Запись времени прошло успешно."))) << log.toStdString();
-  EXPECT_EQ(device->now().date(), QDate(2024, 12, 28));
-  EXPECT_EQ(device->now().time().hour(), 14);
-  EXPECT_EQ(device->now().time().minute(), 30);
+  // Pressed at second 56: the write waits for the minute's turn and sends the new minute.
+  const QDateTime pageTime = QDateTime(QDate(2024, 12, 28), QTime(14, 30, 56)).addMSecs(simClock.nowMs());
+  EXPECT_EQ(device->now().time().minute(), 31);
+  EXPECT_LE(std::abs(device->now().msecsTo(pageTime)), 2000)
+      << device->now().toString().toStdString() << " / " << pageTime.toString().toStdString();
+}
+
+TEST_F(ClockInMainWindow, ThePageShowsTheReadTimeBeforeTheWindowCloses) {
+  QTime shownWhileOpen;
+  auto* poll = new QTimer(&exchange);
+  QObject::connect(poll, &QTimer::timeout, &exchange, [this, poll, &shownWhileOpen] {
+    if (!exchange.findChild<QPlainTextEdit*>()->toPlainText().contains(QStringLiteral("** Конец обмена **"))) return;
+    shownWhileOpen = page.findChild<QTimeEdit*>(QStringLiteral("tek_tektime"))->time();
+    poll->deleteLater();
+    exchange.close();
+  });
+  poll->start(0);
+  page.findChild<QPushButton*>(QStringLiteral("Button5"))->click();
+  EXPECT_EQ(shownWhileOpen, QTime(9, 5, 0));
+}
+
+TEST_F(ClockInMainWindow, TheRunningClockNeverMarksTheSettingsModified) {
+  form.show();
+  AppRig::action("nastroiki")->trigger();
+  auto* installed = form.findChild<TimePageWidget*>(QStringLiteral("pageTime"));
+  ASSERT_NE(installed, nullptr);
+  for (QTabWidget* tabs : form.findChildren<QTabWidget*>())
+    for (int i = 0; i < tabs->count(); ++i)
+      if (tabs->widget(i)->isAncestorOf(installed)) tabs->setCurrentIndex(i);
+  ASSERT_TRUE(installed->isVisible());
+  ws.editor.modified = false;
+  form.refresh();
+  for (int i = 0; i < 3; ++i) {
+    installed->tick();
+    QCoreApplication::processEvents();
+  }
+  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_FALSE(form.windowTitle().contains(QLatin1Char('*')));
 }
 
 }  // namespace

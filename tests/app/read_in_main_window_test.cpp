@@ -1,6 +1,7 @@
 // "Чтение с ОРВИК" from the main window through the exchange window to the
 // taken-over image, with a simulated device on an in-process line; the
 // exchange window is answered by pressing its start button and closing it.
+#include <QAbstractButton>
 #include <QAction>
 #include <QTimer>
 
@@ -139,7 +140,7 @@ TEST_F(ReadInMainWindow, NamesReplaceTheNamesOfTheOpenFile) {
   const QString name = ws.editor.currentFileName;
 
   readFromDevice([this] {
-    exchange.chooseReadWrite(1);
+    exchange.findChild<QAbstractButton*>(QStringLiteral("RadioGroup1_1"))->click();
     exchange.setPassword(QStringLiteral("5A3C"));
   });
 

@@ -118,7 +118,7 @@ const RunUnderTest kRuns[] = {
     {"clock-write",
      [](MatrixRig& rig) {
        RunContext ctx = rig.ctx();
-       return RunClockWrite(ctx);
+       return RunClockWrite(ctx, ImageClockRunning(rig.workspace.image, [&rig] { return rig.clock.nowMs(); }));
      },
      "Запись времени прошло успешно.",
      // The usual failure is the connection's: nothing after it is tried.

@@ -13,8 +13,25 @@ namespace nastrum {
 DeviceClockAction::DeviceClockAction(Workspace& workspace, Tbase_form& mainWindow, ExchangeWindow& exchangeWindow,
                                      QObject* parent)
     : QObject(parent), workspace_(workspace), main_(mainWindow), exchange_(exchangeWindow) {
-  exchange_.setModeRun(kClockReadMode, [this](RunContext& ctx) { return RunClockRead(ctx, reading_); });
-  exchange_.setModeRun(kClockWriteMode, [](RunContext& ctx) { return RunClockWrite(ctx); });
+  exchange_.setModeRun(kClockReadMode, [this](RunContext& ctx, int /*choice*/) {
+    const RunOutcome outcome = RunClockRead(ctx, reading_);
+    // The page shows the device's time as soon as it is known, not when the window closes.
+    if (reading_) takeReading(*reading_);
+    return outcome;
+  });
+  exchange_.setModeRun(kClockWriteMode, [this](RunContext& ctx, int /*choice*/) {
+    return RunClockWrite(ctx, timeToWrite_);
+  });
+}
+
+void DeviceClockAction::takeReading(const QDateTime& time) {
+  if (page_) {
+    page_->takeDeviceClock(time);
+  } else {
+    TakeDeviceClock(workspace_, time);
+  }
+  if (QLineEdit* field = main_.diagnosticField1()) field->setText(time.time().toString(QStringLiteral("HH:mm")));
+  main_.imageModified();
 }
 
 void DeviceClockAction::attach(TimePageWidget& page) {
@@ -27,18 +44,21 @@ void DeviceClockAction::readClock() {
   main_.hooks().closeCheckWindows();
   reading_.reset();
   exchange_.openModal(kClockReadMode);
-  if (!reading_) return;
-  TakeDeviceClock(workspace_, *reading_);
-  if (QLineEdit* field = main_.diagnosticField1()) field->setText(reading_->time().toString(QStringLiteral("HH:mm")));
   reading_.reset();
-  if (page_) page_->showCurrent();
-  main_.imageModified();
 }
 
 void DeviceClockAction::writeClock(const QString& password) {
   main_.hooks().closeCheckWindows();
   exchange_.setPassword(password);
+  if (page_) {
+    timeToWrite_ = page_->timeToWrite();
+  } else {
+    const QDateTime words = ImageClockTime(workspace_.image).value_or(QDateTime());
+    timeToWrite_ = [words] { return words; };
+  }
   exchange_.openModal(kClockWriteMode);
+  timeToWrite_ = {};
+  if (page_) page_->showCurrent();
 }
 
 }  // namespace nastrum

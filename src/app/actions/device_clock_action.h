@@ -10,6 +10,7 @@
 
 #include <optional>
 
+#include "link/clock/device_clock_time.h"
 #include "model/workspace.h"
 
 namespace nastrum {
@@ -34,11 +35,14 @@ class DeviceClockAction : public QObject {
   void writeClock(const QString& password);
 
  private:
+  void takeReading(const QDateTime& time);
+
   Workspace& workspace_;
   Tbase_form& main_;
   ExchangeWindow& exchange_;
   QPointer<TimePageWidget> page_;
   std::optional<QDateTime> reading_;
+  ClockSource timeToWrite_;  // the write under way sends what this gives
 };
 
 }  // namespace nastrum

@@ -11,8 +11,8 @@ namespace nastrum {
 DeviceReadAction::DeviceReadAction(Workspace& workspace, Tbase_form& mainWindow, ExchangeWindow& exchangeWindow,
                                    QObject* parent)
     : QObject(parent), workspace_(workspace), main_(mainWindow), exchange_(exchangeWindow) {
-  exchange_.setModeRun(kReadMode, [this](RunContext& ctx) {
-    const ReadChoice choice = exchange_.readWriteChoice() == 1 ? ReadChoice::Names : ReadChoice::Constants;
+  exchange_.setModeRun(kReadMode, [this](RunContext& ctx, int item) {
+    const ReadChoice choice = item == 1 ? ReadChoice::Names : ReadChoice::Constants;
     ReadRunHooks hooks;
     hooks.showSection = [this](const QString& section) {
       if (QLineEdit* field = main_.diagnosticField1()) field->setText(section);

@@ -26,11 +26,10 @@ DeviceWriteAction::DeviceWriteAction(Workspace& workspace, MessagePresenter& pre
       main_(mainWindow),
       exchange_(exchangeWindow),
       groups_(new WriteGroupWindow(&mainWindow)) {
-  exchange_.setModeRun(kWriteMode, [this](RunContext& ctx) {
-    WriteRequest request = request_;
-    request.choice = exchange_.readWriteChoice() == kNamesItem ? WriteChoice::Names : WriteChoice::Constants;
+  // The run writes what the group window returned; the exchange window only shows it.
+  exchange_.setModeRun(kWriteMode, [this](RunContext& ctx, int /*choice*/) {
     PresenterWriteAnswerer answers(ctx.presenter);
-    const DeviceWriteOutcome outcome = RunDeviceWrite(ctx, request, answers);
+    const DeviceWriteOutcome outcome = RunDeviceWrite(ctx, request_, answers);
     return RunOutcome{outcome.result, false};
   });
   connect(&main_, &Tbase_form::writeRequested, this, &DeviceWriteAction::start);
@@ -66,9 +65,7 @@ void DeviceWriteAction::start() {
   main_.refresh();
   if (!request) return;
   request_ = *request;
-  exchange_.setMode(kWriteMode);
-  exchange_.chooseReadWrite(request->choice == WriteChoice::Names ? kNamesItem : kConstantsItem);
-  exchange_.openModal(kWriteMode);
+  exchange_.openModal(kWriteMode, request->choice == WriteChoice::Names ? kNamesItem : kConstantsItem);
   main_.refresh();
 }
 

@@ -65,15 +65,20 @@ class ClockSession {
     return reading;
   }
 
-  bool write(const QDateTime& time) {
+  bool write(const ClockSource& timeToWrite) {
     workspace_.image.deviceKind = workspace_.run.connectedKind;
-    SetImageClock(workspace_.image, time.date(), time.time().msecsSinceStartOfDay() / 1000);
-    RunClockWrite(ctx_);
+    RunClockWrite(ctx_, timeToWrite);
     return workspace_.run.runDone;
   }
 
-  // The time page's countdown on the computer's clock; Ctrl+C abandons it.
-  std::optional<QDateTime> countDown(CliIo& io) {
+  // A time the user gave runs on from now with this program's clock.
+  ClockSource runningFrom(const QDateTime& time) {
+    return RunningFrom(time, [this] { return clock_.nowMs(); });
+  }
+
+  // The time page's countdown on the computer's clock, so that the write
+  // starts near the end of a minute; Ctrl+C abandons it.
+  bool countDown(CliIo& io) {
     CountdownHooks hooks;
     hooks.show = [&](int left) { io.err << CountdownText(left) << Qt::endl; };
     hooks.sleep = [&](int ms) {
@@ -84,7 +89,7 @@ class ClockSession {
       }
       return true;
     };
-    return CountDownFrom(QDateTime::currentDateTime(), hooks);
+    return CountDownFrom(QDateTime::currentDateTime(), hooks).has_value();
   }
 
   // Why the last run failed, for the closing line.
@@ -119,15 +124,16 @@ int runClock(const CliArgs& args, CliIo& io) {
   std::optional<QDateTime> reading = device.read();
   if (!reading) return failed();
   if (a.set) {
-    std::optional<QDateTime> time = a.setTime;
+    ClockSource time = device.runningFrom(a.setTime);
     if (a.setNow) {
-      time = device.countDown(io);
-      if (!time) {
+      if (!device.countDown(io)) {
         io.err << "nastrum-cli clock: " << ResultText(run_code::kStoppedByUser) << Qt::endl;
         return kExitClockFailed;
       }
+      // The computer's time as it is when the bytes go out.
+      time = [] { return QDateTime::currentDateTime(); };
     }
-    if (!device.write(*time)) return failed();
+    if (!device.write(time)) return failed();
     reading = device.read();
     if (!reading) return failed();
   }
@@ -140,7 +146,7 @@ int runClock(const CliArgs& args, CliIo& io) {
 CliCommand clockCommand() {
   std::vector<CliOption> options = linkOptions();
   options.push_back({QStringLiteral("set"), QStringLiteral("'YYYY-MM-DD HH:MM'|now"),
-                     QStringLiteral("write this time (now: this computer's, just before a minute ends), then read it back")});
+                     QStringLiteral("write this time (now: this computer's, sent at the turn of a minute), then read it back")});
   options.push_back(passwordOption(QStringLiteral("with --set: the device's password, up to four hex digits")));
   return {kName,
           QStringLiteral("read the device clock, or set it, and print it as YYYY-MM-DD HH:MM"),
@@ -148,7 +154,7 @@ CliCommand clockCommand() {
           options,
           runClock,
           QStringLiteral("The log goes to stderr; Ctrl+C stops the run as \"СТОП\" does. --set now waits, as the "
-                         "time page does, until the minute is about to end. Exit 1 when the device was not read or "
+                         "time page does, for the turn of the minute and sends the minute that has just begun. Exit 1 when the device was not read or "
                          "not set.")};
 }
 

@@ -106,13 +106,25 @@ void ReadClock(RunContext& ctx, std::optional<QDateTime>& reading) {
   run.end();
 }
 
-void WriteClock(RunContext& ctx) {
+const QString kBadTime = QStringLiteral("Неверные дата или время, запись отменена.");
+
+// The bytes of the time the source gives once the minute has turned.
+std::optional<ClockWriteBytes> TimeAtTheTurn(RunContext& ctx, const ClockSource& timeToWrite) {
+  const QDateTime first = timeToWrite();
+  if (!first.isValid()) return std::nullopt;
+  PauseWatchingStop(ctx, MsToMinuteTurn(first));
+  const QDateTime now = timeToWrite();
+  if (!now.isValid()) return std::nullopt;
+  return ClockBytesFor(now);
+}
+
+void WriteClock(RunContext& ctx, const ClockSource& timeToWrite) {
   ClockRun run(ctx);
-  const std::optional<QDateTime> time = ImageClockTime(ctx.workspace.image);
-  const std::optional<ClockWriteBytes> bytes = time ? ClockBytesFor(*time) : std::nullopt;
-  if (!bytes) {
-    // The device would keep whatever it made of such words.
-    ctx.log(QStringLiteral("Неверные дата или время, запись отменена."));
+  // A time that makes no date is refused before anything is sent: the device
+  // would keep whatever it made of such bytes.
+  const QDateTime planned = timeToWrite ? timeToWrite() : QDateTime();
+  if (!planned.isValid() || !ClockBytesFor(planned)) {
+    ctx.log(kBadTime);
     run.keep(run_code::kNoAnswer);
     return;
   }
@@ -124,9 +136,19 @@ void WriteClock(RunContext& ctx) {
   if (run.failed() || ctx.workspace.image.deviceKind == run.run_.connectedKind) {
     if (!run.failed()) run.keep(CheckAccess(ctx, ctx.settings.password));
     const bool accessGranted = !run.failed();
-    run.write(device_param::kClockTime.word(), bytes->time);
-    run.write(device_param::kClockDate.word(), bytes->date);
-    run.write(device_param::kClockYear.word(), bytes->year);
+    std::optional<ClockWriteBytes> bytes;
+    if (!run.failed()) {
+      bytes = TimeAtTheTurn(ctx, timeToWrite);
+      if (!bytes && !ctx.stopped()) {
+        ctx.log(kBadTime);
+        run.keep(run_code::kNoAnswer);
+      }
+    }
+    if (bytes) {
+      run.write(device_param::kClockTime.word(), bytes->time);
+      run.write(device_param::kClockDate.word(), bytes->date);
+      run.write(device_param::kClockYear.word(), bytes->year);
+    }
     run.advance();
     if (!run.failed()) {
       ctx.log(QStringLiteral("Запись времени прошло успешно."));
@@ -143,6 +165,11 @@ void WriteClock(RunContext& ctx) {
 
 }  // namespace
 
+int MsToMinuteTurn(const QDateTime& time) {
+  const int intoMinute = time.time().second() * 1000 + time.time().msec();
+  return intoMinute < kClockLandingMs ? 0 : 60'000 - intoMinute;
+}
+
 // The clock runs keep their state in the run state while they work; the
 // outcome is what they leave there.
 RunOutcome RunClockRead(RunContext& ctx, std::optional<QDateTime>& reading) {
@@ -150,8 +177,8 @@ RunOutcome RunClockRead(RunContext& ctx, std::optional<QDateTime>& reading) {
   return RunOutcome{ctx.run().runError, ctx.run().runDone};
 }
 
-RunOutcome RunClockWrite(RunContext& ctx) {
-  WriteClock(ctx);
+RunOutcome RunClockWrite(RunContext& ctx, const ClockSource& timeToWrite) {
+  WriteClock(ctx, timeToWrite);
   return RunOutcome{ctx.run().runError, ctx.run().runDone};
 }
 

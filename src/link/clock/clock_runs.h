@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 
+#include "link/clock/device_clock_time.h"
 #include "link/runs/run_context.h"
 #include "link/runs/run_outcome.h"
 
@@ -16,9 +17,17 @@ namespace nastrum {
 // (TakeDeviceClock). RunDone only then, RunError the first failing code.
 RunOutcome RunClockRead(RunContext& ctx, std::optional<QDateTime>& reading);
 
-// Writes TimeHHMM, DateDDMM and DateYear of the workspace image after the
-// access check with the settings' password, when the connected device is of
-// the image's kind. RunDone only when all three writes succeeded.
-RunOutcome RunClockWrite(RunContext& ctx);
+// Sets the device clock to what `timeToWrite` gives when the bytes go out,
+// after the access check with the settings' password, when the connected
+// device is of the image's kind. The device starts its seconds from 0 when
+// it takes the time, so the write waits for the turn of the minute unless it
+// is just past one: the device then agrees with the source to within the
+// time the three writes take. RunDone only when all three writes succeeded.
+RunOutcome RunClockWrite(RunContext& ctx, const ClockSource& timeToWrite);
+
+// How long a clock write sent `time` waits for the turn of the minute: none
+// within the first kClockLandingMs of a minute, else the rest of it.
+constexpr int kClockLandingMs = 1500;
+int MsToMinuteTurn(const QDateTime& time);
 
 }  // namespace nastrum

@@ -2,6 +2,15 @@
 
 namespace nastrum {
 
+ClockSource RunningFrom(const QDateTime& time, std::function<std::int64_t()> elapsedMs) {
+  const std::int64_t start = elapsedMs();
+  return [time, elapsedMs = std::move(elapsedMs), start] { return time.addMSecs(elapsedMs() - start); };
+}
+
+ClockSource ImageClockRunning(const SettingsImage& image, std::function<std::int64_t()> elapsedMs) {
+  return RunningFrom(ImageClockTime(image).value_or(QDateTime()), std::move(elapsedMs));
+}
+
 std::optional<QDateTime> ImageClockTime(const SettingsImage& image) {
   const int hhmm = image.sys(sys::TimeHHMM);
   const int ddmm = image.sys(sys::DateDDMM);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 
 #include <QDateTime>
@@ -13,6 +14,20 @@
 namespace nastrum {
 
 constexpr int kSecondsPerDay = 86400;
+
+// The date and time a clock write is to set, asked at the moment the bytes
+// go out: the write waits for the connection, the password and the turn of
+// the minute first, and the device starts its seconds from 0 when it takes
+// the time, so a time taken earlier would leave it behind.
+using ClockSource = std::function<QDateTime()>;
+
+// A fixed time that runs on with `elapsedMs` from the moment it is made, for
+// a time the user typed.
+ClockSource RunningFrom(const QDateTime& time, std::function<std::int64_t()> elapsedMs);
+
+// The image's date and time words running on the same way; an invalid time
+// when they make no date.
+ClockSource ImageClockRunning(const SettingsImage& image, std::function<std::int64_t()> elapsedMs);
 
 // The three clock parameters' byte pairs, in the order they are written.
 struct ClockWriteBytes {

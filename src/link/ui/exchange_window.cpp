@@ -228,13 +228,7 @@ void ExchangeWindow::connectControls() {
   bind(network_, &QCheckBox::clicked, [this](bool on) { SetNetwork(settings_, on); });
   connect(portEdit_, &QLineEdit::textEdited, this, &ExchangeWindow::onPortTextEdited);
   connect(password_, &QLineEdit::textChanged, this, [this](const QString& t) { settings_.password = t; });
-  connect(readWrite_, &RadioGroup::itemClicked, this, [this](int item) {
-    const ChoiceEffect effect = ChoiceEffectFor(mode(), item);
-    if (effect.startCaption.isEmpty()) return;
-    start_->setText(effect.startCaption);
-    passwordLabel_->setVisible(effect.passwordVisible);
-    password_->setVisible(effect.passwordVisible);
-  });
+  connect(readWrite_, &RadioGroup::itemClicked, this, &ExchangeWindow::applyChoice);
   connect(start_, &QPushButton::clicked, this, &ExchangeWindow::start);
   connect(stop_, &QPushButton::clicked, this, &ExchangeWindow::requestStop);
   connect(exit_, &QPushButton::clicked, this, &ExchangeWindow::close);
@@ -282,8 +276,13 @@ void ExchangeWindow::setMode(int mode) { workspace_.run.exchangeMode = mode; }
 
 int ExchangeWindow::mode() const { return workspace_.run.exchangeMode; }
 
-int ExchangeWindow::openModal(int mode) {
+void ExchangeWindow::prepare(int mode, int choice) {
   setMode(mode);
+  choice_ = choice;
+}
+
+int ExchangeWindow::openModal(int mode, int choice) {
+  prepare(mode, choice);
   return exec();
 }
 
@@ -310,16 +309,25 @@ void ExchangeWindow::activate() {
   if (layout.clearPassword) password_->clear();
   passwordLabel_->setVisible(layout.password);
   password_->setVisible(layout.password);
-  if (mode() == kReadMode) readWrite_->setItemIndex(0);
+  if (mode() == kReadMode) choice_ = 0;
+  readWrite_->setItemIndex(choice_);
+  // The write mode's caption tells what the opener chose to write.
+  if (mode() == kWriteMode) start_->setText(ChoiceEffectFor(mode(), choice_).startCaption);
   readWrite_->setVisible(layout.readChoice);
   readWrite_->setEnabled(true);
   start_->setEnabled(true);
   password_->setEnabled(true);
 }
 
-void ExchangeWindow::chooseReadWrite(int item) { readWrite_->clickItem(item); }
-
-int ExchangeWindow::readWriteChoice() const { return readWrite_->itemIndex(); }
+void ExchangeWindow::applyChoice(int item) {
+  const ChoiceEffect effect = ChoiceEffectFor(mode(), item);
+  if (effect.startCaption.isEmpty()) return;
+  choice_ = item;
+  readWrite_->setItemIndex(item);
+  start_->setText(effect.startCaption);
+  passwordLabel_->setVisible(effect.passwordVisible);
+  password_->setVisible(effect.passwordVisible);
+}
 
 void ExchangeWindow::setPassword(const QString& text) {
   password_->setText(text.left(4));
@@ -349,7 +357,7 @@ void ExchangeWindow::start() {
     if (link_) {
       settings_.password = password_->text();
       RunContext ctx{workspace_, *link_, settings_, *this, presenter_};
-      outcome = modeRun(ctx);
+      outcome = modeRun(ctx, choice_);
     }
   }
   // "СТОП" sets RunError whatever the run made of it.

@@ -37,8 +37,10 @@ class ExchangeWindow : public QDialog, public RunObserver {
   using LinkFactory = std::function<std::unique_ptr<DeviceSession>()>;
   // A run returns how it ended; the window keeps that in the run state
   // (RunError, RunDone) and offers the start button again when it failed or
-  // was stopped. The clock runs report only a stop.
-  using ModeRun = std::function<RunOutcome(RunContext&)>;
+  // was stopped. The clock runs report only a stop. `choice` is the
+  // `RadioGroup1` item the run was started with (0 constants, 1 names): the
+  // user's pick in the read mode, what the opener showed in the write mode.
+  using ModeRun = std::function<RunOutcome(RunContext&, int choice)>;
 
   // `makeLink` gives the device link the runs talk through (the serial port
   // in the program, a simulated device in tests); it is made at the first run.
@@ -52,14 +54,20 @@ class ExchangeWindow : public QDialog, public RunObserver {
   // Sets the mode; the next showing (or activate()) lays the window out for it.
   void setMode(int mode);
   int mode() const;
-  // Shows the window modally in `mode`; the caller reads the run state afterwards.
-  int openModal(int mode);
+  // Shows the window modally in `mode`; the caller reads the run state
+  // afterwards. In the write mode `choice` is what the run will write (0
+  // constants, 1 names): the window shows it and starts the run with it,
+  // whatever an earlier run left in its controls. The read mode always
+  // starts from the first item, which the user may change.
+  int openModal(int mode, int choice = 0);
+  // What openModal sets before showing: the mode and the opener's choice.
+  void prepare(int mode, int choice = 0);
   // What happens every time the window is shown.
   void activate();
 
-  // `RadioGroup1` and `Edit1` as the write group window and the time page set them.
-  void chooseReadWrite(int item);
-  int readWriteChoice() const;
+  // The `RadioGroup1` item the next start carries.
+  int choice() const { return choice_; }
+  // `Edit1` as the time page sets it.
   void setPassword(const QString& text);
 
   ExchangeSettings& settings() { return settings_; }
@@ -92,6 +100,7 @@ class ExchangeWindow : public QDialog, public RunObserver {
   void connectControls();
   void refreshSettingsControls();  // settings -> controls
   void onPortTextEdited(const QString& text);
+  void applyChoice(int item);
   void closePort();
 
   Workspace& workspace_;
@@ -103,6 +112,7 @@ class ExchangeWindow : public QDialog, public RunObserver {
   bool refreshing_ = false;
   bool runActive_ = false;
   bool stopRequested_ = false;  // "СТОП" during the run under way
+  int choice_ = 0;              // `RadioGroup1`: the user's pick or the opener's
   QString lastPortText_;
 
   QFrame* panel1_ = nullptr;

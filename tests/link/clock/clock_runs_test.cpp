@@ -53,7 +53,7 @@ struct ClockRig {
   }
   void write() {
     RunContext ctx{workspace, session, settings, observer, presenter};
-    RunClockWrite(ctx);
+    RunClockWrite(ctx, ImageClockRunning(workspace.image, [this] { return clock.nowMs(); }));
   }
   QDateTime deviceTime() const { return device->now(); }
 

@@ -1,6 +1,7 @@
 // The exchange window's controls and their rules, offscreen.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
@@ -51,6 +52,10 @@ class ExchangeWindowTest : public ::testing::Test {
   }
   bool shown(const char* name) { return child<QWidget>(name)->isVisibleTo(&window); }
   QStringList logLines() { return child<QPlainTextEdit>("M")->toPlainText().split(QLatin1Char('\n')); }
+  // The user picks an item of `RadioGroup1`.
+  void clickChoice(int item) {
+    child<QAbstractButton>(item == 0 ? "RadioGroup1_0" : "RadioGroup1_1")->click();
+  }
 
   Workspace workspace;
   ScriptedPresenter presenter;
@@ -208,19 +213,19 @@ TEST_F(ExchangeWindowTest, ReadWriteChoiceSetsTheStartCaption) {
   workspace.editor.fileOpen = true;
   window.setMode(kReadMode);
   window.activate();
-  window.chooseReadWrite(1);
+  clickChoice(1);
   EXPECT_EQ(start->text(), QStringLiteral("Чтение имен"));
   EXPECT_TRUE(shown("Edit1"));
-  window.chooseReadWrite(0);
+  clickChoice(0);
   EXPECT_EQ(start->text(), QStringLiteral("Чтение параметров"));
   EXPECT_FALSE(shown("Edit1"));
 
   // The write group window chooses before the window is shown.
-  window.setMode(kWriteMode);
-  window.chooseReadWrite(1);
+  window.prepare(kWriteMode, 1);
   window.activate();
   EXPECT_EQ(start->text(), QStringLiteral("Запись имен"));
-  window.chooseReadWrite(0);
+  window.prepare(kWriteMode, 0);
+  window.activate();
   EXPECT_EQ(start->text(), QStringLiteral("Запись параметров"));
   EXPECT_TRUE(shown("Edit1"));
 
@@ -230,7 +235,7 @@ TEST_F(ExchangeWindowTest, ReadWriteChoiceSetsTheStartCaption) {
 }
 
 TEST_F(ExchangeWindowTest, StartRunsTheModesRunAndFramesItsLog) {
-  window.setModeRun(kClockReadMode, [](RunContext& ctx) {
+  window.setModeRun(kClockReadMode, [](RunContext& ctx, int) {
     const Connection c = Connect(ctx, RunKind::ClockRead);
     EndConnection(ctx, RunKind::ClockRead, c);
     return RunOutcome{};
@@ -253,7 +258,7 @@ TEST_F(ExchangeWindowTest, StartRunsTheModesRunAndFramesItsLog) {
 TEST_F(ExchangeWindowTest, StopPressedDuringARunEndsIt) {
   window.settings().pauseSeconds = 15;
   int attempts = 0;
-  window.setModeRun(kReadMode, [&](RunContext& ctx) {
+  window.setModeRun(kReadMode, [&](RunContext& ctx, int) {
     device->dead = true;
     const int r = RetryExchange(ctx, [&] {
       ++attempts;
@@ -279,7 +284,7 @@ TEST_F(ExchangeWindowTest, StopPressedDuringARunEndsIt) {
 
 TEST_F(ExchangeWindowTest, ClockModesStartAsSoonAsShown) {
   int runs = 0;
-  window.setModeRun(kClockWriteMode, [&](RunContext& ctx) {
+  window.setModeRun(kClockWriteMode, [&](RunContext& ctx, int) {
     ++runs;
     EXPECT_EQ(ctx.settings.password, QStringLiteral("12AB"));
     return RunOutcome{};
@@ -302,7 +307,7 @@ TEST(ExchangeWindowOnSimulator, ReadsTheDevicesGreetingThroughTheLink) {
   Workspace workspace;
   ScriptedPresenter presenter;
   ExchangeWindow window(workspace, presenter, [&] { return std::make_unique<LinkDeviceSession>(line, clock); });
-  window.setModeRun(kClockReadMode, [](RunContext& ctx) {
+  window.setModeRun(kClockReadMode, [](RunContext& ctx, int) {
     const Connection c = Connect(ctx, RunKind::ClockRead);
     EndConnection(ctx, RunKind::ClockRead, c);
     return RunOutcome{};
@@ -332,7 +337,7 @@ TEST(ExchangeWindowOnSimulator, StopWhileTheDeviceIsSilentEndsTheRead) {
   ExchangeWindow window(workspace, presenter, [&] { return std::make_unique<LinkDeviceSession>(line, clock); });
   window.settings().pauseSeconds = 15;
   DeviceReadJob job;
-  window.setModeRun(kReadMode, [&](RunContext& ctx) { return job.run(ctx, ReadChoice::Constants); });
+  window.setModeRun(kReadMode, [&](RunContext& ctx, int) { return job.run(ctx, ReadChoice::Constants); });
 
   // The user presses "СТОП" as soon as the window takes input while the
   // device is silent.

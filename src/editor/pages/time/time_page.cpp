@@ -28,8 +28,14 @@ void TimePage::storeClock(const QDate& date) {
   SetImageClock(workspace_.image, date, SecondsOf(deviceTime()));
 }
 
-void TimePage::tick() {
+void TimePage::tick(const QDateTime& computerNow) {
   if (!workspace_.editor.fileOpen) return;
+  if (followsComputer_) {
+    // A timer drifts; the computer's clock does not.
+    workspace_.editor.deviceSeconds = SecondsOf(computerNow.time());
+    storeClock(computerNow.date());
+    return;
+  }
   QDate d = date(QDate::currentDate());
   int& seconds = workspace_.editor.deviceSeconds;
   seconds = (SecondsOf(deviceTime()) + 1) % kSecondsPerDay;
@@ -40,6 +46,7 @@ void TimePage::tick() {
 }
 
 void TimePage::setDeviceTime(const QTime& time) {
+  followsComputer_ = false;
   workspace_.editor.deviceSeconds = SecondsOf(time);
   storeClock(date(QDate::currentDate()));
   workspace_.editor.modified = true;
@@ -47,6 +54,7 @@ void TimePage::setDeviceTime(const QTime& time) {
 
 void TimePage::setDate(const QDate& d) {
   if (!d.isValid()) return;
+  followsComputer_ = false;
   storeClock(d);
   workspace_.editor.modified = true;
 }
@@ -55,13 +63,19 @@ void TimePage::synchronise(const QDateTime& computerNow) {
   workspace_.editor.deviceSeconds = SecondsOf(computerNow.time());
   storeClock(computerNow.date());
   workspace_.editor.modified = true;
+  followsComputer_ = true;
 }
 
-bool TimePage::countDown(const CountdownHooks& hooks) {
-  const QDate d = date(QDate::currentDate());
-  const bool finished = RunCountdown(workspace_.editor.deviceSeconds, hooks);
-  storeClock(d);
-  return finished;
+void TimePage::takeDeviceClock(const QDateTime& deviceTime) {
+  followsComputer_ = false;
+  TakeDeviceClock(workspace_, deviceTime);
+}
+
+ClockSource TimePage::timeToWrite(const std::function<QDateTime()>& computerNow) const {
+  if (followsComputer_) return computerNow;
+  const QDateTime pressed = computerNow();
+  const QDateTime shown(date(pressed.date()), deviceTime());
+  return [computerNow, pressed, shown] { return shown.addMSecs(pressed.msecsTo(computerNow())); };
 }
 
 }  // namespace nastrum

@@ -7,7 +7,7 @@
 
 #include <QDateTime>
 
-#include "link/clock/clock_countdown.h"
+#include "link/clock/device_clock_time.h"
 #include "model/workspace.h"
 
 namespace nastrum {
@@ -23,29 +23,37 @@ class TimePage {
   QTime deviceTime() const;
 
   // The one-second timer: the device time moves on by a second (after 23:59:59
-  // to 0:00:00 of the next day) and the image words follow. Never marks the
-  // settings as changed; does nothing without an open settings file.
-  void tick();
+  // to 0:00:00 of the next day), or follows the computer's clock after "<",
+  // and the image words follow. Never marks the settings as changed; does
+  // nothing without an open settings file.
+  void tick(const QDateTime& computerNow);
 
   // The user's edits: the settings count as changed.
   void setDeviceTime(const QTime& time);
   void setDate(const QDate& date);
-  // "<": the device time and date become the computer's.
+  // "<": the device time and date become the computer's, and follow it
+  // until the user sets another time or a clock read brings the device's.
   void synchronise(const QDateTime& computerNow);
+  bool followsComputer() const { return followsComputer_; }
+
+  // A successful clock read: the device's time becomes the page's.
+  void takeDeviceClock(const QDateTime& deviceTime);
+
+  // What a clock write sends, asked when the bytes go out: the computer's
+  // time after "<", else the page's time running on with the computer's
+  // clock from `computerNow`.
+  ClockSource timeToWrite(const std::function<QDateTime()>& computerNow) const;
 
   // `Edit26`, the password the clock write sends.
   const QString& password() const { return password_; }
   void setPassword(const QString& text) { password_ = text; }
-
-  // The countdown before a clock write (`Button4`); the image words follow
-  // the advanced seconds. False when it was abandoned.
-  bool countDown(const CountdownHooks& hooks);
 
  private:
   void storeClock(const QDate& date);
 
   Workspace& workspace_;
   QString password_;
+  bool followsComputer_ = false;
 };
 
 }  // namespace nastrum

@@ -3,6 +3,7 @@
 // them, and "Записать время в ОРВИК" counts down to the end of the minute.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,11 +26,7 @@ struct TimeRig {
     workspace.image.sys(sys::DateDDMM) = 3112;
     workspace.image.sys(sys::DateYear) = 2025;
     widget.setComputerClock([this] { return computerNow; });
-    widget.setCountdownPause([this](int ms) {
-      pauses << ms;
-      labels << widget.findChild<QLabel*>(QStringLiteral("countdownLabel"))->text();
-      return true;
-    });
+    widget.setCountdownStepMs(0);
     widget.showCurrent();
   }
   template <typename T>
@@ -44,8 +41,16 @@ struct TimeRig {
   ScriptedPresenter presenter;
   QDateTime computerNow{QDate(2026, 5, 4), QTime(10, 20, 30)};
   TimePageWidget widget{workspace, presenter};
-  QList<int> pauses;
-  QStringList labels;
+  // Lets the countdown's timer run until it has ended, keeping its labels.
+  QStringList runCountdown() {
+    QStringList labels;
+    auto* label = widget.findChild<QLabel*>(QStringLiteral("countdownLabel"));
+    for (int guard = 0; widget.countingDown() && guard < 1000; ++guard) {
+      if (labels.isEmpty() || labels.last() != label->text()) labels << label->text();
+      QCoreApplication::processEvents();
+    }
+    return labels;
+  }
 };
 
 TEST(TimePageWidget, TheTimerKeepsTheClockWordsWithoutMarkingChanges) {
@@ -93,34 +98,59 @@ TEST(TimePageWidget, TheWriteWaitsUntilTheMinuteIsAboutToEnd) {
   rig.find<QLineEdit>("Edit26")->setText(QStringLiteral("12AB"));
   QSignalSpy write(&rig.widget, &TimePageWidget::clockWriteRequested);
   rig.find<QPushButton>("Button4")->click();
-  EXPECT_EQ(rig.pauses, QList<int>(9, 4998));
-  EXPECT_EQ(rig.labels.first(), QStringLiteral("Запись времени произойдет через 50 сек."));
-  EXPECT_EQ(rig.labels.last(), QStringLiteral("Запись времени произойдет через 10 сек."));
-  EXPECT_EQ(rig.workspace.editor.deviceSeconds, 14 * 3600 + 55);
-  EXPECT_EQ(rig.workspace.image.sys(sys::TimeHHMM), 1400);
+  // The countdown does not hold the window: the click has returned already.
+  EXPECT_TRUE(rig.widget.countingDown());
+  EXPECT_EQ(write.count(), 0);
+  EXPECT_FALSE(rig.find<QPushButton>("Button4")->isEnabled());
+  const QStringList labels = rig.runCountdown();
+  ASSERT_EQ(labels.size(), 9);
+  EXPECT_EQ(labels.first(), QStringLiteral("Запись времени произойдет через 50 сек."));
+  EXPECT_EQ(labels.last(), QStringLiteral("Запись времени произойдет через 10 сек."));
   ASSERT_EQ(write.count(), 1);
   EXPECT_EQ(write.first().first().toString(), QStringLiteral("12AB"));
   EXPECT_TRUE(rig.find<QLabel>("countdownLabel")->isHidden());
+  EXPECT_TRUE(rig.find<QPushButton>("Button4")->isEnabled());
 
-  rig.pauses.clear();
   rig.workspace.editor.deviceSeconds = 14 * 3600 + 57;
   rig.find<QPushButton>("Button4")->click();
-  EXPECT_TRUE(rig.pauses.isEmpty()) << "second 57 writes at once";
+  EXPECT_FALSE(rig.widget.countingDown()) << "second 57 writes at once";
   EXPECT_EQ(write.count(), 2);
 }
 
-TEST(TimePageWidget, AnAbandonedCountdownWritesNothingAndReadAsks) {
+TEST(TimePageWidget, ACancelledCountdownWritesNothing) {
   TimeRig rig;
-  rig.widget.setCountdownPause([](int) { return false; });
+  rig.widget.setCountdownStepMs(60'000);
   rig.workspace.editor.deviceSeconds = 30;
   QSignalSpy write(&rig.widget, &TimePageWidget::clockWriteRequested);
   QSignalSpy read(&rig.widget, &TimePageWidget::clockReadRequested);
   rig.find<QPushButton>("Button4")->click();
+  auto* cancel = rig.find<QPushButton>("countdownCancel");
+  ASSERT_TRUE(cancel->isVisibleTo(&rig.widget));
+  EXPECT_TRUE(cancel->hasFocus() || !rig.widget.isVisible());
+  cancel->click();
+  EXPECT_FALSE(rig.widget.countingDown());
+  EXPECT_TRUE(rig.find<QLabel>("countdownLabel")->isHidden());
   EXPECT_EQ(write.count(), 0);
   rig.find<QPushButton>("Button5")->click();
   EXPECT_EQ(read.count(), 1);
   EXPECT_EQ(rig.find<QPushButton>("Button5")->text(), QStringLiteral("Считать время с ОРВИК"));
   EXPECT_EQ(rig.find<QPushButton>("Button4")->text(), QStringLiteral("Записать время в ОРВИК"));
+}
+
+TEST(TimePageWidget, AfterSynchronisingTheWriteSendsTheComputersTimeAsItIsThen) {
+  TimeRig rig;
+  rig.find<QPushButton>("sync_b")->click();
+  const ClockSource synced = rig.widget.timeToWrite();
+  rig.computerNow = rig.computerNow.addMSecs(61'500);
+  EXPECT_EQ(synced(), rig.computerNow);
+  rig.widget.tick();
+  EXPECT_EQ(rig.workspace.editor.deviceSeconds, 10 * 3600 + 21 * 60 + 31) << "follows the computer, not the tick count";
+
+  // A time the user set runs on with the computer's clock from the press.
+  rig.find<QTimeEdit>("tek_tektime")->setTime(QTime(8, 0, 0));
+  const ClockSource typed = rig.widget.timeToWrite();
+  rig.computerNow = rig.computerNow.addSecs(5);
+  EXPECT_EQ(typed().time(), QTime(8, 0, 5));
 }
 
 }  // namespace

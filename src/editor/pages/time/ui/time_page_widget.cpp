@@ -1,12 +1,10 @@
 #include "editor/pages/time/ui/time_page_widget.h"
 
 #include <QDateEdit>
-#include <QEventLoop>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimeEdit>
@@ -14,6 +12,7 @@
 
 #include "editor/pages/inputs/input_filters.h"
 #include "editor/pages/inputs/page_parts.h"
+#include "link/clock/clock_countdown.h"
 
 namespace nastrum {
 
@@ -27,15 +26,23 @@ TimePageWidget::TimePageWidget(Workspace& workspace, MessagePresenter& /*present
     : QWidget(parent),
       workspace_(workspace),
       page_(workspace),
-      now_([] { return QDateTime::currentDateTime(); }),
-      pause_([this](int ms) { return waitKeepingWindowsAlive(ms); }) {
+      now_([] { return QDateTime::currentDateTime(); }) {
   setObjectName(QStringLiteral("pageTime"));
   build();
   timer_ = new QTimer(this);
   timer_->setInterval(kTickMs);
   connect(timer_, &QTimer::timeout, this, &TimePageWidget::tick);
   timer_->start();
+  // The countdown is a timer too: the page and every window keep answering,
+  // and the page's own clock keeps running meanwhile.
+  countdownTimer_ = new QTimer(this);
+  countdownTimer_->setInterval(kCountdownSleepMs);
+  connect(countdownTimer_, &QTimer::timeout, this, &TimePageWidget::countdownStep);
 }
+
+void TimePageWidget::setCountdownStepMs(int ms) { countdownTimer_->setInterval(ms); }
+
+bool TimePageWidget::countingDown() const { return countdownTimer_->isActive(); }
 
 void TimePageWidget::build() {
   date_ = new QDateEdit(this);
@@ -64,6 +71,9 @@ void TimePageWidget::build() {
   countdown_ = new QLabel(this);
   countdown_->setObjectName(QStringLiteral("countdownLabel"));
   countdown_->hide();
+  cancelCountdown_ = new QPushButton(QStringLiteral("Отменить запись времени"), this);
+  cancelCountdown_->setObjectName(QStringLiteral("countdownCancel"));
+  cancelCountdown_->hide();
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(captionFor(QStringLiteral("Дата ОРВИК:"), date_, this), 0, 0);
@@ -77,7 +87,8 @@ void TimePageWidget::build() {
   grid->addWidget(password_, 2, 1);
   grid->addWidget(read_, 3, 0, 1, 2);
   grid->addWidget(write_, 3, 2, 1, 3);
-  grid->addWidget(countdown_, 4, 0, 1, 5);
+  grid->addWidget(countdown_, 4, 0, 1, 3);
+  grid->addWidget(cancelCountdown_, 4, 3, 1, 2);
   grid->setRowStretch(5, 1);
   grid->setColumnStretch(5, 1);
   setTabOrder(date_, deviceTime_);
@@ -86,21 +97,28 @@ void TimePageWidget::build() {
   setTabOrder(computerTime_, password_);
   setTabOrder(password_, read_);
   setTabOrder(read_, write_);
+  setTabOrder(write_, cancelCountdown_);
 
+  // A picker re-reads its own text when it loses the focus and may report the
+  // value the running clock put there: only a value the page does not hold
+  // yet is the user's edit.
   connect(deviceTime_, &QTimeEdit::timeChanged, this, [this](const QTime& t) {
+    if (t == page_.deviceTime()) return;
     page_.setDeviceTime(t);
     emit imageEdited();
   });
   connect(date_, &QDateEdit::dateChanged, this, [this](const QDate& d) {
+    if (d == page_.date(QDate())) return;
     page_.setDate(d);
     emit imageEdited();
   });
   connect(password_, &QLineEdit::textChanged, this, [this](const QString& text) { page_.setPassword(text); });
   connect(sync_, &QPushButton::clicked, this, &TimePageWidget::synchronise);
   connect(read_, &QPushButton::clicked, this, [this] {
-    if (!countingDown_) emit clockReadRequested();
+    if (!countingDown()) emit clockReadRequested();
   });
   connect(write_, &QPushButton::clicked, this, &TimePageWidget::writeClock);
+  connect(cancelCountdown_, &QPushButton::clicked, this, &TimePageWidget::endCountdown);
 }
 
 void TimePageWidget::showCurrent() {
@@ -114,8 +132,14 @@ void TimePageWidget::showCurrent() {
 }
 
 void TimePageWidget::tick() {
-  page_.tick();
+  page_.tick(now_());
   showCurrent();
+}
+
+void TimePageWidget::takeDeviceClock(const QDateTime& deviceTime) {
+  page_.takeDeviceClock(deviceTime);
+  showCurrent();
+  emit imageEdited();
 }
 
 void TimePageWidget::synchronise() {
@@ -127,45 +151,43 @@ void TimePageWidget::synchronise() {
 void TimePageWidget::showCountdown(int secondsLeft) {
   countdown_->setText(CountdownText(secondsLeft));
   countdown_->show();
-  deviceTime_->blockSignals(true);
-  deviceTime_->setTime(page_.deviceTime());
-  deviceTime_->blockSignals(false);
-}
-
-bool TimePageWidget::waitKeepingWindowsAlive(int ms) {
-  // The page may go with its window while the user waits.
-  QPointer<TimePageWidget> alive(this);
-  QEventLoop loop;
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
-  loop.exec();
-  return !alive.isNull();
 }
 
 void TimePageWidget::writeClock() {
-  if (countingDown_) return;
-  countingDown_ = true;
-  // The countdown advances the seconds itself; the timer must not add its own.
-  timer_->stop();
+  if (countingDown()) return;
+  const int seconds = workspace_.editor.deviceSeconds;
+  stepsLeft_ = CountdownSleeps(seconds);
+  if (stepsLeft_ == 0) {
+    emit clockWriteRequested(password_->text());
+    return;
+  }
+  // Wait until the minute is about to end; the write itself then aims at its turn.
+  secondsLeft_ = 60 - seconds % 60;
+  showCountdown(secondsLeft_);
+  cancelCountdown_->show();
   read_->setEnabled(false);
   write_->setEnabled(false);
-  QPointer<TimePageWidget> alive(this);
-  CountdownHooks hooks;
-  hooks.show = [this](int left) { showCountdown(left); };
-  const std::function<bool(int)> pause = pause_;
-  hooks.sleep = [pause](int ms) { return pause(ms); };
-  // The rules keep their state in the workspace, so a copy counts down safely
-  // even if the page goes during a pause.
-  TimePage page = page_;
-  const bool finished = page.countDown(hooks);
-  if (!alive) return;
-  countingDown_ = false;
+  cancelCountdown_->setFocus();  // the pressed button is disabled now
+  countdownTimer_->start();
+}
+
+void TimePageWidget::countdownStep() {
+  secondsLeft_ -= kCountdownStepSeconds;
+  if (--stepsLeft_ > 0) {
+    showCountdown(secondsLeft_);
+    return;
+  }
+  endCountdown();
+  emit clockWriteRequested(password_->text());
+}
+
+void TimePageWidget::endCountdown() {
+  countdownTimer_->stop();
+  stepsLeft_ = 0;
   countdown_->hide();
+  cancelCountdown_->hide();
   read_->setEnabled(true);
   write_->setEnabled(true);
-  timer_->start();
-  showCurrent();
-  if (finished) emit clockWriteRequested(password_->text());
 }
 
 }  // namespace nastrum

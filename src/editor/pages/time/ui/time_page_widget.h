@@ -31,34 +31,42 @@ class TimePageWidget : public QWidget {
   // Fills the controls from the image and the device seconds.
   void showCurrent();
 
-  // The computer's clock (tests set a fixed one) and one countdown pause
-  // (by default a wait that keeps the windows answering; false abandons).
+  // The computer's clock (tests set their own) and the length of one
+  // countdown step (tests shorten it).
   void setComputerClock(std::function<QDateTime()> now) { now_ = std::move(now); }
-  void setCountdownPause(std::function<bool(int ms)> pause) { pause_ = std::move(pause); }
+  std::function<QDateTime()> computerClock() const { return now_; }
+  void setCountdownStepMs(int ms);
 
   // One tick of the page's one-second timer.
   void tick();
+
+  // What the clock write is to send, asked when the bytes go out.
+  ClockSource timeToWrite() const { return page_.timeToWrite(now_); }
+  // A clock read's result becomes the page's time at once.
+  void takeDeviceClock(const QDateTime& deviceTime);
+  bool countingDown() const;
 
  signals:
   void imageEdited();
   // `Button5`: the exchange window is to run the clock read.
   void clockReadRequested();
   // `Button4` after the countdown: the exchange window is to run the clock
-  // write with this password.
+  // write with this password (and timeToWrite()).
   void clockWriteRequested(const QString& password);
 
  private:
   void build();
   void synchronise();
   void writeClock();
+  void countdownStep();
+  void endCountdown();
   void showCountdown(int secondsLeft);
-  bool waitKeepingWindowsAlive(int ms);
 
   Workspace& workspace_;
   TimePage page_;
   std::function<QDateTime()> now_;
-  std::function<bool(int)> pause_;
-  bool countingDown_ = false;
+  int stepsLeft_ = 0;     // countdown steps still to come
+  int secondsLeft_ = 0;   // what the countdown label says
 
   QDateEdit* date_ = nullptr;
   QTimeEdit* deviceTime_ = nullptr;
@@ -68,7 +76,9 @@ class TimePageWidget : public QWidget {
   QPushButton* write_ = nullptr;
   QLineEdit* password_ = nullptr;
   QLabel* countdown_ = nullptr;
+  QPushButton* cancelCountdown_ = nullptr;
   QTimer* timer_ = nullptr;
+  QTimer* countdownTimer_ = nullptr;
 };
 
 }  // namespace nastrum
