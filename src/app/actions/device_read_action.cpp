@@ -22,10 +22,14 @@ DeviceReadAction::DeviceReadAction(Workspace& workspace, Tbase_form& mainWindow,
   connect(&main_, &Tbase_form::readRequested, this, &DeviceReadAction::start);
 }
 
-void DeviceReadAction::start() {
+void DeviceReadAction::start() { read(0); }
+
+void DeviceReadAction::readNames() { read(1); }
+
+void DeviceReadAction::read(int choice) {
   job_.clear();
   workspace_.run.runDone = false;
-  exchange_.openModal(kReadMode);
+  exchange_.openModal(kReadMode, choice);
   AcceptDeviceRead(main_.flows(), workspace_, main_.hooks(), job_.result(), job_.choice() == ReadChoice::Constants);
   job_.clear();
   main_.refresh();

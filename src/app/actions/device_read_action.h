@@ -20,8 +20,13 @@ class DeviceReadAction : public QObject {
 
   // After the main window dealt with unsaved changes (its readRequested).
   void start();
+  // The exchange window in the read mode with "Имена и рабочий стол" chosen:
+  // the device's names into the open file.
+  void readNames();
 
  private:
+  void read(int choice);
+
   Workspace& workspace_;
   Tbase_form& main_;
   ExchangeWindow& exchange_;

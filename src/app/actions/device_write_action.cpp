@@ -3,6 +3,7 @@
 #include "editor/descriptors/desktop_steps.h"
 #include "editor/ui/base_form.h"
 #include "link/runs/exchange_mode.h"
+#include "link/runs/names_layout.h"
 #include "link/ui/exchange_window.h"
 #include "link/write/ui/write_group_window.h"
 #include "model/kind_profile.h"
@@ -44,6 +45,18 @@ bool DeviceWriteAction::checkAllowsWrite() {
   return false;
 }
 
+bool DeviceWriteAction::blankNamesAllowed() {
+  if (!NamesAreBlank(workspace_.image.names)) return true;
+  const int answer = presenter_.present(programMessage(
+      QStringLiteral("В открытых настройках нет ни одного имени: имена не считывались с ОРВИК и не вводились.\n"
+                     "Запись заменит все имена в ОРВИК пустыми.\n\n"
+                     "Считать сначала имена с ОРВИК?\n"
+                     "«Да» — считать имена с ОРВИК, «Нет» — записать пустые имена, «Отмена» — ничего не записывать."),
+      MessageIcon::Warning, MessageButtons::YesNoCancel));
+  if (answer == AnswerYes) emit namesReadWanted();
+  return answer == AnswerNo;
+}
+
 void DeviceWriteAction::start() {
   if (!workspace_.editor.fileOpen) return;
   main_.flows().HidePageSets();
@@ -64,6 +77,7 @@ void DeviceWriteAction::start() {
   const std::optional<WriteRequest> request = groups_->choose(kind);
   main_.refresh();
   if (!request) return;
+  if (request->choice == WriteChoice::Names && !blankNamesAllowed()) return;
   request_ = *request;
   exchange_.openModal(kWriteMode, request->choice == WriteChoice::Names ? kNamesItem : kConstantsItem);
   main_.refresh();

@@ -25,7 +25,14 @@ class DeviceWriteAction : public QObject {
 
   WriteGroupWindow& groupWindow() { return *groups_; }
 
+ signals:
+  // The user would rather read the device's names before writing blank ones.
+  void namesReadWanted();
+
  private:
+  // Names never read nor typed are written only when the user says so.
+  bool blankNamesAllowed();
+
   // The check allows the write, or the user may write anyway.
   bool checkAllowsWrite();
 

@@ -12,6 +12,7 @@
 #include "check/check_rules.h"
 #include "editor/descriptors/desktop_steps.h"
 #include "link/runs/link_device_session.h"
+#include "link/runs/names_layout.h"
 #include "link/runs/result_texts.h"
 #include "link/write/device_write_run.h"
 #include "model/kind_profile.h"
@@ -30,6 +31,7 @@ struct WriteArgs {
   bool changePassword = false;
   bool start = false;
   bool force = false;
+  bool emptyNames = false;
 };
 
 // "sensors,pipelines" -> the groups; nothing for an unknown name.
@@ -54,10 +56,12 @@ QString Parse(const CliArgs& args, WriteArgs& a) {
   a.changePassword = args.isSet(QStringLiteral("change-password"));
   a.start = args.isSet(QStringLiteral("start"));
   a.force = args.isSet(QStringLiteral("force"));
+  a.emptyNames = args.isSet(QStringLiteral("empty-names"));
   const bool all = args.isSet(QStringLiteral("all"));
   const bool names = args.isSet(QStringLiteral("names"));
   const bool groups = args.isSet(QStringLiteral("groups"));
   if (int(all) + int(names) + int(groups) != 1) return QStringLiteral("choose one of --all, --groups LIST and --names");
+  if (a.emptyNames && !names) return QStringLiteral("--empty-names goes with --names");
   if (all) a.request = WriteRequest{WriteChoice::Constants, WriteGroups::all()};
   if (names) a.request = WriteRequest{WriteChoice::Names, {}};
   if (groups) {
@@ -89,6 +93,12 @@ int runWrite(const CliArgs& args, CliIo& io) {
   if (!image) return ExitBadInput;
   if (!isValidDeviceKind(image->deviceKind))
     return io.fail(kName, QStringLiteral("%1: unknown device kind %2").arg(a.file).arg(image->deviceKind));
+
+  if (a.request->choice == WriteChoice::Names && NamesAreBlank(image->names) && !a.emptyNames)
+    return io.fail(kName, QStringLiteral("%1 holds no name at all (never read from a device nor typed): writing it would "
+                                         "blank every name on the device. Read the device's names into it first "
+                                         "(read --names --out %1), or give --empty-names")
+                              .arg(a.file));
 
   // The check and the run work on a copy in memory: the pair on disk is never changed by a write.
   Workspace workspace;
@@ -129,6 +139,8 @@ CliCommand writeCommand() {
   options.push_back(flag("change-password", "answer \"Да\" when asked whether to change the device's password"));
   options.push_back(flag("start", "answer \"Да\" when asked whether to start the device after the write"));
   options.push_back(flag("force", "write although the check finds errors"));
+  options.push_back(flag("empty-names", "with --names: write although the pair holds no name at all, which blanks "
+                                        "every name on the device"));
   return {kName,
           QStringLiteral("write the settings (or the names) of a pair to a device; the files stay as they are"),
           {{QStringLiteral("FILE.bfm"), QStringLiteral("the settings pair to write")}},

@@ -1,5 +1,7 @@
 #include "link/runs/names_layout.h"
 
+#include <algorithm>
+
 #include <span>
 #include <vector>
 
@@ -110,6 +112,15 @@ QByteArray TransferImage(const NamesBuffers& buffers, int kind) {
   image[layout->checksumIndex] = static_cast<char>(~ByteSum(image.left(layout->checksumIndex)));
   if (layout->workTableSize > 0) Put(image, kNamesBufferSize, buffers.workTable.left(layout->workTableSize));
   return image;
+}
+
+bool NamesAreBlank(const NamesRegion& names) {
+  const auto blank = [](const auto& group) {
+    return std::all_of(group.begin(), group.end(), [](const NameSlot& slot) { return slot.isEmpty(); });
+  };
+  return blank(names.sensorNames) && blank(names.pipelineNames) && blank(names.hourArcNames) &&
+         blank(names.dayArcNames) && blank(names.monthArcNames) && blank(names.intervalArcNames) &&
+         blank(names.desktopNames);
 }
 
 }  // namespace nastrum

@@ -49,6 +49,11 @@ struct NamesBuffers {
 // and the other names that are set; kind 3 adds the desktop entries.
 NamesBuffers EncodeNames(const NamesRegion& names, int kind);
 
+// No name anywhere: names never read from a device nor typed, as a
+// constants read or a new file leaves them. Writing them blanks every name
+// the device holds.
+bool NamesAreBlank(const NamesRegion& names);
+
 // Every slot of the kind's layout into the image's name arrays; for kind 3
 // also the desktop names and parameters (0xFFFF for a free entry).
 void DecodeNames(const NamesBuffers& buffers, int kind, NamesRegion& names);

@@ -309,10 +309,16 @@ void ExchangeWindow::activate() {
   if (layout.clearPassword) password_->clear();
   passwordLabel_->setVisible(layout.password);
   password_->setVisible(layout.password);
-  if (mode() == kReadMode) choice_ = 0;
+  // The read and write modes show what the opener chose: the caption tells
+  // what the start button will read or write.
+  if (mode() == kReadMode && !layout.readChoice) choice_ = 0;
   readWrite_->setItemIndex(choice_);
-  // The write mode's caption tells what the opener chose to write.
-  if (mode() == kWriteMode) start_->setText(ChoiceEffectFor(mode(), choice_).startCaption);
+  if (mode() == kReadMode || mode() == kWriteMode) {
+    const ChoiceEffect effect = ChoiceEffectFor(mode(), choice_);
+    start_->setText(effect.startCaption);
+    passwordLabel_->setVisible(effect.passwordVisible);
+    password_->setVisible(effect.passwordVisible);
+  }
   readWrite_->setVisible(layout.readChoice);
   readWrite_->setEnabled(true);
   start_->setEnabled(true);

@@ -57,8 +57,9 @@ class ExchangeWindow : public QDialog, public RunObserver {
   // Shows the window modally in `mode`; the caller reads the run state
   // afterwards. In the write mode `choice` is what the run will write (0
   // constants, 1 names): the window shows it and starts the run with it,
-  // whatever an earlier run left in its controls. The read mode always
-  // starts from the first item, which the user may change.
+  // whatever an earlier run left in its controls. In the read mode it is
+  // the item `RadioGroup1` starts from, which the user may change (names
+  // only with a file open).
   int openModal(int mode, int choice = 0);
   // What openModal sets before showing: the mode and the opener's choice.
   void prepare(int mode, int choice = 0);

@@ -131,7 +131,11 @@ class WriteRun {
     if (ctx_.spy()) logSensorNames(kind);
     int model = kind;
     const TransferOptions options = TransferOptionsFor(ctx_);
+    // The names go as one block: the bar fills when it is in.
+    ctx_.observer.setProgressMaximum(1);
+    ctx_.observer.setProgress(0);
     const int written = RetryExchange(ctx_, [&] { return BlockWrite(ctx_.link, buffers, model, options); });
+    if (written == run_code::kOk) ctx_.observer.setProgress(1);
     ctx_.observer.pumpEvents();
     ctx_.link.pause(kAfterNamesMs);
     ctx_.observer.pumpEvents();

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "link/clock/clock_countdown.h"
 #include "link/clock/clock_runs.h"
 #include "link/runs/link_device_session.h"
 #include "link/runs/recording_observer.h"
@@ -168,6 +169,42 @@ TEST(ClockWrite, ImageWordsThatMakeNoDateAreNotSent) {
   EXPECT_EQ(rig.observer.log, QStringList{QStringLiteral("Неверные дата или время, запись отменена.")});
   EXPECT_FALSE(rig.workspace.run.runDone);
   EXPECT_NE(rig.workspace.run.runError, 0);
+}
+
+}  // namespace
+}  // namespace nastrum
+
+namespace nastrum {
+namespace {
+
+// The device starts its seconds from 0 when it takes the time. Whatever the
+// second at which the user presses the button, after the page's countdown the
+// write waits for the turn of the minute and sends the minute then current,
+// so the device agrees with the computer afterwards.
+TEST(ClockWrite, TheDeviceAgreesWithTheComputerAfterASetAtAnySecond) {
+  for (int second = 0; second < 60; ++second) {
+    ClockRig rig(2);
+    const QDateTime computerStart(QDate(2026, 12, 31), QTime(23, 59, second, 400));
+    const auto computerNow = [&] { return computerStart.addMSecs(rig.clock.nowMs()); };
+    // The page's countdown before the window opens.
+    rig.clock.advance(std::int64_t{kCountdownSleepMs} * CountdownSleeps(second));
+    RunContext ctx{rig.workspace, rig.session, rig.settings, rig.observer, rig.presenter};
+    RunClockWrite(ctx, computerNow);
+    ASSERT_TRUE(rig.workspace.run.runDone) << second << rig.observer.log.join('\n').toStdString();
+    const qint64 behind = rig.deviceTime().msecsTo(computerNow());
+    EXPECT_LE(std::abs(behind), 2000) << "second " << second << ": device " << rig.deviceTime().toString().toStdString()
+                                      << ", computer " << computerNow().toString().toStdString();
+  }
+}
+
+TEST(ClockWrite, AStopWhileWaitingForTheMinuteSendsNothing) {
+  ClockRig rig(2);
+  const QDateTime start(QDate(2026, 5, 4), QTime(10, 20, 30));
+  rig.observer.onPump = [&] { rig.observer.stop = rig.clock.nowMs() > 5000; };
+  RunContext ctx{rig.workspace, rig.session, rig.settings, rig.observer, rig.presenter};
+  RunClockWrite(ctx, [&] { return start.addMSecs(rig.clock.nowMs()); });
+  EXPECT_FALSE(rig.workspace.run.runDone);
+  EXPECT_EQ(rig.deviceTime().date(), QDate(2026, 1, 15)) << "the device keeps its own clock";
 }
 
 }  // namespace
