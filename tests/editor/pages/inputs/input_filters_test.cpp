@@ -89,18 +89,22 @@ TEST(RealFilter, TakesAnExponentAfterTheDigits) {
   EXPECT_EQ(typed, QStringLiteral("2,5E-3"));
 }
 
-TEST(RealFilter, AnExponentFormIsEditedKeyByKey) {
+// Typed key by key, an exponent form is kept and, once its digits are there,
+// is a finished input: leaving the field commits it.
+TEST(RealFilter, AnExponentFormIsTypedAndEditedKeyByKey) {
   widgetApplication();
   std::unique_ptr<QLineEdit> edit(realEdit(QStringLiteral("real"), true, u',', nullptr));
-  edit->setText(QStringLiteral("-5,77499918108515E-7"));
-  edit->end(false);
+  QTest::keyClicks(edit.get(), QStringLiteral("-2.5e-3"));
+  EXPECT_EQ(edit->text(), QStringLiteral("-2,5E-3"));
+  EXPECT_TRUE(edit->hasAcceptableInput());
   QTest::keyClick(edit.get(), Qt::Key_Backspace);
   QTest::keyClick(edit.get(), Qt::Key_8);
-  EXPECT_EQ(edit->text(), QStringLiteral("-5,77499918108515E-8"));
+  EXPECT_EQ(edit->text(), QStringLiteral("-2,5E-8"));
   edit->setCursorPosition(3);
   QTest::keyClick(edit.get(), Qt::Key_Delete);
   QTest::keyClick(edit.get(), Qt::Key_6);
-  EXPECT_EQ(edit->text(), QStringLiteral("-5,67499918108515E-8"));
+  EXPECT_EQ(edit->text(), QStringLiteral("-2,6E-8"));
+  EXPECT_TRUE(edit->hasAcceptableInput());
 }
 
 }  // namespace
