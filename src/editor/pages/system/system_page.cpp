@@ -28,8 +28,6 @@ Word WithSignedDigits(Word word, int first, int seconds) {
   return WithDigit(word, first + 1, std::abs(seconds));
 }
 
-constexpr Word kCurrentGeneratorBit = 1 << 13;  // "Генератор тока"
-
 }  // namespace
 
 SystemPage::SystemPage(Workspace& workspace, MessagePresenter& presenter, QChar separator)
@@ -186,12 +184,7 @@ bool SystemPage::showGenerator(int n) {
   if (kindProfile(kind()).generators == 0) return false;
   // The bit tells the device to drive its generators: it follows them, so
   // the last generator removed takes the bit with it.
-  const bool present = anyGeneratorPresent();
-  if (function(SpecialFunction::CurrentGenerator) == present) return false;
-  Word& w = sys(sys::SpecialFunctions);
-  w = present ? (w | kCurrentGeneratorBit) : (w & ~kCurrentGeneratorBit);
-  edited();
-  return true;
+  return putFunction(SpecialFunction::CurrentGenerator, anyGeneratorPresent());
 }
 
 void SystemPage::setGeneratorPresent(bool present) {

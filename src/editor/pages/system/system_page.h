@@ -169,6 +169,9 @@ class SystemPage {
   Word& sys(int index) { return workspace_.image.sys(index); }
   Word sys(int index) const { return workspace_.image.sys(index); }
   void edited() { workspace_.editor.modified = true; }
+  // Sets a box's bit as it is, without the box's questions; true when the
+  // word changed (an edit).
+  bool putFunction(SpecialFunction f, bool on);
   int setupIndex() const;     // the shown channel's setup word
   int baudIndex() const;      // the shown channel's speed word
   int linkTypeIndex() const;  // where the link type writes
