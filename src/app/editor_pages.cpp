@@ -27,7 +27,12 @@ InstalledPages installEditorPages(PageHost& pages, Tbase_form& mainWindow, Works
   // Both pipeline sub-pages share one current pipeline and one copy buffer.
   auto* description = pages.add(PipelinePage::Description, new PipelineDescriptionPage(workspace, messages));
   pages.add(PipelinePage::ConnectedSensors, new PipelineSensorsPage(*description));
-  pages.add(EditorPage::Archives, new ArchivesPageWidget(workspace, messages));
+  auto* archives = pages.add(EditorPage::Archives, new ArchivesPageWidget(workspace, messages));
+  // Deleting a sensor or switching a pipeline off may empty archives: the
+  // archive page shows them again, so its system flags follow at once, not
+  // only once its tab is chosen.
+  QObject::connect(sensors, &SensorPageWidget::imageEdited, archives, &ArchivesPageWidget::showCurrent);
+  QObject::connect(description, &PipelineDescriptionPage::imageEdited, archives, &ArchivesPageWidget::showCurrent);
 
   // What the sensor page last wrote, for the diagnostic mode.
   QObject::connect(sensors, &SensorPageWidget::written, mainWindow.diagnosticField1(), &QLineEdit::setText);

@@ -51,6 +51,17 @@ QString regeneral(const QString& text, QChar separator) {
   return v ? GeneralRealText(*v, separator) : text;
 }
 
+// A field that stores every key reads an exponent still being typed ("1,5E",
+// "1,5E-") as its mantissa, as it reads a lone "-" as 0.
+QString withoutOpenExponent(const QString& text, QChar separator) {
+  QString s = text;
+  if (s.endsWith(QLatin1Char('-')) || s.endsWith(QLatin1Char('+'))) s.chop(1);
+  if (!s.endsWith(QLatin1Char('E'), Qt::CaseInsensitive)) return text;
+  s.chop(1);
+  const bool afterMantissa = !s.isEmpty() && (isAsciiDigit(s.back()) || s.back() == separator);
+  return afterMantissa ? s : text;
+}
+
 }  // namespace
 
 QChar systemDecimalSeparator() {
@@ -131,8 +142,8 @@ std::optional<double> readRealText(const QString& text, QChar separator) {
 
 double ParseNumber(const QString& text, QChar separator, MessagePresenter& presenter) {
   const QString minus = QStringLiteral("-");
-  if (text.isEmpty() || text == minus || text == QString(separator)) return 0;
-  QString s = text;
+  QString s = withoutOpenExponent(text, separator);
+  if (s.isEmpty() || s == minus || s == QString(separator)) return 0;
   if (s.startsWith(minus + separator)) s.insert(1, QLatin1Char('0'));
   if (const std::optional<double> value = readRealText(s, separator)) return *value;
   ShowMessageCode(presenter, 7);

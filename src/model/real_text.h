@@ -26,7 +26,8 @@ QString GeneralRealText(double x, QChar separator);
 std::optional<double> readRealText(const QString& text, QChar separator);
 
 // The reading of a real-valued edit box: an empty text, "-" or the separator
-// alone read as 0, "-" + separator + digits as "-0" + separator + digits.
+// alone read as 0, "-" + separator + digits as "-0" + separator + digits, an
+// exponent mark without digits yet ("1,5E", "1,5E-") as the mantissa before it.
 // Anything unreadable shows message 7 and gives 0.
 double ParseNumber(const QString& text, QChar separator, MessagePresenter& presenter);
 

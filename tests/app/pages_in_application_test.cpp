@@ -1,9 +1,13 @@
 // A page added to the program's own page host is wired like every page: an
 // edit offers "Сохранить", the setup mode fills it for the image's kind.
+#include <QTabWidget>
 #include <QToolButton>
 
 #include "app_rig.h"
+#include "editor/descriptors/archive_words.h"
+#include "editor/descriptors/name_rule.h"
 #include "editor/pages/archives/ui/archives_page_widget.h"
+#include "editor/pages/pipelines/ui/field_edits.h"
 #include "editor/pages/sensors/ui/sensor_page_widget.h"
 #include "editor/ui/page_host.h"
 #include "editor/workflow/settings_document.h"
@@ -71,6 +75,73 @@ TEST(PagesInApplication, TheProgramsPagesSitInTheirTabsAndOpenOnEveryKind) {
     EXPECT_FALSE(rig.ws.editor.modified) << "showing the pages is no edit, kind " << kind;
   }
   EXPECT_TRUE(rig.boxes.shown().empty());
+}
+
+void openNewImage(AppRig& rig, Word kind) {
+  rig.action("newAction")->trigger();
+  rig.form.flows().ChooseNewKind(kind);
+  rig.form.flows().ConfirmNewKind();
+  rig.form.refresh();
+}
+
+Word functionBits(const AppRig& rig) { return rig.ws.image.sys(sys::SpecialFunctions); }
+
+// Opening setup shows the object of every number box as a number entered
+// would: the flags of "Дополнительные функции:" follow the generators,
+// regulators, interval archives and events, a regulator law the page cannot
+// read becomes "Прямой", a desktop gap at the shown entry closes. That is an
+// edit, so "Сохранить" is offered.
+TEST(PagesInApplication, OpeningSetupShowsEveryBoxsObject) {
+  AppRig rig;
+  openNewImage(rig, 3);
+  SettingsImage& image = rig.ws.image;
+  image.currentGenerators[2].lawDescriptor = 0x0100;
+  image.logicLaw[0] = 0x0512;
+  storeName(image.names.desktopNames[1], QStringLiteral("N1"));
+  image.names.desktopParams[1] = 0x0811;
+  setArchiveWords(image, ArchiveFamily::Interval, 3, {0x0140, 0, 0});
+  image.eventType[1] = 0x0100;
+  ASSERT_EQ(functionBits(rig), 0);
+  ASSERT_FALSE(rig.ws.editor.modified);
+
+  rig.action("nastroiki")->trigger();
+  ASSERT_EQ(rig.form.flows().state().pages, PageSet::Editor);
+  EXPECT_EQ(functionBits(rig), (1 << 13) | (1 << 12) | (1 << 9) | (1 << 8));
+  EXPECT_EQ(image.logicLaw[0], 0x0112);
+  EXPECT_EQ(nameText(image.names.desktopNames[0]), QStringLiteral("N1"));
+  EXPECT_EQ(image.names.desktopParams[0], 0x0811);
+  EXPECT_TRUE(rig.ws.editor.modified);
+  EXPECT_TRUE(rig.action("saveAction")->isEnabled());
+
+  // Everything gone: the next opening clears the four flags.
+  image.currentGenerators[2].lawDescriptor = 0;
+  image.logicLaw[0] = 0;
+  setArchiveWords(image, ArchiveFamily::Interval, 3, {0, 0, 0});
+  image.eventType[1] = 0;
+  rig.action("nastroiki")->trigger();
+  EXPECT_EQ(functionBits(rig), 0);
+  EXPECT_TRUE(rig.boxes.shown().empty());
+}
+
+// Switching off the pipeline whose flow the only interval archive records
+// empties that archive; "Расш. архив интервалов" follows at once, before the
+// archive tab is ever chosen again.
+TEST(PagesInApplication, APipelineSwitchedOffTakesTheIntervalFlagWithItsArchive) {
+  AppRig rig;
+  openNewImage(rig, 2);
+  rig.ws.image.pipelines[0].mainDescriptor = 0x1000;
+  setArchiveWords(rig.ws.image, ArchiveFamily::Interval, 0, {0x0200, 0, 0});
+  rig.action("nastroiki")->trigger();
+  ASSERT_EQ(functionBits(rig), 1 << 8);
+
+  rig.form.editorPages()->setCurrentIndex(static_cast<int>(EditorPage::Pipelines));
+  auto* medium = rig.form.findChild<PipelineChoiceBox*>(QStringLiteral("pipeMedium"));
+  ASSERT_NE(medium, nullptr);
+  rig.boxes.then(AnswerYes);
+  medium->choose(QStringLiteral("трубопровод отключен"));
+  ASSERT_EQ(archiveWords(rig.ws.image, ArchiveFamily::Interval, 0).desc, 0);
+  EXPECT_EQ(functionBits(rig), 0);
+  EXPECT_TRUE(rig.boxes.allAnswered());
 }
 
 }  // namespace

@@ -14,6 +14,8 @@ TEST(ParseNumber, EditBoxReadingsWithComma) {
   const Case cases[] = {
       {"", 0},      {"-", 0},       {",", 0},       {"-,5", -0.5}, {",5", 0.5},   {"12,25", 12.25},
       {"-3", -3},   {" 7 ", 7},     {"1,5E3", 1500}, {"1e-2", 0.01}, {"+2", 2},    {"5,", 5},
+      // An exponent still being typed reads as its mantissa.
+      {"1e", 1},    {"-1,5E-", -1.5}, {"2,E+", 2},
   };
   for (const Case& c : cases) {
     ScriptedPresenter boxes;  // none expected
@@ -23,7 +25,7 @@ TEST(ParseNumber, EditBoxReadingsWithComma) {
 
 TEST(ParseNumber, UnreadableTextShowsMessage7AndGivesZero) {
   const QChar comma = QLatin1Char(',');
-  for (const char* text : {"abc", "1.5", "1,2,3", "--1", "1e", "e5", "1e999", "12a", "- 1"}) {
+  for (const char* text : {"abc", "1.5", "1,2,3", "--1", "e", "-E", "e5", "1e999", "12a", "- 1", "1E--"}) {
     ScriptedPresenter boxes{AnswerOk};
     EXPECT_EQ(ParseNumber(QString::fromLatin1(text), comma, boxes), 0.0) << text;
     ASSERT_EQ(boxes.codes(), std::vector<int>{7}) << text;

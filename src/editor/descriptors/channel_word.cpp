@@ -83,7 +83,9 @@ std::optional<int> withLinkType(int word, LinkType type, int& speedCode) {
     case Rs232:
     case Rs485: {
       const int rs485 = type == Rs485 ? kRs485Bit : 0;
-      if (ft) return Combine(0x01, (LowByte(word) & ~kRs485Bit) | rs485);
+      // A direct line drops the modem bits: left set, they would still make
+      // the channel (and the device) a modem link.
+      if (ft) return Combine(0x01, (LowByte(word) & ~(kRs485Bit | kHayesBit | kPmk3Bit)) | rs485);
       return rs485;
     }
     case Pmk3:

@@ -170,10 +170,11 @@ bool desktopGapBelow(const NamesRegion& names, int entry) {
 bool closeDesktopGap(NamesRegion& names, int entry) {
   if (entry < 0 || entry >= kDesktopEntryCount - 1) return false;
   if (desktopEntryPresent(names, entry) || !desktopEntryPresent(names, entry + 1)) return false;
+  // Every entry above moves with its word as it is, absent ones too: the
+  // words go to the device unchanged, whatever they mean.
   for (int n = entry; n < kDesktopEntryCount - 1; ++n) {
     names.desktopNames[at(n)] = names.desktopNames[at(n + 1)];
-    // An absent entry's word means nothing; where one moves it lands as 0.
-    names.desktopParams[at(n)] = names.desktopNames[at(n)].isEmpty() ? 0 : names.desktopParams[at(n + 1)];
+    names.desktopParams[at(n)] = names.desktopParams[at(n + 1)];
   }
   names.desktopNames[at(kDesktopEntryCount - 1)].clear();
   names.desktopParams[at(kDesktopEntryCount - 1)] = 0;

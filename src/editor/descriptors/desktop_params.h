@@ -46,7 +46,7 @@ bool desktopEntryPresent(const NamesRegion& names, int entry);
 bool desktopGapBelow(const NamesRegion& names, int entry);
 
 // Closes the gap at an absent entry: when entry+1 is present, entries
-// entry+1..15 move down one place (absent ones with word 0) and entry 15
+// entry+1..15 move down one place, each with its name and word, and entry 15
 // becomes empty with word 0.
 // Returns whether anything moved.
 bool closeDesktopGap(NamesRegion& names, int entry);

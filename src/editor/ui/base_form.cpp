@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -124,7 +125,10 @@ void Tbase_form::buildMenus() {
     const auto i = static_cast<std::size_t>(number - 1);
     QAction* action = namedAction(mapsMenu_, QStringLiteral("mapAction%1").arg(number), QString::fromUtf8(kMapCaptions[i]));
     action->setData(number);
-    connect(action, &QAction::triggered, this, [this, number] { emit mapRequested(number); });
+    connect(action, &QAction::triggered, this, [this, number] {
+      commitFocusedField();
+      emit mapRequested(number);
+    });
     mapActions_[i] = action;
   }
 
@@ -142,11 +146,15 @@ void Tbase_form::buildMenus() {
   connect(exitAction_, &QAction::triggered, this, &QWidget::close);
   connect(linkParamsAction_, &QAction::triggered, this, &Tbase_form::linkParamsRequested);
   connect(readAction_, &QAction::triggered, this, [this] {
+    commitFocusedField();
     const bool go = flows_.AskSaveBeforeDeviceRead();
     refresh();
     if (go) emit readRequested();
   });
-  connect(writeAction_, &QAction::triggered, this, &Tbase_form::writeRequested);
+  connect(writeAction_, &QAction::triggered, this, [this] {
+    commitFocusedField();
+    emit writeRequested();
+  });
   connect(setupAction_, &QAction::triggered, this, [this] { run([this] { flows_.EnterSetup(); }); });
   connect(viewAction_, &QAction::triggered, this, [this] { run([this] { flows_.EnterView(); }); });
   connect(checkAction_, &QAction::triggered, this, [this] {
@@ -410,7 +418,17 @@ void Tbase_form::PrivilegedLogin() {
   refresh();
 }
 
+void Tbase_form::commitFocusedField() {
+  const QPointer<QWidget> field = QApplication::focusWidget();
+  if (!field || !isAncestorOf(field)) return;
+  // Losing the focus is what commits a line edit, a spin box or a table
+  // cell's editor; the focus then goes back where it was.
+  field->clearFocus();
+  if (field && field->isVisible()) field->setFocus(Qt::OtherFocusReason);
+}
+
 void Tbase_form::closeEvent(QCloseEvent* event) {
+  commitFocusedField();
   if (flows_.QueryExit()) {
     event->accept();
   } else {

@@ -95,9 +95,15 @@ class Tbase_form : public QMainWindow {
   static bool hostPage(QTabWidget* tabs, int index, QWidget* page);
   template <typename Open>
   void open(Open openFlow);
+  // Every action of the window starts here, before it reads or replaces the
+  // image: a save, write or check chosen on the tool bar or by a shortcut
+  // leaves the keyboard focus in the field being typed in, which is made to
+  // commit what it holds first, as leaving it would.
+  void commitFocusedField();
   // Runs a flow, then refreshes.
   template <typename Flow>
   void run(Flow flow) {
+    commitFocusedField();
     flow();
     refresh();
   }

@@ -1,6 +1,8 @@
 // The desktop list closes its gaps: one as an entry is shown, all before a write.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "editor/descriptors/desktop_params.h"
 #include "editor/descriptors/desktop_steps.h"
 
@@ -40,6 +42,19 @@ TEST(DesktopSteps, ShowingAnAbsentEntryBeforeAPresentOneMovesTheRestDown) {
   EXPECT_TRUE(closeDesktopGap(full, 1));
   EXPECT_EQ(Pattern(full), "acdefghijklmnop-");
   EXPECT_FALSE(closeDesktopGap(full, 15));
+}
+
+// The entries above a gap move with their words as they are, absent ones
+// too (a device read gives them FFFF); only entry 15 is emptied to 0.
+TEST(DesktopSteps, AbsentEntriesMoveWithTheirWords) {
+  NamesRegion names = Desktop("a-b-c-----------");
+  for (int e : {1, 3, 5, 15}) names.desktopParams[static_cast<std::size_t>(e)] = 0xFFFF;
+  ASSERT_TRUE(closeDesktopGap(names, 1));
+  const std::array<Word, 6> words{'a', 'b', 0xFFFF, 'c', 0xFFFF, 0};
+  for (std::size_t e = 0; e < words.size(); ++e) EXPECT_EQ(names.desktopParams[e], words[e]) << e;
+  EXPECT_EQ(names.desktopParams[14], 0xFFFF) << "entry 15's word moved down";
+  EXPECT_EQ(names.desktopParams[15], 0);
+  EXPECT_TRUE(names.desktopNames[15].isEmpty());
 }
 
 TEST(DesktopSteps, BeforeAWriteEveryGapIsClosed) {

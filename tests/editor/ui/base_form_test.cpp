@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <functional>
 #include <string>
 
 #include "editor/ui/base_form.h"
@@ -312,4 +313,54 @@ TEST_F(BaseFormTest, WriteStaysDisabledAndSaysSoUntilAnActionTakesIt) {
   EXPECT_TRUE(enabled("writeAction"));
   EXPECT_TRUE(find("zapis_b")->isEnabled());
   EXPECT_EQ(find("zapis_b")->toolTip(), QStringLiteral("Запись в ОРВИК"));
+}
+
+// A save or write chosen on the tool bar or by a shortcut leaves the keyboard
+// focus in the field being typed in: that field commits what it holds first,
+// as leaving it would, and keeps the focus.
+TEST_F(BaseFormTest, SaveAndWriteCommitTheFieldBeingTyped) {
+  auto* page = new QWidget;
+  auto* field = new QLineEdit(page);
+  // Like a field that stores once it is left (a table cell, a number box).
+  QObject::connect(field, &QLineEdit::editingFinished,
+                   [this, field] { ws.image.sensors[7].mainDescriptor = field->text().toUShort(nullptr, 16); });
+  ASSERT_TRUE(form.installPage(EditorPage::Sensors, page));
+  Word atWrite = 0;
+  QObject::connect(&form, &Tbase_form::writeRequested, [this, &atWrite] { atWrite = ws.image.sensors[7].mainDescriptor; });
+  form.show();
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  newImage(2);
+  find<QToolButton>("tool_b")->click();
+  files.saveAnswers.push_back(QStringLiteral("plant"));  // the first save asks for a name
+
+  struct Case {
+    const char* how;
+    std::function<void()> start;
+    bool save;
+  };
+  const Case cases[] = {
+      {"F2", [field] { QTest::keyClick(field, Qt::Key_F2); }, true},
+      {"save_b", [this] { find<QToolButton>("save_b")->click(); }, true},
+      {"zapis_b", [this] { find<QToolButton>("zapis_b")->click(); }, false},
+  };
+  Word typed = 0x2340;
+  for (const Case& c : cases) {
+    form.imageModified();
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, QString::number(++typed, 16));
+    ASSERT_TRUE(field->hasFocus()) << c.how;
+    c.start();
+    if (c.save) {
+      SettingsImage onDisk;
+      decodeSettingsRecord(dir.read(QStringLiteral("plant.bfm")), onDisk);
+      EXPECT_EQ(onDisk.sensors[7].mainDescriptor, typed) << c.how;
+    } else {
+      EXPECT_EQ(atWrite, typed) << c.how;
+    }
+    EXPECT_TRUE(field->hasFocus()) << c.how;
+  }
+  EXPECT_TRUE(boxes.shown().empty());
+  form.hide();
 }

@@ -320,15 +320,23 @@ void ArchivePage::clearNames(ArchiveFamily f) {
   edited();
 }
 
-void ArchivePage::setFlag(int bit, bool on) {
-  if (!groupExists(ArchiveGroup::Interval)) return;  // the flags exist on kinds 2 and 3
+bool ArchivePage::setFlag(int bit, bool on) {
+  if (!groupExists(ArchiveGroup::Interval)) return false;  // the flags exist on kinds 2 and 3
   Word& word = ws_.image.sys(sys::SpecialFunctions);
-  if (bitOfWord(word, bit) == on) return;
+  if (bitOfWord(word, bit) == on) return false;
   word = withBit(word, bit, on);
   edited();
+  return true;
 }
 
-void ArchivePage::syncIntervalFlag() { setFlag(kIntervalArchiveFlagBit, anyIntervalWorking(ws_.image)); }
-void ArchivePage::syncEventFlag() { setFlag(kEventArchiveFlagBit, anyEventDescribed(ws_.image)); }
+bool ArchivePage::syncIntervalFlag() { return setFlag(kIntervalArchiveFlagBit, anyIntervalWorking(ws_.image)); }
+bool ArchivePage::syncEventFlag() { return setFlag(kEventArchiveFlagBit, anyEventDescribed(ws_.image)); }
+
+bool ArchivePage::syncShownFlags() {
+  bool changed = false;
+  if (current(ArchiveGroup::Interval)) changed = syncIntervalFlag() || changed;
+  if (current(ArchiveGroup::Event)) changed = syncEventFlag() || changed;
+  return changed;
+}
 
 }  // namespace nastrum

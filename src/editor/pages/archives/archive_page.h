@@ -87,9 +87,13 @@ class ArchivePage {
   void setEventByteText(const QString& text);
   void setEventParamText(const QString& hex);
 
-  // Sets the two flags of SpecialFunctions from the archives (kinds 2, 3).
-  void syncIntervalFlag();
-  void syncEventFlag();
+  // Sets the two flags of SpecialFunctions from the archives (kinds 2, 3);
+  // true when a flag changed (an edit).
+  bool syncIntervalFlag();
+  bool syncEventFlag();
+  // Showing the groups: the interval archive and the event in their boxes
+  // keep their flags in step, whichever page changed the archives since.
+  bool syncShownFlags();
 
  private:
   struct Clip {
@@ -105,7 +109,7 @@ class ArchivePage {
   // chain it heads. False when the user keeps the chain.
   bool releaseChain(ArchiveFamily f, int n);
   void pasteChained(ArchiveFamily f, int n, const Clip& clip);
-  void setFlag(int bit, bool on);
+  bool setFlag(int bit, bool on);
 
   Workspace& ws_;
   MessagePresenter& presenter_;

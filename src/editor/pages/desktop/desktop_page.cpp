@@ -10,7 +10,6 @@ namespace nastrum {
 
 namespace {
 
-constexpr int kNotANumberMessage = 71;
 constexpr int kGapMessage = 74;
 
 std::size_t at(int n) { return static_cast<std::size_t>(n); }
@@ -23,12 +22,6 @@ int DesktopPage::select(int typed) {
   entry_ = wrapped(typed, 0, kDesktopEntryCount - 1);
   if (hasDesktop() && closeDesktopGap(ws_.image.names, *entry_)) edited();
   return *entry_;
-}
-
-std::optional<int> DesktopPage::selectText(const QString& text) {
-  entry_.reset();
-  const std::optional<int> typed = typedObjectNumber(text, presenter_, kNotANumberMessage);
-  return typed ? std::optional<int>(select(*typed)) : std::nullopt;
 }
 
 DesktopView DesktopPage::view() const {

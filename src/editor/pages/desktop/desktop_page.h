@@ -34,8 +34,6 @@ class DesktopPage {
   // A number from the box: below 0 gives 15, above 15 gives 0. An absent entry
   // with a present one above it closes that gap (an edit). Returns the entry.
   int select(int typed);
-  // Not a number: message 71 and no entry shown; empty: none, silently.
-  std::optional<int> selectText(const QString& text);
 
   DesktopView view() const;
 

@@ -7,14 +7,11 @@
 #include "editor/pages/regulators/logic_flag_page.h"
 #include "model/hex_text.h"
 #include "model/kind_profile.h"
-#include "model/message_catalogue.h"
 #include "model/real_text.h"
 
 namespace nastrum {
 
 namespace {
-
-constexpr int kNotANumberMessage = 70;
 
 std::size_t at(int n) { return static_cast<std::size_t>(n); }
 
@@ -28,6 +25,7 @@ RegulatorPage::RegulatorPage(Workspace& workspace, MessagePresenter& presenter, 
 
 int RegulatorPage::select(int typed) {
   number_ = wrapped(typed, 0, kRegulatorCount - 1);
+  if (!hasRegulators()) return *number_;
   // A law the page has no item for becomes "Прямой" with "Параметр".
   if (isRegulatorPresent(law()) && !isRegulatorLawKnown(law())) {
     law() = withHighByte(law(), 0x01);
@@ -35,12 +33,6 @@ int RegulatorPage::select(int typed) {
   }
   syncRegulatorsFlag();
   return *number_;
-}
-
-std::optional<int> RegulatorPage::selectText(const QString& text) {
-  number_.reset();
-  const std::optional<int> typed = typedObjectNumber(text, presenter_, kNotANumberMessage);
-  return typed ? std::optional<int>(select(*typed)) : std::nullopt;
 }
 
 RegulatorView RegulatorPage::view() const {
@@ -63,6 +55,7 @@ RegulatorView RegulatorPage::view() const {
   return v;
 }
 
+bool RegulatorPage::hasRegulators() const { return kindProfile(ws_.image.deviceKind).regulators > 0; }
 bool RegulatorPage::shown() const { return number_ && isRegulatorPresent(ws_.image.logicLaw[at(*number_)]); }
 Word& RegulatorPage::law() { return ws_.image.logicLaw[at(*number_)]; }
 void RegulatorPage::edited() { ws_.editor.modified = true; }
@@ -116,7 +109,7 @@ void RegulatorPage::setK1Text(const QString& text) {
 }
 
 void RegulatorPage::syncRegulatorsFlag() {
-  if (kindProfile(ws_.image.deviceKind).regulators == 0) return;  // the logic flag page keeps it there
+  if (!hasRegulators()) return;  // the logic flag page keeps it there
   Word& word = ws_.image.sys(sys::SpecialFunctions);
   const bool on = anyRegulatorPresent(ws_.image);
   if (bitOfWord(word, kRegulatorsFlagBit) == on) return;

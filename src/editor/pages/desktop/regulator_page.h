@@ -31,10 +31,10 @@ class RegulatorPage {
 
   std::optional<int> current() const { return number_; }
   // Below 0 gives 63, 64 and above give 0. Showing a regulator rewrites a
-  // law it cannot read to "Прямой" with "Параметр" and keeps "Регуляторы" in step.
+  // law it cannot read to "Прямой" with "Параметр" and keeps "Регуляторы" in
+  // step (the large model only: the other kinds keep logic flags in the same
+  // words).
   int select(int typed);
-  // Not a number: message 70 and no regulator shown; empty: none, silently.
-  std::optional<int> selectText(const QString& text);
 
   RegulatorView view() const;
 
@@ -48,6 +48,7 @@ class RegulatorPage {
   void syncRegulatorsFlag();
 
  private:
+  bool hasRegulators() const;
   bool shown() const;
   Word& law();
   void setLawByte(bool inverse, bool byAddress);

@@ -27,14 +27,31 @@ RealFilter::RealFilter(bool allowSign, QChar separator, QObject* parent)
     : QValidator(parent), allowSign_(allowSign), separator_(separator) {}
 
 QValidator::State RealFilter::validate(QString& input, int&) const {
-  // A sign only in front and one separator: every text the field can hold,
-  // half-typed ones included, then reads as a number.
+  // A sign only in front, one separator, and an exponent ("E", a minus and
+  // digits) after at least one digit: a value shown in exponent form can be
+  // edited key by key, and every text the field can hold, half-typed ones
+  // included, reads as a number (ParseNumber).
   int separators = 0;
+  int digits = 0;
+  qsizetype exponentAt = -1;
   for (qsizetype i = 0; i < input.size(); ++i) {
     QChar& c = input[i];
-    if (c == u',' || c == u'.') c = separator_;
-    const bool ok = isDigit(c) || (c == separator_ && ++separators == 1) ||
-                    (allowSign_ && c == u'-' && i == 0);
+    if (exponentAt < 0) {
+      if (c == u',' || c == u'.') c = separator_;
+      if (c == u'e') c = u'E';
+    }
+    bool ok = false;
+    if (isDigit(c)) {
+      ok = true;
+      ++digits;
+    } else if (exponentAt >= 0) {
+      ok = c == u'-' && i == exponentAt + 1;
+    } else if (c == u'E') {
+      ok = digits > 0;
+      exponentAt = i;
+    } else {
+      ok = (c == separator_ && ++separators == 1) || (allowSign_ && c == u'-' && i == 0);
+    }
     if (!ok) return refuse();
   }
   return Acceptable;

@@ -1,7 +1,8 @@
 // Key filters of the editor's entry fields: reals (signed or not; "," and "."
 // become the regional decimal separator; a sign only in front, one
-// separator), whole numbers, hexadecimal numbers and names (the device's
-// name rule). A refused key beeps and changes nothing.
+// separator, an exponent such as "E-7" after the digits), whole numbers,
+// hexadecimal numbers and names (the device's name rule). A refused key beeps
+// and changes nothing.
 #pragma once
 
 #include <QLineEdit>

@@ -4,14 +4,11 @@
 #include "editor/descriptors/sensor_constants.h"
 #include "model/hex_text.h"
 #include "model/kind_profile.h"
-#include "model/message_catalogue.h"
 #include "model/real_text.h"
 
 namespace nastrum {
 
 namespace {
-
-constexpr int kNotANumberMessage = 57;
 
 Word withCombination(Word law, int combination) { return (law & ~0x3000) | ((combination & 3) << 12); }
 
@@ -24,12 +21,6 @@ int LogicFlagPage::select(int typed) {
   number_ = wrapped(typed, 0, kLogicFlagCount - 1);
   syncRegulatorsFlag();
   return *number_;
-}
-
-std::optional<int> LogicFlagPage::selectText(const QString& text) {
-  number_.reset();
-  const std::optional<int> typed = typedObjectNumber(text, presenter_, kNotANumberMessage);
-  return typed ? std::optional<int>(select(*typed)) : std::nullopt;
 }
 
 LogicFlagView LogicFlagPage::view() const {

@@ -25,9 +25,6 @@ class LogicFlagPage {
   // A number from the box: below 0 gives 254, above 254 gives 0. Returns the
   // flag shown and keeps "Регуляторы" in step (an edit when it changes).
   int select(int typed);
-  // The box's text: not a number shows message 57 and shows no flag; an empty
-  // text shows none silently.
-  std::optional<int> selectText(const QString& text);
 
   LogicFlagView view() const;
 

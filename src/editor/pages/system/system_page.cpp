@@ -5,7 +5,7 @@
 
 #include "editor/descriptors/system_codes.h"
 #include "model/hex_text.h"
-#include "model/message_catalogue.h"
+#include "model/kind_profile.h"
 #include "model/real_text.h"
 
 namespace nastrum {
@@ -27,8 +27,6 @@ Word WithSignedDigits(Word word, int first, int seconds) {
   word = WithDigit(word, first, seconds < 0 ? 1 : 0);
   return WithDigit(word, first + 1, std::abs(seconds));
 }
-
-constexpr int kGeneratorCountShown = 8;
 
 }  // namespace
 
@@ -129,15 +127,15 @@ QString SystemPage::defaultValueText(int index) const {
   return FormatReal8(values.at(static_cast<std::size_t>(index)), separator_);
 }
 
-void SystemPage::setDefaultValues(const std::array<QString, 4>& texts) {
+void SystemPage::setDefaultValue(int index, const QString& text) {
   DefaultValueSet& d = workspace_.image.defaultValues;
   const std::array<double*, 4> fields{&d.coldSourceTemp, &d.carrierTemp, &d.carrierPressure, &d.atmPressure};
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    if (texts[i].trimmed().isEmpty()) {
-      *fields[i] = 0;
-    } else if (const std::optional<double> v = readRealText(texts[i], separator_)) {
-      *fields[i] = *v;
-    }
+  if (index < 0 || index >= static_cast<int>(fields.size())) return;
+  double& field = *fields[static_cast<std::size_t>(index)];
+  if (text.trimmed().isEmpty()) {
+    field = 0;
+  } else if (const std::optional<double> v = readRealText(text, separator_)) {
+    field = *v;
   }
   edited();
 }
@@ -153,20 +151,6 @@ void SystemPage::setPassword(const QString& hexText) {
 }
 
 // --- Current generators ------------------------------------------------------
-
-std::optional<int> SystemPage::generatorFromText(const QString& text) {
-  bool ok = false;
-  int n = text.trimmed().toInt(&ok);
-  if (!ok) {
-    ShowMessageCode(presenter_, 55);
-    return std::nullopt;
-  }
-  if (n < 0) n = kGeneratorCountShown - 1;
-  if (n >= kGeneratorCountShown) n = 0;
-  return n;
-}
-
-void SystemPage::showGenerator(int n) { generator_ = std::clamp(n, 0, kGeneratorCountShown - 1); }
 
 namespace {
 bool Present(const CurrentGenRecord& g) {
@@ -193,14 +177,22 @@ bool SystemPage::anyGeneratorPresent() const {
   return false;
 }
 
+bool SystemPage::showGenerator(int n) {
+  if (n < 0) n = kGeneratorCount - 1;
+  if (n >= kGeneratorCount) n = 0;
+  generator_ = n;
+  if (kindProfile(kind()).generators == 0) return false;
+  // The bit tells the device to drive its generators: it follows them, so
+  // the last generator removed takes the bit with it.
+  return putFunction(SpecialFunction::CurrentGenerator, anyGeneratorPresent());
+}
+
 void SystemPage::setGeneratorPresent(bool present) {
   CurrentGenRecord& g = workspace_.image.currentGenerators[static_cast<std::size_t>(generator_)];
   g = CurrentGenRecord{};
-  if (present) {
-    g.lawDescriptor = 0x0100;
-    sys(sys::SpecialFunctions) |= 1 << 13;
-  }
+  if (present) g.lawDescriptor = 0x0100;
   edited();
+  showGenerator(generator_);
 }
 
 void SystemPage::setGeneratorDescribesAddress(bool address) {

@@ -108,8 +108,9 @@ class SystemPage {
 
   // --- Default values and password ---------------------------------------
   QString defaultValueText(int index) const;  // 0..3 in record order
-  // Stores every readable field (empty: 0); an unreadable one keeps its value.
-  void setDefaultValues(const std::array<QString, 4>& texts);
+  // Stores the one field edited (empty: 0); an unreadable text keeps its
+  // value. The other three are never read back from their rounded display.
+  void setDefaultValue(int index, const QString& text);
   QString passwordText() const;
   void setPassword(const QString& hexText);
 
@@ -133,15 +134,20 @@ class SystemPage {
 
   // --- Current generators --------------------------------------------------
   int generator() const { return generator_; }
-  // "№": a number wraps within 0..7; anything else shows message 55.
-  std::optional<int> generatorFromText(const QString& text);
-  void showGenerator(int n);
+  // Shows generator n of the "№" box (one step past either end of 0..7
+  // reaches the other end). Showing a generator puts "Генератор тока" in step
+  // with whether any generator is present; true when that changed the word
+  // (an edit).
+  bool showGenerator(int n);
   GeneratorView generatorView() const;
   bool anyGeneratorPresent() const;
+  // Creates or clears the shown generator, then shows it again.
   void setGeneratorPresent(bool present);
   void setGeneratorDescribesAddress(bool address);
   void setGeneratorRange(bool fourToTwenty);
   void setGeneratorParameter(const QString& hexText);
+  // The field's text as it is being typed; unreadable text shows message 7
+  // and stores 0.
   void setGeneratorScaleEnd(const QString& text);
   void setGeneratorScaleStart(const QString& text);
 
@@ -163,6 +169,9 @@ class SystemPage {
   Word& sys(int index) { return workspace_.image.sys(index); }
   Word sys(int index) const { return workspace_.image.sys(index); }
   void edited() { workspace_.editor.modified = true; }
+  // Sets a box's bit as it is, without the box's questions; true when the
+  // word changed (an edit).
+  bool putFunction(SpecialFunction f, bool on);
   int setupIndex() const;     // the shown channel's setup word
   int baudIndex() const;      // the shown channel's speed word
   int linkTypeIndex() const;  // where the link type writes

@@ -90,6 +90,12 @@ bool SystemPage::setFunction(SpecialFunction f, bool on) {
   // Ticked, the group shows "нет" as its sensor, so the word says no sensor
   // (40) too: a sensor 0 the page does not show would fail the check.
   if (f == SpecialFunction::BatteryControl) sys(sys::BatteryControl) = on ? kNoSensor << 8 : kNoBatteryControl;
+  putFunction(f, on);
+  return true;
+}
+
+bool SystemPage::putFunction(SpecialFunction f, bool on) {
+  if (function(f) == on) return false;
   const int bit = 1 << BitOf(f, kind());
   Word& w = sys(sys::SpecialFunctions);
   w = on ? (w | bit) : (w & ~bit);

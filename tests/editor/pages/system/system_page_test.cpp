@@ -70,7 +70,10 @@ TEST(SystemPage, ClockCorrectionSummerTimeIntervalAndSettlement) {
 
 TEST(SystemPage, DefaultValuesAndPassword) {
   Rig r(1);
-  r.page.setDefaultValues({QStringLiteral("7,5"), QString(), QStringLiteral("abc"), QStringLiteral("740")});
+  r.page.setDefaultValue(0, QStringLiteral("7,5"));
+  r.page.setDefaultValue(1, QString());
+  r.page.setDefaultValue(2, QStringLiteral("abc"));
+  r.page.setDefaultValue(3, QStringLiteral("740"));
   const DefaultValueSet& d = r.workspace.image.defaultValues;
   EXPECT_DOUBLE_EQ(d.coldSourceTemp, 7.5);
   EXPECT_DOUBLE_EQ(d.carrierTemp, 0) << "an empty field stores 0";
@@ -113,6 +116,48 @@ TEST(SystemPage, FrameProtocolsLinkTypesAndCrc) {
   EXPECT_EQ(r.word(sys::MainChannelBaud), 0x0960);
   r.page.chooseProtocol(Ft11);
   EXPECT_EQ(r.word(sys::MainChannelSetup), 0x0140);
+}
+
+// Editing one default value stores that one only: the other three keep every
+// digit, never the rounded eight characters their fields show.
+TEST(SystemPage, EditingOneDefaultValueLeavesTheOthersExact) {
+  const std::array<double, 4> exact{1.0 / 3, 65.123456789, 0.612345678912, 735.000000049};
+  for (int edited = 0; edited < 4; ++edited) {
+    Rig r(2);
+    DefaultValueSet& d = r.workspace.image.defaultValues;
+    d = {exact[0], exact[1], exact[2], exact[3]};
+    r.page.setDefaultValue(edited, QStringLiteral("12,5"));
+    const std::array<double, 4> now{d.coldSourceTemp, d.carrierTemp, d.carrierPressure, d.atmPressure};
+    for (std::size_t i = 0; i < now.size(); ++i)
+      EXPECT_EQ(now[i], static_cast<int>(i) == edited ? 12.5 : exact[i]) << "edited " << edited << ", field " << i;
+  }
+}
+
+// Under an FT protocol a direct line ("RS-232, ИРПС", "RS-485") chosen after a
+// modem clears the modem bits, so the list and the device both say what was
+// chosen; the network byte becomes 01 and the FT and CRC bits stay.
+TEST(SystemPage, DirectLineAfterAModemUnderFtClearsTheModemBits) {
+  struct Case {
+    Word before;
+    LinkType chosen;
+    Word after;
+  };
+  const Case cases[] = {
+      {0x0158, Rs232, 0x0148},  // FT 1.2 with "Hayes-модем"
+      {0x0158, Rs485, 0x01C8},
+      {0x0150, Rs485, 0x01C0},  // FT 1.1
+      {0x05DE, Rs232, 0x014E},  // network 5, RS-485 bit, CRC "в данных"
+      {0x0168, Rs485, 0x01C8},  // a stray "ПМК-3" bit from a file
+      {0x0010, Rs485, 0x0080},  // "Традиционный": the whole word anew
+  };
+  for (const Case& c : cases) {
+    Rig r(3);
+    r.page.showChannel(0);
+    r.word(sys::MainChannelSetup) = c.before;
+    ASSERT_TRUE(r.page.chooseLinkType(c.chosen));
+    EXPECT_EQ(r.word(sys::MainChannelSetup), c.after) << std::hex << c.before << " " << c.chosen;
+    EXPECT_EQ(r.page.channelView().linkType, c.chosen) << std::hex << c.before;
+  }
 }
 
 TEST(SystemPage, ModemLineUnderTheTraditionalProtocol) {
@@ -244,11 +289,10 @@ TEST(SystemPage, BatteryControlOutputs) {
 
 TEST(SystemPage, CurrentGenerators) {
   Rig r(2);
-  EXPECT_EQ(r.page.generatorFromText(QStringLiteral("8")), 0);
-  EXPECT_EQ(r.page.generatorFromText(QStringLiteral("-1")), 7);
-  r.presenter.acknowledgeOkBoxes();
-  EXPECT_FALSE(r.page.generatorFromText(QStringLiteral("x")));
-  ASSERT_EQ(r.presenter.codes(), std::vector<int>{55});
+  r.page.showGenerator(8);
+  EXPECT_EQ(r.page.generator(), 0);
+  r.page.showGenerator(-1);
+  EXPECT_EQ(r.page.generator(), 7);
 
   r.page.showGenerator(5);
   r.page.setGeneratorPresent(true);
@@ -274,6 +318,38 @@ TEST(SystemPage, CurrentGenerators) {
   EXPECT_TRUE(r.page.setFunction(SpecialFunction::CurrentGenerator, false));
   EXPECT_FALSE(r.page.anyGeneratorPresent());
   EXPECT_FALSE(r.page.function(SpecialFunction::CurrentGenerator));
+}
+
+// Showing a generator puts "Генератор тока" (bit 13) in step with whether any
+// generator is present, so the bit goes with the last generator.
+TEST(SystemPage, ShowingAGeneratorPutsTheGeneratorFlagInStep) {
+  struct Case {
+    Word kind;
+    Word law;  // generator 3's law descriptor
+    bool bitBefore;
+    bool bitAfter;
+  };
+  const Case cases[] = {
+      {2, 0x0100, false, true}, {3, 0x1011, false, true}, {2, 0x0000, true, false},
+      {3, 0xFF00, true, false}, {2, 0x0100, true, true},  {3, 0x0000, false, false},
+      {1, 0x0000, true, true},  // the small model has no generators: its word is left alone
+  };
+  for (const Case& c : cases) {
+    Rig r(c.kind);
+    r.workspace.image.currentGenerators[3].lawDescriptor = c.law;
+    if (c.bitBefore) r.word(sys::SpecialFunctions) = 1 << 13;
+    const bool changed = r.page.showGenerator(0);
+    EXPECT_EQ((r.word(sys::SpecialFunctions) >> 13 & 1) != 0, c.bitAfter) << c.kind << " " << std::hex << c.law;
+    EXPECT_EQ(changed, c.bitBefore != c.bitAfter) << c.kind << " " << std::hex << c.law;
+    EXPECT_EQ(r.workspace.editor.modified, changed) << c.kind << " " << std::hex << c.law;
+  }
+
+  Rig r(2);
+  r.page.showGenerator(6);
+  r.page.setGeneratorPresent(true);
+  EXPECT_TRUE(r.page.function(SpecialFunction::CurrentGenerator));
+  r.page.setGeneratorPresent(false);
+  EXPECT_FALSE(r.page.function(SpecialFunction::CurrentGenerator)) << "the last generator removed takes the bit";
 }
 
 TEST(SystemPage, AdditionalFunctionsPerKind) {

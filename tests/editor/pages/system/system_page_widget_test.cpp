@@ -9,8 +9,10 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTest>
 
 #include "editor/pages/inputs/choice_box.h"
+#include "editor/pages/inputs/wrap_spin_box.h"
 #include "editor/pages/system/ui/system_page_widget.h"
 #include "support/fresh_image.h"
 #include "support/scripted_presenter.h"
@@ -205,10 +207,11 @@ TEST(SystemPageWidget, NetworkSpeedGeneratorFieldsAndConfirmations) {
   EXPECT_EQ(three.workspace.image.currentGenerators[0].paramDescriptor, 0x0A10);
   QLineEdit* end = three.find<QLineEdit>("scaleEnd");
   end->setText(QStringLiteral("-2,5"));
-  end->setModified(true);
-  emit end->editingFinished();
+  emit end->textEdited(end->text());
   EXPECT_DOUBLE_EQ(three.workspace.image.currentGenerators[0].scaleEnd, -2.5);
-  EXPECT_EQ(end->text(), QStringLiteral("-2.50000").replace(QLatin1Char('.'), QLatin1Char(',')));
+  EXPECT_EQ(end->text(), QStringLiteral("-2,5")) << "the field keeps what is being typed";
+  emit end->editingFinished();
+  EXPECT_EQ(end->text(), QStringLiteral("-2,50000")) << "leaving it shows what was stored";
 
   QCheckBox* verification = three.find<QCheckBox>("function7");
   EXPECT_EQ(verification->text(), QStringLiteral("Метролог. повер. ОРВИК"));
@@ -219,6 +222,95 @@ TEST(SystemPageWidget, NetworkSpeedGeneratorFieldsAndConfirmations) {
   three.presenter.then(AnswerYes);
   verification->click();
   EXPECT_EQ(three.word(sys::SpecialFunctions) & (1 << 2), 1 << 2);
+}
+
+// The generator box takes digits only and goes round: 8 shows generator 0.
+TEST(SystemPageWidget, TheGeneratorBoxWrapsTypedNumbers) {
+  PageRig r(2);
+  QSpinBox* number = r.find<QSpinBox>("generatorNumber");
+  struct Case {
+    const char* typed;
+    int shown;
+  };
+  for (const Case& c : {Case{"5", 5}, Case{"8", 0}, Case{"x", 0}, Case{"7", 7}}) {
+    number->selectAll();
+    QTest::keyClicks(number, QString::fromLatin1(c.typed));
+    EXPECT_EQ(number->value(), c.shown) << c.typed;
+    EXPECT_EQ(r.widget->page().generator(), c.shown) << c.typed;
+  }
+  r.workspace.image.currentGenerators[0].lawDescriptor = 0x0100;
+  number->stepBy(1);
+  EXPECT_EQ(number->value(), 0);
+  EXPECT_TRUE(r.find<QCheckBox>("generatorPresent")->isChecked());
+  EXPECT_TRUE(r.presenter.shown().empty());
+}
+
+// "Генератор тока" follows the generators whenever one is shown: when setup
+// opens and after the last one is removed.
+TEST(SystemPageWidget, TheGeneratorFlagFollowsTheGeneratorsShown) {
+  Workspace workspace;
+  workspace.image = testing::freshImage(3);
+  workspace.image.currentGenerators[4].lawDescriptor = 0x1000;
+  ScriptedPresenter presenter;
+  widgetApplication();
+  SystemPageWidget widget(workspace, presenter, QLatin1Char(','));
+  QSignalSpy edited(&widget, &SystemPageWidget::imageEdited);
+  widget.fillKindChoices(3);
+  EXPECT_EQ(workspace.image.sys(sys::SpecialFunctions), 1 << 13);
+  EXPECT_EQ(edited.count(), 1);
+  auto* flag = widget.findChild<QCheckBox*>(QStringLiteral("function1"));
+  EXPECT_TRUE(flag->isChecked());
+
+  widget.findChild<QSpinBox*>(QStringLiteral("generatorNumber"))->setValue(4);
+  widget.findChild<QCheckBox*>(QStringLiteral("generatorPresent"))->click();
+  EXPECT_EQ(workspace.image.sys(sys::SpecialFunctions), 0) << "the last generator takes the bit";
+  EXPECT_FALSE(flag->isChecked());
+  EXPECT_TRUE(presenter.shown().empty());
+}
+
+// Typing in one default value stores that value only; the scale fields store
+// every key, exponent forms included, without a message on the way.
+TEST(SystemPageWidget, RealFieldsStoreWhatIsTypedAndNothingElse) {
+  PageRig r(3);
+  DefaultValueSet& d = r.workspace.image.defaultValues;
+  d.carrierTemp = 65.123456789;
+  d.atmPressure = 735.000000049;
+  r.widget->showCurrent();
+  QLineEdit* cold = r.find<QLineEdit>("coldSourceTemp");
+  cold->selectAll();
+  QTest::keyClicks(cold, QStringLiteral("7.5"));
+  EXPECT_EQ(d.coldSourceTemp, 7.5);
+  EXPECT_EQ(d.carrierTemp, 65.123456789);
+  EXPECT_EQ(d.atmPressure, 735.000000049);
+
+  r.find<QCheckBox>("generatorPresent")->click();
+  r.workspace.image.currentGenerators[0].scaleEnd = -5.77499918108515E-7;
+  r.widget->showCurrent();
+  QLineEdit* end = r.find<QLineEdit>("scaleEnd");
+  EXPECT_EQ(end->text(), QStringLiteral("-5,77499918108515E-7"));
+  end->end(false);
+  QTest::keyClick(end, Qt::Key_Backspace);
+  QTest::keyClick(end, Qt::Key_Backspace);
+  EXPECT_EQ(end->text(), QStringLiteral("-5,77499918108515E"));
+  QTest::keyClicks(end, QStringLiteral("-6"));
+  EXPECT_EQ(r.workspace.image.currentGenerators[0].scaleEnd, -5.77499918108515E-6);
+  QLineEdit* start = r.find<QLineEdit>("scaleStart");
+  start->selectAll();
+  QTest::keyClicks(start, QStringLiteral("2e3"));
+  EXPECT_EQ(start->text(), QStringLiteral("2E3"));
+  EXPECT_EQ(r.workspace.image.currentGenerators[0].scaleStart, 2000);
+  EXPECT_TRUE(r.presenter.shown().empty());
+}
+
+// Under an FT protocol "RS-232, ИРПС" chosen after "Hayes-модем" stays chosen.
+TEST(SystemPageWidget, ADirectLineChosenAfterAModemStaysChosen) {
+  PageRig r(3);
+  ASSERT_TRUE(r.choose("protocol", QStringLiteral("FT 1.2")));
+  ASSERT_TRUE(r.choose("linkType", QStringLiteral("Hayes-модем")));
+  ASSERT_TRUE(r.choose("linkType", QStringLiteral("RS-232, ИРПС")));
+  EXPECT_EQ(r.list("linkType")->currentText(), QStringLiteral("RS-232, ИРПС"));
+  EXPECT_EQ(r.word(sys::MainChannelSetup), 0x0148);
+  EXPECT_FALSE(r.find<QPlainTextEdit>("modemText")->isVisible());
 }
 
 }  // namespace

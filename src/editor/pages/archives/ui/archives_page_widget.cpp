@@ -31,12 +31,18 @@ ArchivesPageWidget::ArchivesPageWidget(Workspace& workspace, MessagePresenter& p
   grid->setRowStretch(3, 1);
   connect(events_, &EventArchiveGroup::changed, this, &ArchivesPageWidget::afterChoice);
   connect(events_, &EventArchiveGroup::typed, this, &ArchivesPageWidget::afterTyping);
-  showCurrent();
+  refreshGroups();
 }
 
 ArchivesPageWidget::~ArchivesPageWidget() = default;
 
 void ArchivesPageWidget::showCurrent() {
+  const bool flagsChanged = page_.syncShownFlags();
+  refreshGroups();
+  if (flagsChanged) emit imageEdited();
+}
+
+void ArchivesPageWidget::refreshGroups() {
   for (ArchiveFamilyGroup* group : families_) group->refresh();
   events_->refresh();
 }
@@ -44,7 +50,7 @@ void ArchivesPageWidget::showCurrent() {
 // A choice may change what other groups show (chains, slots, the paste
 // buffers), so every group is shown again.
 void ArchivesPageWidget::afterChoice() {
-  showCurrent();
+  refreshGroups();
   if (workspace_.editor.modified) emit imageEdited();
 }
 

@@ -21,7 +21,9 @@ class ArchivesPageWidget : public QWidget {
   ~ArchivesPageWidget() override;
 
   // Fills every group from the image for the archive its box holds; shows the
-  // interval and event groups only for the kinds that have them. Never an edit.
+  // interval and event groups only for the kinds that have them. Showing an
+  // interval archive or an event puts the system page's flags for them in
+  // step with the archives: the one edit a showing makes (imageEdited follows).
   void showCurrent();
 
   ArchivePage& rules() { return page_; }
@@ -30,6 +32,8 @@ class ArchivesPageWidget : public QWidget {
   void imageEdited();
 
  private:
+  // Fills every group from the image as it is; writes nothing.
+  void refreshGroups();
   void afterChoice();
   void afterTyping();
 

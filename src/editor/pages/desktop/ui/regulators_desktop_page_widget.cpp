@@ -44,6 +44,12 @@ bool RegulatorsDesktopPageWidget::stepDesktopForWrite() {
   return moved;
 }
 
+void RegulatorsDesktopPageWidget::fillKindChoices(Word /*kind*/) {
+  regulators_.select(regulators_.current().value_or(0));
+  desktop_.select(desktop_.current().value_or(0));
+  afterChoice();
+}
+
 void RegulatorsDesktopPageWidget::afterChoice() {
   showCurrent();
   if (workspace_.editor.modified) emit imageEdited();

@@ -23,6 +23,11 @@ class RegulatorsDesktopPageWidget : public QWidget {
   // Fills both groups for the regulator and the entry their boxes hold.
   // Never an edit.
   void showCurrent();
+  // When setup opens: the regulator and the entry in the number boxes are
+  // shown as if their numbers had been entered, which rewrites a law the
+  // page cannot read, puts "Регуляторы" in step and closes a gap at the
+  // entry (imageEdited follows any of these).
+  void fillKindChoices(Word kind);
 
   // Before a write to the device: desktop entries 0..14 shown in turn,
   // closing gaps; the shown entry is shown again. True when anything moved

@@ -153,6 +153,11 @@ void RegulatorsPageWidget::bind() {
   connect(releaseSeconds_, &WrapSpinBox::valueEntered, this, release);
 }
 
+void RegulatorsPageWidget::fillKindChoices(Word /*kind*/) {
+  page_.select(page_.current().value_or(0));
+  afterChoice();
+}
+
 void RegulatorsPageWidget::afterChoice() {
   showCurrent();
   if (workspace_.editor.modified) emit imageEdited();

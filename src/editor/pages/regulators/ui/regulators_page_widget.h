@@ -27,6 +27,10 @@ class RegulatorsPageWidget : public QWidget {
 
   // Fills the controls for the flag in the number box. Never an edit.
   void showCurrent();
+  // When setup opens: the flag in the number box is shown as if its number
+  // had been entered, which puts "Регуляторы" in step with the flags
+  // (imageEdited follows when that changed the word).
+  void fillKindChoices(Word kind);
 
   LogicFlagPage& rules() { return page_; }
 

@@ -11,6 +11,7 @@
 #include "editor/pages/inputs/choice_box.h"
 #include "editor/pages/inputs/input_filters.h"
 #include "editor/pages/inputs/page_parts.h"
+#include "editor/pages/inputs/wrap_spin_box.h"
 #include "editor/pages/system/ui/system_page_widget.h"
 
 namespace nastrum {
@@ -182,8 +183,11 @@ void SystemPageWidget::buildChannelGroup(QGridLayout* grid) {
 void SystemPageWidget::buildGeneratorGroup(QGridLayout* grid) {
   generatorGroup_ = new QGroupBox(QStringLiteral("Генератор тока:"), this);
   auto* g = new QGridLayout(generatorGroup_);
-  generatorNumber_ = SpinBox(QStringLiteral("generatorNumber"), 0, 7, QStringLiteral("№"), generatorGroup_);
-  generatorNumber_->setWrapping(true);
+  // Digits only; one step past either end of 0..7 reaches the other end.
+  generatorNumber_ = new WrapSpinBox(QStringLiteral("generatorNumber"), generatorGroup_);
+  generatorNumber_->setToolTip(QStringLiteral("№"));
+  generatorNumber_->setAccessibleDescription(generatorNumber_->toolTip());
+  generatorNumber_->showValue(0, kGeneratorCount - 1, 0);
   generatorPresent_ = new QCheckBox(generatorGroup_);
   generatorPresent_->setObjectName(QStringLiteral("generatorPresent"));
   generatorPresent_->setToolTip(QStringLiteral("генератор тока включен/отключен"));

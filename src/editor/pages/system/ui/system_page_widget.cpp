@@ -11,6 +11,7 @@
 
 #include "editor/descriptors/system_codes.h"
 #include "editor/pages/inputs/choice_box.h"
+#include "editor/pages/inputs/wrap_spin_box.h"
 #include "model/kind_profile.h"
 
 namespace nastrum {
@@ -48,8 +49,14 @@ SystemPageWidget::SystemPageWidget(Workspace& workspace, MessagePresenter& prese
 
 void SystemPageWidget::fillKindChoices(Word /*kind*/) {
   page_.showChannel(0);
-  page_.showGenerator(0);
-  showCurrent();
+  showGeneratorNumber(0);
+}
+
+void SystemPageWidget::showGeneratorNumber(int n) {
+  if (page_.showGenerator(n))
+    edited();
+  else
+    showCurrent();
 }
 
 void SystemPageWidget::edited() {
@@ -130,7 +137,7 @@ void SystemPageWidget::showChannel() {
 
 void SystemPageWidget::showGenerator() {
   const GeneratorView g = page_.generatorView();
-  SetValue(generatorNumber_, page_.generator());
+  generatorNumber_->showValue(0, kGeneratorCount - 1, page_.generator());
   generatorPresent_->setChecked(g.present);
   for (QWidget* w : std::initializer_list<QWidget*>{generatorTarget_, generatorRange_, generatorParameter_, scaleEnd_,
                                                     scaleStart_})
@@ -197,9 +204,9 @@ void SystemPageWidget::connectControls() {
     page_.setMonthlyArchiveMode(code);
     edited();
   });
-  for (QLineEdit* field : defaults_)
-    connect(field, &QLineEdit::textEdited, this, [this] {
-      page_.setDefaultValues({defaults_[0]->text(), defaults_[1]->text(), defaults_[2]->text(), defaults_[3]->text()});
+  for (std::size_t i = 0; i < defaults_.size(); ++i)
+    connect(defaults_[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
+      page_.setDefaultValue(static_cast<int>(i), text);
       emit imageEdited();  // the fields keep what is being typed
     });
   connect(password_, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -261,10 +268,7 @@ void SystemPageWidget::connectControls() {
     emit imageEdited();
   });
 
-  connect(generatorNumber_, &QSpinBox::valueChanged, this, [this](int v) {
-    page_.showGenerator(v);
-    showCurrent();
-  });
+  connect(generatorNumber_, &WrapSpinBox::valueEntered, this, &SystemPageWidget::showGeneratorNumber);
   connect(generatorPresent_, &QCheckBox::clicked, this, [this](bool on) {
     page_.setGeneratorPresent(on);
     edited();
@@ -281,18 +285,21 @@ void SystemPageWidget::connectControls() {
     page_.setGeneratorParameter(text);
     emit imageEdited();
   });
-  connect(scaleEnd_, &QLineEdit::editingFinished, this, [this] {
-    if (!scaleEnd_->isModified()) return;
-    scaleEnd_->setModified(false);
-    page_.setGeneratorScaleEnd(scaleEnd_->text());
-    edited();
+  // The scales store every key at once, so a save started from the tool bar
+  // or a shortcut never misses one; leaving the field shows what was stored.
+  connect(scaleEnd_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    page_.setGeneratorScaleEnd(text);
+    emit imageEdited();
   });
-  connect(scaleStart_, &QLineEdit::editingFinished, this, [this] {
-    if (!scaleStart_->isModified()) return;
-    scaleStart_->setModified(false);
-    page_.setGeneratorScaleStart(scaleStart_->text());
-    edited();
+  connect(scaleStart_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    page_.setGeneratorScaleStart(text);
+    emit imageEdited();
   });
+  for (QLineEdit* scale : {scaleEnd_, scaleStart_})
+    connect(scale, &QLineEdit::editingFinished, this, [this, scale] {
+      const QSignalBlocker blocker(scale);
+      scale->setText(scale == scaleEnd_ ? page_.generatorView().scaleEnd : page_.generatorView().scaleStart);
+    });
 
   for (int f = 0; f < kSpecialFunctionCount; ++f)
     connect(functions_[static_cast<std::size_t>(f)], &QCheckBox::clicked, this, [this, f](bool on) {

@@ -18,6 +18,7 @@ class QSpinBox;
 namespace nastrum {
 
 class ChoiceBox;
+class WrapSpinBox;
 
 class SystemPageWidget : public QWidget {
   Q_OBJECT
@@ -28,7 +29,8 @@ class SystemPageWidget : public QWidget {
 
   // Fills every control from the image; writes nothing.
   void showCurrent();
-  // When setup opens: the main channel and generator 0 are shown.
+  // When setup opens: the main channel and generator 0 are shown (showing a
+  // generator may put "Генератор тока" in step: imageEdited follows).
   void fillKindChoices(Word kind);
 
  signals:
@@ -46,6 +48,8 @@ class SystemPageWidget : public QWidget {
   void showBattery();
   // After a user edit: the page again and the main window told.
   void edited();
+  // Generator n shown; the main window told when that put its flag in step.
+  void showGeneratorNumber(int n);
 
   Workspace& workspace_;
   SystemPage page_;
@@ -84,7 +88,7 @@ class SystemPageWidget : public QWidget {
   QPlainTextEdit* modem_ = nullptr;
 
   QGroupBox* generatorGroup_ = nullptr;
-  QSpinBox* generatorNumber_ = nullptr;
+  WrapSpinBox* generatorNumber_ = nullptr;
   QCheckBox* generatorPresent_ = nullptr;
   ChoiceBox* generatorTarget_ = nullptr;
   ChoiceBox* generatorRange_ = nullptr;

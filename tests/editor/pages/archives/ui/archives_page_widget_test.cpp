@@ -350,5 +350,41 @@ TEST_F(ArchivesPageWidgetTest, NameFieldsFollowTheNameRule) {
   EXPECT_FALSE(find<QAction>("dayNamesPaste")->isEnabled());
 }
 
+// Showing the page puts "Расш. архив интервалов" (bit 8) and "Архив событий"
+// (bit 9) in step with the archives, whoever changed them since: an edit,
+// reported once; a page that shows no change reports nothing.
+TEST_F(ArchivesPageWidgetTest, ShowingPutsTheArchiveFlagsInStep) {
+  struct Case {
+    const char* what;
+    Word kind;
+    Word intervalDesc;  // interval archive 5's descriptor
+    Word eventType;     // event 9's type
+    Word flagsBefore;
+    Word flagsAfter;
+  };
+  const Case cases[] = {
+      {"interval archive working", 2, 0x0140, 0, 0x0000, 0x0100},
+      {"last interval archive gone", 3, 0x0000, 0, 0x0100, 0x0000},
+      {"event described", 3, 0, 0x0300, 0x0000, 0x0200},
+      {"last archive and event gone", 2, 0, 0, 0x0300, 0x0000},
+      {"both in step", 2, 0x0140, 0x0100, 0x0300, 0x0300},
+      {"no such flags on kind 1", 1, 0, 0, 0x0300, 0x0300},
+  };
+  for (const Case& c : cases) {
+    useKind(c.kind);
+    if (c.kind != 1) {
+      setArchiveWords(ws.image, F::Interval, 5, {c.intervalDesc, 0, 0});
+      ws.image.eventType[9] = c.eventType;
+    }
+    ws.image.sys(sys::SpecialFunctions) = c.flagsBefore;
+    QSignalSpy edits(&widget, &ArchivesPageWidget::imageEdited);
+    widget.showCurrent();
+    const bool changed = c.flagsAfter != c.flagsBefore;
+    EXPECT_EQ(ws.image.sys(sys::SpecialFunctions), c.flagsAfter) << c.what;
+    EXPECT_EQ(ws.editor.modified, changed) << c.what;
+    EXPECT_EQ(edits.count(), changed ? 1 : 0) << c.what;
+  }
+}
+
 }  // namespace
 }  // namespace nastrum

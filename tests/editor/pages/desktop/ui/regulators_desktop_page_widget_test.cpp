@@ -179,5 +179,81 @@ TEST_F(RegulatorsDesktopPageWidgetTest, SteppingBeforeAWrite) {
   EXPECT_EQ(edits.count(), 1);
 }
 
+// When setup opens the regulator and the entry in the boxes are shown as a
+// number entered would show them: a law the page cannot read becomes
+// "Прямой", "Регуляторы" follows the regulators, a gap at the entry closes.
+TEST(RegulatorsDesktopSetupOpen, ShowsTheBoxesObjectsAsANumberEnteredWould) {
+  struct Case {
+    const char* what;
+    Word law0;       // regulator 0's law
+    bool bitBefore;  // "Регуляторы"
+    Word lawAfter;
+    bool bitAfter;
+  };
+  const Case cases[] = {
+      {"unknown law", 0x0512, true, 0x0112, true},
+      {"flag out of step", 0x0A03, false, 0x0A03, true},
+      {"no regulator left", 0x0000, true, 0x0000, false},
+      {"nothing to do", 0x0000, false, 0x0000, false},
+  };
+  widgetApplication();
+  for (const Case& c : cases) {
+    Workspace ws{testing::freshImage(3), {}, {}};
+    ScriptedPresenter boxes;
+    RegulatorsDesktopPageWidget widget{ws, boxes};
+    ws.image.logicLaw[0] = c.law0;
+    if (c.bitBefore) ws.image.sys(sys::SpecialFunctions) = 1 << 12;
+    QSignalSpy edits(&widget, &RegulatorsDesktopPageWidget::imageEdited);
+    widget.fillKindChoices(3);
+    EXPECT_EQ(ws.image.logicLaw[0], c.lawAfter) << c.what;
+    EXPECT_EQ(bitOfWord(ws.image.sys(sys::SpecialFunctions), 12), c.bitAfter) << c.what;
+    const bool changed = c.law0 != c.lawAfter || c.bitBefore != c.bitAfter;
+    EXPECT_EQ(ws.editor.modified, changed) << c.what;
+    EXPECT_EQ(edits.count(), changed ? 1 : 0) << c.what;
+  }
+}
+
+TEST_F(RegulatorsDesktopPageWidgetTest, SetupOpenClosesTheGapAtTheEntryShown) {
+  name(0, "N0");
+  name(1, "N1");
+  name(2, "N2", 0x0811);
+  ws.image.names.desktopParams[3] = 0xFFFF;
+  name(4, "N4", 0x4010);
+  find<WrapSpinBox>("desktopNumber")->setValue(1);
+  // Another file, with a gap at entry 1, is opened while the box holds 1.
+  ws.image.names.desktopNames[1].clear();
+  ws.image.names.desktopParams[1] = 0xFFFF;
+  ws.editor.modified = false;
+  QSignalSpy edits(&widget, &RegulatorsDesktopPageWidget::imageEdited);
+  widget.fillKindChoices(3);
+  EXPECT_EQ(nameOf(1), "N2");
+  EXPECT_EQ(word(1), 0x0811);
+  EXPECT_TRUE(nameOf(2).isEmpty());
+  EXPECT_EQ(word(2), 0xFFFF) << "the absent entry's word moved down, not zeroed";
+  EXPECT_EQ(nameOf(3), "N4");
+  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_EQ(edits.count(), 1);
+  EXPECT_EQ(find<QLineEdit>("desktopName")->text(), "N2");
+}
+
+// A kind 2 image keeps logic flags in the regulator words: opening setup on it
+// leaves them as they are.
+TEST(RegulatorsDesktopSetupOpen, OtherKindsKeepTheirWords) {
+  widgetApplication();
+  for (const Word kind : {1, 2}) {
+    Workspace ws{testing::freshImage(kind), {}, {}};
+    ScriptedPresenter boxes;
+    RegulatorsDesktopPageWidget widget{ws, boxes};
+    ws.image.logicLaw[0] = 0xC512;
+    storeName(ws.image.names.desktopNames[2], QStringLiteral("N2"));
+    const SettingsImage before = ws.image;
+    widget.fillKindChoices(kind);
+    EXPECT_EQ(ws.image.logicLaw, before.logicLaw) << kind;
+    EXPECT_EQ(ws.image.sys(sys::SpecialFunctions), before.sys(sys::SpecialFunctions)) << kind;
+    EXPECT_EQ(nameText(ws.image.names.desktopNames[2]), "N2") << kind;
+    EXPECT_FALSE(ws.editor.modified) << kind;
+  }
+}
+
 }  // namespace
 }  // namespace nastrum

@@ -206,5 +206,35 @@ TEST_F(RegulatorsPageWidgetTest, ALawCodeWithoutAnItemIsShownAsAnError) {
   EXPECT_EQ(lawOf(2), "0305") << "left for the settings check";
 }
 
+// When setup opens the flag in the box is shown as a number entered would show
+// it, so "Регуляторы" follows the flags described.
+TEST(RegulatorsSetupOpen, TheRegulatorsFlagFollowsTheFlags) {
+  struct Case {
+    Word law200;  // flag 200's law
+    bool bitBefore;
+    bool bitAfter;
+  };
+  const Case cases[] = {
+      {0x8105, false, true},  // a described flag far from the one shown
+      {0x0000, true, false},
+      {0xF000, true, false},  // F0 describes no flag
+      {0x0100, true, true},
+  };
+  widgetApplication();
+  for (const Case& c : cases) {
+    Workspace ws{testing::freshImage(2), {}, {}};
+    ScriptedPresenter boxes;
+    RegulatorsPageWidget widget{ws, boxes};
+    ws.image.logicLaw[200] = c.law200;
+    if (c.bitBefore) ws.image.sys(sys::SpecialFunctions) = 1 << 12;
+    QSignalSpy edits(&widget, &RegulatorsPageWidget::imageEdited);
+    widget.fillKindChoices(2);
+    EXPECT_EQ((ws.image.sys(sys::SpecialFunctions) >> 12 & 1) != 0, c.bitAfter) << std::hex << c.law200;
+    EXPECT_EQ(ws.image.logicLaw[200], c.law200);
+    EXPECT_EQ(ws.editor.modified, c.bitBefore != c.bitAfter) << std::hex << c.law200;
+    EXPECT_EQ(edits.count(), c.bitBefore != c.bitAfter ? 1 : 0) << std::hex << c.law200;
+  }
+}
+
 }  // namespace
 }  // namespace nastrum
