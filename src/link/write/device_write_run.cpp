@@ -172,7 +172,9 @@ class WriteRun {
       ctx_.log(QStringLiteral("ОРВИК не перешел в режим репрограммации, попробуйте снова"));
       keep(run_code::kNoAnswer);
     }
-    const bool newPassword = ok() && request_.groups.system && passwordChangeConfirmed();
+    // Asked whenever the entered password is not the image's; written only
+    // with the system group, where it belongs.
+    const bool newPassword = ok() && passwordChangeConfirmed() && request_.groups.system;
     if (ok()) writeItems(newPassword);
     leaveReprogramming();
   }
@@ -239,8 +241,8 @@ class WriteRun {
       return;
     }
     const int left = command({device_command::kReprogramming, kReprogLeaveArg});
-    ctx_.log(QStringLiteral("Выход из режима репрограммации: приказ послан ") + ResultText(left));
     if (!keep(left)) return;
+    ctx_.log(QStringLiteral("Выход из режима репрограммации: приказ послан ") + ResultText(left));
     PauseWatchingStop(ctx_, kReprogExitMs);
     QByteArray reply;
     const int read = RetryExchange(ctx_, [&] { return ctx_.link.readParam(device_param::kStatusWord.word(), 2, reply); });
@@ -256,7 +258,7 @@ class WriteRun {
       offerStart();
     } else {
       ctx_.log(QStringLiteral("ОРВИК не вышел из режима репрограммации, попробуйте снова"));
-      keep(read != run_code::kOk ? read : run_code::kNoAnswer);
+      keep(run_code::kNoAnswer);
     }
   }
 
@@ -265,8 +267,8 @@ class WriteRun {
   void offerStart() {
     if (!answers_.confirmStart()) return;  // the device stays in STOP
     const int started = command({device_command::kStart});
-    ctx_.log(QStringLiteral("ПУСК : приказ послан") + ResultText(started));
     if (!keep(started)) return;
+    ctx_.log(QStringLiteral("ПУСК : приказ послан") + ResultText(started));
     PauseWatchingStop(ctx_, kStartSettleMs);
     const std::optional<StatusWord> status = readStatus();
     if (status && !ctx_.stopped() && status->workingState() == StatusWord::kWorking) {

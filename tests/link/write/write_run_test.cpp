@@ -102,6 +102,18 @@ TEST(WriteRun, AnswerNoToTheStartLeavesTheDeviceInStop) {
   EXPECT_EQ(rig.workingState(), StatusWord::kStopped);
 }
 
+// Answers as told and counts the password questions.
+struct CountingAnswerer final : WriteAnswerer {
+  explicit CountingAnswerer(bool yes) : yes(yes) {}
+  bool confirmPasswordChange() override {
+    ++passwordQuestions;
+    return yes;
+  }
+  bool confirmStart() override { return true; }
+  bool yes;
+  int passwordQuestions = 0;
+};
+
 // Each failure: how it is brought about, the log's last lines and the result.
 struct FailureCase {
   const char* name;
@@ -198,8 +210,27 @@ const FailureCase kFailures[] = {
          return std::nullopt;
        };
      },
-     {QStringLiteral("Выход из режима репрограммации: приказ послан ") + ResultText(3), ResultText(3)}, 3,
-     StatusWord::kStopped},
+     // Nothing says the command went out when it did not.
+     {QStringLiteral("приказ исполнен"), ResultText(3)}, 3, StatusWord::kStopped},
+    // The exit went out but its status cannot be read: not done, result 1.
+    {"ExitStatusUnread", 1, 1, WriteChoice::Constants,
+     [](WriteRig& rig, sim::SimulatedDevice&) {
+       rig.spy.intercept = [&rig](const QByteArray& r, QByteArray&) -> std::optional<int> {
+         if (r == Bytes({0x01, 0x40, 0x00}) && rig.spy.sent(Bytes({0x0D, 0xA3}))) return 4;
+         return std::nullopt;
+       };
+     },
+     {QStringLiteral("Выход из режима репрограммации: приказ послан   OK"),
+      QStringLiteral("ОРВИК не вышел из режима репрограммации, попробуйте снова"), kNoAnswer},
+     1, StatusWord::kStopped},
+    {"StartRefused", 1, 1, WriteChoice::Constants,
+     [](WriteRig& rig, sim::SimulatedDevice&) {
+       rig.spy.intercept = [](const QByteArray& r, QByteArray&) -> std::optional<int> {
+         if (r == Bytes({0x08})) return 3;
+         return std::nullopt;
+       };
+     },
+     {QStringLiteral("приказ исполнен"), ResultText(3)}, 3, StatusWord::kStopped},
     {"StartNotConfirmed", 1, 1, WriteChoice::Constants,
      [](WriteRig& rig, sim::SimulatedDevice&) {
        rig.spy.intercept = [&rig](const QByteArray& r, QByteArray& reply) -> std::optional<int> {
@@ -287,10 +318,12 @@ TEST(WriteRun, ThePasswordIsWrittenOnlyWhenAChangeIsConfirmed) {
     bool system;
     bool yes;
     bool written;
+    bool asked;
   };
-  for (const Case& c : {Case{QStringLiteral("1A2B"), true, true, false},  // the field holds the image's password
-                        Case{QString(), true, false, false}, Case{QString(), true, true, true},
-                        Case{QString(), false, true, false}}) {
+  // The question comes whenever the field differs, the system group ticked or not.
+  for (const Case& c : {Case{QStringLiteral("1A2B"), true, true, false, false},  // the field holds the image's password
+                        Case{QString(), true, false, false, true}, Case{QString(), true, true, true, true},
+                        Case{QString(), false, true, false, true}}) {
     WriteRig rig;
     rig.addDevice(1, FullImage(1, 1));
     rig.workspace.image = FullImage(1, 2);
@@ -299,7 +332,10 @@ TEST(WriteRun, ThePasswordIsWrittenOnlyWhenAChangeIsConfirmed) {
     WriteGroups groups;
     groups.system = c.system;
     groups.archives = true;
-    rig.write(WriteChoice::Constants, groups, c.yes);
+    CountingAnswerer answers(c.yes);
+    RunContext ctx{rig.workspace, rig.spy, rig.settings, rig.observer, rig.presenter};
+    RunDeviceWrite(ctx, WriteRequest{WriteChoice::Constants, groups}, answers);
+    EXPECT_EQ(answers.passwordQuestions, c.asked ? 1 : 0) << c.field.toStdString() << c.system;
     // The access check sends the field's password before; the new one comes amid the settings.
     const auto reprogramming = std::find(rig.spy.requests.begin(), rig.spy.requests.end(), Bytes({0x0D, 0xA1}));
     const bool written = std::find(reprogramming, rig.spy.requests.end(),
