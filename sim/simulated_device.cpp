@@ -44,6 +44,11 @@ SimulatedDevice::SimulatedDevice(DeviceConfig config, const SettingsImage& image
   clockBaseMs_ = clock_.nowMs();
 }
 
+void SimulatedDevice::setParameterBytes(ParamKey key, const QByteArray& bytes) {
+  const auto it = store_.find(key);
+  if (it != store_.end()) it->second = bytes.left(it->second.size()).leftJustified(it->second.size(), '\0');
+}
+
 void SimulatedDevice::log(const QString& line) const {
   if (log_) log_(line);
 }

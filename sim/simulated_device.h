@@ -89,6 +89,11 @@ class SimulatedDevice {
   // Everything the device holds, as a settings image of its layout kind.
   SettingsImage exportImage() const;
 
+  // The raw bytes of every settings parameter, as a read would return them;
+  // a device may hold any bytes at all, whatever wrote them.
+  std::map<ParamKey, QByteArray> parameterBytes() const { return store_; }
+  void setParameterBytes(ParamKey key, const QByteArray& bytes);
+
   std::uint16_t statusWord(int request = 0);
   std::uint16_t password() const { return password_; }
   QByteArray namesMemory() const { return names_; }

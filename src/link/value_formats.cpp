@@ -1,5 +1,7 @@
 #include "link/value_formats.h"
 
+#include <algorithm>
+
 namespace nastrum {
 
 namespace {
@@ -31,8 +33,13 @@ QByteArray WordToBytes(std::int64_t value) {
 int DecimalPairFromBytes(const QByteArray& bytes) { return byteAt(bytes, 0) * 100 + byteAt(bytes, 1); }
 
 std::optional<BytePair> DecimalPairToBytes(std::int64_t value) {
-  if (value < 0 || value > 255 * 100 + 99) return std::nullopt;
-  return BytePair{static_cast<std::uint8_t>(value / 100), static_cast<std::uint8_t>(value % 100)};
+  // A device may hold a low byte above 99 (FF FF reads as 25755); above
+  // 25599 the high byte stays at 255 and the low byte takes the rest, so
+  // every value a read gives is written back.
+  constexpr std::int64_t kLargest = 255 * 100 + 255;
+  if (value < 0 || value > kLargest) return std::nullopt;
+  const std::int64_t high = std::min<std::int64_t>(value / 100, 255);
+  return BytePair{static_cast<std::uint8_t>(high), static_cast<std::uint8_t>(value - high * 100)};
 }
 
 int BcdPairFromBytes(const QByteArray& bytes) { return bcdByte(byteAt(bytes, 0)) * 100 + bcdByte(byteAt(bytes, 1)); }

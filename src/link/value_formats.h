@@ -20,7 +20,8 @@ QByteArray WordToBytes(std::int64_t value);
 // Two small numbers kept in the image as byte0 x 100 + byte1 (hours and
 // minutes: 1430).
 int DecimalPairFromBytes(const QByteArray& bytes);
-// Nothing for values outside 0 ... 25599, which no byte pair can carry.
+// Byte0 = value div 100 up to 255, byte1 the rest, so that every value a
+// read can give (up to 25755, read from FF FF) writes back; nothing beyond.
 std::optional<BytePair> DecimalPairToBytes(std::int64_t value);
 
 // Two BCD bytes, hour then day (0x23 0x15 -> 2315). A byte that is not BCD

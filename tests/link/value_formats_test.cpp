@@ -20,7 +20,10 @@ TEST(ValueFormats, DecimalPairs) {
   EXPECT_EQ(ToByteArray(*DecimalPairToBytes(1430)), bytes("0E 1E"));
   EXPECT_EQ(ToByteArray(*DecimalPairToBytes(0)), bytes("00 00"));
   EXPECT_FALSE(DecimalPairToBytes(-1));
-  EXPECT_FALSE(DecimalPairToBytes(25600));
+  // Whatever a read gives writes back to the bytes it came from.
+  EXPECT_EQ(ToByteArray(*DecimalPairToBytes(DecimalPairFromBytes(bytes("FF FF")))), bytes("FF FF"));
+  EXPECT_EQ(ToByteArray(*DecimalPairToBytes(DecimalPairFromBytes(bytes("FF 64")))), bytes("FF 64"));
+  EXPECT_FALSE(DecimalPairToBytes(25756));
 }
 
 TEST(ValueFormats, BcdPairs) {
