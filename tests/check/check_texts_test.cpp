@@ -137,8 +137,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "Не правильно задан (или не указан) номер головного архива у часового архива №4"},
         TextCase{"Hourly219", [](SettingsImage& i) { i.hourArcDesc[4] = 0x1804; }, 219,
                  "У часового архива №4 в качестве головного не может быть указан архив продолжения"},
-        TextCase{"Hourly220", [](SettingsImage& i) { i.hourArcDesc[4] = 0x3805; }, 220,
-                 "У часового архива №4 в качестве головного архива указан не существующий архив. (3805 должен замениться на 9840)"},
+        TextCase{"Hourly220", [](SettingsImage& i) { i.hourArcDesc[4] = 0x1805; }, 220,
+                 "У часового архива №4 в качестве головного архива указан не существующий архив. (1805 должен замениться на 9840)"},
         // The texts quote a continuation as the level renumbering left it.
         TextCase{"Hourly220QuotesTheRenumberedWord", [](SettingsImage& i) { i.hourArcDesc[4] = 0x2812; }, 220,
                  "У часового архива №4 в качестве головного архива указан не существующий архив. (1812 должен замениться на 9840)"},

@@ -12,11 +12,11 @@
 #include "app/app_rig.h"
 #include "app/cli/command_check.h"
 #include "check/check_report.h"
+#include "check/check_test_image.h"
+#include "check/random_image.h"
 #include "check/ui/check_windows.h"
-#include "check_test_image.h"
 #include "model/cp1251.h"
 #include "model/settings_files.h"
-#include "random_image.h"
 
 namespace nastrum::testing {
 namespace {
@@ -102,6 +102,7 @@ void expectTheSameRows(const SettingsImage& image, const std::string& name) {
 
 TEST(CheckAgreement, WindowReportAndCommandLineShowTheSameRows) {
   SettingsImage image = meteredImage(2);
+  setSensor(image, 1, 0x1400);                 // named by interval archive 1
   setSensor(image, 9, 0x5000);                 // 10
   image.intervalArcDesc[1] = 0x0101;
   image.hourArcDesc[10] = 0x8840;              // 211 and 217: an extension meeting interval archive 1
