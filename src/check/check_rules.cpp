@@ -59,34 +59,60 @@ QString ErrorText(const CheckRule& rule, const RuleContext& context, const Findi
   return text;
 }
 
+namespace {
+
+// A flagged (object, rule) pair whose text is still to be written.
+struct Flagged {
+  CheckError row;
+  const CheckRule* rule;
+  Finding finding;
+};
+
+QList<CheckError> rowsOf(const std::vector<Flagged>& flagged) {
+  QList<CheckError> rows;
+  for (const Flagged& f : flagged) rows.append(f.row);
+  return rows;
+}
+
+}  // namespace
+
 CheckResult evaluateRules(SettingsImage& image, const std::vector<RuleGroup>& groups, bool spyMode) {
-  CheckResult result;
   const Word kind = image.deviceKind;
   const KindProfile& counts = kindProfile(kind);
+  std::vector<Flagged> flagged;
   for (const RuleGroup& group : groups) {
-    QList<CheckError> groupErrors;
+    std::vector<Flagged> groupFlagged;
     const int objects = group.objectCount(image);
     for (int n = 0; n < objects; ++n) {
       const RuleContext context{image, kind, counts, n};
-      QList<CheckError> objectErrors;
+      std::vector<Flagged> objectFlagged;
       for (const CheckRule& rule : group.rules) {
         const bool skipped = std::any_of(rule.skippedAfter.begin(), rule.skippedAfter.end(), [&](int code) {
-          return std::any_of(objectErrors.begin(), objectErrors.end(), [&](const CheckError& e) { return e.code == code; });
+          return std::any_of(objectFlagged.begin(), objectFlagged.end(), [&](const Flagged& f) { return f.row.code == code; });
         });
         if (skipped || (rule.applies && !rule.applies(context))) continue;
-        const std::optional<Finding> finding = rule.broken(context);
+        std::optional<Finding> finding = rule.broken(context);
         if (!finding) continue;
-        objectErrors.append(CheckError{group.group, n, rule.code, ErrorText(rule, context, *finding, spyMode),
-                                       rule.repairable(), finding->listed});
+        objectFlagged.push_back({CheckError{group.group, n, rule.code, {}, rule.repairable(), finding->listed}, &rule,
+                                 std::move(*finding)});
         if (rule.onFlag && !rule.onFlag(image, n)) break;
       }
       // Rows of one object are listed by ascending code.
-      std::stable_sort(objectErrors.begin(), objectErrors.end(),
-                       [](const CheckError& a, const CheckError& b) { return a.code < b.code; });
-      groupErrors += objectErrors;
+      std::stable_sort(objectFlagged.begin(), objectFlagged.end(),
+                       [](const Flagged& a, const Flagged& b) { return a.row.code < b.row.code; });
+      groupFlagged.insert(groupFlagged.end(), objectFlagged.begin(), objectFlagged.end());
     }
-    if (group.afterRules) group.afterRules(image, groupErrors);
-    result.errors += groupErrors;
+    if (group.afterRules) group.afterRules(image, rowsOf(groupFlagged));
+    flagged.insert(flagged.end(), groupFlagged.begin(), groupFlagged.end());
+  }
+
+  // The texts are written once every group has run, so a word a text quotes
+  // is the word the image holds after the check's own normalisations (the
+  // renumbered level of a continuation), which is what the repair then reads.
+  CheckResult result;
+  for (Flagged& f : flagged) {
+    f.row.text = ErrorText(*f.rule, RuleContext{image, kind, counts, f.row.object}, f.finding, spyMode);
+    result.errors.append(std::move(f.row));
   }
   return result;
 }

@@ -18,7 +18,8 @@ const CheckRule* findRule(CheckGroup group, int code);
 QString ErrorText(const CheckRule& rule, const RuleContext& context, const Finding& finding, bool spyMode);
 
 // Runs the groups over the image. The image changes only through the groups'
-// silent normalisations.
+// silent normalisations; the row texts are written after the last group, from
+// the image as those normalisations left it.
 CheckResult evaluateRules(SettingsImage& image, const std::vector<RuleGroup>& groups, bool spyMode);
 inline CheckResult evaluateRules(SettingsImage& image, bool spyMode) {
   return evaluateRules(image, checkRuleGroups(), spyMode);

@@ -128,13 +128,15 @@ bool intervalInUse(Word d) {
 }
 
 // The continuations of every head, as (level, archive) in the order of
-// their levels; a continuation names its head in its low byte.
+// their levels; a continuation names its head in its low byte. Only heads
+// that are archives of the family count: continuations naming none (the head
+// rule reports them) are no chain, so their levels stay as the user left them.
 std::map<int, std::vector<std::pair<int, int>>> chains(const SettingsImage& image, ArchiveFamily f) {
   std::map<int, std::vector<std::pair<int, int>>> byHead;
   const int count = archiveCount(f, image.deviceKind);
   for (int n = 0; n < count; ++n) {
     const Word d = archiveWords(image, f, n).desc;
-    if (digitOf(d, 2) == kContinuation && isLevel(digitOf(d, 1)))
+    if (digitOf(d, 2) == kContinuation && isLevel(digitOf(d, 1)) && lowByte(d) < count)
       byHead[lowByte(d)].push_back({digitOf(d, 1), n});
   }
   for (auto& [head, members] : byHead) std::sort(members.begin(), members.end());
@@ -171,7 +173,10 @@ RuleGroup levelledGroup(ArchiveFamily f, CheckGroup group) {
                [f](SettingsImage& image, int n) { return !unknownKindDigit(archiveWords(image, f, n).desc); }});
 
   if (isHourly(f)) {
-    r.push_back({211, [desc](const RuleContext& c) { return digitOf(desc(c), 1) == kExtendedLevel; },
+    // Every word with first digit 8 takes the extension's memory, a
+    // continuation with that digit as much as a head, so the rule reads the
+    // word as it stands rather than as the level rule will read it.
+    r.push_back({211, [raw](const RuleContext& c) { return digitOf(raw(c), 1) == kExtendedLevel; },
                  when([](const RuleContext& c) { return !mayBeExtended(c.image, c.number); }),
                  [raw](const RuleContext& c, const Finding&) {
                    return QStringLiteral("Часовой архив №") + num(c.number) + QStringLiteral(" не может быть расширенным. (") +

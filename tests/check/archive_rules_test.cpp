@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "check_test_image.h"
+#include "editor/descriptors/archive_words.h"
 #include "rule_case.h"
 
 namespace nastrum::testing {
@@ -68,6 +71,15 @@ INSTANTIATE_TEST_SUITE_P(
           i.intervalArcDesc[1] = 0x0101;
         }, {H(9, 211)}),
         archives("Extension211Kind3BeyondRange", [](SettingsImage& i) { i.hourArcDesc[26] = 0x8101; }, {H(26, 211)}, 3),
+        // A continuation with first digit 8 is an extension like any other word.
+        archives("Extension211ContinuationKind1AboveSeven", [](SettingsImage& i) { i.hourArcDesc[8] = 0x8805; },
+                 {H(8, 211), H(8, 217)}, 1),
+        archives("Extension211ContinuationMeetsAWorkingIntervalArchive", [](SettingsImage& i) {
+          i.hourArcDesc[10] = 0x8840;
+          i.intervalArcDesc[1] = 0x0101;
+        }, {H(10, 211), H(10, 217)}),
+        archives("Extension211ContinuationWithAFreeSlotOnlyHasNoLevel", [](SettingsImage& i) { i.hourArcDesc[8] = 0x8840; },
+                 {H(8, 217)}),
         archives("Sensor212BeyondSensors", [](SettingsImage& i) { i.hourArcDesc[3] = 0x0150; }, {H(3, 212)}),
         archives("Sensor212Kind1Sixteen", [](SettingsImage& i) { i.hourArcDesc[3] = 0x0110; }, {H(3, 212)}, 1),
         archives("Sensor213Unused", [](SettingsImage& i) { i.hourArcDesc[3] = 0x0105; }, {H(3, 213)}),
@@ -212,6 +224,46 @@ TEST(ArchiveRules, DuplicateLevelsKeepTheFirstAndCloseTheGaps) {
   EXPECT_EQ(image.hourArcDesc[7], 0x3803);
   EXPECT_TRUE(evaluateRules(image, false).clean());
 }
+
+// The levels the check leaves on the continuation words of one family.
+struct LevelCase {
+  std::string name;
+  Word kind;
+  ArchiveFamily family;
+  std::map<int, Word> before;  // descriptors set on an archive image
+  std::map<int, Word> after;   // the same descriptors after the check
+};
+std::ostream& operator<<(std::ostream& os, const LevelCase& c) { return os << c.name; }
+
+class Renumbering : public ::testing::TestWithParam<LevelCase> {};
+
+TEST_P(Renumbering, TouchesOnlyContinuationsOfAnArchiveOfTheFamily) {
+  const LevelCase& c = GetParam();
+  SettingsImage image = archiveImage(c.kind);
+  for (const auto& [n, word] : c.before) setArchiveWords(image, c.family, n, {word, 0, 0});
+
+  evaluateRules(image, false);
+
+  for (const auto& [n, word] : c.after) EXPECT_EQ(archiveWords(image, c.family, n).desc, word) << "archive " << n;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Levels, Renumbering,
+    ::testing::Values(
+        LevelCase{"HourlyHeadBeyondTheArchivesKeepsItsLevels", 2, ArchiveFamily::Hourly,
+                  {{3, 0x1840}, {5, 0x1840}}, {{3, 0x1840}, {5, 0x1840}}},
+        LevelCase{"HourlyHeadByteFFKeepsItsLevels", 1, ArchiveFamily::Hourly,
+                  {{3, 0x38FF}, {5, 0x58FF}}, {{3, 0x38FF}, {5, 0x58FF}}},
+        LevelCase{"IntervalHeadBeyondKind2", 2, ArchiveFamily::Interval,
+                  {{2, 0x380D}, {4, 0x180D}}, {{2, 0x380D}, {4, 0x180D}}},
+        LevelCase{"IntervalHeadBeyondKind3", 3, ArchiveFamily::Interval,
+                  {{2, 0x180C}, {4, 0x180C}}, {{2, 0x180C}, {4, 0x180C}}},
+        // A head that names an archive is renumbered even when it does not work.
+        LevelCase{"HourlyHeadNotWorkingIsRenumbered", 2, ArchiveFamily::Hourly,
+                  {{4, 0x2812}, {6, 0x5812}}, {{4, 0x1812}, {6, 0x2812}}},
+        LevelCase{"IntervalLastArchiveOfKind2IsAHead", 2, ArchiveFamily::Interval,
+                  {{12, 0x0101}, {2, 0x380C}}, {{2, 0x180C}}}),
+    [](const ::testing::TestParamInfo<LevelCase>& info) { return info.param.name; });
 
 TEST(ArchiveRules, RenumberingNeverGoesBeyondTheSeventhLevel) {
   SettingsImage image = archiveImage(2);

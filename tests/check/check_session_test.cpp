@@ -139,6 +139,29 @@ TEST_F(CheckSessionTest, RepairThatLeavesOtherErrorsRefreshesTheWindow) {
   EXPECT_FALSE(view.promptOpen);
 }
 
+TEST_F(CheckSessionTest, RepairThatUncoversARepairableErrorOffersTheCorrectionAgain) {
+  setSensor(workspace.image, 4, 0x2300, 0x0100);
+  setWaterPipeline(workspace.image, 3);
+  workspace.image.pipelines[3].flowSensors = 0x8404;  // flow of unused pipeline 4 (127), a sub-range sensor (140)
+  workspace.image.pipelines[3].bigPipeRef = 0x0240;   // harmless while the flow comes from elsewhere
+  ScriptedPresenter boxes;
+  CheckSession s = session(boxes);
+  s.RunCheck(true);
+
+  s.repair();
+
+  // The shown rows are mended; the big pipe the pulse sensor may not have
+  // is a new red row, offered again rather than changed unseen.
+  EXPECT_EQ(workspace.image.pipelines[3].flowSensors, 0x0440);
+  EXPECT_EQ(workspace.image.pipelines[3].bigPipeRef, 0x0240);
+  ASSERT_EQ(flagsOf(s.lastResult()), (std::vector<Flag>{{CheckGroup::Pipeline, 3, 126}}));
+  EXPECT_EQ(view.shown.errors, s.lastResult().errors);
+  EXPECT_TRUE(workspace.editor.checkFailed);
+  EXPECT_TRUE(view.promptOpen);
+  EXPECT_FALSE(view.correctionButton);
+  EXPECT_TRUE(report().contains(toCp1251(s.lastResult().errors[0].text)));
+}
+
 TEST_F(CheckSessionTest, DecliningOffersTheCorrectionInTheWindowWithTheSameResult) {
   breakRepairably();
   ScriptedPresenter boxes;

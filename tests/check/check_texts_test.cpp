@@ -137,8 +137,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "Не правильно задан (или не указан) номер головного архива у часового архива №4"},
         TextCase{"Hourly219", [](SettingsImage& i) { i.hourArcDesc[4] = 0x1804; }, 219,
                  "У часового архива №4 в качестве головного не может быть указан архив продолжения"},
-        TextCase{"Hourly220", [](SettingsImage& i) { i.hourArcDesc[4] = 0x3805; }, 220,
-                 "У часового архива №4 в качестве головного архива указан не существующий архив. (3805 должен замениться на 9840)"},
+        TextCase{"Hourly220", [](SettingsImage& i) { i.hourArcDesc[4] = 0x1805; }, 220,
+                 "У часового архива №4 в качестве головного архива указан не существующий архив. (1805 должен замениться на 9840)"},
+        // The texts quote a continuation as the level renumbering left it.
+        TextCase{"Hourly220QuotesTheRenumberedWord", [](SettingsImage& i) { i.hourArcDesc[4] = 0x2812; }, 220,
+                 "У часового архива №4 в качестве головного архива указан не существующий архив. (1812 должен замениться на 9840)"},
         TextCase{"Hourly221", [](SettingsImage& i) {
                    i.hourArcDesc[5] = 0x8040;
                    i.hourArcDesc[4] = 0x1805;
@@ -175,6 +178,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "Не правильно задан (или не указан) номер головного архива у архива интервалов №4"},
         TextCase{"Interval320", [](SettingsImage& i) { i.intervalArcDesc[4] = 0x1805; }, 320,
                  "У архива интервалов №4 в качестве головного архива указан не существующий архив. (1805 должен замениться на 9840)"},
+        TextCase{"Interval320QuotesTheRenumberedWord", [](SettingsImage& i) { i.intervalArcDesc[4] = 0x3805; }, 320,
+                 "У архива интервалов №4 в качестве головного архива указан не существующий архив. (1805 должен замениться на 9840)"},
         TextCase{"Interval319", [](SettingsImage& i) { i.intervalArcDesc[4] = 0x1804; }, 319,
                  "У архива интервалов №4 в качестве головного не может быть указан архив продолжения"},
         TextCase{"Interval321", [](SettingsImage& i) {
@@ -196,6 +201,12 @@ INSTANTIATE_TEST_SUITE_P(
                    i.eventType[127] = 0x8000;
                  }, 328,
                  "Расширенный архив интервалов №12 при данных настройках часовых архивов и архивов событий существовать не может. (0040 должен замениться на 0000)"},
+        TextCase{"Interval328QuotesTheRenumberedWord", [](SettingsImage& i) {
+                   i.intervalArcDesc[1] = 0x0040;
+                   i.intervalArcDesc[12] = 0x2801;
+                   i.eventType[0] = 0x0100;
+                 }, 328,
+                 "Расширенный архив интервалов №12 при данных настройках часовых архивов и архивов событий существовать не может. (1801 должен замениться на 0000)"},
         TextCase{"Daily410", [](SettingsImage& i) { i.dayArcDesc[40] = 0x0350; }, 410, "Неверный тип суточного архива №40"},
         TextCase{"Daily418", [](SettingsImage& i) { i.dayArcDesc[40] = 0x1041; }, 418,
                  "Не правильно задан (или не указан) номер головного архива у суточного архива №40. (1041 должен замениться на 1040)"},

@@ -107,6 +107,27 @@ TEST_F(CliCheck, FixMendsArchivesAndSystemWordsToo) {
   EXPECT_EQ(fixed.sys(sys::MainChannelBaud), 0x0960);
 }
 
+TEST_F(CliCheck, FixIsOneRoundAndCountsWhatItUncovered) {
+  SettingsImage image = meteredImage(2);
+  setSensor(image, 4, 0x2300, 0x0100);
+  setWaterPipeline(image, 3);
+  image.pipelines[3].flowSensors = 0x8404;  // 127 and 140
+  image.pipelines[3].bigPipeRef = 0x0240;   // 126 once the flow is the pipeline's own
+  const CliOutcome r = run({save(image), "--fix", path("fixed.bfm")});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_EQ(r.out.mid(r.out.indexOf(QStringLiteral("После исправления (%1):").arg(path("fixed.bfm")))),
+            (QStringList{QStringLiteral("После исправления (%1):").arg(path("fixed.bfm")), "Проверка обнаружила 1 ошибок",
+                         "   1    При датчике расхода у трубопровода №3 имеется ссылка на \"большую трубу\". ( 0240 должен "
+                         "замениться на 0040)",
+                         "Исправимо автоматически (--fix): 1"}));
+
+  SettingsImage fixed;
+  EditorState editor;
+  ASSERT_TRUE(readSettingsPair(path("fixed.bfm"), fixed, editor).ok());
+  EXPECT_EQ(fixed.pipelines[3].flowSensors, 0x0440);
+  EXPECT_EQ(fixed.pipelines[3].bigPipeRef, 0x0240);
+}
+
 TEST_F(CliCheck, BadInputExitsTwo) {
   const QString file = save(meteredImage(2));
   for (const QStringList& args : {QStringList{}, QStringList{path("missing.bfm")}, QStringList{file, "--report"},

@@ -69,6 +69,8 @@ int runCheck(const CliArgs& args, CliIo& io) {
   }
 
   if (!fixPath.isEmpty()) {
+    // One round, as "Исправить автоматически": what it uncovers is listed
+    // below, counted as repairable, for another run to correct.
     RepairImage(*image, result);
     result = evaluateRules(*image, false);
     applyCheckMarks(*image, editor, result);
@@ -94,7 +96,7 @@ CliCommand checkCommand() {
           {{QStringLiteral("report"), QStringLiteral("PATH"),
             QStringLiteral("also write the report (code page 1251) to PATH")},
            {QStringLiteral("fix"), QStringLiteral("OUT.bfm"),
-            QStringLiteral("correct what can be corrected and save the result as OUT.bfm + OUT.nam")}},
+            QStringLiteral("apply the automatic correction once and save the result as OUT.bfm + OUT.nam")}},
           runCheck};
 }
 

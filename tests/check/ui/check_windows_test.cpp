@@ -94,6 +94,28 @@ TEST_F(CheckWindowsTest, CorrectionFromThePromptAndACleanCheckCloseTheWindows) {
   EXPECT_TRUE(w->allowSetup());
 }
 
+TEST_F(CheckWindowsTest, ACorrectionThatUncoversARepairableErrorOffersItAgain) {
+  setSensor(workspace.image, 7, 0x0000);
+  setSensor(workspace.image, 9, 0x0000);
+  workspace.image.pipelines[3].densityCalorLink = 0;
+  setSensor(workspace.image, 4, 0x2300, 0x0100);
+  workspace.image.pipelines[3].flowSensors = 0x8404;  // 127 and 140
+  workspace.image.pipelines[3].bigPipeRef = 0x0240;   // 126 once the flow is the pipeline's own
+  ScriptedPresenter boxes;
+  auto w = windows(boxes);
+  w->runCheck(true);
+  ASSERT_EQ(w->errorWindow().table()->rowCount(), 2);
+
+  w->prompt().repairButton()->click();
+
+  QTableWidget* table = w->errorWindow().table();
+  ASSERT_EQ(table->rowCount(), 1);
+  EXPECT_TRUE(table->item(0, 1)->text().contains(QStringLiteral("0240 должен замениться на 0040")));
+  EXPECT_EQ(table->item(0, 1)->background().color(), QColor(Qt::red));
+  EXPECT_TRUE(w->prompt().isVisible());
+  EXPECT_TRUE(workspace.editor.checkFailed);
+}
+
 TEST_F(CheckWindowsTest, SpyModeShowsTheCodesAndTheObjectColumn) {
   workspace.editor.spyMode = true;
   ScriptedPresenter boxes;
