@@ -217,7 +217,9 @@ TEST_F(RunSequence, EveryRunKeepsItsOwnChoiceWhateverCameBefore) {
     for (int guard = 0; (time->countingDown() || seen.log.isEmpty()) && guard < 100000; ++guard)
       QCoreApplication::processEvents();
     ASSERT_FALSE(seen.log.isEmpty()) << step.name << ": the run did not end";
-    if (!step.caption.isEmpty()) EXPECT_EQ(seen.startCaption, step.caption) << step.name;
+    if (!step.caption.isEmpty()) {
+      EXPECT_EQ(seen.startCaption, step.caption) << step.name;
+    }
     EXPECT_TRUE(seen.log.contains(step.logs)) << step.name << "\n" << seen.log.toStdString();
     EXPECT_FALSE(seen.log.contains(step.neverLogs)) << step.name << "\n" << seen.log.toStdString();
     EXPECT_EQ(device->namesCommits() - commits, step.caption == QStringLiteral("Запись имен") ? 1 : 0) << step.name;
