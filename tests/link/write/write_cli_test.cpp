@@ -138,6 +138,15 @@ TEST(WriteCommand, BadArgumentsAndNoDevice) {
 
   const CliRun none = Cli({"write", file, "--port", dir.filePath("missing"), "--attempts", "1", "--all", "--force"});
   EXPECT_EQ(none.exitCode, 1) << none.err.toStdString();
+
+  // A fresh pair holds no name: writing its names would blank the device's.
+  const CliRun blank = Cli({"write", file, "--port", dir.filePath("missing"), "--attempts", "1", "--names", "--force"});
+  EXPECT_EQ(blank.exitCode, 2) << blank.err.toStdString();
+  EXPECT_TRUE(blank.err.contains(QStringLiteral("--empty-names"))) << blank.err.toStdString();
+  const CliRun meant = Cli({"write", file, "--port", dir.filePath("missing"), "--attempts", "1", "--names", "--force",
+                            "--empty-names"});
+  EXPECT_EQ(meant.exitCode, 1) << "past the refusal, to the missing port: " << meant.err.toStdString();
+  EXPECT_EQ(Cli({"write", file, "--port", "/dev/null", "--all", "--empty-names"}).exitCode, 2);
 }
 
 }  // namespace
