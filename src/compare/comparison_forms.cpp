@@ -15,6 +15,12 @@ QString objectLabel(const CompareRow& r) {
   return r.place.objectText.isEmpty() ? page : page + QStringLiteral(", ") + r.place.objectText;
 }
 
+// A caption that ends in a colon on its page is followed by one in a line.
+QString bare(QString caption) {
+  while (caption.endsWith(QLatin1Char(':')) || caption.endsWith(QLatin1Char(' '))) caption.chop(1);
+  return caption;
+}
+
 QJsonObject side(const QString& name, Word kind) {
   return {{QStringLiteral("name"), name}, {QStringLiteral("kind"), kind}};
 }
@@ -35,7 +41,7 @@ QStringList comparisonCaptionLines(const Comparison& c) {
   QStringList lines;
   for (const CompareRow& r : c.rows)
     if (r.differs)
-      lines << objectLabel(r) + QStringLiteral(": ") + r.title() + QStringLiteral(": ") + r.thisShown +
+      lines << objectLabel(r) + QStringLiteral(": ") + bare(r.title()) + QStringLiteral(": ") + r.thisShown +
                    QStringLiteral(" -> ") + r.otherShown;
   return lines;
 }
