@@ -4,6 +4,7 @@
 // descriptor vocabulary of the pages, so a caption is written once.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -33,16 +34,37 @@ struct FieldPlace {
   bool clock = false;   // a clock field or a diagnostic mark, left out "без часов"
 };
 
-// One field of one image as the comparison sees it.
-struct PlacedField {
-  FieldInfo info;
-  FieldPlace place;
-  QString shown;  // as the page shows it; the raw text where no page shows it
-  QString raw;    // as the field listing gives it ("0x4040", "735", "\"Имя\"")
-};
+// Where the pages of one image's kind show each field of the image, in the
+// order of imageFields(), and how they show its value. Built from the view
+// tables of that image once; the values of any image of the kind are then
+// shown without building them again.
+class FieldLayout {
+ public:
+  // An image of an invalid kind is laid out as kind 2.
+  explicit FieldLayout(const SettingsImage& image);
 
-// Every field of `image` in the order of imageFields(); reals shown with
-// `separator`. An image of an invalid kind is placed as kind 2.
-std::vector<PlacedField> placeFields(const SettingsImage& image, QChar separator);
+  std::size_t size() const { return slots_.size(); }
+  const FieldInfo& info(std::size_t i) const { return slots_[i].info; }
+  const FieldPlace& place(std::size_t i) const { return slots_[i].place; }
+  // Field `i` of `image` as the page shows it: a decoded choice, the view
+  // page's form, or the raw value where no page shows the field.
+  // `field` is field `i` of imageFields(image).
+  QString shown(const SettingsImage& image, const ImageField& field, std::size_t i, QChar separator) const;
+
+ private:
+  // A view cell with its fields as byte offsets into an image, so that it
+  // shows any image.
+  struct Cell {
+    int form = 0;
+    std::ptrdiff_t word = -1, word2 = -1, flag = -1, real = -1;
+  };
+  struct Slot {
+    FieldInfo info;
+    FieldPlace place;
+    std::optional<Cell> cell;
+  };
+  friend class FieldLayoutBuilder;
+  std::vector<Slot> slots_;
+};
 
 }  // namespace nastrum

@@ -1,6 +1,9 @@
 #include "compare/settings_comparison.h"
 
 #include <algorithm>
+#include <cstring>
+
+#include "model/field_walk.h"
 
 #include "editor/workflow/window_title.h"
 
@@ -28,6 +31,28 @@ QString Comparison::kindNote() const {
       .arg(kindName(thisKind), kindName(otherKind));
 }
 
+namespace {
+
+// Whether two fields hold the same value, byte for byte.
+bool sameValue(const ImageField::Value& a, const ImageField::Value& b) {
+  return std::visit(
+      [&b](auto x) {
+        using T = decltype(x);
+        const T y = std::get<T>(b);
+        if constexpr (std::is_same_v<T, std::span<std::uint8_t>>)
+          return std::equal(x.begin(), x.end(), y.begin(), y.end());
+        else if constexpr (std::is_same_v<T, double*>)
+          return std::memcmp(x, y, sizeof(double)) == 0;  // as the files store it: -0 and NaN payloads count
+        else if constexpr (std::is_same_v<T, NameSlot*>)
+          return x->bytes() == y->bytes();
+        else
+          return *x == *y;
+      },
+      a);
+}
+
+}  // namespace
+
 Comparison compareSettings(const SettingsImage& self, const QString& selfName, const SettingsImage& other,
                            const QString& otherName, const CompareOptions& options) {
   Comparison c;
@@ -35,18 +60,29 @@ Comparison compareSettings(const SettingsImage& self, const QString& selfName, c
   c.otherName = otherName;
   c.thisKind = self.deviceKind;
   c.otherKind = other.deviceKind;
-  const std::vector<PlacedField> a = placeFields(self, options.separator);
-  const std::vector<PlacedField> b = placeFields(other, options.separator);
-  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
-    const PlacedField& mine = a[i];
+  // The fields bind to copies, which stay as they are while they are read.
+  SettingsImage a = self, b = other;
+  const std::vector<ImageField> mine = imageFields(a), theirs = imageFields(b);
+  const FieldLayout layout(self);
+  std::optional<FieldLayout> otherLayout;
+  if (c.kindsDiffer()) otherLayout.emplace(other);
+  const FieldLayout& theirLayout = otherLayout ? *otherLayout : layout;
+
+  for (std::size_t i = 0; i < mine.size() && i < theirs.size(); ++i) {
     if (!options.scope.empty() && (i >= options.scope.size() || !options.scope[i])) continue;
-    if (!comparable(mine.info, self.deviceKind, other.deviceKind)) continue;
-    if (options.withoutClock && mine.place.clock) continue;
-    const bool differs = mine.raw != b[i].raw;
+    const FieldPlace& place = layout.place(i);
+    if (!comparable(layout.info(i), self.deviceKind, other.deviceKind)) continue;
+    if (options.withoutClock && place.clock) continue;
+    const bool same = sameValue(mine[i].value, theirs[i].value);
+    if (same && options.onlyDifferences) continue;
+    const QString thisRaw = fieldText(mine[i]);
+    const QString otherRaw = same ? thisRaw : fieldText(theirs[i]);
+    const bool differs = !same && thisRaw != otherRaw;  // values the listing cannot tell apart count as equal
     if (differs) ++c.differences;
     if (!differs && options.onlyDifferences) continue;
-    c.rows.push_back({static_cast<int>(i), mine.info.name.path(), mine.place, mine.shown, b[i].shown, mine.raw,
-                      b[i].raw, differs});
+    c.rows.push_back({static_cast<int>(i), layout.info(i).name.path(), place,
+                      layout.shown(a, mine[i], i, options.separator),
+                      theirLayout.shown(b, theirs[i], i, options.separator), thisRaw, otherRaw, differs});
   }
   std::stable_sort(c.rows.begin(), c.rows.end(),
                    [](const CompareRow& x, const CompareRow& y) { return sortKey(x) < sortKey(y); });
