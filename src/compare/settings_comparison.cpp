@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "model/device_real.h"
 #include "model/field_walk.h"
 
 #include "editor/workflow/window_title.h"
@@ -33,16 +34,18 @@ QString Comparison::kindNote() const {
 
 namespace {
 
-// Whether two fields hold the same value, byte for byte.
-bool sameValue(const ImageField::Value& a, const ImageField::Value& b) {
+// Whether two fields hold the same value, byte for byte (reals, with
+// `deviceReals`, as the device's four-byte reals).
+bool sameValue(const ImageField::Value& a, const ImageField::Value& b, bool deviceReals) {
   return std::visit(
-      [&b](auto x) {
+      [&b, deviceReals](auto x) {
         using T = decltype(x);
         const T y = std::get<T>(b);
         if constexpr (std::is_same_v<T, std::span<std::uint8_t>>)
           return std::equal(x.begin(), x.end(), y.begin(), y.end());
         else if constexpr (std::is_same_v<T, double*>)
-          return std::memcmp(x, y, sizeof(double)) == 0;  // as the files store it: -0 and NaN payloads count
+          return deviceReals ? EncodeDeviceReal(*x) == EncodeDeviceReal(*y)
+                             : std::memcmp(x, y, sizeof(double)) == 0;  // as the files store it
         else if constexpr (std::is_same_v<T, NameSlot*>)
           return x->bytes() == y->bytes();
         else
@@ -73,7 +76,7 @@ Comparison compareSettings(const SettingsImage& self, const QString& selfName, c
     const FieldPlace& place = layout.place(i);
     if (!comparable(layout.info(i), self.deviceKind, other.deviceKind)) continue;
     if (options.withoutClock && place.clock) continue;
-    const bool same = sameValue(mine[i].value, theirs[i].value);
+    const bool same = sameValue(mine[i].value, theirs[i].value, options.realsAsTheDeviceKeepsThem);
     if (same && options.onlyDifferences) continue;
     const QString thisRaw = fieldText(mine[i]);
     const QString otherRaw = same ? thisRaw : fieldText(theirs[i]);

@@ -16,6 +16,10 @@ struct CompareOptions {
   bool withoutClock = false;   // "без часов": leave out the clock fields and the program's marks
   bool onlyDifferences = true; // false: equal fields are listed too (the window's filter)
   QChar separator = QLatin1Char('.');
+  // Reals are equal when the device's four-byte form of both is: what a
+  // device read brings is compared with a file in the precision the device
+  // keeps.
+  bool realsAsTheDeviceKeepsThem = false;
   // Only the fields whose position in imageFields() order is true are
   // compared (what a device read reaches); empty compares every field.
   std::vector<bool> scope;

@@ -157,6 +157,19 @@ TEST(Comparison, ScopeComparesOnlyTheFieldsGiven) {
   EXPECT_EQ(part.rows.front().path, QStringLiteral("Sensors[0].Const1"));
 }
 
+TEST(Comparison, AgainstADeviceRealsCountInTheDevicesPrecision) {
+  const SettingsImage self = plant(2);  // sensor 6 holds 1.6, which the device's real rounds
+  SettingsImage read = self;
+  read.sensors[6].const1 = 1.5999999046325684;  // 1.6 after the device's four-byte real
+  read.sensors[6].maxValue = 1.7;
+  CompareOptions device;
+  device.realsAsTheDeviceKeepsThem = true;
+  const Comparison c = compareSettings(self, {}, read, {}, device);
+  ASSERT_EQ(c.differences, 1);
+  EXPECT_EQ(c.rows.front().path, QStringLiteral("Sensors[6].MaxValue"));
+  EXPECT_EQ(compareSettings(self, {}, read, {}).differences, 2) << "two files compare exactly";
+}
+
 TEST(Comparison, OtherKindComparesTheCommonPartAndSaysSo) {
   const SettingsImage self = plant(2);
   SettingsImage other = plant(1);

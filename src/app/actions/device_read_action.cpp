@@ -11,6 +11,12 @@ namespace nastrum {
 DeviceReadAction::DeviceReadAction(Workspace& workspace, Tbase_form& mainWindow, ExchangeWindow& exchangeWindow,
                                    QObject* parent)
     : QObject(parent), workspace_(workspace), main_(mainWindow), exchange_(exchangeWindow) {
+  connect(&main_, &Tbase_form::readRequested, this, &DeviceReadAction::start);
+}
+
+void DeviceReadAction::start() {
+  // The read mode also reads for the comparison window: the run is this
+  // action's only while it has the window open.
   exchange_.setModeRun(kReadMode, [this](RunContext& ctx) {
     const ReadChoice choice = exchange_.readWriteChoice() == 1 ? ReadChoice::Names : ReadChoice::Constants;
     ReadRunHooks hooks;
@@ -19,10 +25,6 @@ DeviceReadAction::DeviceReadAction(Workspace& workspace, Tbase_form& mainWindow,
     };
     return job_.run(ctx, choice, hooks);
   });
-  connect(&main_, &Tbase_form::readRequested, this, &DeviceReadAction::start);
-}
-
-void DeviceReadAction::start() {
   job_.clear();
   workspace_.run.runDone = false;
   exchange_.openModal(kReadMode);

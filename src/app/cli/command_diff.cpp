@@ -95,6 +95,7 @@ int runDiff(const CliArgs& args, CliIo& io) {
   // the new image's defaults (constants) or this file's own settings (names).
   a.options.scope = a.choice == ReadChoice::Names ? NamesReadReach(device.image->deviceKind)
                                                   : ConstantsReadReach(device.image->deviceKind);
+  a.options.realsAsTheDeviceKeepsThem = true;
   const QString deviceName = QStringLiteral("ОРВИК №") + HexWord(device.factoryNumber);
   const Comparison c = compareSettings(*first, firstPath, *device.image, deviceName, a.options);
   print(c, a, io);

@@ -175,7 +175,10 @@ CompareOptions CompareWindow::options() const {
   o.withoutClock = withoutClock_->isChecked();
   o.onlyDifferences = false;  // the window filters itself
   o.separator = systemDecimalSeparator();
-  if (other_) o.scope = other_->scope;
+  if (other_) {
+    o.scope = other_->scope;
+    o.realsAsTheDeviceKeepsThem = other_->fromDevice;
+  }
   return o;
 }
 
