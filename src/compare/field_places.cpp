@@ -223,7 +223,8 @@ FieldLayout::FieldLayout(const SettingsImage& image) { FieldLayoutBuilder(*this,
 
 QString FieldLayout::shown(const SettingsImage& image, const ImageField& field, std::size_t i, QChar separator) const {
   const Slot& slot = slots_[i];
-  if (slot.place.page == ComparePage::Kind) return kindName(image.deviceKind);
+  if (slot.place.page == ComparePage::Kind)
+    return isValidDeviceKind(image.deviceKind) ? kindName(image.deviceKind) : QString::number(image.deviceKind);
   QString text;
   if (slot.cell) {
     // The same cell over `image`: the offsets are those of the fields in any image.

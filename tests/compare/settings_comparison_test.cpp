@@ -195,6 +195,7 @@ TEST(Comparison, OtherKindComparesTheCommonPartAndSaysSo) {
   const Comparison damaged = compareSettings(self, QStringLiteral("a"), other, QStringLiteral("b"));
   EXPECT_TRUE(damaged.kindsDiffer());
   EXPECT_FALSE(damaged.equal());
+  EXPECT_EQ(damaged.rows.front().otherShown, QStringLiteral("7"));
 }
 
 TEST(Comparison, RowsKnowWhereSetupEditsThem) {
