@@ -38,6 +38,7 @@ layer_kind() {
     editor/workflow/*) kind=workflow ;;
     editor/pages/*) kind=pages ;;
     maps/*) kind=maps ;;
+    compare/*) kind=compare ;;
     arith/*) kind=arith ;;
     *) kind= ;;  # not a project header (a generated or local one)
   esac
@@ -56,8 +57,9 @@ declare -A may_include=(
   [pages]="model descriptors check workflow pages"
   [maps]="model descriptors check maps"
   [arith]="model descriptors check arith"
-  [ui]="model link runs params run descriptors check workflow pages maps arith ui"
-  [app]="model link runs params run descriptors check workflow pages maps arith ui app"
+  [compare]="model descriptors check workflow pages maps compare"
+  [ui]="model link runs params run descriptors check workflow pages maps arith compare ui"
+  [app]="model link runs params run descriptors check workflow pages maps arith compare ui app"
   [sim]="model link sim"
 )
 

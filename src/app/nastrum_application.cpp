@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QScreen>
 
+#include "app/actions/compare_action.h"
 #include "app/actions/device_clock_action.h"
 #include "app/actions/device_read_action.h"
 #include "app/actions/device_write_action.h"
@@ -11,6 +12,7 @@
 #include "app/help/help_desk.h"
 #include "app/help/help_location.h"
 #include "check/ui/check_windows.h"
+#include "compare/ui/compare_window.h"
 #include "maps/ui/map_form.h"
 #include "editor/ui/base_form.h"
 #include "editor/ui/file_dialogs.h"
@@ -77,6 +79,7 @@ NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::uniqu
   main.hooks().closeCheckWindowsHook = [this, closeCheck = main.hooks().closeCheckWindowsHook] {
     if (closeCheck) closeCheck();
     mapForm_->close();
+    if (compare_) compare_->window().close();  // it compares the image about to be replaced
   };
 
   deviceRead_ = std::make_unique<DeviceReadAction>(workspace_, main, *exchangeWindow_);
@@ -85,6 +88,7 @@ NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::uniqu
                    &DeviceReadAction::readNames);
   deviceClock_ = std::make_unique<DeviceClockAction>(workspace_, main, *exchangeWindow_);
   deviceClock_->attach(*installed.time);
+  compare_ = std::make_unique<CompareAction>(workspace_, messages_, parts.fileDialogs, main, *exchangeWindow_);
 }
 
 NastrumApplication::~NastrumApplication() = default;

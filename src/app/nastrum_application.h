@@ -15,6 +15,7 @@ namespace nastrum {
 
 class CheckWindows;
 class Clock;
+class CompareAction;
 class DeviceReadAction;
 class DeviceSession;
 class DeviceWriteAction;
@@ -68,6 +69,7 @@ class NastrumApplication {
   CheckWindows& checkWindows() { return *checkWindows_; }
   PageHost& pages() { return *pages_; }
   HelpDesk& help() { return *help_; }
+  CompareAction& compare() { return *compare_; }
 
  private:
   struct SystemParts;
@@ -85,6 +87,7 @@ class NastrumApplication {
   std::unique_ptr<DeviceReadAction> deviceRead_;
   std::unique_ptr<DeviceWriteAction> deviceWrite_;
   std::unique_ptr<DeviceClockAction> deviceClock_;
+  std::unique_ptr<CompareAction> compare_;
   std::unique_ptr<MapForm> mapForm_;
   std::unique_ptr<HelpDesk> help_;
 };

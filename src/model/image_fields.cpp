@@ -63,6 +63,7 @@ bool systemWordIsNumber(int index) {
 
 std::vector<ImageField> imageFields(SettingsImage& image) {
   Binder binder;
+  binder.fields.reserve(4096);  // every field of the image, without growing on the way
   visitImageFields(image, binder);
   return std::move(binder.fields);
 }

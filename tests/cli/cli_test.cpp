@@ -160,6 +160,64 @@ TEST_F(Cli, DiffNamesOneFieldPerLine) {
                                           QStringLiteral("PipelineNames[0]: \"\" -> \"Подача\"")}));
 }
 
+TEST_F(Cli, DiffSpeaksThePagesWordsAndFormats) {
+  const QString a = writePair(QStringLiteral("a.bfm"), 2, [](SettingsImage&) {});
+  const QString b = writePair(QStringLiteral("b.bfm"), 2, [](SettingsImage& image) {
+    image.sensors[5].maxValue = 150.5;
+    image.sys(sys::TimeHHMM) = 1230;
+  });
+
+  const CliRun captions = run({QStringLiteral("diff"), a, b, QStringLiteral("--captions")});
+  EXPECT_EQ(captions.code, ExitDiffers);
+  EXPECT_EQ(captions.outLines(),
+            (QStringList{QStringLiteral("Датчики, датчик 5: Максимальное значение: 0 -> 150.5000"),
+                         QStringLiteral("Время: Время ОРВИК: 1 -> 1230")}));
+  const CliRun noClock = run({QStringLiteral("diff"), a, b, QStringLiteral("--no-clock")});
+  EXPECT_EQ(noClock.outLines(), QStringList{QStringLiteral("Sensors[5].MaxValue: 0 -> 150.5")});
+
+  const CliRun json = run({QStringLiteral("diff"), a, b, QStringLiteral("--format"), QStringLiteral("json")});
+  EXPECT_EQ(json.code, ExitDiffers);
+  QJsonParseError error;
+  const QJsonObject root = QJsonDocument::fromJson(json.out.toUtf8(), &error).object();
+  ASSERT_EQ(error.error, QJsonParseError::NoError) << json.out.toStdString();
+  EXPECT_EQ(root[QStringLiteral("this")][QStringLiteral("name")].toString(), a);
+  EXPECT_EQ(root[QStringLiteral("other")][QStringLiteral("kind")].toInt(), 2);
+  EXPECT_FALSE(root[QStringLiteral("kindsDiffer")].toBool());
+  EXPECT_FALSE(root[QStringLiteral("equal")].toBool());
+  EXPECT_EQ(root[QStringLiteral("differences")].toInt(), 2);
+  const QJsonArray rows = root[QStringLiteral("rows")].toArray();
+  ASSERT_EQ(rows.size(), 2);
+  const QJsonObject sensor = rows[0].toObject();
+  EXPECT_EQ(sensor[QStringLiteral("page")].toString(), QStringLiteral("Датчики"));
+  EXPECT_EQ(sensor[QStringLiteral("object")].toString(), QStringLiteral("датчик 5"));
+  EXPECT_EQ(sensor[QStringLiteral("objectNumber")].toInt(), 5);
+  EXPECT_EQ(sensor[QStringLiteral("caption")].toString(), QStringLiteral("Максимальное значение"));
+  EXPECT_EQ(sensor[QStringLiteral("field")].toString(), QStringLiteral("Sensors[5].MaxValue"));
+  EXPECT_EQ(sensor[QStringLiteral("this")].toString(), QStringLiteral("0"));
+  EXPECT_EQ(sensor[QStringLiteral("other")].toString(), QStringLiteral("150.5000"));
+  EXPECT_EQ(sensor[QStringLiteral("otherRaw")].toString(), QStringLiteral("150.5"));
+  EXPECT_TRUE(sensor[QStringLiteral("differs")].toBool());
+
+  const CliRun same = run({QStringLiteral("diff"), a, a, QStringLiteral("--format=json")});
+  EXPECT_EQ(same.code, ExitOk);
+  EXPECT_TRUE(QJsonDocument::fromJson(same.out.toUtf8())[QStringLiteral("equal")].toBool());
+
+  const CliRun html = run({QStringLiteral("diff"), a, b, QStringLiteral("--format"), QStringLiteral("html")});
+  EXPECT_EQ(html.code, ExitDiffers);
+  EXPECT_TRUE(html.out.contains(QStringLiteral("<table"))) << html.out.toStdString();
+  EXPECT_TRUE(html.out.contains(QStringLiteral("Максимальное значение")));
+}
+
+TEST_F(Cli, DiffOfAnotherKindComparesTheCommonPartAndSaysSo) {
+  const QString a = writePair(QStringLiteral("a.bfm"), 2, [](SettingsImage&) {});
+  const QString b = writePair(QStringLiteral("b.bfm"), 1, [](SettingsImage& image) { image.sensors[40].const1 = 3; });
+  const CliRun r = run({QStringLiteral("diff"), a, b});
+  EXPECT_EQ(r.code, ExitDiffers);
+  EXPECT_EQ(r.outLines(), QStringList{QStringLiteral("DeviceKind: 2 -> 1")});
+  EXPECT_EQ(r.errLines(), QStringList{QStringLiteral("nastrum-cli diff: note: Типы приборов различаются: ОРВИК "
+                                                     "расширяемый и ОРВИК минимальный; сравнены только общие части.")});
+}
+
 TEST_F(Cli, BadFilesAndArgumentsGiveOneLineAndExit2) {
   QFile shortFile(path("short.bfm"));
   ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
@@ -184,6 +242,12 @@ TEST_F(Cli, BadFilesAndArgumentsGiveOneLineAndExit2) {
       {QStringLiteral("diff"), good},
       {QStringLiteral("diff"), good, path("short.bfm")},
       {QStringLiteral("diff"), good, good, good},
+      {QStringLiteral("diff"), good, good, QStringLiteral("--format"), QStringLiteral("xml")},
+      {QStringLiteral("diff"), good, good, QStringLiteral("--port"), QStringLiteral("/dev/null")},
+      {QStringLiteral("diff"), good, good, QStringLiteral("--device"), QStringLiteral("--port"), QStringLiteral("/x")},
+      {QStringLiteral("diff"), good, QStringLiteral("--device")},
+      {QStringLiteral("diff"), good, QStringLiteral("--device"), QStringLiteral("--port"), QStringLiteral("/x"),
+       QStringLiteral("--password"), QStringLiteral("12")},
   };
   for (const QStringList& args : bad) {
     const CliRun r = run(args);

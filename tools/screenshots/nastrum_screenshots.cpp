@@ -4,7 +4,7 @@
 //   nastrum-screenshots --out DIR
 //
 // Writes DIR/main-window.png, DIR/exchange-read.png, one picture per editor
-// and view tab, DIR/error-window.png, DIR/map.png (when a map window opens)
+// and view tab, DIR/compare.png, DIR/error-window.png, DIR/map.png (when a map window opens)
 // and DIR/help.png, and lists what it wrote. Every message box is answered
 // without being shown: "ОК", or "Нет" to a question, so nothing is changed
 // or saved.
@@ -21,9 +21,11 @@
 
 #include "app/help/help_desk.h"
 #include "app/help/help_window.h"
+#include "app/actions/compare_action.h"
 #include "app/nastrum_application.h"
 #include "check/ui/check_windows.h"
 #include "check/ui/error_window.h"
+#include "compare/ui/compare_window.h"
 #include "editor/ui/base_form.h"
 #include "editor/ui/file_dialogs.h"
 #include "link/clock.h"
@@ -92,6 +94,7 @@ class Tour {
       save(form, view->widget(i)->objectName());
     }
 
+    showComparison();
     showMap();
     showErrors();
 
@@ -127,6 +130,24 @@ class Tour {
       exchange.close();
     });
     action("readAction")->trigger();
+  }
+
+  // Two settings changed since the read, compared with the device.
+  void showComparison() {
+    Workspace& ws = program_.workspace();
+    ws.image.sensors[1].maxValue = 120;
+    ws.image.pipelines[3].pipeDiameter = 65;
+    program_.mainWindow().imageModified();
+    action("compareAction")->trigger();
+    CompareWindow& window = program_.compare().window();
+    ExchangeWindow& exchange = program_.exchangeWindow();
+    QTimer::singleShot(0, &exchange, [&exchange] {
+      exchange.start();
+      exchange.close();
+    });
+    window.compareWithDevice();
+    save(window, QStringLiteral("compare"));
+    window.close();
   }
 
   // The first map; its window, once there is one, is the window it opens.

@@ -44,6 +44,7 @@ struct CliOption {
 struct CliPositional {
   QString name;  // as the help shows it ("FILE.bfm")
   QString help;
+  bool optional = false;  // only after the required ones; the command decides when it is needed
 };
 
 // The arguments of one call, parsed against its command's declaration.
@@ -52,7 +53,7 @@ class CliArgs {
   bool isSet(const QString& option) const { return values_.contains(option); }
   // The option's value (the last one given), empty when absent or a flag.
   QString value(const QString& option) const { return values_.value(option); }
-  // The positional arguments; there are exactly as many as declared.
+  // The positional arguments: every required one, and optional ones as given.
   const QStringList& positionals() const { return positionals_; }
   QString positional(qsizetype i) const { return positionals_.value(i); }
 

@@ -79,7 +79,9 @@ std::optional<CliArgs> CliParser::parse(const CliCommand& command, const QString
                                     .arg(parsed.positionals_.mid(expected).join(QLatin1Char(' ')));
     return std::nullopt;
   }
-  if (parsed.positionals_.size() < expected) {
+  const auto required = static_cast<qsizetype>(
+      std::count_if(command.positionals.begin(), command.positionals.end(), [](const CliPositional& p) { return !p.optional; }));
+  if (parsed.positionals_.size() < required) {
     const CliPositional& missing = command.positionals[static_cast<std::size_t>(parsed.positionals_.size())];
     complaint = QStringLiteral("no %1 given (%2)").arg(missing.name, missing.help);
     return std::nullopt;
@@ -91,7 +93,7 @@ QString commandUsage(const CliCommand& command) {
   QStringList parts{command.name};
   for (const CliOption& o : command.options)
     if (o.required) parts << optionText(o);
-  for (const CliPositional& p : command.positionals) parts << p.name;
+  for (const CliPositional& p : command.positionals) parts << (p.optional ? QLatin1Char('[') + p.name + QLatin1Char(']') : p.name);
   for (const CliOption& o : command.options)
     if (!o.required) parts << QLatin1Char('[') + optionText(o) + QLatin1Char(']');
   return parts.join(QLatin1Char(' '));

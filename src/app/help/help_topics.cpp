@@ -27,6 +27,7 @@ QString helpPageForName(const QString& objectName) {
       {QStringLiteral("TForm1"), QStringLiteral("exchange.html")},
       {QStringLiteral("logik"), QStringLiteral("check.html")},
       {QStringLiteral("TarForm"), QStringLiteral("arith.html")},
+      {QStringLiteral("compareWindow"), QStringLiteral("compare.html")},
   };
   return pages.value(objectName);
 }

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTabWidget>
@@ -102,6 +103,7 @@ void Tbase_form::buildMenus() {
   linkParamsAction_ = namedAction(fileMenu_, QStringLiteral("linkParamsAction"), QStringLiteral("Параметры обмена"));
   readAction_ = namedAction(fileMenu_, QStringLiteral("readAction"), QStringLiteral("Чтение с ОРВИК"));
   writeAction_ = namedAction(fileMenu_, QStringLiteral("writeAction"), QStringLiteral("Запись в ОРВИК"));
+  compareAction_ = namedAction(fileMenu_, QStringLiteral("compareAction"), QStringLiteral("Сравнение настроек..."));
   closeSeparator_ = fileMenu_->addSeparator();
   closeSeparator_->setVisible(false);
   // The item stays hidden; F10 reaches it through its own shortcut below.
@@ -154,6 +156,10 @@ void Tbase_form::buildMenus() {
   connect(writeAction_, &QAction::triggered, this, [this] {
     commitFocusedField();
     emit writeRequested();
+  });
+  connect(compareAction_, &QAction::triggered, this, [this] {
+    commitFocusedField();
+    emit compareRequested();
   });
   connect(setupAction_, &QAction::triggered, this, [this] { run([this] { flows_.EnterSetup(); }); });
   connect(viewAction_, &QAction::triggered, this, [this] { run([this] { flows_.EnterView(); }); });
@@ -367,6 +373,7 @@ void Tbase_form::refresh() {
   closeAction_->setEnabled(l.closeEnabled);
   closeShortcut_->setEnabled(l.closeEnabled);
   readAction_->setEnabled(l.readEnabled);
+  compareAction_->setEnabled(l.saveAsEnabled);  // an image is loaded
   writeAction_->setEnabled(l.writeEnabled && writeAvailable_);
   writeButton_->setEnabled(l.writeEnabled && writeAvailable_);
 
@@ -411,6 +418,24 @@ void Tbase_form::setWriteAvailable(bool available) {
 void Tbase_form::imageModified() {
   flows_.markModified();
   refresh();
+}
+
+bool Tbase_form::showSetupAt(const SetupPlace& place) {
+  run([this] { flows_.EnterSetup(); });
+  if (flows_.state().pages != PageSet::Editor) return false;
+  flows_.setEditorPage(place.page);
+  if (place.page == EditorPage::Pipelines) flows_.setPipelinePage(place.pipelinePage);
+  refresh();
+  QWidget* tab = place.page == EditorPage::Pipelines ? pipelinePages_->currentWidget() : editorPages_->currentWidget();
+  if (!tab) return false;
+  QSpinBox* number = place.numberBox.isEmpty() ? nullptr : tab->findChild<QSpinBox*>(place.numberBox);
+  if (number) number->setValue(place.object);  // the page shows that object
+  QWidget* control = place.control.isEmpty() ? nullptr : tab->findChild<QWidget*>(place.control);
+  QWidget* focus = control && control->isVisibleTo(tab) && control->isEnabled() ? control : number;
+  activateWindow();
+  raise();
+  if (focus) focus->setFocus(Qt::OtherFocusReason);
+  return true;
 }
 
 void Tbase_form::PrivilegedLogin() {

@@ -9,6 +9,7 @@
 
 #include "editor/workflow/main_window_flows.h"
 #include "editor/workflow/main_window_hooks.h"
+#include "editor/workflow/setup_place.h"
 
 class QAction;
 class QGroupBox;
@@ -71,6 +72,11 @@ class Tbase_form : public QMainWindow {
   // "Открыть " of a file chosen without the file window (the program was
   // started with it).
   void openFile(const QString& path);
+  // Opens the setup mode at `place`: its tab, the object in its number box
+  // and the focus on its control (on the number box where the control is not
+  // shown). False when the setup mode is refused (the correction is due).
+  bool showSetupAt(const SetupPlace& place);
+
   // The exchange window of a device read has closed (see MainWindowFlows::FinishDeviceRead).
   void finishDeviceRead(bool userConstants) {
     run([this, userConstants] { flows_.FinishDeviceRead(userConstants); });
@@ -80,6 +86,7 @@ class Tbase_form : public QMainWindow {
   void linkParamsRequested();  // "Параметры обмена"
   void readRequested();        // "Чтение с ОРВИК", after unsaved changes were dealt with
   void writeRequested();       // "Запись в ОРВИК"
+  void compareRequested();     // "Сравнение настроек..."
   void mapRequested(int mapNumber);  // "Карты программирования", 1..11
   void helpRequested();         // "Справка по программе Наструм ОРВИК"
   void helpContentsRequested(); // "Содержание..."
@@ -126,6 +133,7 @@ class Tbase_form : public QMainWindow {
   QAction* linkParamsAction_ = nullptr;
   QAction* readAction_ = nullptr;
   QAction* writeAction_ = nullptr;
+  QAction* compareAction_ = nullptr;
   QAction* closeSeparator_ = nullptr;
   QAction* closeAction_ = nullptr;
   QAction* exitAction_ = nullptr;

@@ -5,8 +5,6 @@
 
 namespace nastrum {
 
-namespace {
-
 QString kindName(Word kind) {
   switch (kind) {
     case 1: return QStringLiteral("ОРВИК минимальный");
@@ -14,8 +12,6 @@ QString kindName(Word kind) {
     default: return QStringLiteral("ОРВИК расширяемый");
   }
 }
-
-}  // namespace
 
 QString programTitle() { return programCaption(); }
 

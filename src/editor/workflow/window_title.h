@@ -7,6 +7,9 @@
 
 namespace nastrum {
 
+// The device kind as captions name it: "ОРВИК минимальный", "ОРВИК 9".
+QString kindName(Word kind);
+
 // The caption while no image is loaded; also the program's name in message boxes.
 QString programTitle();
 

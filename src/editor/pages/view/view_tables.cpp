@@ -13,7 +13,9 @@ namespace {
 class FieldLookup {
  public:
   explicit FieldLookup(SettingsImage& image) {
-    for (const ImageField& field : imageFields(image)) fields_.insert(field.path(), field);
+    const std::vector<ImageField> all = imageFields(image);
+    fields_.reserve(static_cast<qsizetype>(all.size()));
+    for (const ImageField& field : all) fields_.insert(field.path(), field);
   }
 
   const ImageField& field(const char* group, int index, int index2, const char* member) const {
@@ -297,9 +299,9 @@ QString ViewTable::gridText(int row, int column, QChar separator) const {
   return cell ? cellText(*cell, separator) : QString();
 }
 
-std::vector<ViewTable> buildViewTables(ViewSheet sheet, SettingsImage& image) {
-  const FieldLookup fields(image);
-  const KindProfile& kind = kindProfile(image.deviceKind);
+namespace {
+
+std::vector<ViewTable> sheetTables(ViewSheet sheet, const FieldLookup& fields, const KindProfile& kind) {
   switch (sheet) {
     case ViewSheet::Sensors: return sensorTables(fields, kind);
     case ViewSheet::Pipelines: return pipelineTables(fields, kind);
@@ -308,6 +310,22 @@ std::vector<ViewTable> buildViewTables(ViewSheet sheet, SettingsImage& image) {
     case ViewSheet::Regulators: return regulatorTables(fields, kind);
   }
   return {};
+}
+
+}  // namespace
+
+std::vector<ViewTable> buildViewTables(ViewSheet sheet, SettingsImage& image) {
+  return sheetTables(sheet, FieldLookup(image), kindProfile(image.deviceKind));
+}
+
+std::vector<ViewTable> buildAllViewTables(SettingsImage& image) {
+  const FieldLookup fields(image);
+  const KindProfile& kind = kindProfile(image.deviceKind);
+  std::vector<ViewTable> tables;
+  for (ViewSheet sheet : {ViewSheet::Sensors, ViewSheet::Pipelines, ViewSheet::Archives, ViewSheet::System,
+                          ViewSheet::Regulators})
+    for (ViewTable& table : sheetTables(sheet, fields, kind)) tables.push_back(std::move(table));
+  return tables;
 }
 
 std::vector<ModemField> buildModemFields(SettingsImage& image) {

@@ -49,6 +49,8 @@ struct ModemField {
 // The tables of one view page for the image's device kind; the cells refer to
 // `image` and stay valid while it lives.
 std::vector<ViewTable> buildViewTables(ViewSheet sheet, SettingsImage& image);
+// The tables of all five pages, in tab order.
+std::vector<ViewTable> buildAllViewTables(SettingsImage& image);
 
 // The modem fields of the system page for the image's device kind.
 std::vector<ModemField> buildModemFields(SettingsImage& image);
