@@ -166,7 +166,7 @@ void SensorPage::chooseDiffUnit(int unitCode) {
 
 bool SensorPage::chooseFlowKind(int flowKind) {
   if (!confirmChange(SensorChangeKind::FlowKind, flowKind)) return false;
-  applyFlowKind(rec(), flowKind);
+  applyFlowKind(rec(), flowKind, kind());
   editedDescriptor();
   return true;
 }

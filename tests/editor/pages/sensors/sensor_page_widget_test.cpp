@@ -127,7 +127,7 @@ std::vector<Walk> walks() {
        [](SensorRecord& s, int k) {
          applyFamily(s, ChooseAnalog, k);
          applyQuantity(s, Flow);
-         applyFlowKind(s, FlowGasM3);
+         applyFlowKind(s, FlowGasM3, k);
          applyStorage(s, false);
        }},
       {"copper thermometer", {1, 2, 3},
@@ -169,7 +169,7 @@ std::vector<Walk> walks() {
         {"faultBox", "Константа замены при обрыве или перезапуске"}},
        [](SensorRecord& s, int k) {
          applyFamily(s, ChoosePulse, k);
-         applyFlowKind(s, FlowTonnes);
+         applyFlowKind(s, FlowTonnes, k);
          applyFault(s, 1, k);
        }},
       {"pulse count per unit", {3},
@@ -178,14 +178,14 @@ std::vector<Walk> walks() {
        [](SensorRecord& s, int k) {
          applyFamily(s, ChoosePulse, k);
          applyPulseWeight(s, 8);
-         applyFlowKind(s, FlowLiquidM3);
+         applyFlowKind(s, FlowLiquidM3, k);
        }},
       {"frequency", {1, 2, 3},
        {{"familyBox", "частотный"}, {"flowKindBox", "расход пара или жидкости в м3"},
         {"faultBox", "Среднее значение"}},
        [](SensorRecord& s, int k) {
          applyFamily(s, ChooseFrequency, k);
-         applyFlowKind(s, FlowLiquidM3);
+         applyFlowKind(s, FlowLiquidM3, k);
          applyFault(s, 9, k);
        }},
       {"arithmetic over pipelines", {1, 2, 3},
