@@ -310,6 +310,7 @@ TEST(SensorPageWidget, StoredSensorShowsItsChoicesWithoutChangingAByte) {
   p.sensor(8) = {9, 0xA355, 0x0980, 0, 0.01, 1000, 60, 100, 0, 100, 0, 0, 1.0};  // flow kind 5, fault 5: unknown
   p.sensor(9) = {10, 0x5100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1.0};               // no family 5
   p.sensor(10) = {11, 0x8070, 0x1080, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1.0};          // no conversion 7
+  p.sensor(11) = {12, 0xA350, 0x1580, 0, 0, 1000, 0, 0, 0, 0, 0, 0, 1.0};       // МВВ channel 15: no module
   const SettingsImage before = p.ws.image;
 
   p.go(7);
@@ -339,6 +340,10 @@ TEST(SensorPageWidget, StoredSensorShowsItsChoicesWithoutChangingAByte) {
   EXPECT_EQ(p.shown("familyBox"), "ОШИБКА");
   EXPECT_FALSE(p.visible("analogGroup"));
   EXPECT_FALSE(p.visible("connectionGroup"));
+
+  p.go(11);
+  EXPECT_EQ(p.shown("moduleBox"), "ОШИБКА");
+  EXPECT_EQ(p.find<QLabel>("channelCode")->text(), "15");
 
   p.go(10);
   EXPECT_TRUE(p.visible("errorPanel"));
