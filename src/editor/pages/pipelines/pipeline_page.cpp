@@ -21,6 +21,7 @@ void PipelinePageRules::showPipeline(int n) {
   if (n > lastNumber()) n = 0;
   current_ = n;
   chosenFlowRole_.reset();
+  hiddenMediumPressure_.reset();
   emit changed();
 }
 
@@ -93,6 +94,7 @@ bool PipelinePageRules::chooseMedium(int newMedium) {
     if (*old == PipeOff) applyFlowRole(p, FlowRole::FlowSensor);
   }
   chosenFlowRole_.reset();
+  hiddenMediumPressure_.reset();
   edited();
   return true;
 }
@@ -194,8 +196,18 @@ bool PipelinePageRules::setPressureComputed(bool computed) {
     ShowMessageCode(presenter_, refusal);
     return false;
   }
-  // Back to "измеряется": the medium-pressure list, hidden meanwhile, shows "нет".
-  applyPressureSource(record(), computed, kNoReference);
+  PipelineRecord& p = record();
+  if (computed && !isPressureComputed(p)) hiddenMediumPressure_ = roleByte(p, PipelineRole::PressureMedium);
+  int mediumChoice = kNoReference;
+  if (!computed && hiddenMediumPressure_) {
+    // What the list held, if it can still offer it (another page may have
+    // changed that sensor meanwhile).
+    const int byte = *hiddenMediumPressure_;
+    if (byte != kComputed && isRoleByteValid(workspace_.image, current_, PipelineRole::PressureMedium, byte))
+      mediumChoice = byte;
+  }
+  if (!computed) hiddenMediumPressure_.reset();
+  applyPressureSource(p, computed, mediumChoice);
   edited();
   return true;
 }

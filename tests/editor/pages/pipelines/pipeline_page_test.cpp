@@ -254,6 +254,41 @@ TEST(PipelinePageRefusals, ComputedQuantitiesAndElectricityFlowRole) {
   EXPECT_EQ(rig.boxes.codes(), (std::vector<int>{18, 19, 69}));
 }
 
+TEST(PipelinePageRefusals, MeasuredPressureAgainStoresTheMediumPressureListsChoice) {
+  struct Case {
+    const char* what;
+    Word before;  // PressureSensors before "вычисл. по температуре"
+    std::function<void(SettingsImage&)> meanwhile;
+    Word after;   // after "измеряется" again
+  } cases[] = {
+      {"a sensor", 0x0306, {}, 0x0340},
+      {"pipeline constant 2", 0x4206, {}, 0x4240},
+      {"нет", 0x4006, {}, 0x4040},
+      {"a sensor that is no longer a pressure sensor", 0x0306,
+       [](SettingsImage& im) { sensor(im, 3).mainDescriptor = test::kAnalogTemperature; }, 0x4040},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    PageRig rig(2);
+    sensor(rig.ws.image, 3).mainDescriptor = test::kAnalogPressure;
+    pipeline(rig.ws.image, 0).mainDescriptor = 0x3200;
+    pipeline(rig.ws.image, 0).densityCalorLink = 0;
+    pipeline(rig.ws.image, 0).pressureSensors = c.before;
+    ASSERT_TRUE(rig.page.setPressureComputed(true));
+    EXPECT_EQ(pipeline(rig.ws.image, 0).pressureSensors, 0xFF40);
+    if (c.meanwhile) c.meanwhile(rig.ws.image);
+    ASSERT_TRUE(rig.page.setPressureComputed(false));
+    EXPECT_EQ(pipeline(rig.ws.image, 0).pressureSensors, c.after);
+  }
+  // A pipeline shown with its pressure computed: the hidden list holds "нет".
+  PageRig rig(2);
+  pipeline(rig.ws.image, 1).mainDescriptor = 0x3200;
+  pipeline(rig.ws.image, 1).pressureSensors = 0xFF40;
+  rig.page.showPipeline(1);
+  ASSERT_TRUE(rig.page.setPressureComputed(false));
+  EXPECT_EQ(pipeline(rig.ws.image, 1).pressureSensors, 0x4040);
+}
+
 TEST(PipelinePageFlow, RoleChoicesResetTheFlowWords) {
   PageRig rig(2);
   sensor(rig.ws.image, 5).mainDescriptor = test::kAnalogFlow;
