@@ -396,6 +396,11 @@ bool SensorPage::setParameterNumber(const QString& hexText) {
 
 std::optional<TableRef> SensorPage::tableRef() const { return decodeTableRef(record().const1, kind()); }
 
+bool SensorPage::tableHasVariableStep() const {
+  const auto ref = tableRef();
+  return ref && isVariableStep(workspace_.image.tableFunctions[static_cast<std::size_t>(ref->table)]);
+}
+
 void SensorPage::chooseTable(int table) {
   if (table < 0 || table >= tableCount(kind())) return;
   const auto& values = workspace_.image.tableFunctions[static_cast<std::size_t>(table)];

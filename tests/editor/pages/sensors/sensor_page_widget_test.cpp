@@ -583,6 +583,35 @@ TEST(SensorPageWidget, TableFunctionEntry) {
   EXPECT_EQ(p.ws.image.tableFunctions[7][5], 9);
 }
 
+TEST(SensorPageWidget, TheStepShownIsTheTablesOwnAndCanBeChanged) {
+  struct Case {
+    double const1;
+    double variableStep;  // double 16 of table 3
+    const char* shown;
+  } cases[] = {
+      {3.0, 0.0, "постоянный"},
+      {3.5, 0.0, "постоянный"},  // the reference says variable, the table does not
+      {3.0, 1.0, "переменный"},
+      {3.5, 1.0, "переменный"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.const1 + c.variableStep);
+    Page p(2, {AnswerYes});
+    p.sensor(4) = {5, 0x8040, 0, 0, c.const1, 0, 0, 0, 0, 0, 0, 0, 1.0};
+    p.ws.image.tableFunctions[3][16] = c.variableStep;
+    p.go(4);
+    EXPECT_EQ(p.shown("tableStepBox"), c.shown);
+    EXPECT_EQ(p.visible("variableStepGroup"), c.variableStep == 1.0);
+
+    // Choosing the other step turns table and reference alike.
+    const bool variable = c.variableStep != 1.0;
+    p.choose("tableStepBox", variable ? "переменный" : "постоянный");
+    EXPECT_EQ(p.ws.image.tableFunctions[3][16], variable ? 1.0 : 0.0);
+    EXPECT_EQ(p.sensor(4).const1, variable ? 3.5 : 3.0);
+    EXPECT_EQ(p.visible("variableStepGroup"), variable);
+  }
+}
+
 TEST(SensorPageWidget, ThermocoupleColdJunction) {
   Page p(1, {AnswerOk});
   p.choose("familyBox", "аналоговый");

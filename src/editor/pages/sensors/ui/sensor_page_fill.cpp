@@ -295,7 +295,7 @@ void SensorPageWidget::fillTable() {
   table_->show();
   tableNumber_->setChoices(tableNumberChoices(workspace_.image.deviceKind));
   tableNumber_->showCode(ref ? std::optional<int>(ref->table) : std::nullopt);
-  const bool variable = ref && ref->variableStep;
+  const bool variable = page_.tableHasVariableStep();
   tableStep_->showCode(variable ? 1 : 0);
   constantStep_->setVisible(!variable);
   variableStep_->setVisible(variable);
