@@ -259,6 +259,13 @@ TEST(SensorPageWidget, ConditionalConversionsOnEveryKind) {
   EXPECT_EQ(p.captionOf("parameterEdit"), "№ параметра чьё значение хранит датчик");
   p.type("parameterEdit", "1aZ2");
   EXPECT_EQ(p.sensor(0).auxDescriptor, 0x1A2);
+  // Emptied key by key, the field stores 0: no old number stays behind it.
+  for (int i = 0; i < 3; ++i) {
+    QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+    QApplication::sendEvent(p.find<QLineEdit>("parameterEdit"), &backspace);
+  }
+  EXPECT_EQ(p.find<QLineEdit>("parameterEdit")->text(), "");
+  EXPECT_EQ(p.sensor(0).auxDescriptor, 0);
 }
 
 TEST(SensorPageWidget, ConnectionChoicesMakeChannelAndCutoffCodes) {
@@ -637,7 +644,10 @@ TEST(SensorPageWidget, LargeModelArithmeticGoesThroughItsWindow) {
   p.choose("familyBox", "условный");
   EXPECT_TRUE(p.visible("arithmeticGroup"));
   EXPECT_FALSE(p.visible("termsGroup"));
-  EXPECT_EQ(p.find<QLabel>("arithmeticSummary")->text().section(u'\n', 0, 1), "ИТОГ:  R =  X \nX - датчик № 0");
+  EXPECT_EQ(p.captionOf("arithmeticSummary"), "Итог: ");
+  // A new formula names no sensor: the lists show "нет" (sensor 0 is the one edited).
+  EXPECT_EQ(p.find<QLabel>("arithmeticSummary")->text().section(u'\n', 0, 1), "ИТОГ:  R =  X \nX - не используется");
+  EXPECT_EQ(p.widget->arithmeticWindow().findChild<ChoiceBox*>("operandX")->currentText(), "нет");
   p.ws.editor.modified = false;
   QTimer::singleShot(0, p.widget.get(), [&] {
     TarForm& form = p.widget->arithmeticWindow();

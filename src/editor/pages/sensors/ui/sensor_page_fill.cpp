@@ -284,10 +284,10 @@ void SensorPageWidget::fillTerms() {
 }
 
 void SensorPageWidget::fillArithmeticSummary() {
-  const SensorRecord& r = page_.record();
-  const ArithState state = arithStateOf(r, page_.separator());
-  arithmeticSummary_->setText(arithSummaryLines(state, arithUsesPipelines(r), page_.separator()).join(u'\n'));
+  // The summary is the window's: what its lists show is what the lines name.
   tarForm_->fill(page_.current());
+  arithmeticSummary_->setText(
+      arithSummaryLines(tarForm_->state(), arithUsesPipelines(page_.record()), page_.separator()).join(u'\n'));
 }
 
 void SensorPageWidget::fillTable() {
