@@ -521,14 +521,17 @@ bool archiveRefersToSensor(ArchiveFamily f, const ArchiveWords& w, int sensor) {
 PipelineUse archivePipelineUse(ArchiveFamily f, const ArchiveWords& w, int pipeline) {
   if (!isArchiveWorking(w.desc)) return PipelineUse::None;
   const int d1 = digitOf(w.desc, 1), d2 = digitOf(w.desc, 2), d3 = digitOf(w.desc, 3);
-  if (!isHeadLevel(f, d1)) return PipelineUse::None;
   if (d2 != 2 && d2 != 4 && d2 != 8) return PipelineUse::None;
   if (d3 == 8) {
-    if ((w.desc & 0xFF) != 0x80) return PipelineUse::None;
+    // An algebraic sum counts with level digit 0 or 8 in every family (daily
+    // and monthly "8280", "8480", "8880" too).
+    if ((w.desc & 0xFF) != 0x80 || (d1 != 0 && d1 != 8)) return PipelineUse::None;
     return (((w.pos | w.neg) >> pipeline) & 1) ? PipelineUse::Term : PipelineUse::None;
   }
-  // The operand byte must name the pipeline: "нет" (40) is no reference to pipeline 0.
-  return lowByte(w.desc) == pipeline ? PipelineUse::Operand : PipelineUse::None;
+  if (!isHeadLevel(f, d1)) return PipelineUse::None;
+  // The pipeline the archive page shows: D4, unless the byte is "нет" (40).
+  if (lowByte(w.desc) == kNoReference) return PipelineUse::None;
+  return archivePipelineOperand(w.desc) == pipeline ? PipelineUse::Operand : PipelineUse::None;
 }
 
 void deleteArchive(SettingsImage& image, ArchiveFamily f, int n) {

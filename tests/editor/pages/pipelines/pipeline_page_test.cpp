@@ -89,6 +89,16 @@ TEST(PipelinePageMedium, SwitchOffAsksAboutTheFirstReferenceAndRemovesAll) {
        [](const SettingsImage& im) { EXPECT_EQ(im.monthArcNeg[9], 0); }},
       {"monthly heat", [](SettingsImage& im) { im.monthArcDesc[1] = 0x0402; }, 37, 1,
        [](const SettingsImage& im) { EXPECT_EQ(im.monthArcDesc[1], 0); }},
+      {"daily sum 8280", [](SettingsImage& im) { im.dayArcDesc[3] = 0x8280, im.dayArcPos[3] = 0x0004; }, 51, 3,
+       [](const SettingsImage& im) { EXPECT_EQ(im.dayArcPos[3], 0); }},
+      {"daily sum 8480", [](SettingsImage& im) { im.dayArcDesc[6] = 0x8480, im.dayArcNeg[6] = 0x0006; }, 51, 6,
+       [](const SettingsImage& im) { EXPECT_EQ(im.dayArcNeg[6], 0x0002); }},
+      {"monthly sum 8880", [](SettingsImage& im) { im.monthArcDesc[4] = 0x8880, im.monthArcNeg[4] = 0x0004; }, 52, 4,
+       [](const SettingsImage& im) { EXPECT_EQ(im.monthArcNeg[4], 0); }},
+      {"hourly flow shown as pipeline 2 (D4)", [](SettingsImage& im) { im.hourArcDesc[7] = 0x0212; }, 30, 7,
+       [](const SettingsImage& im) { EXPECT_EQ(im.hourArcDesc[7], 0); }},
+      {"monthly heat shown as pipeline 2 (D4)", [](SettingsImage& im) { im.monthArcDesc[2] = 0x0432; }, 37, 2,
+       [](const SettingsImage& im) { EXPECT_EQ(im.monthArcDesc[2], 0); }},
       {"flow taken from it",
        [](SettingsImage& im) {
          makeWater(im, 4);
