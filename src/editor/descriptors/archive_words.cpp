@@ -167,8 +167,9 @@ void applyArchiveItem(ArchiveWords& w, int item) {
 void applyArchiveOperand(ArchiveWords& w, int byte) { w.desc = withLowByte(w.desc, byte); }
 
 std::optional<int> differenceOperand(Word component) {
+  // The low byte names the sensor, as the device and the check read it.
   const int lo = lowByte(component);
-  if (highByte(component) != 0 || lo > 0x3F) return std::nullopt;
+  if (lo > 0x3F) return std::nullopt;
   return lo;
 }
 

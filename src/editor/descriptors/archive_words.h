@@ -71,7 +71,8 @@ void applyArchiveOperand(ArchiveWords& w, int byte);    // sensor or pipeline, k
 // Difference operands X1 (positive word) / X2: refused with 49 when the
 // other one names the same sensor (the changed one then becomes "нет").
 int applyDifferenceOperand(ArchiveWords& w, bool x1, std::optional<int> sensor);
-std::optional<int> differenceOperand(Word component);   // nullopt for 0040
+// The sensor of a component: its low byte, nullopt for 40 ("нет") and above.
+std::optional<int> differenceOperand(Word component);
 // Algebraic sums: "+" sets bit k of the positive mask, "—" of the negative;
 // a pipeline already in the other mask is left alone (returns false).
 bool applySumTick(ArchiveWords& w, int pipeline, bool positive, bool ticked);
