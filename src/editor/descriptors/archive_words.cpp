@@ -4,7 +4,6 @@
 #include "editor/descriptors/descriptor_digits.h"
 #include "editor/descriptors/pipeline_codes.h"
 #include "editor/descriptors/sensor_codes.h"
-#include "model/message_catalogue.h"
 
 namespace nastrum {
 
@@ -441,15 +440,6 @@ bool IntervalSlotFree(const SettingsImage& image, int slot) {
   for (int h : kIntervalExclusions[static_cast<std::size_t>(slot)])
     if (isExtendedHead(image.hourArcDesc[static_cast<std::size_t>(h)])) return false;
   return true;
-}
-
-bool IntervalSlotFree(const SettingsImage& image, const EditorState& editor, MessagePresenter& presenter, int slot) {
-  const bool free = IntervalSlotFree(image, slot);
-  if (!free && !editor.suppressEvents) {
-    const QString pair = intervalSlotHourPair(slot);
-    if (!pair.isEmpty()) ShowMessageCode(presenter, 44, pair);
-  }
-  return free;
 }
 
 QString intervalSlotHourPair(int slot) {
