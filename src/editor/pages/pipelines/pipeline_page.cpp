@@ -197,16 +197,17 @@ bool PipelinePageRules::setPressureComputed(bool computed) {
     return false;
   }
   PipelineRecord& p = record();
-  if (computed && !isPressureComputed(p)) hiddenMediumPressure_ = roleByte(p, PipelineRole::PressureMedium);
   int mediumChoice = kNoReference;
-  if (!computed && hiddenMediumPressure_) {
-    // What the list held, if it can still offer it (another page may have
-    // changed that sensor meanwhile).
-    const int byte = *hiddenMediumPressure_;
-    if (byte != kComputed && isRoleByteValid(workspace_.image, current_, PipelineRole::PressureMedium, byte))
-      mediumChoice = byte;
+  if (computed) {
+    if (!isPressureComputed(p)) hiddenMediumPressure_ = roleByte(p, PipelineRole::PressureMedium);
+  } else {
+    // The list shows again with what it held, if it can still offer that
+    // (another page may have changed the sensor meanwhile).
+    const int held = hiddenMediumPressure_.value_or(kNoReference);
+    if (held != kComputed && isRoleByteValid(workspace_.image, current_, PipelineRole::PressureMedium, held))
+      mediumChoice = held;
+    hiddenMediumPressure_.reset();
   }
-  if (!computed) hiddenMediumPressure_.reset();
   applyPressureSource(p, computed, mediumChoice);
   edited();
   return true;
