@@ -167,6 +167,16 @@ ArithState arithStateOf(const SensorRecord& sensor, QChar separator) {
   return st;
 }
 
+ArithState arithStateOf(const SettingsImage& image, int sensor, QChar separator) {
+  const SensorRecord& s = image.sensors[static_cast<std::size_t>(sensor)];
+  ArithState st = arithStateOf(s, separator);
+  const std::vector<int> offered = arithOperandNumbers(image, sensor, arithUsesPipelines(s));
+  const bool zeroOffered = !offered.empty() && offered.front() == 0;
+  for (ArithTermState& t : st.terms)
+    if (t.operand == 0 && !zeroOffered) t.operand = kNoOperand;
+  return st;
+}
+
 void normaliseArithConstants(ArithState& state, QChar separator) {
   for (ArithTermState& t : state.terms) {
     if (isEmpty(t.constant)) continue;

@@ -74,6 +74,10 @@ std::vector<int> arithOperandNumbers(const SettingsImage& image, int sensor, boo
 
 // The window filled from a sensor.
 ArithState arithStateOf(const SensorRecord& sensor, QChar separator);
+// The window filled from sensor `sensor` of the image. "нет" stores 0, as
+// sensor or pipeline 0 does: an operand 0 the lists do not offer (a new
+// formula, sensor 0 editing itself, no pipeline 0) reads as "нет".
+ArithState arithStateOf(const SettingsImage& image, int sensor, QChar separator);
 // The corrections every change in the window makes: a constant field that
 // is not a real becomes "0", and so does one of magnitude one or more beside
 // an operation other than the constant alone.

@@ -114,6 +114,46 @@ TEST(ArithFormula, FillingReadsTheStoredReals) {
   EXPECT_DOUBLE_EQ(back.const3, 1.5e-7);
 }
 
+TEST(ArithFormula, AnOperandZeroTheListsDoNotOfferReadsAsNone) {
+  // "нет" stores 0 as sensor or pipeline 0 does: the lists tell them apart.
+  struct Case {
+    const char* what;
+    int sensor;        // the summation sensor being filled
+    Word main;         // its MainDescriptor (source)
+    double const1;
+    bool zeroDescribed;  // sensor 0 / pipeline 0 exists
+    int operand;
+  } cases[] = {
+      {"a new formula, no sensor 0", 4, 0x8000, 0.0, false, kNoOperand},
+      {"sensor 0 editing itself", 0, 0x8000, 0.0, true, kNoOperand},
+      {"sensor 0 offered", 4, 0x8000, 0.0, true, 0},
+      {"a constant beside no operand", 4, 0x8000, -0.25, false, kNoOperand},
+      {"no pipeline 0", 4, 0x8010, 0.0, false, kNoOperand},
+      {"pipeline 0 offered", 4, 0x8010, 0.0, true, 0},
+      {"another operand", 4, 0x8000, 6.0, false, 6},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SettingsImage im = testing::freshImage(3);
+    SensorRecord& s = im.sensors[static_cast<std::size_t>(c.sensor)];
+    s.mainDescriptor = c.main;
+    s.auxDescriptor = 0;
+    s.const1 = c.const1;
+    if (c.zeroDescribed && c.sensor != 0) {
+      im.sensors[0].mainDescriptor = 0x9101;
+      im.pipelines[0].mainDescriptor = 0x1200;
+    }
+    const ArithState st = arithStateOf(im, c.sensor, kComma);
+    EXPECT_EQ(st.terms[0].operand, c.operand);
+    // Either way the words stored back are the words read.
+    SensorRecord back = s;
+    storeArithState(back, st, kComma);
+    EXPECT_EQ(back.const1, s.const1);
+    EXPECT_EQ(std::signbit(back.const1), std::signbit(s.const1));
+    EXPECT_EQ(back.auxDescriptor, s.auxDescriptor);
+  }
+}
+
 TEST(ArithFormula, ConstantFieldCorrections) {
   ArithState st;
   st.terms[0] = term(OpTimes, 5, "3");    // one or more beside an operand: taken as one

@@ -118,5 +118,27 @@ TEST(TarForm, OperandListsAndCaptionsFollowTheSource) {
   EXPECT_EQ(w.ws.image.sensors[0].auxDescriptor, 0x4000);
 }
 
+TEST(TarForm, TheSensorItselfIsNeverAnOperandOnOffer) {
+  Window w;
+  auto& self = w.ws.image.sensors[5];
+  self.mainDescriptor = 0x8000;
+  self.auxDescriptor = 0x4000;  // "X + A"
+  self.const1 = 5.5;            // X names the sensor itself
+  w.form->fill(5);
+  w.form->prepareToOpen();
+  auto* x = w.find<ChoiceBox>("operandX");
+  for (int i = 0; i < x->count(); ++i) EXPECT_NE(x->itemText(i), "5");
+  EXPECT_EQ(x->currentText(), "ОШИБКА");
+  w.type("constantA", "0,25");  // an edit elsewhere keeps the stored operand
+  w.form->done(QDialog::Accepted);
+  EXPECT_EQ(self.const1, 5.25);
+
+  w.form->fill(5);
+  w.form->prepareToOpen();
+  w.choose("operandX", "7");
+  w.form->done(QDialog::Accepted);
+  EXPECT_EQ(self.const1, 7.25);
+}
+
 }  // namespace
 }  // namespace nastrum

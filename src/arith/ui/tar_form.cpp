@@ -112,7 +112,7 @@ void TarForm::fill(int sensor) {
   filled_ = true;
   const SensorRecord& s = workspace_.image.sensors[static_cast<std::size_t>(sensor)];
   pipelines_ = arithUsesPipelines(s);
-  state_ = arithStateOf(s, separator_);
+  state_ = arithStateOf(workspace_.image, sensor, separator_);
   fillOperandLists();
   showState();
 }
@@ -123,9 +123,11 @@ void TarForm::fillOperandLists() {
     ChoiceList list;
     list.add(kNoOperand, QStringLiteral("нет"));
     for (int n : numbers) list.add(n, QString::number(n));
-    // A removed sensor or pipeline still shows, and storing keeps it.
+    // A removed sensor or pipeline still shows, and storing keeps it; the
+    // sensor itself is never offered (it shows "ОШИБКА" until another is chosen).
     const int stored = state_.terms[k].operand;
-    if (stored != kNoOperand && !list.containsCode(stored)) list.add(stored, QString::number(stored));
+    const bool self = !pipelines_ && stored == sensor_;
+    if (stored != kNoOperand && !self && !list.containsCode(stored)) list.add(stored, QString::number(stored));
     operands_[k]->setChoices(list);
   }
 }
@@ -164,7 +166,7 @@ QString TarForm::formulaLine() const { return QStringLiteral("R = ") + arithForm
 void TarForm::takeControls() {
   for (std::size_t k = 0; k < 3; ++k) {
     ArithTermState& t = state_.terms[k];
-    t.operand = operands_[k]->code().value_or(kNoOperand);
+    t.operand = operands_[k]->code().value_or(t.operand);  // "ОШИБКА" keeps the stored operand
     t.operation = operations_[k]->code().value_or(OpNone);
     t.constant = constants_[k]->text();
   }

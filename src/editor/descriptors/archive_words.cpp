@@ -4,7 +4,6 @@
 #include "editor/descriptors/descriptor_digits.h"
 #include "editor/descriptors/pipeline_codes.h"
 #include "editor/descriptors/sensor_codes.h"
-#include "model/message_catalogue.h"
 
 namespace nastrum {
 
@@ -167,8 +166,9 @@ void applyArchiveItem(ArchiveWords& w, int item) {
 void applyArchiveOperand(ArchiveWords& w, int byte) { w.desc = withLowByte(w.desc, byte); }
 
 std::optional<int> differenceOperand(Word component) {
+  // The low byte names the sensor, as the device and the check read it.
   const int lo = lowByte(component);
-  if (highByte(component) != 0 || lo > 0x3F) return std::nullopt;
+  if (lo > 0x3F) return std::nullopt;
   return lo;
 }
 
@@ -442,15 +442,6 @@ bool IntervalSlotFree(const SettingsImage& image, int slot) {
   return true;
 }
 
-bool IntervalSlotFree(const SettingsImage& image, const EditorState& editor, MessagePresenter& presenter, int slot) {
-  const bool free = IntervalSlotFree(image, slot);
-  if (!free && !editor.suppressEvents) {
-    const QString pair = intervalSlotHourPair(slot);
-    if (!pair.isEmpty()) ShowMessageCode(presenter, 44, pair);
-  }
-  return free;
-}
-
 QString intervalSlotHourPair(int slot) {
   if (slot < 0 || slot >= static_cast<int>(kIntervalExclusions.size())) return {};
   const auto& pair = kIntervalExclusions[static_cast<std::size_t>(slot)];
@@ -521,14 +512,17 @@ bool archiveRefersToSensor(ArchiveFamily f, const ArchiveWords& w, int sensor) {
 PipelineUse archivePipelineUse(ArchiveFamily f, const ArchiveWords& w, int pipeline) {
   if (!isArchiveWorking(w.desc)) return PipelineUse::None;
   const int d1 = digitOf(w.desc, 1), d2 = digitOf(w.desc, 2), d3 = digitOf(w.desc, 3);
-  if (!isHeadLevel(f, d1)) return PipelineUse::None;
   if (d2 != 2 && d2 != 4 && d2 != 8) return PipelineUse::None;
   if (d3 == 8) {
-    if ((w.desc & 0xFF) != 0x80) return PipelineUse::None;
+    // An algebraic sum counts with level digit 0 or 8 in every family (daily
+    // and monthly "8280", "8480", "8880" too).
+    if ((w.desc & 0xFF) != 0x80 || (d1 != 0 && d1 != 8)) return PipelineUse::None;
     return (((w.pos | w.neg) >> pipeline) & 1) ? PipelineUse::Term : PipelineUse::None;
   }
-  // The operand byte must name the pipeline: "нет" (40) is no reference to pipeline 0.
-  return lowByte(w.desc) == pipeline ? PipelineUse::Operand : PipelineUse::None;
+  if (!isHeadLevel(f, d1)) return PipelineUse::None;
+  // The pipeline the archive page shows: D4, unless the byte is "нет" (40).
+  if (lowByte(w.desc) == kNoReference) return PipelineUse::None;
+  return archivePipelineOperand(w.desc) == pipeline ? PipelineUse::Operand : PipelineUse::None;
 }
 
 void deleteArchive(SettingsImage& image, ArchiveFamily f, int n) {

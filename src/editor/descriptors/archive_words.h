@@ -9,8 +9,6 @@
 #include <vector>
 
 #include "editor/descriptors/choice_list.h"
-#include "model/editor_state.h"
-#include "model/message_presenter.h"
 #include "model/settings_image.h"
 
 namespace nastrum {
@@ -71,7 +69,8 @@ void applyArchiveOperand(ArchiveWords& w, int byte);    // sensor or pipeline, k
 // Difference operands X1 (positive word) / X2: refused with 49 when the
 // other one names the same sensor (the changed one then becomes "нет").
 int applyDifferenceOperand(ArchiveWords& w, bool x1, std::optional<int> sensor);
-std::optional<int> differenceOperand(Word component);   // nullopt for 0040
+// The sensor of a component: its low byte, nullopt for 40 ("нет") and above.
+std::optional<int> differenceOperand(Word component);
 // Algebraic sums: "+" sets bit k of the positive mask, "—" of the negative;
 // a pipeline already in the other mask is left alone (returns false).
 bool applySumTick(ArchiveWords& w, int pipeline, bool positive, bool ticked);
@@ -136,10 +135,6 @@ std::optional<ExtensionSlots> extensionSlots(int hourly);
 // True when neither hourly archive paired with interval slot `slot` (0-based)
 // is extended. Slots the kind does not have are never free.
 bool IntervalSlotFree(const SettingsImage& image, int slot);
-// As above, for the archive page: a slot that is not free is explained with
-// message 44 naming its two hourly archives, unless the program itself is
-// filling controls (SuppressEvents, which the check sets around its calls).
-bool IntervalSlotFree(const SettingsImage& image, const EditorState& editor, MessagePresenter& presenter, int slot);
 // The two hourly archive numbers paired with the slot, as message 44 names
 // them ("8,9"); empty for a slot that does not exist.
 QString intervalSlotHourPair(int slot);

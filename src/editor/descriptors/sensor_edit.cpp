@@ -86,8 +86,9 @@ void applyTap(SensorRecord& s, int tapCode) {
 
 void applyDiffUnit(SensorRecord& s, int unitCode) { applyPressureUnit(s, unitCode); }
 
-void applyFlowKind(SensorRecord& s, int flowKind) {
-  setMain(s, 3, (digitOf(s.mainDescriptor, 3) & 8) | (flowKind & 7));
+void applyFlowKind(SensorRecord& s, int flowKind, int kind) {
+  const bool countBit = kind == 3 && sensorFamily(s.mainDescriptor, kind) == SensorFamily::PulseMchv;
+  setMain(s, 3, (countBit ? digitOf(s.mainDescriptor, 3) & 8 : 0) | (flowKind & 7));
 }
 
 void applyPulseWeight(SensorRecord& s, int code) {

@@ -22,7 +22,9 @@ void applyPressureKind(SensorRecord& s, int absolute);        // D3 bit 0
 void applyPressureUnit(SensorRecord& s, int unitCode);        // D3 bit 3 (0 / 8)
 void applyTap(SensorRecord& s, int tapCode);                  // D3 low bits
 void applyDiffUnit(SensorRecord& s, int unitCode);            // D3 bit 3
-void applyFlowKind(SensorRecord& s, int flowKind);            // D3, keeps the count bit
+// D3: the flow kind; bit 3 stays only where it means "count per unit" (kind
+// 3 pulse sensors), so the choice also puts right a D3 of 8..F.
+void applyFlowKind(SensorRecord& s, int flowKind, int kind);
 void applyPulseWeight(SensorRecord& s, int code);             // kind 3: D3 bit 3
 // "термометр сопротивления" (sub = 0 platinum / 1 copper), "термопара"
 // (sub = 4, 5, 6) or the normalising converter (sub ignored).

@@ -5,6 +5,7 @@
 #include "editor/descriptors/descriptor_digits.h"
 #include "editor/descriptors/pipeline_codes.h"
 #include "editor/descriptors/sensor_codes.h"
+#include "editor/descriptors/sensor_view.h"
 
 namespace nastrum {
 
@@ -265,9 +266,10 @@ ReferenceList sensorChangeReferences(const SettingsImage& image, int n, const Se
         atmosphericRule(c);
       break;
     case SensorChangeKind::FlowKind: {
-      const int oldFlow = (old == SensorFamily::Analog || isCountingFamily(old)) ? (d3 & 7) : -1;
-      const bool fromM3 = oldFlow == FlowLiquidM3 || oldFlow == FlowGasM3 || (kind != 3 && oldFlow == 3);
-      if (fromM3 && change.value != decodeFlowKind(oldFlow, kind)) flowSensorRule(c, FlowFix::LowByteUp);
+      // The flow kind the page shows: a digit shown as "ОШИБКА" is no m3 kind to protect.
+      const auto oldFlow = decodeSensor(s, kind).flowKind;
+      const bool fromM3 = oldFlow == FlowLiquidM3 || oldFlow == FlowGasM3;
+      if (fromM3 && change.value != *oldFlow) flowSensorRule(c, FlowFix::LowByteUp);
       break;
     }
   }

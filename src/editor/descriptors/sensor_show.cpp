@@ -10,6 +10,18 @@
 
 namespace nastrum {
 
+namespace {
+
+// Showing resets the channel codes a sensor of the family cannot have on the
+// kind. A pulse sensor on МВВ is put right on the small model only: on kind 2
+// a code beyond the two modules is shown as "ОШИБКА" and left to the user.
+bool channelRepairedOnShow(int kind, SensorFamily family, int code) {
+  if (family == SensorFamily::PulseMvv && kind != 1) return false;
+  return !isValidChannel(kind, family, code);
+}
+
+}  // namespace
+
 bool repairSensorOnShow(SettingsImage& image, int n) {
   const int kind = image.deviceKind;
   SensorRecord& s = image.sensors[static_cast<std::size_t>(n)];
@@ -26,7 +38,7 @@ bool repairSensorOnShow(SettingsImage& image, int n) {
     case SensorFamily::PulseMvv:
     case SensorFamily::PulseMchv:
     case SensorFamily::Frequency:
-      if (!isValidChannel(kind, family, highByte(s.auxDescriptor))) applyChannel(s, 0x00);
+      if (channelRepairedOnShow(kind, family, highByte(s.auxDescriptor))) applyChannel(s, 0x00);
       if (family == SensorFamily::Analog && digitOf(m, 2) == Temperature && digitOf(m, 3) >= 4 &&
           digitOf(m, 3) <= 6 && !isValidColdJunction(image, n, s.const2))
         applyColdJunction(s, std::nullopt);

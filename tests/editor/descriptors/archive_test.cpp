@@ -83,6 +83,8 @@ TEST(ArchiveItems, OperandsDifferencesAndSums) {
   EXPECT_EQ(w.neg, 0x0040);
   EXPECT_EQ(applyDifferenceOperand(w, false, 6), 0);
   EXPECT_EQ(differenceOperand(w.neg), 6);
+  w.neg = 0x0106;  // the low byte names the sensor
+  EXPECT_EQ(applyDifferenceOperand(w, true, 6), 49);
   applyArchiveItem(w, ItemSumFlow);
   EXPECT_TRUE(applySumTick(w, 3, true, true));
   EXPECT_EQ(w.pos, 0x0008);

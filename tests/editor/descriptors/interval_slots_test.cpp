@@ -2,7 +2,6 @@
 
 #include "editor/descriptors/archive_words.h"
 #include "support/fresh_image.h"
-#include "support/scripted_presenter.h"
 
 namespace nastrum::testing {
 namespace {
@@ -26,19 +25,10 @@ TEST(IntervalSlots, TheThirteenthSlotExistsOnKind2Only) {
   EXPECT_FALSE(IntervalSlotFree(freshImage(1), 0));  // the small model has no interval archives
 }
 
-TEST(IntervalSlots, Message44NamesThePairUnlessEventsAreSuppressed) {
-  SettingsImage image = freshImage(2);
-  image.hourArcDesc[19] = 0x8140;  // slot 7: hourly 18 and 19
-  EditorState editor;
-  ScriptedPresenter boxes{AnswerOk};
-  EXPECT_FALSE(IntervalSlotFree(image, editor, boxes, 7));
-  ASSERT_EQ(boxes.codes(), std::vector<int>{44});
-  EXPECT_TRUE(boxes.last().text.contains(QStringLiteral("18,19")));
-
-  editor.suppressEvents = true;
-  EXPECT_FALSE(IntervalSlotFree(image, editor, boxes, 7));
-  EXPECT_EQ(boxes.shown().size(), 1u);
+TEST(IntervalSlots, APairOfHourlyArchivesNamesTheSlot) {
   EXPECT_EQ(intervalSlotHourPair(0), QStringLiteral("8,9"));
+  EXPECT_EQ(intervalSlotHourPair(7), QStringLiteral("18,19"));
+  EXPECT_EQ(intervalSlotHourPair(13), QString());
 }
 
 }  // namespace

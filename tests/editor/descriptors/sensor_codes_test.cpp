@@ -130,7 +130,7 @@ SensorRecord encodeAnalog(const SensorView& v, int kind) {
   switch (*v.quantity) {
     case Pressure: applyPressureKind(s, *v.pressureKind); applyPressureUnit(s, *v.unitCode); break;
     case DiffPressure: applyTap(s, *v.tap); applyDiffUnit(s, *v.unitCode); break;
-    case Flow: applyFlowKind(s, *v.flowKind); break;
+    case Flow: applyFlowKind(s, *v.flowKind, kind); break;
     case Temperature:
       applyTemperatureKind(s, *v.temperatureKind, v.rtd ? *v.rtd : v.thermocouple.value_or(0));
       break;
@@ -170,7 +170,7 @@ TEST(SensorRoundTrip, CountingAndConditionalDescriptors) {
             if (weight && !countBit) continue;
             SensorRecord s;
             applyFamily(s, fam, kind);
-            applyFlowKind(s, flow);
+            applyFlowKind(s, flow, kind);
             if (countBit) applyPulseWeight(s, weight);
             applyFault(s, fault, kind);
             const SensorView v = decodeSensor(s, kind);
@@ -278,7 +278,7 @@ TEST(SensorEdit, DigitChoicesKeepTheOtherDigits) {
   EXPECT_EQ(pulse.substOnFault, 0);
   applyPulseWeight(pulse, 8);
   EXPECT_EQ(pulse.mainDescriptor, 0xB3D9);
-  applyFlowKind(pulse, FlowTonnes);
+  applyFlowKind(pulse, FlowTonnes, 3);
   EXPECT_EQ(pulse.mainDescriptor, 0xB389);  // the count bit stays
 
   SensorRecord cond{.mainDescriptor = 0x8000, .auxDescriptor = 0x1080};

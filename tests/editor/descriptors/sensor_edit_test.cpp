@@ -228,6 +228,29 @@ TEST(SensorShow, RepairsStoredWhenShown) {
   EXPECT_FALSE(repairSensorOnShow(im, 3));
 }
 
+TEST(SensorShow, ChannelCodesPutRightAreThoseTheFamilyCannotHaveOnTheKind) {
+  struct Case {
+    Word kind, main, aux;
+    Word shownAux;
+  } cases[] = {
+      {2, 0xA350, 0x1580, 0x1580},  // МВВ beyond its two modules: shown as an error, kept
+      {2, 0x2350, 0xFF80, 0xFF80},
+      {1, 0xA350, 0x0580, 0x0080},  // the small model: a second digit above 3
+      {1, 0xA350, 0x1380, 0x1380},
+      {2, 0xB350, 0x4080, 0x0080},  // МЧВ
+      {2, 0xB350, 0x8380, 0x8380},
+      {1, 0xC350, 0x1080, 0x0080},  // frequency
+      {3, 0xC350, 0x3380, 0x3380},
+      {3, 0xC350, 0x9180, 0x0080},  // a frequency sensor has no bounce filter
+  };
+  for (const auto& c : cases) {
+    SettingsImage im = test::freshImage(c.kind);
+    im.sensors[3] = {.mainDescriptor = c.main, .auxDescriptor = c.aux, .monthFactor = 1.0};
+    EXPECT_EQ(repairSensorOnShow(im, 3), c.shownAux != c.aux);
+    EXPECT_EQ(im.sensors[3].auxDescriptor, c.shownAux) << c.kind << std::hex << " " << c.main << " " << c.aux;
+  }
+}
+
 TEST(SensorShow, TableNumbersPerKind) {
   EXPECT_EQ(tableNumberChoices(1).texts(), (QStringList{"0", "1", "2", "3"}));
   EXPECT_EQ(tableNumberChoices(3).size(), 10);

@@ -8,9 +8,10 @@ namespace nastrum {
 
 namespace {
 
-// X1 / X2 are stored as 00 followed by the sensor number, 0040 for none.
+// X1 / X2 are stored as 00 followed by the sensor number, 0040 for none;
+// the lists read the low byte alone.
 std::optional<int> differenceIndex(const ChoiceList& sensors, Word component) {
-  if ((component & 0xFFFF) == kNoReference) return sensors.indexOfCode(kNoReference);
+  if (lowByte(component) == kNoReference) return sensors.indexOfCode(kNoReference);
   const auto sensor = differenceOperand(component);
   if (!sensor) return std::nullopt;
   return sensors.indexOfCode(*sensor);

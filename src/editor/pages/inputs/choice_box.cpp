@@ -2,13 +2,46 @@
 
 #include <climits>
 
+#include <QAbstractScrollArea>
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QWheelEvent>
 
 namespace nastrum {
 
 namespace {
+
 constexpr int kErrorCode = INT_MIN;  // item data of the "ОШИБКА" item
+
+// The keys with which a closed list box opens its list.
+bool opensList(const QKeyEvent& event) {
+  const bool alt = (event.modifiers() & Qt::AltModifier) != 0;
+  switch (event.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down: return alt;
+    case Qt::Key_F4: return !alt;
+    case Qt::Key_Space: return event.modifiers() == Qt::NoModifier;
+    default: return false;
+  }
 }
+
+// Keys with which a closed QComboBox would step or search its items.
+bool wouldChangeChoice(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Select: return true;
+    default: return !event.text().isEmpty() && event.text().at(0).isPrint();
+  }
+}
+
+}  // namespace
 
 ChoiceBox::ChoiceBox(const QString& objectName, QWidget* parent) : QComboBox(parent) {
   setObjectName(objectName);
@@ -64,12 +97,26 @@ bool ChoiceBox::chooseText(const QString& text) {
 }
 
 void ChoiceBox::keyPressEvent(QKeyEvent* event) {
-  // Lists take no typing; the space bar still opens the list.
-  if (event->key() != Qt::Key_Space && !event->text().isEmpty() && event->text().at(0).isPrint()) {
+  if (opensList(*event)) {
+    showPopup();
     event->accept();
     return;
   }
-  QComboBox::keyPressEvent(event);
+  if (wouldChangeChoice(*event)) {
+    event->accept();  // discarded: a choice is made in the open list only
+    return;
+  }
+  event->ignore();  // Enter, Escape, Ctrl+Tab and the like belong to the window
+}
+
+void ChoiceBox::wheelEvent(QWheelEvent* event) {
+  // The turn scrolls the page the list sits on, as over any other part of it.
+  for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) {
+      QCoreApplication::sendEvent(area->viewport(), event);
+      return;
+    }
+  event->ignore();
 }
 
 }  // namespace nastrum

@@ -1,7 +1,10 @@
 // A list control bound to a ChoiceList: items are the list's texts, each
-// carrying its code. It takes no typing (a key that would search the list is
-// discarded); arrows and the space bar still work. A code the list does not hold is
-// shown as "ОШИБКА". `codeChosen` comes only from the user, and only when
+// carrying its code. A choice is made only in the open list: a closed list
+// acts on no key but those that open it (Alt+Down, Alt+Up, F4, Space), keys
+// that would step or search its items are discarded, the rest (Enter,
+// Escape, Ctrl+Tab) go on to the window, and the wheel over it scrolls the
+// page instead; neither a stray key nor scrolling past it changes a code. A code the list does not hold
+// is shown as "ОШИБКА". `codeChosen` comes only from the user, and only when
 // the choice differs from the item shown. Shared by the editor pages and the
 // arithmetic window.
 #pragma once
@@ -29,6 +32,7 @@ class ChoiceBox : public QComboBox {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   void removeErrorItem();

@@ -21,6 +21,7 @@ void PipelinePageRules::showPipeline(int n) {
   if (n > lastNumber()) n = 0;
   current_ = n;
   chosenFlowRole_.reset();
+  hiddenMediumPressure_.reset();
   emit changed();
 }
 
@@ -93,6 +94,7 @@ bool PipelinePageRules::chooseMedium(int newMedium) {
     if (*old == PipeOff) applyFlowRole(p, FlowRole::FlowSensor);
   }
   chosenFlowRole_.reset();
+  hiddenMediumPressure_.reset();
   edited();
   return true;
 }
@@ -194,8 +196,19 @@ bool PipelinePageRules::setPressureComputed(bool computed) {
     ShowMessageCode(presenter_, refusal);
     return false;
   }
-  // Back to "измеряется": the medium-pressure list, hidden meanwhile, shows "нет".
-  applyPressureSource(record(), computed, kNoReference);
+  PipelineRecord& p = record();
+  int mediumChoice = kNoReference;
+  if (computed) {
+    if (!isPressureComputed(p)) hiddenMediumPressure_ = roleByte(p, PipelineRole::PressureMedium);
+  } else {
+    // The list shows again with what it held, if it can still offer that
+    // (another page may have changed the sensor meanwhile).
+    const int held = hiddenMediumPressure_.value_or(kNoReference);
+    if (held != kComputed && isRoleByteValid(workspace_.image, current_, PipelineRole::PressureMedium, held))
+      mediumChoice = held;
+    hiddenMediumPressure_.reset();
+  }
+  applyPressureSource(p, computed, mediumChoice);
   edited();
   return true;
 }

@@ -59,6 +59,8 @@ class PipelinePageRules : public QObject {
   void setCutoffPresent(bool present);
   void chooseCutoffPlace(const QString& module, const QString& pair);
   bool setTemperatureComputed(bool computed);
+  // Back to "измеряется" the medium-pressure list shows again with the choice
+  // it held before "вычисл. по температуре" hid it, and that choice is stored.
   bool setPressureComputed(bool computed);
   bool setLink(int q, bool linked);
   // A real field's text as typed. Returns false when the entry was refused
@@ -90,6 +92,8 @@ class PipelinePageRules : public QObject {
   PipelineRecord clipboard_{};  // MainDescriptor 0: nothing copied
   int copiedFrom_ = -1;
   std::optional<FlowRole> chosenFlowRole_;  // of the current pipeline, until it changes
+  // The medium-pressure byte hidden by a computed pressure of the current pipeline.
+  std::optional<int> hiddenMediumPressure_;
 };
 
 }  // namespace nastrum

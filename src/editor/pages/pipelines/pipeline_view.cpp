@@ -139,7 +139,9 @@ void describeCutoff(PipelineView& v, const PipelineRecord& rec, int kind) {
 void describeLinks(PipelineView& v, const SettingsImage& image, int n) {
   const PipelineRecord& rec = image.pipelines[static_cast<std::size_t>(n)];
   v.linksVisible = true;
-  v.linkedByAnother = isConditionallyLinked(image, n);
+  // The caption warns of a pipeline that links others while it is linked
+  // itself, which message 20 refuses to make.
+  v.linkedByAnother = (rec.densityCalorLink & 0xFFFF) != 0 && isConditionallyLinked(image, n);
   const int count = kindProfile(image.deviceKind).pipelines;
   for (int q = 0; q < count; ++q)
     v.links.push_back({q == 0 ? QStringLiteral("№0") : QString::number(q), isLinked(rec.densityCalorLink, q), q != n});

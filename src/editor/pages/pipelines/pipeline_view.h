@@ -73,7 +73,7 @@ struct PipelineView {
   ListView payment, paymentType, tariff, dayHour, nightHour;
   ListView cutoff, cutoffModule, cutoffPair;  // cutoffModule.error: an unreadable cutoff code
   bool linksVisible = false;
-  bool linkedByAnother = false;  // "Данный трубопровод условно связан."
+  bool linkedByAnother = false;  // "Данный трубопровод условно связан.": own links, and linked by another
   std::vector<LinkBox> links;
   QString monthFactorCaption;
 

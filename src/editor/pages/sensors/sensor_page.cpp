@@ -166,7 +166,7 @@ void SensorPage::chooseDiffUnit(int unitCode) {
 
 bool SensorPage::chooseFlowKind(int flowKind) {
   if (!confirmChange(SensorChangeKind::FlowKind, flowKind)) return false;
-  applyFlowKind(rec(), flowKind);
+  applyFlowKind(rec(), flowKind, kind());
   editedDescriptor();
   return true;
 }
@@ -395,6 +395,11 @@ bool SensorPage::setParameterNumber(const QString& hexText) {
 // --- Table functions ---------------------------------------------------------------
 
 std::optional<TableRef> SensorPage::tableRef() const { return decodeTableRef(record().const1, kind()); }
+
+bool SensorPage::tableHasVariableStep() const {
+  const auto ref = tableRef();
+  return ref && isVariableStep(workspace_.image.tableFunctions[static_cast<std::size_t>(ref->table)]);
+}
 
 void SensorPage::chooseTable(int table) {
   if (table < 0 || table >= tableCount(kind())) return;

@@ -133,6 +133,10 @@ class SensorPage {
 
   // --- Table functions ----------------------------------------------------
   std::optional<TableRef> tableRef() const;
+  // The step shown under "Шаг табличной функции:": the table's own, which
+  // lays out its values; a 0.5 in Const1 that disagrees is put right by the
+  // next choice of a table number or a step.
+  bool tableHasVariableStep() const;
   void chooseTable(int table);
   // Asks the question of the step change; "Да" clears the table and empties
   // the other functional sensors on it.

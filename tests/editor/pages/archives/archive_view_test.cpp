@@ -38,10 +38,20 @@ TEST(ArchiveView, HeadsShowTheirOperands) {
     EXPECT_EQ(v.operandIndex, c.operand);
   }
 
-  setArchiveWords(im, F::Hourly, 1, {0x8180, 0x0004, 0x0140});
+  // X1 and X2 are positioned on the low byte of their component.
+  struct Difference {
+    Word component;
+    std::optional<int> index;  // 0 sensor 4, 1 "нет", nullopt "ОШИБКА"
+  } differences[] = {{0x0004, 0}, {0x0104, 0}, {0x0040, 1}, {0x0140, 1}, {0x0005, std::nullopt},
+                     {0x0150, std::nullopt}};
+  for (const Difference& d : differences) {
+    SCOPED_TRACE(d.component);
+    setArchiveWords(im, F::Hourly, 1, {0x8180, d.component, d.component});
+    const ArchiveView diff = viewArchive(im, F::Hourly, 1);
+    EXPECT_EQ(diff.x1Index, d.index);
+    EXPECT_EQ(diff.x2Index, d.index);
+  }
   ArchiveView v = viewArchive(im, F::Hourly, 1);
-  EXPECT_EQ(v.x1Index, 0);
-  EXPECT_FALSE(v.x2Index);  // 0140 names no sensor
   EXPECT_TRUE(v.extensionShown);
   EXPECT_TRUE(v.extended);
   EXPECT_FALSE(viewArchive(im, F::Hourly, 28).extensionShown);

@@ -89,6 +89,16 @@ TEST(PipelinePageMedium, SwitchOffAsksAboutTheFirstReferenceAndRemovesAll) {
        [](const SettingsImage& im) { EXPECT_EQ(im.monthArcNeg[9], 0); }},
       {"monthly heat", [](SettingsImage& im) { im.monthArcDesc[1] = 0x0402; }, 37, 1,
        [](const SettingsImage& im) { EXPECT_EQ(im.monthArcDesc[1], 0); }},
+      {"daily sum 8280", [](SettingsImage& im) { im.dayArcDesc[3] = 0x8280, im.dayArcPos[3] = 0x0004; }, 51, 3,
+       [](const SettingsImage& im) { EXPECT_EQ(im.dayArcPos[3], 0); }},
+      {"daily sum 8480", [](SettingsImage& im) { im.dayArcDesc[6] = 0x8480, im.dayArcNeg[6] = 0x0006; }, 51, 6,
+       [](const SettingsImage& im) { EXPECT_EQ(im.dayArcNeg[6], 0x0002); }},
+      {"monthly sum 8880", [](SettingsImage& im) { im.monthArcDesc[4] = 0x8880, im.monthArcNeg[4] = 0x0004; }, 52, 4,
+       [](const SettingsImage& im) { EXPECT_EQ(im.monthArcNeg[4], 0); }},
+      {"hourly flow shown as pipeline 2 (D4)", [](SettingsImage& im) { im.hourArcDesc[7] = 0x0212; }, 30, 7,
+       [](const SettingsImage& im) { EXPECT_EQ(im.hourArcDesc[7], 0); }},
+      {"monthly heat shown as pipeline 2 (D4)", [](SettingsImage& im) { im.monthArcDesc[2] = 0x0432; }, 37, 2,
+       [](const SettingsImage& im) { EXPECT_EQ(im.monthArcDesc[2], 0); }},
       {"flow taken from it",
        [](SettingsImage& im) {
          makeWater(im, 4);
@@ -252,6 +262,41 @@ TEST(PipelinePageRefusals, ComputedQuantitiesAndElectricityFlowRole) {
   EXPECT_FALSE(rig.page.chooseFlowRole(FlowRole::DiffPressure));
   EXPECT_EQ(rig.bytes(), before);
   EXPECT_EQ(rig.boxes.codes(), (std::vector<int>{18, 19, 69}));
+}
+
+TEST(PipelinePageRefusals, MeasuredPressureAgainStoresTheMediumPressureListsChoice) {
+  struct Case {
+    const char* what;
+    Word before;  // PressureSensors before "вычисл. по температуре"
+    std::function<void(SettingsImage&)> meanwhile;
+    Word after;   // after "измеряется" again
+  } cases[] = {
+      {"a sensor", 0x0306, {}, 0x0340},
+      {"pipeline constant 2", 0x4206, {}, 0x4240},
+      {"нет", 0x4006, {}, 0x4040},
+      {"a sensor that is no longer a pressure sensor", 0x0306,
+       [](SettingsImage& im) { sensor(im, 3).mainDescriptor = test::kAnalogTemperature; }, 0x4040},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    PageRig rig(2);
+    sensor(rig.ws.image, 3).mainDescriptor = test::kAnalogPressure;
+    pipeline(rig.ws.image, 0).mainDescriptor = 0x3200;
+    pipeline(rig.ws.image, 0).densityCalorLink = 0;
+    pipeline(rig.ws.image, 0).pressureSensors = c.before;
+    ASSERT_TRUE(rig.page.setPressureComputed(true));
+    EXPECT_EQ(pipeline(rig.ws.image, 0).pressureSensors, 0xFF40);
+    if (c.meanwhile) c.meanwhile(rig.ws.image);
+    ASSERT_TRUE(rig.page.setPressureComputed(false));
+    EXPECT_EQ(pipeline(rig.ws.image, 0).pressureSensors, c.after);
+  }
+  // A pipeline shown with its pressure computed: the hidden list holds "нет".
+  PageRig rig(2);
+  pipeline(rig.ws.image, 1).mainDescriptor = 0x3200;
+  pipeline(rig.ws.image, 1).pressureSensors = 0xFF40;
+  rig.page.showPipeline(1);
+  ASSERT_TRUE(rig.page.setPressureComputed(false));
+  EXPECT_EQ(pipeline(rig.ws.image, 1).pressureSensors, 0x4040);
 }
 
 TEST(PipelinePageFlow, RoleChoicesResetTheFlowWords) {

@@ -136,6 +136,27 @@ TEST(PipelineView, InvalidMediumShowsOnlyTheError) {
   EXPECT_FALSE(v.payment.visible);
 }
 
+TEST(PipelineView, LinkedCaptionShowsForAPipelineWithLinksOfItsOwn) {
+  struct Case {
+    Word ownMask;     // pipeline 1's DensityCalorLink
+    bool linkedBy0;   // bit 1 of pipeline 0's mask
+    bool caption;
+  } cases[] = {{0x0000, true, false}, {0x0008, true, true}, {0x0008, false, false}, {0x0000, false, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << std::hex << c.ownMask << " " << c.linkedBy0);
+    Workspace ws = workspaceOf(2);
+    test::makeWater(ws.image, 0);
+    test::makeWater(ws.image, 1);
+    test::makeWater(ws.image, 3);
+    pipeline(ws.image, 0).densityCalorLink = c.linkedBy0 ? 0x0002 : 0;
+    pipeline(ws.image, 1).densityCalorLink = c.ownMask;
+    ScriptedPresenter boxes;
+    PipelinePageRules page(ws, boxes, QLatin1Char('.'));
+    page.showPipeline(1);
+    EXPECT_EQ(page.prepareView().linkedByAnother, c.caption);
+  }
+}
+
 TEST(PipelineView, GroupsFollowMediumAndKind) {
   struct Case {
     int kind;

@@ -231,6 +231,42 @@ TEST(SensorPageReferences, QuantityAndKindChangesAskFirst) {
   EXPECT_EQ(sensorOf(ws, 30).mainDescriptor, 0x9101);
 }
 
+TEST(SensorPageFlowKind, TheChoiceRepairsTheDigitAndAsksOnlyAboutAnM3KindShown) {
+  // Sensor 5 is the flow sensor of pipeline 0 in every case.
+  struct Case {
+    const char* what;
+    Word kind, before;
+    int flowKind;
+    Word after;
+    bool asks;  // message 29: the flow kind shown was one of the m3 kinds
+  } cases[] = {
+      {"analog D3 9 shows ОШИБКА", 2, 0x9391, FlowTonnes, 0x9301, false},
+      {"analog D3 D shows ОШИБКА", 2, 0x93D1, FlowLiquidM3, 0x9311, false},
+      {"analog on the large model", 3, 0x9391, FlowGasM3, 0x9351, false},
+      {"pulse on МВВ", 2, 0xA3D0, FlowGasM3, 0xA350, false},
+      {"pulse of the small model", 1, 0xB390, FlowTonnes, 0xB300, false},
+      {"frequency on the large model", 3, 0xC3D0, FlowLiquidM3, 0xC310, false},
+      {"large-model pulse keeps its count bit", 3, 0xB3D0, FlowTonnes, 0xB380, true},
+      {"analog gas m3 to tonnes", 2, 0x9351, FlowTonnes, 0x9301, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Workspace ws = workspaceOf(c.kind);
+    sensorOf(ws, 5).mainDescriptor = c.before;
+    sensorOf(ws, 5).auxDescriptor = 0x0080;
+    waterPipeline(ws, 0, 0x0540);
+    ScriptedPresenter boxes;
+    if (c.asks) boxes.then(AnswerYes);
+    SensorPage page(ws, boxes, kComma);
+    page.show(5);
+    EXPECT_TRUE(page.chooseFlowKind(c.flowKind));
+    EXPECT_EQ(sensorOf(ws, 5).mainDescriptor, c.after);
+    EXPECT_EQ(boxes.codes(), c.asks ? std::vector<int>{29} : std::vector<int>{});
+    EXPECT_EQ(pipeOf(ws, 0).flowSensors, c.asks ? 0x4040 : 0x0540);
+    EXPECT_EQ(page.view().flowKind, c.flowKind);
+  }
+}
+
 TEST(SensorPageTables, StepChangeAsksAndEmptiesTheOtherSensors) {
   for (int answer : {AnswerYes, AnswerNo}) {
     Workspace ws = workspaceOf(2);

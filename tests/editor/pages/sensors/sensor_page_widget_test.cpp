@@ -127,7 +127,7 @@ std::vector<Walk> walks() {
        [](SensorRecord& s, int k) {
          applyFamily(s, ChooseAnalog, k);
          applyQuantity(s, Flow);
-         applyFlowKind(s, FlowGasM3);
+         applyFlowKind(s, FlowGasM3, k);
          applyStorage(s, false);
        }},
       {"copper thermometer", {1, 2, 3},
@@ -169,7 +169,7 @@ std::vector<Walk> walks() {
         {"faultBox", "Константа замены при обрыве или перезапуске"}},
        [](SensorRecord& s, int k) {
          applyFamily(s, ChoosePulse, k);
-         applyFlowKind(s, FlowTonnes);
+         applyFlowKind(s, FlowTonnes, k);
          applyFault(s, 1, k);
        }},
       {"pulse count per unit", {3},
@@ -178,14 +178,14 @@ std::vector<Walk> walks() {
        [](SensorRecord& s, int k) {
          applyFamily(s, ChoosePulse, k);
          applyPulseWeight(s, 8);
-         applyFlowKind(s, FlowLiquidM3);
+         applyFlowKind(s, FlowLiquidM3, k);
        }},
       {"frequency", {1, 2, 3},
        {{"familyBox", "частотный"}, {"flowKindBox", "расход пара или жидкости в м3"},
         {"faultBox", "Среднее значение"}},
        [](SensorRecord& s, int k) {
          applyFamily(s, ChooseFrequency, k);
-         applyFlowKind(s, FlowLiquidM3);
+         applyFlowKind(s, FlowLiquidM3, k);
          applyFault(s, 9, k);
        }},
       {"arithmetic over pipelines", {1, 2, 3},
@@ -259,6 +259,13 @@ TEST(SensorPageWidget, ConditionalConversionsOnEveryKind) {
   EXPECT_EQ(p.captionOf("parameterEdit"), "№ параметра чьё значение хранит датчик");
   p.type("parameterEdit", "1aZ2");
   EXPECT_EQ(p.sensor(0).auxDescriptor, 0x1A2);
+  // Emptied key by key, the field stores 0: no old number stays behind it.
+  for (int i = 0; i < 3; ++i) {
+    QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+    QApplication::sendEvent(p.find<QLineEdit>("parameterEdit"), &backspace);
+  }
+  EXPECT_EQ(p.find<QLineEdit>("parameterEdit")->text(), "");
+  EXPECT_EQ(p.sensor(0).auxDescriptor, 0);
 }
 
 TEST(SensorPageWidget, ConnectionChoicesMakeChannelAndCutoffCodes) {
@@ -310,6 +317,7 @@ TEST(SensorPageWidget, StoredSensorShowsItsChoicesWithoutChangingAByte) {
   p.sensor(8) = {9, 0xA355, 0x0980, 0, 0.01, 1000, 60, 100, 0, 100, 0, 0, 1.0};  // flow kind 5, fault 5: unknown
   p.sensor(9) = {10, 0x5100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1.0};               // no family 5
   p.sensor(10) = {11, 0x8070, 0x1080, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1.0};          // no conversion 7
+  p.sensor(11) = {12, 0xA350, 0x1580, 0, 0, 1000, 0, 0, 0, 0, 0, 0, 1.0};       // МВВ channel 15: no module
   const SettingsImage before = p.ws.image;
 
   p.go(7);
@@ -339,6 +347,10 @@ TEST(SensorPageWidget, StoredSensorShowsItsChoicesWithoutChangingAByte) {
   EXPECT_EQ(p.shown("familyBox"), "ОШИБКА");
   EXPECT_FALSE(p.visible("analogGroup"));
   EXPECT_FALSE(p.visible("connectionGroup"));
+
+  p.go(11);
+  EXPECT_EQ(p.shown("moduleBox"), "ОШИБКА");
+  EXPECT_EQ(p.find<QLabel>("channelCode")->text(), "15");
 
   p.go(10);
   EXPECT_TRUE(p.visible("errorPanel"));
@@ -578,6 +590,35 @@ TEST(SensorPageWidget, TableFunctionEntry) {
   EXPECT_EQ(p.ws.image.tableFunctions[7][5], 9);
 }
 
+TEST(SensorPageWidget, TheStepShownIsTheTablesOwnAndCanBeChanged) {
+  struct Case {
+    double const1;
+    double variableStep;  // double 16 of table 3
+    const char* shown;
+  } cases[] = {
+      {3.0, 0.0, "постоянный"},
+      {3.5, 0.0, "постоянный"},  // the reference says variable, the table does not
+      {3.0, 1.0, "переменный"},
+      {3.5, 1.0, "переменный"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.const1 + c.variableStep);
+    Page p(2, {AnswerYes});
+    p.sensor(4) = {5, 0x8040, 0, 0, c.const1, 0, 0, 0, 0, 0, 0, 0, 1.0};
+    p.ws.image.tableFunctions[3][16] = c.variableStep;
+    p.go(4);
+    EXPECT_EQ(p.shown("tableStepBox"), c.shown);
+    EXPECT_EQ(p.visible("variableStepGroup"), c.variableStep == 1.0);
+
+    // Choosing the other step turns table and reference alike.
+    const bool variable = c.variableStep != 1.0;
+    p.choose("tableStepBox", variable ? "переменный" : "постоянный");
+    EXPECT_EQ(p.ws.image.tableFunctions[3][16], variable ? 1.0 : 0.0);
+    EXPECT_EQ(p.sensor(4).const1, variable ? 3.5 : 3.0);
+    EXPECT_EQ(p.visible("variableStepGroup"), variable);
+  }
+}
+
 TEST(SensorPageWidget, ThermocoupleColdJunction) {
   Page p(1, {AnswerOk});
   p.choose("familyBox", "аналоговый");
@@ -603,7 +644,10 @@ TEST(SensorPageWidget, LargeModelArithmeticGoesThroughItsWindow) {
   p.choose("familyBox", "условный");
   EXPECT_TRUE(p.visible("arithmeticGroup"));
   EXPECT_FALSE(p.visible("termsGroup"));
-  EXPECT_EQ(p.find<QLabel>("arithmeticSummary")->text().section(u'\n', 0, 1), "ИТОГ:  R =  X \nX - датчик № 0");
+  EXPECT_EQ(p.captionOf("arithmeticSummary"), "Итог: ");
+  // A new formula names no sensor: the lists show "нет" (sensor 0 is the one edited).
+  EXPECT_EQ(p.find<QLabel>("arithmeticSummary")->text().section(u'\n', 0, 1), "ИТОГ:  R =  X \nX - не используется");
+  EXPECT_EQ(p.widget->arithmeticWindow().findChild<ChoiceBox*>("operandX")->currentText(), "нет");
   p.ws.editor.modified = false;
   QTimer::singleShot(0, p.widget.get(), [&] {
     TarForm& form = p.widget->arithmeticWindow();

@@ -20,10 +20,7 @@ bool isPrintable(const QKeyEvent* event) {
 
 }  // namespace
 
-PipelineChoiceBox::PipelineChoiceBox(const QString& objectName, QWidget* parent) : QComboBox(parent) {
-  setObjectName(objectName);
-  setSizeAdjustPolicy(QComboBox::AdjustToContents);
-}
+PipelineChoiceBox::PipelineChoiceBox(const QString& objectName, QWidget* parent) : ChoiceBox(objectName, parent) {}
 
 void PipelineChoiceBox::fill(const ListView& view) {
   const QSignalBlocker block(this);
@@ -51,14 +48,6 @@ QStringList PipelineChoiceBox::texts() const {
   QStringList out;
   for (int i = 0; i < count(); ++i) out << itemText(i);
   return out;
-}
-
-void PipelineChoiceBox::keyPressEvent(QKeyEvent* event) {
-  if (isPrintable(event) && event->key() != Qt::Key_Space) {
-    event->accept();  // lists take no typing
-    return;
-  }
-  QComboBox::keyPressEvent(event);
 }
 
 RealEdit::RealEdit(const QString& objectName, bool signedReal, QChar separator, QWidget* parent)

@@ -4,17 +4,17 @@
 // object-number box that takes digits only.
 #pragma once
 
-#include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
 
+#include "editor/pages/inputs/choice_box.h"
 #include "editor/pages/pipelines/pipeline_view.h"
 
 namespace nastrum {
 
-// A list-only choice: typed characters are discarded (no search by letter);
-// arrows, Home/End and the popup keys still work.
-class PipelineChoiceBox : public QComboBox {
+// The shared list box (keys and wheel as on every page), filled from a
+// list view of the pipeline page.
+class PipelineChoiceBox : public ChoiceBox {
   Q_OBJECT
  public:
   explicit PipelineChoiceBox(const QString& objectName, QWidget* parent = nullptr);
@@ -24,9 +24,6 @@ class PipelineChoiceBox : public QComboBox {
   int code(int fallback = -1) const;
   // Chooses the item with this text as the user would (tests, keyboard macros).
   void choose(const QString& text);
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QStringList texts() const;

@@ -359,6 +359,7 @@ QWidget* SensorPageWidget::buildConditional() {
   arithmeticSummary_->setObjectName(QStringLiteral("arithmeticSummary"));
   arithmeticSummary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   arithmeticLayout->addWidget(arithmeticButton_);
+  arithmeticLayout->addWidget(captionFor(QStringLiteral("Итог: "), arithmeticSummary_, arithmetic_));
   arithmeticLayout->addWidget(arithmeticSummary_);
   layout->addWidget(arithmetic_);
 

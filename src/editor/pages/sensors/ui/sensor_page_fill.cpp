@@ -284,10 +284,10 @@ void SensorPageWidget::fillTerms() {
 }
 
 void SensorPageWidget::fillArithmeticSummary() {
-  const SensorRecord& r = page_.record();
-  const ArithState state = arithStateOf(r, page_.separator());
-  arithmeticSummary_->setText(arithSummaryLines(state, arithUsesPipelines(r), page_.separator()).join(u'\n'));
+  // The summary is the window's: what its lists show is what the lines name.
   tarForm_->fill(page_.current());
+  arithmeticSummary_->setText(
+      arithSummaryLines(tarForm_->state(), arithUsesPipelines(page_.record()), page_.separator()).join(u'\n'));
 }
 
 void SensorPageWidget::fillTable() {
@@ -295,7 +295,7 @@ void SensorPageWidget::fillTable() {
   table_->show();
   tableNumber_->setChoices(tableNumberChoices(workspace_.image.deviceKind));
   tableNumber_->showCode(ref ? std::optional<int>(ref->table) : std::nullopt);
-  const bool variable = ref && ref->variableStep;
+  const bool variable = page_.tableHasVariableStep();
   tableStep_->showCode(variable ? 1 : 0);
   constantStep_->setVisible(!variable);
   variableStep_->setVisible(variable);

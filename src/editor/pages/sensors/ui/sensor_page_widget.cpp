@@ -29,11 +29,10 @@ SensorPageWidget::SensorPageWidget(Workspace& workspace, MessagePresenter& prese
   showCurrent();
 }
 
-void SensorPageWidget::afterChoice(bool accepted, bool listsChange) {
+void SensorPageWidget::afterChoice(bool accepted) {
   if (accepted && workspace_.editor.modified) {
     emit written(page_.lastWritten());
     emit imageEdited();
-    if (listsChange) emit sensorListsChanged();
   }
   showCurrent();
 }
@@ -57,7 +56,7 @@ void SensorPageWidget::moduleChosen() {
   const QString module = module_->currentText();
   for (const ChannelModule& m : channelModules(workspace_.image.deviceKind, page_.view().family))
     if (m.name == module && !m.pairs.isEmpty()) {
-      afterChoice(page_.chooseChannel(module, m.pairs.front(), bounce_->code() == 1), true);
+      afterChoice(page_.chooseChannel(module, m.pairs.front(), bounce_->code() == 1));
       return;
     }
   showCurrent();
@@ -75,7 +74,7 @@ void SensorPageWidget::connectHandlers() {
   connect(number_, &QSpinBox::valueChanged, this, &SensorPageWidget::numberChanged);
   connect(family_, &ChoiceBox::codeChosen, this, [this](int c) {
     liquidTubes_ = false;
-    afterChoice(page_.chooseFamily(c), true);
+    afterChoice(page_.chooseFamily(c));
   });
   connect(storage_, &ChoiceBox::codeChosen, this, [this](int c) {
     page_.chooseStorage(c == 0x9);
@@ -90,17 +89,17 @@ void SensorPageWidget::connectHandlers() {
     page_.copy();
     fillCopyActions();
   });
-  connect(paste_, &QAction::triggered, this, [this] { afterChoice(page_.paste(), true); });
+  connect(paste_, &QAction::triggered, this, [this] { afterChoice(page_.paste()); });
   connect(conversionRepair_, &ChoiceBox::codeChosen, this,
-          [this](int c) { afterChoice(page_.chooseConversion(c), true); });
+          [this](int c) { afterChoice(page_.chooseConversion(c)); });
 
   // Analog.
   connect(quantity_, &ChoiceBox::codeChosen, this, [this](int c) {
     liquidTubes_ = false;
-    afterChoice(page_.chooseQuantity(c), true);
+    afterChoice(page_.chooseQuantity(c));
   });
   connect(pressureKind_, &ChoiceBox::codeChosen, this,
-          [this](int c) { afterChoice(page_.choosePressureKind(c), true); });
+          [this](int c) { afterChoice(page_.choosePressureKind(c)); });
   connect(pressureUnit_, &ChoiceBox::codeChosen, this, [this](int c) {
     page_.choosePressureUnit(c);
     afterChoice(true);
@@ -134,7 +133,7 @@ void SensorPageWidget::connectHandlers() {
   connect(temperatureKind_, &ChoiceBox::codeChosen, this, [this](int c) {
     const int sub = c == Rtd ? rtdKind_->code().value_or(0) : thermocoupleKind_->code().value_or(4);
     page_.chooseTemperatureKind(c, sub);
-    afterChoice(true, true);
+    afterChoice(true);
   });
   connect(rtdKind_, &ChoiceBox::codeChosen, this, [this](int c) {
     page_.chooseRtd(c);
@@ -160,7 +159,7 @@ void SensorPageWidget::connectHandlers() {
   });
 
   // Flow, pulse and frequency sensors.
-  connect(flowKind_, &ChoiceBox::codeChosen, this, [this](int c) { afterChoice(page_.chooseFlowKind(c), true); });
+  connect(flowKind_, &ChoiceBox::codeChosen, this, [this](int c) { afterChoice(page_.chooseFlowKind(c)); });
   connect(pulseWeightKind_, &ChoiceBox::codeChosen, this, [this](int c) {
     page_.choosePulseWeight(c);
     afterChoice(true);
@@ -177,7 +176,7 @@ void SensorPageWidget::connectHandlers() {
   // Connection, cutoff, fault.
   connect(module_, &ChoiceBox::codeChosen, this, &SensorPageWidget::moduleChosen);
   auto channel = [this] {
-    afterChoice(page_.chooseChannel(module_->currentText(), pair_->currentText(), bounce_->code() == 1), true);
+    afterChoice(page_.chooseChannel(module_->currentText(), pair_->currentText(), bounce_->code() == 1));
   };
   connect(pair_, &ChoiceBox::codeChosen, this, channel);
   connect(bounce_, &ChoiceBox::codeChosen, this, channel);
@@ -211,9 +210,9 @@ void SensorPageWidget::connectConditionalHandlers() {
   connect(conversionButtons_, &QButtonGroup::idClicked, this, [this](int conversion) {
     const auto current = page_.view().conversion;
     if (conversion == SumSensors && current && isArithmetic(*current)) return;  // already arithmetic
-    afterChoice(page_.chooseConversion(conversion), true);
+    afterChoice(page_.chooseConversion(conversion));
   });
-  connect(source_, &ChoiceBox::codeChosen, this, [this](int c) { afterChoice(page_.chooseConversion(c), true); });
+  connect(source_, &ChoiceBox::codeChosen, this, [this](int c) { afterChoice(page_.chooseConversion(c)); });
   connect(conditionalStorage_, &ChoiceBox::codeChosen, this, [this](int c) {
     page_.chooseConditionalStorage(c);
     afterChoice(true);

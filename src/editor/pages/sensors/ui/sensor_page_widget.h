@@ -39,9 +39,6 @@ class SensorPageWidget : public QWidget {
  signals:
   // The user changed the image (Modified is already set).
   void imageEdited();
-  // A family, quantity, conversion or connection changed: the pipeline
-  // page's sensor lists need rebuilding.
-  void sensorListsChanged();
   // What was last written (a descriptor's four digits, a real's text, the
   // name), for the main window's diagnostic field.
   void written(const QString& text);
@@ -74,8 +71,9 @@ class SensorPageWidget : public QWidget {
   void fillCopyActions();
 
   // After a handler: report an accepted edit, then show the sensor again
-  // (which also puts back a refused choice).
-  void afterChoice(bool accepted, bool listsChange = false);
+  // (which also puts back a refused choice). The pipeline page rebuilds its
+  // sensor lists whenever it is shown, so a family change needs no word to it.
+  void afterChoice(bool accepted);
   void afterText();
   void numberChanged(int value);
   void moduleChosen();
