@@ -219,9 +219,38 @@ TEST(DistributionMap, RolesOfAPipelinesSensors) {
        [](SettingsImage& im) { pipelineAt(im, 0).mainDescriptor = 0x8800; },
        {{DR, "05"}}},
       {"switched off", [](SettingsImage& im) { pipelineAt(im, 0).mainDescriptor = 0xF000; }, {}},
-      {"a flow byte beyond the sensors names nothing",
+      // Only the bytes a role lists as "none" leave its cell empty; any other
+      // byte is printed as its number, so a wrong reference shows on paper.
+      {"a flow byte beyond the sensors is printed as it is",
        [](SettingsImage& im) { pipelineAt(im, 0).flowSensors = 0x7F40; },
-       {{DTrab, "07"}, {DTvh, "08"}, {DDrab, "09"}, {DThi, "10"}}},
+       {{DR, "127"}, {DTrab, "07"}, {DTvh, "08"}, {DDrab, "09"}, {DThi, "10"}}},
+      {"the subrange byte is empty only for 40",
+       [](SettingsImage& im) {
+         sensorAt(im, 5).mainDescriptor = 0x1200;
+         pipelineAt(im, 0).flowSensors = 0x05FF;
+       },
+       {{DPosn, "05"}, {DPdop, "255"}, {DTrab, "07"}, {DTvh, "08"}, {DDrab, "09"}, {DThi, "10"}}},
+      {"temperature and pressure bytes 40, 41, 42 and FF are empty, others printed",
+       [](SettingsImage& im) {
+         pipelineAt(im, 0).tempSensors = 0x4142;
+         pipelineAt(im, 0).pressureSensors = 0xFF43;
+       },
+       {{DR, "05"}, {DDatm, "67"}, {DThi, "10"}}},
+      {"the cold source is empty for 40, 41, 42 but FF is printed",
+       [](SettingsImage& im) { pipelineAt(im, 0).bigPipeRef = 0x00FF; },
+       {{DR, "05"}, {DTrab, "07"}, {DTvh, "08"}, {DDrab, "09"}, {DThi, "255"}}},
+      {"the cold source constant leaves its cell empty",
+       [](SettingsImage& im) { pipelineAt(im, 0).bigPipeRef = 0x0042; },
+       {{DR, "05"}, {DTrab, "07"}, {DTvh, "08"}, {DDrab, "09"}}},
+      {"gas density and calorific value are empty only for 40",
+       [](SettingsImage& im) {
+         PipelineRecord& p = pipelineAt(im, 0);
+         p.mainDescriptor = 0x4000;
+         p.tempSensors = 0x4040;
+         p.pressureSensors = 0x4040;
+         p.densityCalorLink = 0x41FF;
+       },
+       {{DR, "05"}, {DG, "65"}, {DK, "255"}}},
   };
   for (const DistributionCase& c : cases) {
     SCOPED_TRACE(c.name);
