@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "maps/map_builder.h"
+#include "maps/map_catalogue.h"
 #include "maps/map_test_image.h"
 
 namespace nastrum {
@@ -114,6 +115,26 @@ TEST(ArchiveMaps, DailyAndMonthlyBandsAndPages) {
   EXPECT_EQ(numberRow(p, 18).last(), QString());  // archive 63 does not exist
   EXPECT_EQ(text(p, 8, 20), QString());
   EXPECT_EQ(text(p, 7, 20), QStringLiteral("1140"));
+}
+
+TEST(ArchiveMaps, DailyAndMonthlyMapsHaveTheirSecondPageOnEveryKind) {
+  for (const Word kind : {Word{1}, Word{2}, Word{3}}) {
+    SCOPED_TRACE(kind);
+    SettingsImage image = freshImage(kind);
+    for (const int map : {5, 6}) {
+      EXPECT_EQ(mapPageCount(kind, map), 2) << map;
+      EXPECT_FALSE(buildMap(image, map, 1, kComma).hasNextPage) << map;
+    }
+    image.dayArcDesc[40] = 0x1140;
+    image.monthArcDesc[62] = 0x1440;
+    for (const int map : {5, 6}) {
+      EXPECT_TRUE(buildMap(image, map, 1, kComma).hasNextPage) << map;
+      const MapPage second = buildMap(image, map, 2, kComma);
+      EXPECT_EQ(second.page, 2) << map;
+      EXPECT_EQ(numberRow(second, 1).first(), QStringLiteral("32")) << map;
+    }
+    EXPECT_EQ(text(buildMap(image, 5, 2, kComma), 1, 6 + 2), QStringLiteral("1140"));  // archive 40: band 2, first column
+  }
 }
 
 TEST(ArchiveMaps, IntervalBandTwoWhenALaterArchiveWorks) {
