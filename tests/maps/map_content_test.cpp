@@ -9,6 +9,8 @@
 #include "maps/map_builder.h"
 #include "maps/map_catalogue.h"
 #include "maps/map_test_image.h"
+#include "model/device_real.h"
+#include "model/real_text.h"
 
 namespace nastrum {
 namespace {
@@ -365,6 +367,24 @@ TEST(RegulatorMap, ConstantAndBands) {
   EXPECT_EQ(p.table.columnWidth(0), 145);
   image.logicLaw[63] = 0x0201;
   EXPECT_EQ(buildMap(image, 11, 1, kComma).table.rowCount(), 16);
+}
+
+TEST(RegulatorMap, TheConstantLosesOnlyFractionDigitsToItsSixCharacters) {
+  const std::vector<std::pair<double, QString>> cases = {
+      {-1.5, QStringLiteral("-1,500")},
+      {123456.75, QStringLiteral("123456")},
+      {4294966784.0, QStringLiteral("4294966784")},  // the largest device real, every digit
+      {5.77499918108515E-7, FormatReal8(5.77499918108515E-7, kComma)},  // an exponent form stays whole
+  };
+  SettingsImage image = freshImage(3);
+  image.logicLaw[0] = 0x0201;
+  for (const auto& [value, shown] : cases) {
+    const DeviceRealBytes b = EncodeDeviceReal(value);
+    image.logicT1[0] = static_cast<Word>((b[0] << 8) | b[1]);
+    image.logicT2[0] = static_cast<Word>((b[2] << 8) | b[3]);
+    const double stored = DecodeDeviceReal(b);
+    EXPECT_EQ(text(buildMap(image, 11, 1, kComma), 1, 3), shown) << value << " stored as " << stored;
+  }
 }
 
 TEST(MapCatalogue, AMapTheKindLacksIsEmpty) {
