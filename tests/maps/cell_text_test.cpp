@@ -9,7 +9,7 @@
 #include "maps/cell_text_fit.h"
 #include "maps/map_painter.h"
 #include "maps/map_test_image.h"
-#include "maps/text_recorder.h"
+#include "support/text_recorder.h"
 
 namespace nastrum {
 namespace {

@@ -15,7 +15,7 @@
 #include "maps/map_test_image.h"
 #include "maps/ui/map_form.h"
 #include "support/scripted_presenter.h"
-#include "maps/text_recorder.h"
+#include "support/text_recorder.h"
 
 namespace nastrum {
 namespace {

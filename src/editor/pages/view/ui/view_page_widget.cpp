@@ -44,6 +44,16 @@ class CellDelegate final : public QStyledItemDelegate {
   Commit commit_;
 };
 
+// Every caption and value shows whole: a column is as wide as its longest
+// text (a real in exponent form, a long caption), never narrower than its
+// usual width (`captionWidth` for column 0, the default width for values).
+void fitColumns(QTableWidget* grid, int captionWidth) {
+  grid->resizeColumnsToContents();
+  const int valueWidth = grid->horizontalHeader()->defaultSectionSize();
+  for (int column = 0; column < grid->columnCount(); ++column)
+    grid->setColumnWidth(column, std::max(grid->columnWidth(column), column == 0 ? captionWidth : valueWidth));
+}
+
 bool isTypedKey(const QKeyEvent* key) {
   if (key->key() == Qt::Key_F2) return true;
   const QString text = key->text();
@@ -157,6 +167,7 @@ void ViewPageWidget::fill() {
           grid->setItem(row, column, item);
         }
         item->setText(table.gridText(row, column, separator_));
+        if (column == 0) item->setToolTip(item->text());  // the row's caption, also where the column is narrowed
         const ViewCell* cell = table.cellAt(row, column);
         Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
         if (cell && cell->editable()) flags |= Qt::ItemIsEditable;
@@ -164,7 +175,7 @@ void ViewPageWidget::fill() {
         if (!cell) item->setBackground(grid->palette().button());
       }
     }
-    if (table.captionWidth == 0) grid->resizeColumnToContents(0);
+    fitColumns(grid, table.captionWidth);
     int height = 2 * grid->frameWidth() + table.gridRows() * grid->verticalHeader()->defaultSectionSize();
     if (grid->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn) height += grid->horizontalScrollBar()->sizeHint().height();
     grid->setFixedHeight(height);

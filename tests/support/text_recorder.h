@@ -8,6 +8,7 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRectF>
 #include <QString>
 #include <QTextItem>
@@ -55,6 +56,7 @@ class TextRecorder final : public QPaintDevice {
     void updateState(const QPaintEngineState&) override {}
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawPath(const QPainterPath&) override {}
     void drawTextItem(const QPointF& p, const QTextItem& item) override {
       const QRectF box(p.x(), p.y() - item.ascent(), item.width(), item.ascent() + item.descent());
       runs.push_back({item.text(), painter()->combinedTransform().mapRect(box)});
