@@ -405,6 +405,11 @@ void Tbase_form::imageModified() {
   refresh();
 }
 
+void Tbase_form::offerSave() {
+  flows_.OfferSave();
+  refresh();
+}
+
 void Tbase_form::PrivilegedLogin() {
   loginDialog_->exec();
   refresh();

@@ -333,6 +333,66 @@ TEST(ViewPagePrivilege, EditWithoutPasswordAsksAndStoresNothing) {
   EXPECT_EQ(edited.count(), 0);
 }
 
+// Clicks a cell as the user does and lets the page answer the move.
+void clickCell(QTableWidget* grid, int row, int column) {
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, column)).center());
+  QApplication::processEvents();
+}
+
+TEST(ViewPagePrivilege, MovingToAnotherCellAsksForThePasswordAndTheDiagnosticTextFollows) {
+  Page p(ViewSheet::Sensors, 2);
+  p.widget->resize(1000, 700);
+  p.widget->show();
+  const SettingsImage before = p.ws.image;
+  int asked = 0;
+  p.widget->setLoginRequest([&] { ++asked; });
+  QSignalSpy diagnostic(p.widget.get(), &ViewPageWidget::diagnosticText);
+  QTableWidget* t = p.table("sensorTable");
+
+  clickCell(t, 1, 6);  // into the table: no cell is left
+  EXPECT_EQ(asked, 0);
+  clickCell(t, 3, 2);  // from one cell to another
+  EXPECT_EQ(asked, 1);
+  QTest::keyClick(t, Qt::Key_Down);  // by key as well
+  QApplication::processEvents();
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(t->currentRow(), 4);
+  clickCell(t, 0, 4);  // the number row is no field
+  EXPECT_EQ(asked, 2);
+
+  ASSERT_EQ(diagnostic.count(), 3);
+  EXPECT_EQ(diagnostic.at(0).at(0).toString(), p.cell("sensorTable", 1, 6));
+  EXPECT_EQ(diagnostic.at(1).at(0).toString(), p.cell("sensorTable", 3, 2));
+  EXPECT_EQ(diagnostic.at(2).at(0).toString(), p.cell("sensorTable", 4, 2));
+  EXPECT_EQ(std::memcmp(&before.sensors, &p.ws.image.sensors, sizeof before.sensors), 0);
+  EXPECT_FALSE(p.ws.editor.modified);
+
+  // The privileged user moves freely.
+  p.ws.editor.accessLevel = 1;
+  clickCell(t, 5, 3);
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(diagnostic.last().at(0).toString(), p.cell("sensorTable", 5, 3));
+}
+
+TEST(ViewPagePrivilege, APrivilegedDoubleClickOffersSavingAndMarksTheImage) {
+  Page p(ViewSheet::Pipelines, 3);
+  p.ws.editor.accessLevel = 1;
+  p.ws.image.sys(sys::PrivilegedMark) = 0;  // saved since the password was given
+  p.widget->showCurrent();
+  QSignalSpy offered(p.widget.get(), &ViewPageWidget::saveOffered);
+  QTableWidget* t = p.table("pipelineTable");
+
+  emit t->cellDoubleClicked(0, 2);  // the number row: nothing
+  EXPECT_EQ(offered.count(), 0);
+  EXPECT_EQ(p.ws.image.sys(sys::PrivilegedMark), 0);
+
+  emit t->cellDoubleClicked(2, 2);
+  EXPECT_EQ(offered.count(), 1);
+  EXPECT_EQ(p.ws.image.sys(sys::PrivilegedMark), 1);
+  EXPECT_NE(t->indexWidget(t->model()->index(2, 2)), nullptr);  // the cell editor is open
+  EXPECT_FALSE(p.ws.editor.modified);                         // nothing typed yet
+}
+
 TEST(ViewPagePrivilege, WrongPasswordLeavesEverythingAsItWas) {
   Page p(ViewSheet::Sensors, 2);
   const SettingsImage before = p.ws.image;
@@ -442,6 +502,8 @@ TEST(ViewMode, PagesInTheMainWindowFillOnViewAndAskThroughItsPasswordWindow) {
   answerPasswordWindow("lentaro58");
   emit sensors->cellDoubleClicked(1, 6);
   ASSERT_EQ(ws.editor.accessLevel, 1);
+  EXPECT_TRUE(action("saveAction")->isEnabled());  // offered as soon as the cell opens
+  EXPECT_FALSE(ws.editor.modified);
   auto* editor = qobject_cast<QLineEdit*>(sensors->indexWidget(sensors->model()->index(1, 6)));
   ASSERT_NE(editor, nullptr);
   editor->setText(QStringLiteral("2340"));
@@ -450,6 +512,11 @@ TEST(ViewMode, PagesInTheMainWindowFillOnViewAndAskThroughItsPasswordWindow) {
   EXPECT_EQ(ws.image.sensors[5].mainDescriptor, 0x2340);
   EXPECT_TRUE(action("saveAction")->isEnabled());
   EXPECT_TRUE(form.findChild<QToolButton*>(QStringLiteral("save_b"))->isEnabled());
+
+  // The first diagnostic field follows the cell the user moves to.
+  sensors->setCurrentCell(3, 2);
+  QApplication::processEvents();
+  EXPECT_EQ(form.diagnosticField1()->text(), sensors->item(3, 2)->text());
 }
 
 }  // namespace
