@@ -2,6 +2,7 @@
 // and component words in bands of eight.
 #include "editor/descriptors/archive_words.h"
 #include "maps/map_builders.h"
+#include "maps/map_catalogue.h"
 #include "maps/map_cells.h"
 
 namespace nastrum::maps {
@@ -34,11 +35,19 @@ ArchiveMapShape shapeOf(int number) {
   }
 }
 
+int archivesOnMap(ArchiveFamily family, Word kind) {
+  switch (family) {
+    case ArchiveFamily::Daily: return kDailyMapArchives;
+    case ArchiveFamily::Monthly: return kMonthlyMapArchives;
+    default: return archiveCount(family, kind);
+  }
+}
+
 }  // namespace
 
 void buildArchiveMap(const SettingsImage& image, MapPage& page) {
   const ArchiveMapShape shape = shapeOf(page.number);
-  const int last = archiveCount(shape.family, image.deviceKind) - 1;
+  const int last = archivesOnMap(shape.family, image.deviceKind) - 1;
   const auto working = [&](int n) { return isArchiveWorking(archiveWords(image, shape.family, n).desc); };
   const int first = kArchivesPerPage * (page.page - 1);
   // The hourly map always shows its four bands.

@@ -1,6 +1,8 @@
 // Map 1: for every pipeline, which sensors it uses in which role, read from
 // the pipeline and sensor descriptors; the name column is left to the user.
+#include <algorithm>
 #include <initializer_list>
+#include <span>
 
 #include "editor/descriptors/descriptor_digits.h"
 #include "editor/descriptors/pipeline_roles.h"
@@ -46,10 +48,16 @@ bool oneOf(int byte, std::initializer_list<int> values) {
   return false;
 }
 
-// Writes a role's sensor; bytes that name no sensor leave the cell empty.
-void putSensor(MapTable& t, int row, int column, int byte) {
-  const SensorByte b = decodeSensorByte(byte);
-  if (b.kind == SensorByteKind::Sensor) t.setText(column, row, objectNumberText(b.sensor));
+// The bytes each role reads as "no sensor" (none, a constant, computed); any
+// other byte is printed as the number it holds, so that a reference to a
+// sensor the device does not have shows on paper instead of hiding.
+constexpr int kNoneOnly[] = {kNoReference};
+constexpr int kNoneOrConstant[] = {kNoReference, kPipeConstant1, kPipeConstant2};
+constexpr int kNoneConstantOrComputed[] = {kNoReference, kPipeConstant1, kPipeConstant2, kComputed};
+
+// Writes a role's byte unless the role reads it as no sensor.
+void putSensor(MapTable& t, int row, int column, int byte, std::span<const int> noSensor) {
+  if (std::find(noSensor.begin(), noSensor.end(), byte) == noSensor.end()) t.setText(column, row, objectNumberText(byte));
 }
 
 const SensorRecord* sensorOf(const SettingsImage& image, int byte) {
@@ -76,21 +84,20 @@ void fillFlow(const SettingsImage& image, const PipelineRecord& p, MapTable& t, 
   }
   const int high = highByte(flow), low = lowByte(flow);
   if (isAnalogDiffPressure(sensorOf(image, high))) {
-    putSensor(t, row, ColDiffMain, high);
-    if (low != kNoReference) putSensor(t, row, ColDiffSub, low);
+    putSensor(t, row, ColDiffMain, high, kNoneOnly);
+    putSensor(t, row, ColDiffSub, low, kNoneOnly);
   } else {
-    putSensor(t, row, ColFlow, high);
+    putSensor(t, row, ColFlow, high, kNoneOnly);
   }
 }
 
 void fillTemperatures(const SettingsImage& image, const PipelineRecord& p, MapTable& t, int row) {
   const int measure = highByte(p.tempSensors), inlet = lowByte(p.tempSensors);
-  const auto named = [](int byte) { return !oneOf(byte, {0x40, 0x41, 0x42, 0xFF}); };
-  if (named(measure)) putSensor(t, row, ColTempMeasure, measure);
-  if (named(inlet)) putSensor(t, row, ColTempInlet, inlet);
+  putSensor(t, row, ColTempMeasure, measure, kNoneConstantOrComputed);
+  putSensor(t, row, ColTempInlet, inlet, kNoneConstantOrComputed);
   // The cold junction of a thermocouple is its Const2; the inlet's wins.
   for (int byte : {measure, inlet}) {
-    const SensorRecord* s = named(byte) ? sensorOf(image, byte) : nullptr;
+    const SensorRecord* s = sensorOf(image, byte);
     if (isThermocouple(s) && s->const2 >= 0 && s->const2 < 64)
       t.setText(ColColdJunction, row, objectNumberText(static_cast<int>(s->const2)));
   }
@@ -102,17 +109,13 @@ void fillPipelineRow(const SettingsImage& image, const PipelineRecord& p, MapTab
   fillFlow(image, p, t, row);
   if (d1 == 8) return;
   fillTemperatures(image, p, t, row);
-  const int pressure = highByte(p.pressureSensors), atm = lowByte(p.pressureSensors);
-  if (!oneOf(pressure, {0x40, 0x41, 0x42, 0xFF})) putSensor(t, row, ColPressure, pressure);
-  if (!oneOf(atm, {0x40, 0x41, 0x42, 0xFF})) putSensor(t, row, ColAtm, atm);
-  if (d1 >= 1 && d1 <= 3) {  // water and steam
-    const int cold = lowByte(p.bigPipeRef);
-    if (!oneOf(cold, {0x40, 0x41, 0x42})) putSensor(t, row, ColColdSource, cold);
-  }
+  putSensor(t, row, ColPressure, highByte(p.pressureSensors), kNoneConstantOrComputed);
+  putSensor(t, row, ColAtm, lowByte(p.pressureSensors), kNoneConstantOrComputed);
+  if (d1 >= 1 && d1 <= 3)  // water and steam
+    putSensor(t, row, ColColdSource, lowByte(p.bigPipeRef), kNoneOrConstant);
   if (d1 == NaturalGas) {
-    const int density = highByte(p.densityCalorLink), calorific = lowByte(p.densityCalorLink);
-    if (density != kNoReference) putSensor(t, row, ColDensity, density);
-    if (calorific != kNoReference) putSensor(t, row, ColCalorific, calorific);
+    putSensor(t, row, ColDensity, highByte(p.densityCalorLink), kNoneOnly);
+    putSensor(t, row, ColCalorific, lowByte(p.densityCalorLink), kNoneOnly);
   }
 }
 

@@ -4,6 +4,7 @@
 #include "model/device_real.h"
 #include "maps/map_builders.h"
 #include "maps/map_cells.h"
+#include "model/real_text.h"
 #include "model/kind_profile.h"
 
 namespace nastrum::maps {
@@ -45,11 +46,11 @@ void layLogicBand(MapTable& t, int top, const QStringList& labels, int first, in
 }
 
 // The regulator's threshold: a device real whose bytes are LogicT1's high and
-// low byte, then LogicT2's, shown in six characters.
+// low byte, then LogicT2's, shown in six characters where fraction digits can go.
 QString regulatorConstant(Word t1, Word t2, QChar sep) {
   const DeviceRealBytes bytes{static_cast<std::uint8_t>(highByte(t1)), static_cast<std::uint8_t>(lowByte(t1)),
                               static_cast<std::uint8_t>(highByte(t2)), static_cast<std::uint8_t>(lowByte(t2))};
-  return realText(DecodeDeviceReal(bytes), sep).left(6);
+  return ShortenRealText(realText(DecodeDeviceReal(bytes), sep), 6, sep);
 }
 
 }  // namespace

@@ -50,8 +50,8 @@ int mapPageCount(Word kind, int number) {
   switch (number) {
     case 2: return std::max(1, pagesOf(profile.sensors, 16));
     case 3: return std::max(1, pagesOf(profile.pipelines, 8));
-    case 5: return std::max(1, pagesOf(profile.dayArchives, 32));
-    case 6: return std::max(1, pagesOf(profile.monthArchives, 32));
+    case 5: return pagesOf(kDailyMapArchives, 32);
+    case 6: return pagesOf(kMonthlyMapArchives, 32);
     case 10: return std::max(1, pagesOf(profile.logicFlags, 64));
     default: return 1;
   }

@@ -183,4 +183,12 @@ QString FormatReal8(double x, QChar separator) {
   return s;
 }
 
+QString ShortenRealText(const QString& display, int length, QChar separator) {
+  if (display.size() <= length || display.contains(QLatin1Char('E'))) return display;
+  const qsizetype point = display.indexOf(separator);
+  if (point < 0) return display;                    // a whole value: every digit counts
+  if (point >= length) return display.left(point);  // the whole fraction goes, its separator with it
+  return display.left(length);
+}
+
 }  // namespace nastrum

@@ -39,4 +39,10 @@ double ParseNumber(const QString& text, QChar separator, MessagePresenter& prese
 // so the display is never a different number of the wrong magnitude.
 QString FormatReal8(double x, QChar separator);
 
+// A display real cut to `length` characters where a narrow place asks for it
+// (the regulator constant), dropping fraction digits only: the integer part
+// and an exponent form stay whole, so the shortened text never reads as a
+// number of another magnitude ("1234567" stays, "1,23456" becomes "1,2345" at six).
+QString ShortenRealText(const QString& display, int length, QChar separator);
+
 }  // namespace nastrum

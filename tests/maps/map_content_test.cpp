@@ -7,7 +7,10 @@
 #include <QStringList>
 
 #include "maps/map_builder.h"
+#include "maps/map_catalogue.h"
 #include "maps/map_test_image.h"
+#include "model/device_real.h"
+#include "model/real_text.h"
 
 namespace nastrum {
 namespace {
@@ -116,6 +119,26 @@ TEST(ArchiveMaps, DailyAndMonthlyBandsAndPages) {
   EXPECT_EQ(text(p, 7, 20), QStringLiteral("1140"));
 }
 
+TEST(ArchiveMaps, DailyAndMonthlyMapsHaveTheirSecondPageOnEveryKind) {
+  for (const Word kind : {Word{1}, Word{2}, Word{3}}) {
+    SCOPED_TRACE(kind);
+    SettingsImage image = freshImage(kind);
+    for (const int map : {5, 6}) {
+      EXPECT_EQ(mapPageCount(kind, map), 2) << map;
+      EXPECT_FALSE(buildMap(image, map, 1, kComma).hasNextPage) << map;
+    }
+    image.dayArcDesc[40] = 0x1140;
+    image.monthArcDesc[62] = 0x1440;
+    for (const int map : {5, 6}) {
+      EXPECT_TRUE(buildMap(image, map, 1, kComma).hasNextPage) << map;
+      const MapPage second = buildMap(image, map, 2, kComma);
+      EXPECT_EQ(second.page, 2) << map;
+      EXPECT_EQ(numberRow(second, 1).first(), QStringLiteral("32")) << map;
+    }
+    EXPECT_EQ(text(buildMap(image, 5, 2, kComma), 1, 6 + 2), QStringLiteral("1140"));  // archive 40: band 2, first column
+  }
+}
+
 TEST(ArchiveMaps, IntervalBandTwoWhenALaterArchiveWorks) {
   SettingsImage image = freshImage(3);
   EXPECT_EQ(buildMap(image, 7, 1, kComma).table.rowCount(), 5);
@@ -219,9 +242,38 @@ TEST(DistributionMap, RolesOfAPipelinesSensors) {
        [](SettingsImage& im) { pipelineAt(im, 0).mainDescriptor = 0x8800; },
        {{DR, "05"}}},
       {"switched off", [](SettingsImage& im) { pipelineAt(im, 0).mainDescriptor = 0xF000; }, {}},
-      {"a flow byte beyond the sensors names nothing",
+      // Only the bytes a role lists as "none" leave its cell empty; any other
+      // byte is printed as its number, so a wrong reference shows on paper.
+      {"a flow byte beyond the sensors is printed as it is",
        [](SettingsImage& im) { pipelineAt(im, 0).flowSensors = 0x7F40; },
-       {{DTrab, "07"}, {DTvh, "08"}, {DDrab, "09"}, {DThi, "10"}}},
+       {{DR, "127"}, {DTrab, "07"}, {DTvh, "08"}, {DDrab, "09"}, {DThi, "10"}}},
+      {"the subrange byte is empty only for 40",
+       [](SettingsImage& im) {
+         sensorAt(im, 5).mainDescriptor = 0x1200;
+         pipelineAt(im, 0).flowSensors = 0x05FF;
+       },
+       {{DPosn, "05"}, {DPdop, "255"}, {DTrab, "07"}, {DTvh, "08"}, {DDrab, "09"}, {DThi, "10"}}},
+      {"temperature and pressure bytes 40, 41, 42 and FF are empty, others printed",
+       [](SettingsImage& im) {
+         pipelineAt(im, 0).tempSensors = 0x4142;
+         pipelineAt(im, 0).pressureSensors = 0xFF43;
+       },
+       {{DR, "05"}, {DDatm, "67"}, {DThi, "10"}}},
+      {"the cold source is empty for 40, 41, 42 but FF is printed",
+       [](SettingsImage& im) { pipelineAt(im, 0).bigPipeRef = 0x00FF; },
+       {{DR, "05"}, {DTrab, "07"}, {DTvh, "08"}, {DDrab, "09"}, {DThi, "255"}}},
+      {"the cold source constant leaves its cell empty",
+       [](SettingsImage& im) { pipelineAt(im, 0).bigPipeRef = 0x0042; },
+       {{DR, "05"}, {DTrab, "07"}, {DTvh, "08"}, {DDrab, "09"}}},
+      {"gas density and calorific value are empty only for 40",
+       [](SettingsImage& im) {
+         PipelineRecord& p = pipelineAt(im, 0);
+         p.mainDescriptor = 0x4000;
+         p.tempSensors = 0x4040;
+         p.pressureSensors = 0x4040;
+         p.densityCalorLink = 0x41FF;
+       },
+       {{DR, "05"}, {DG, "65"}, {DK, "255"}}},
   };
   for (const DistributionCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -315,6 +367,24 @@ TEST(RegulatorMap, ConstantAndBands) {
   EXPECT_EQ(p.table.columnWidth(0), 145);
   image.logicLaw[63] = 0x0201;
   EXPECT_EQ(buildMap(image, 11, 1, kComma).table.rowCount(), 16);
+}
+
+TEST(RegulatorMap, TheConstantLosesOnlyFractionDigitsToItsSixCharacters) {
+  const std::vector<std::pair<double, QString>> cases = {
+      {-1.5, QStringLiteral("-1,500")},
+      {123456.75, QStringLiteral("123456")},
+      {4294966784.0, QStringLiteral("4294966784")},  // the largest device real, every digit
+      {5.77499918108515E-7, FormatReal8(5.77499918108515E-7, kComma)},  // an exponent form stays whole
+  };
+  SettingsImage image = freshImage(3);
+  image.logicLaw[0] = 0x0201;
+  for (const auto& [value, shown] : cases) {
+    const DeviceRealBytes b = EncodeDeviceReal(value);
+    image.logicT1[0] = static_cast<Word>((b[0] << 8) | b[1]);
+    image.logicT2[0] = static_cast<Word>((b[2] << 8) | b[3]);
+    const double stored = DecodeDeviceReal(b);
+    EXPECT_EQ(text(buildMap(image, 11, 1, kComma), 1, 3), shown) << value << " stored as " << stored;
+  }
 }
 
 TEST(MapCatalogue, AMapTheKindLacksIsEmpty) {

@@ -438,6 +438,11 @@ bool Tbase_form::showSetupAt(const SetupPlace& place) {
   return true;
 }
 
+void Tbase_form::offerSave() {
+  flows_.OfferSave();
+  refresh();
+}
+
 void Tbase_form::PrivilegedLogin() {
   loginDialog_->exec();
   refresh();

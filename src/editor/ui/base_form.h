@@ -67,6 +67,8 @@ class Tbase_form : public QMainWindow {
 
   // An editing action changed the image: "Сохранить" becomes available.
   void imageModified();
+  // A page offers saving although the image did not change (a privileged raw edit begins).
+  void offerSave();
   // Copies the flows' layout and title onto the controls.
   void refresh();
   // "Открыть " of a file chosen without the file window (the program was

@@ -6,6 +6,8 @@
 // `void fillKindChoices(Word kind)`. The host puts the page into its tab and
 // wires it to the main window:
 //   imageEdited()            → the image is modified, "Сохранить" is offered;
+//   saveOffered()            → (where the page has it) "Сохранить" is offered, nothing modified;
+//   diagnosticText(text)     → (where the page has it) the main window's first diagnostic field;
 //   "refresh editor pages"   → showCurrent() of every editor page, in the order added;
 //   "fill kind choices"      → fillKindChoices(kind) of every page that has it;
 //   "fill view tables"       → showCurrent() of every view page;
@@ -15,6 +17,7 @@
 #include <functional>
 #include <vector>
 
+#include <QLineEdit>
 #include <QPointer>
 
 #include "editor/ui/base_form.h"
@@ -60,6 +63,10 @@ class PageHost {
   template <typename Page>
   void wire(Page* page, std::vector<std::function<void()>>& shows) {
     QObject::connect(page, &Page::imageEdited, &main_, &Tbase_form::imageModified);
+    if constexpr (requires { &Page::saveOffered; })
+      QObject::connect(page, &Page::saveOffered, &main_, &Tbase_form::offerSave);
+    if constexpr (requires { &Page::diagnosticText; })
+      QObject::connect(page, &Page::diagnosticText, main_.diagnosticField1(), &QLineEdit::setText);
     // The page is deleted with its tab, so the calls go through a guarded pointer.
     QPointer<Page> guarded(page);
     const auto show = [guarded] {

@@ -77,6 +77,9 @@ class MainWindowFlows {
 
   // Every editing action: the image changed.
   void markModified() { document_.markModified(); }
+  // The privileged user begins a raw edit in the view: "Сохранить" is offered
+  // before anything changed, so the privileged state can be saved at once.
+  void OfferSave() { state_.saveOffered = true; }
   // The image with its modified flag, followed by the windows.
   SettingsDocument& document() { return document_; }
 

@@ -23,6 +23,7 @@
 #include "maps/map_document.h"
 #include "maps/map_painter.h"
 #include "maps/map_text.h"
+#include "maps/ui/map_cell_delegate.h"
 #include "model/message_catalogue.h"
 #include "model/real_text.h"
 
@@ -89,6 +90,7 @@ MapForm::MapForm(Workspace& workspace, MessagePresenter& presenter, QWidget* par
   table_->setShowGrid(true);
   table_->setWordWrap(true);
   table_->setTextElideMode(Qt::ElideNone);
+  table_->setItemDelegate(new MapCellDelegate(table_));
   table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
   table_->setContextMenuPolicy(Qt::ActionsContextMenu);
   auto* copy = new QAction(QStringLiteral("&Копировать"), table_);
@@ -203,6 +205,7 @@ void MapForm::cellEdited(int row, int column) {
   if (filling_) return;
   const QTableWidgetItem* item = table_->item(row, column);
   if (item) session_.setCellText(column, row, item->text());
+  table_->resizeRowToContents(row);  // a longer typed text takes more lines
 }
 
 void MapForm::copySelection() {

@@ -2,6 +2,7 @@
 // copy, map 1's names, and the exports' outcomes.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemDelegate>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include "maps/map_test_image.h"
 #include "maps/ui/map_form.h"
 #include "support/scripted_presenter.h"
+#include "support/text_recorder.h"
 
 namespace nastrum {
 namespace {
@@ -78,6 +80,42 @@ TEST_F(MapFormTest, PagedMapShowsItsPageControlsAndActivationStartsAgainAtPageOn
   EXPECT_FALSE(buttonNamed("nextButton")->isVisible());
   f.close();
   EXPECT_FALSE(f.isMapOpen());
+}
+
+TEST_F(MapFormTest, TheGridShowsEveryNumberWholeInsideItsCell) {
+  workspace.image = testing::mapPlant(2);
+  testing::sensorAt(workspace.image, 1).const1 = -5.77499918108515E-7;
+  testing::sensorAt(workspace.image, 2).maxValue = 1.23456789012345E+30;
+  testing::pipelineAt(workspace.image, 0).pipeExpansion = -5.77499918108515E-7;
+  workspace.image.currentGenerators[0] = {0x0100, 0x4001, 1.23456789012345E+30, -5.77499918108515E-7};
+  MapForm& f = form();
+  for (const int number : {2, 3, 8}) {
+    SCOPED_TRACE(number);
+    f.showMap(number);
+    QTableWidget* grid = f.table();
+    const MapTable& table = f.session().table();
+    int numbers = 0;
+    for (int r = 0; r < table.rowCount(); ++r)
+      for (int c = 0; c < table.columnCount(); ++c) {
+        const QString text = grid->item(r, c)->text();
+        if (table.isCovered(c, r) || text.trimmed().isEmpty()) continue;
+        const QModelIndex index = grid->model()->index(r, c);
+        QStyleOptionViewItem option;
+        option.initFrom(grid->viewport());
+        option.widget = grid;
+        option.rect = grid->visualRect(index);  // the region's box for a merged cell
+        option.features |= QStyleOptionViewItem::WrapText;
+        testing::TextRecorder recorder;
+        QPainter painter(&recorder);
+        grid->itemDelegateForIndex(index)->paint(&painter, option, index);
+        painter.end();
+        EXPECT_EQ(testing::textIn(recorder.runs(), option.rect).remove(QLatin1Char(' ')), QString(text).remove(QLatin1Char(' ')))
+            << "cell " << c << "," << r;
+        EXPECT_TRUE(testing::runsInside(recorder.runs(), option.rect)) << "cell " << c << "," << r << ": " << text.toStdString();
+        if (text.contains(QLatin1Char('E'))) ++numbers;
+      }
+    EXPECT_GE(numbers, 1);
+  }
 }
 
 TEST_F(MapFormTest, NamesOfMapOneSurviveActivationUntilCleared) {

@@ -68,7 +68,7 @@ QString cellText(const ViewCell& cell, QChar separator) {
     case CellForm::Password: return *cell.flag == 1 ? HexWord(*cell.word) : QStringLiteral("****");
     case CellForm::Real: return FormatReal8(*cell.real, separator);
     case CellForm::RegulatorConstant:
-      return FormatReal8(DecodeDeviceReal(regulatorBytes(*cell.word, *cell.word2)), separator).left(8);
+      return ShortenRealText(FormatReal8(DecodeDeviceReal(regulatorBytes(*cell.word, *cell.word2)), separator), 8, separator);
   }
   return {};
 }

@@ -18,7 +18,7 @@ enum class CellForm {
   SettlementDate,     // Decimal4, or "FFFF" when the hex text starts with FF
   Password,           // Hex when a password is set, otherwise "****"
   Real,               // FormatReal8; read with ParseNumber
-  RegulatorConstant,  // the device real kept in the bytes of two words
+  RegulatorConstant,  // the device real kept in the bytes of two words, at most eight characters where fraction digits can go
 };
 
 struct ViewCell {

@@ -10,6 +10,12 @@ void ViewSheetModel::rebuild() {
   modem_ = sheet_ == ViewSheet::System ? buildModemFields(workspace_.image) : std::vector<ModemField>{};
 }
 
+bool ViewSheetModel::beginRawEdit() {
+  if (!mayEdit()) return false;
+  workspace_.image.sys(sys::PrivilegedMark) = 1;
+  return true;
+}
+
 StoreOutcome ViewSheetModel::storeCell(int table, int row, int column, const QString& text, QChar separator,
                                        MessagePresenter& messages) {
   if (!mayEdit() || table < 0 || table >= static_cast<int>(tables_.size())) return StoreOutcome::Unchanged;

@@ -23,6 +23,9 @@ class ViewSheetModel {
 
   // Whether raw values may be changed: only by the privileged user.
   bool mayEdit() const { return workspace_.editor.accessLevel == 1; }
+  // The privileged user opens a cell for a raw edit: the image carries the
+  // privileged mark from now on. False, and nothing changes, without the privilege.
+  bool beginRawEdit();
 
   // Stores the text typed into grid cell (row, column) of table `table`. Only
   // the privileged user stores, and only a text that differs from the shown one; a stored value marks the image modified and

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -43,6 +44,16 @@ class CellDelegate final : public QStyledItemDelegate {
   CellKeyFilter::Rule keys_;
   Commit commit_;
 };
+
+// Every caption and value shows whole: a column is as wide as its longest
+// text (a real in exponent form, a long caption), never narrower than its
+// usual width (`captionWidth` for column 0, the default width for values).
+void fitColumns(QTableWidget* grid, int captionWidth) {
+  grid->resizeColumnsToContents();
+  const int valueWidth = grid->horizontalHeader()->defaultSectionSize();
+  for (int column = 0; column < grid->columnCount(); ++column)
+    grid->setColumnWidth(column, std::max(grid->columnWidth(column), column == 0 ? captionWidth : valueWidth));
+}
 
 bool isTypedKey(const QKeyEvent* key) {
   if (key->key() == Qt::Key_F2) return true;
@@ -88,17 +99,40 @@ QTableWidget* ViewPageWidget::makeTable(int index) {
   grid->setItemDelegate(new CellDelegate(
       [this, keys](QChar typed) { return filterCellKey(typed, keys, separator_, workspace_.editor.accessLevel); },
       [this, index](int row, int column, const QString& text) { commitCell(index, row, column, text); }, grid));
-  // Without the privilege a typed key or a double click asks for the password.
+  // Without the privilege a typed key, a double click or a move to another
+  // cell asks for the password.
   grid->installEventFilter(this);
-  connect(grid, &QTableWidget::cellDoubleClicked, this, [this, grid](int row, int column) {
-    const int table = static_cast<int>(std::find(tables_.begin(), tables_.end(), grid) - tables_.begin());
-    if (!model_.tables()[static_cast<std::size_t>(table)].cellAt(row, column)) return;
-    if (!model_.mayEdit()) askForPassword();
-    if (!model_.mayEdit()) return;
-    applyAccess();  // the password may have been given on another page
-    if (!grid->indexWidget(grid->model()->index(row, column))) grid->editItem(grid->item(row, column));
-  });
+  connect(grid, &QTableWidget::cellDoubleClicked, this, [this, grid](int row, int column) { openCell(grid, row, column); });
+  // Asked once the click or key that moved has been handled, not inside it.
+  connect(
+      grid, &QTableWidget::currentCellChanged, this,
+      [this, guarded = QPointer<QTableWidget>(grid)](int row, int column, int previousRow, int previousColumn) {
+        if (guarded) cellEntered(guarded, row, column, previousRow >= 0 && previousColumn >= 0);
+      },
+      Qt::QueuedConnection);
   return grid;
+}
+
+int ViewPageWidget::tableOf(const QTableWidget* grid) const {
+  const auto found = std::find(tables_.begin(), tables_.end(), grid);
+  return found == tables_.end() ? -1 : static_cast<int>(found - tables_.begin());
+}
+
+void ViewPageWidget::cellEntered(QTableWidget* grid, int row, int column, bool moved) {
+  const int table = tableOf(grid);
+  if (table < 0 || !model_.tables()[static_cast<std::size_t>(table)].cellAt(row, column)) return;
+  if (moved && !model_.mayEdit()) askForPassword();
+  if (const QTableWidgetItem* item = grid->item(row, column)) emit diagnosticText(item->text());
+}
+
+void ViewPageWidget::openCell(QTableWidget* grid, int row, int column) {
+  const int table = tableOf(grid);
+  if (table < 0 || !model_.tables()[static_cast<std::size_t>(table)].cellAt(row, column)) return;
+  if (!model_.mayEdit()) askForPassword();
+  if (!model_.beginRawEdit()) return;
+  applyAccess();  // the password may have been given on another page
+  emit saveOffered();
+  if (!grid->indexWidget(grid->model()->index(row, column))) grid->editItem(grid->item(row, column));
 }
 
 void ViewPageWidget::rebuildLayout() {
@@ -157,6 +191,7 @@ void ViewPageWidget::fill() {
           grid->setItem(row, column, item);
         }
         item->setText(table.gridText(row, column, separator_));
+        if (column == 0) item->setToolTip(item->text());  // the row's caption, also where the column is narrowed
         const ViewCell* cell = table.cellAt(row, column);
         Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
         if (cell && cell->editable()) flags |= Qt::ItemIsEditable;
@@ -164,7 +199,7 @@ void ViewPageWidget::fill() {
         if (!cell) item->setBackground(grid->palette().button());
       }
     }
-    if (table.captionWidth == 0) grid->resizeColumnToContents(0);
+    fitColumns(grid, table.captionWidth);
     int height = 2 * grid->frameWidth() + table.gridRows() * grid->verticalHeader()->defaultSectionSize();
     if (grid->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn) height += grid->horizontalScrollBar()->sizeHint().height();
     grid->setFixedHeight(height);
@@ -187,12 +222,15 @@ void ViewPageWidget::applyAccess() {
 }
 
 void ViewPageWidget::askForPassword() {
+  if (asking_) return;
+  asking_ = true;
   if (loginRequest_) {
     loginRequest_();
   } else {
     if (!loginDialog_) loginDialog_ = new PrivilegedLoginDialog(workspace_, messages_, this);
     loginDialog_->exec();
   }
+  asking_ = false;
   applyAccess();
 }
 
@@ -204,8 +242,8 @@ void ViewPageWidget::showEvent(QShowEvent* event) {
 bool ViewPageWidget::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && !model_.mayEdit()) {
     auto* grid = qobject_cast<QTableWidget*>(watched);
-    const int table = static_cast<int>(std::find(tables_.begin(), tables_.end(), grid) - tables_.begin());
-    if (grid && table < static_cast<int>(tables_.size()) && isTypedKey(static_cast<QKeyEvent*>(event)) &&
+    const int table = tableOf(grid);
+    if (table >= 0 && isTypedKey(static_cast<QKeyEvent*>(event)) &&
         model_.tables()[static_cast<std::size_t>(table)].cellAt(grid->currentRow(), grid->currentColumn())) {
       askForPassword();
       return true;  // the key that asked is not typed into the cell

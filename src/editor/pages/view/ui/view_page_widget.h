@@ -1,10 +1,11 @@
 // A view page of "Просмотр": the raw image as read-only tables. The
-// privileged user may type into a cell; any other user who tries is asked for
-// the privileged password first.
+// privileged user may type into a cell; any other user who tries, or who
+// moves from one cell to another, is asked for the privileged password.
 //
 // Install: PageHost::add(ViewPage::Sensors, new ViewPageWidget(ViewSheet::Sensors, workspace, messages));
 // and, so that the main window shows its password window and refreshes,
-// setLoginRequest([&main] { main.PrivilegedLogin(); }).
+// setLoginRequest([&main] { main.PrivilegedLogin(); }). The host wires
+// saveOffered() and diagnosticText() to the main window.
 #pragma once
 
 #include <functional>
@@ -42,6 +43,10 @@ class ViewPageWidget : public QWidget {
 
  signals:
   void imageEdited();
+  // The privileged user opened a cell: "Сохранить" is offered.
+  void saveOffered();
+  // The text of the field cell the user moved to, for the diagnostic field.
+  void diagnosticText(const QString& text);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,6 +57,13 @@ class ViewPageWidget : public QWidget {
   void fill();
   void applyAccess();
   void askForPassword();
+  // The current cell of a table changed to (row, column); `moved` when it
+  // left another cell.
+  void cellEntered(QTableWidget* grid, int row, int column, bool moved);
+  // A double click on a field cell: the privileged user edits it.
+  void openCell(QTableWidget* grid, int row, int column);
+  // The index of a table of this page, -1 for none.
+  int tableOf(const QTableWidget* grid) const;
   void commitCell(int table, int row, int column, const QString& text);
   void commitModem(int index);
   QTableWidget* makeTable(int index);
@@ -61,6 +73,7 @@ class ViewPageWidget : public QWidget {
   MessagePresenter& messages_;
   QChar separator_;
   std::function<void()> loginRequest_;
+  bool asking_ = false;  // the password window is open: a second request waits for its answer
   PrivilegedLoginDialog* loginDialog_ = nullptr;
 
   QVBoxLayout* layout_;
