@@ -121,6 +121,49 @@ TEST_F(SimulatorOnPty, AFailedWriteSaysWhyAndExitsWithOne) {
       << mismatch.err.toStdString();
 }
 
+// The lines of the device's log that record a settings write (the password
+// every conversation logs in with is not one).
+int SettingsWritesLogged(const QString& simLog) {
+  int writes = 0;
+  for (const QByteArray& line : FileBytes(simLog).split('\n'))
+    if ((line.contains(" write 0x") && !line.contains("(password")) || line.contains(" write memory")) ++writes;
+  return writes;
+}
+
+// A session run from the command line: read, write the constants, then the
+// names. Each write sends what it was asked for and nothing else, and names
+// that were never read are written only when the user says so.
+TEST_F(SimulatorOnPty, ReadThenConstantsThenNamesEachWriteOnlyTheirOwn) {
+  SettingsImage device = FullImage(1, 1);
+  device.names.sensorNames[0].setBytes("FLOW 1");
+  start(1, device);
+  const QString file = dir.filePath(QStringLiteral("site.bfm"));
+  ASSERT_EQ(Cli({"read", "--port", link, "--out", file}).exitCode, 0);
+
+  const CliRun constants = Cli({"write", file, "--port", link, "--groups", "sensors", "--force"});
+  ASSERT_EQ(constants.exitCode, 0) << constants.err.toStdString();
+  const int parameterWrites = SettingsWritesLogged(simLog);
+  EXPECT_GT(parameterWrites, 10);
+  EXPECT_FALSE(FileBytes(simLog).contains("names area programmed"));
+
+  const CliRun refused = Cli({"write", file, "--port", link, "--names", "--force"});
+  EXPECT_EQ(refused.exitCode, 2) << "the pair's names were never read: " << refused.err.toStdString();
+  EXPECT_FALSE(FileBytes(simLog).contains("names area programmed"));
+
+  const CliRun names = Cli({"write", file, "--port", link, "--names", "--force", "--empty-names"});
+  ASSERT_EQ(names.exitCode, 0) << names.err.toStdString();
+  EXPECT_TRUE(FileBytes(simLog).contains("names area programmed"));
+  EXPECT_EQ(SettingsWritesLogged(simLog), parameterWrites) << "a names write sends no parameter";
+
+  const QString back = dir.filePath(QStringLiteral("back.bfm"));
+  ASSERT_EQ(Cli({"read", "--port", link, "--out", back}).exitCode, 0);
+  ASSERT_EQ(Cli({"read", "--port", link, "--names", "--out", back}).exitCode, 0);
+  SettingsImage got;
+  EditorState editor;
+  ASSERT_TRUE(readSettingsPair(back, got, editor).ok());
+  EXPECT_TRUE(got.names.sensorNames[0].bytes().trimmed().isEmpty()) << "the empty names the user chose to write";
+}
+
 TEST(WriteCommand, BadArgumentsAndNoDevice) {
   QTemporaryDir dir;
   const QString file = dir.filePath(QStringLiteral("plant.bfm"));
