@@ -15,7 +15,9 @@ QString DefaultBackupRoot() {
 
 QString BackupSettingsPath(const QString& root, int factoryNumber, const QDateTime& when) {
   const QString stamp = when.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
-  return QDir(root).filePath(QString::number(factoryNumber) + QLatin1Char('/') + stamp + QStringLiteral(".bfm"));
+  // The factory number as the program shows it everywhere: four hex digits.
+  const QString device = QStringLiteral("%1").arg(factoryNumber, 4, 16, QLatin1Char('0')).toUpper();
+  return QDir(root).filePath(device + QLatin1Char('/') + stamp + QStringLiteral(".bfm"));
 }
 
 DeviceBackup RunDeviceBackup(RunContext& ctx, const QString& root, bool withNames, const QDateTime& when) {

@@ -18,7 +18,8 @@ namespace nastrum {
 // in the program's data folder.
 QString DefaultBackupRoot();
 
-// `<root>/<factory number>/<YYYY-MM-DD_HH-MM-SS>.bfm`; the names file sits beside it.
+// `<root>/<factory number in four hex digits>/<YYYY-MM-DD_HH-MM-SS>.bfm`; the
+// names file sits beside it.
 QString BackupSettingsPath(const QString& root, int factoryNumber, const QDateTime& when);
 
 struct DeviceBackup {

@@ -29,7 +29,7 @@ TEST(DeviceBackup, ThePairInTheDevicesFolderHoldsItsConstantsAndNames) {
   const DeviceBackup backup = RunDeviceBackup(ctx, root.path(), true, kWhen);
 
   ASSERT_TRUE(backup.saved());
-  EXPECT_EQ(backup.settingsPath, QDir(root.path()).filePath("4711/2026-12-10_14-05-09.bfm"));
+  EXPECT_EQ(backup.settingsPath, QDir(root.path()).filePath("1267/2026-12-10_14-05-09.bfm"));
   EXPECT_EQ(backup.factoryNumber, 4711);
   SettingsImage read;
   EditorState editor;
