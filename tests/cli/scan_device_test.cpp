@@ -96,8 +96,7 @@ TEST(ScanCommand, PrintsOneLinePerDevice) {
 TEST(BackupCommand, SavesTheDeviceFoundInItsFolder) {
   LineOnPty line({{7, 1, 0x0077}});
   QTemporaryDir dir;
-  const CliRun r = RunCli({QStringLiteral("backup"), QStringLiteral("--port"), line.path(), QStringLiteral("--protocol"),
-                           QStringLiteral("ft11"), QStringLiteral("--networks"), QStringLiteral("7"),
+  const CliRun r = RunCli({QStringLiteral("backup"), QStringLiteral("--port"), line.path(), QStringLiteral("--networks"), QStringLiteral("7"),
                            QStringLiteral("--no-names"), QStringLiteral("--dir"), dir.path()});
   ASSERT_EQ(r.code, ExitOk) << r.err.toStdString();
   const QStringList fields = r.out.trimmed().split(QLatin1Char('\t'));
