@@ -199,9 +199,13 @@ void NetworkWindow::showEvent(QShowEvent* event) {
 }
 
 void NetworkWindow::refreshRange() {
+  // The whole range the protocol addresses until the user narrows it; a
+  // range left whole follows a change of protocol.
   const NetworkRange full = FullNetworkRange(linkSettings_);
+  const bool whole = offeredLast_ == 0 || last_->value() == offeredLast_;
   for (QSpinBox* box : {first_, last_}) box->setRange(full.first, full.last);
-  if (last_->value() < first_->value()) last_->setValue(full.last);
+  if (whole) last_->setValue(full.last);
+  offeredLast_ = full.last;
   const PortAddress port = ChosenPort(linkSettings_);
   linkLabel_->setText(QStringLiteral("Порт %1, скорость %2, протокол \"%3\" (меняются в \"Параметры обмена\")")
                           .arg(port.display, SpeedItemText(linkSettings_.baudIndex).trimmed(),

@@ -101,6 +101,7 @@ class NetworkWindow : public QDialog, public RunObserver, public ScanListener, p
   std::vector<QString> savedPaths_;  // per row; empty while not saved
   bool running_ = false;
   bool stopRequested_ = false;
+  int offeredLast_ = 0;  // the last number of the whole range the spin boxes last offered
 
   QLabel* linkLabel_ = nullptr;
   QSpinBox* first_ = nullptr;

@@ -51,7 +51,8 @@ struct WindowRig : WithApplication {
     settings.pauseSeconds = 0;
     window.setBackupRoot(root.path());
     window.show();
-    window.findChild<QSpinBox*>(QStringLiteral("lastNumber"))->setValue(24);
+    EXPECT_EQ(child<QSpinBox>("lastNumber")->value(), 127) << "every number the protocol addresses";
+    child<QSpinBox>("lastNumber")->setValue(24);
   }
   template <class T>
   T* child(const char* name) {
@@ -132,6 +133,22 @@ TEST(NetworkWindow, StopIsTakenWhileTheScanRuns) {
   EXPECT_EQ(rig.table()->rowCount(), 1);
   EXPECT_FALSE(stop->isVisible());
   EXPECT_TRUE(rig.child<QPushButton>("scanButton")->isVisible());
+}
+
+TEST(NetworkWindow, AWholeRangeFollowsTheProtocolAndANarrowedOneStays) {
+  WindowRig rig;
+  auto* last = rig.child<QSpinBox>("lastNumber");
+  last->setValue(127);
+  rig.window.hide();
+  ChooseProtocol(rig.settings, 1);
+  rig.window.show();
+  EXPECT_EQ(last->maximum(), 254);
+  EXPECT_EQ(last->value(), 254);
+  last->setValue(30);
+  rig.window.hide();
+  ChooseProtocol(rig.settings, 0);
+  rig.window.show();
+  EXPECT_EQ(last->value(), 30);
 }
 
 }  // namespace
