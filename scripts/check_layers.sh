@@ -75,6 +75,9 @@ while read -r file header; do
   # The time page counts down to the minute and forms the clock's words as the
   # clock runs do: the one place a page uses a run's own helpers.
   [ "$source_layer" = pages ] && [[ "$file" == src/editor/pages/time/* ]] && [ "$header_layer" = link/clock ] && continue
+  # The site backup keeps each device it found with the read run's backup, so
+  # the pairs look like the ones taken before a write.
+  [ "$source_layer" = link/scan ] && [ "$header_layer" = link/read ] && continue
   case " ${may_include[$source_kind]} " in
     *" $header_kind "*) ;;
     *)

@@ -337,4 +337,21 @@ void DevicePort::loaderBurst(const QByteArray& burst) {
   out_ += device_.loaderStage(burst, requests_);
 }
 
+QByteArray TakeLineOutput(const std::vector<DevicePort*>& ports) {
+  std::vector<QByteArray> senders;
+  for (DevicePort* port : ports)
+    if (QByteArray out = port->takeOutput(); !out.isEmpty()) senders.push_back(std::move(out));
+  if (senders.size() == 1) return senders.front();
+  QByteArray line;
+  for (qsizetype i = 0;; ++i) {
+    bool any = false;
+    for (const QByteArray& out : senders) {
+      if (i >= out.size()) continue;
+      line += out[i];
+      any = true;
+    }
+    if (!any) return line;
+  }
+}
+
 }  // namespace nastrum::sim

@@ -7,6 +7,8 @@
 // computer waits for an answer), and only then is a burst taken as complete.
 #pragma once
 
+#include <vector>
+
 #include <QByteArray>
 
 #include "sim/simulated_device.h"
@@ -76,5 +78,11 @@ class DevicePort {
   std::int64_t burstStartMs_ = 0;
   std::int64_t lastByteMs_ = 0;
 };
+
+// What the line carries when the devices in `ports` send at the same time:
+// one sender comes through whole; two or more (a collision, two devices of one
+// network number) come through with their bytes interleaved, as garbled as a
+// real shared line makes them.
+QByteArray TakeLineOutput(const std::vector<DevicePort*>& ports);
 
 }  // namespace nastrum::sim

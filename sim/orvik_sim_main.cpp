@@ -2,6 +2,7 @@
 //
 //   orvik-sim --kind 2 [--image FILE.bfm | --demo] [--link PATH] [--network N[,N...]]
 //             [--password HHHH] [--fault F]... [--save OUT.bfm] [--reprog-delay S] [--pace]
+//   orvik-sim --device NUMBER:KIND[:demo] [--device ...]... [other options as above]
 //
 // Prints the path to open, logs one line per request, and on SIGINT/SIGTERM
 // saves what was written to it as a settings pair when --save is given.
@@ -26,6 +27,7 @@
 #include "model/settings_files.h"
 #include "sim/demo_image.h"
 #include "sim/device_port.h"
+#include "sim/device_spec.h"
 #include "sim/pty_host.h"
 #include "sim/simulated_device.h"
 
@@ -80,7 +82,10 @@ int main(int argc, char** argv) {
   const QCommandLineOption saveOpt(QStringLiteral("save"), QStringLiteral("On exit, save the device's settings as this pair."), QStringLiteral("OUT.bfm"));
   const QCommandLineOption reprogDelayOpt(QStringLiteral("reprog-delay"), QStringLiteral("Seconds the device takes to enter the reprogramming mode."), QStringLiteral("S"), QStringLiteral("0"));
   const QCommandLineOption paceOpt(QStringLiteral("pace"), QStringLiteral("Answer no faster than the line's baud rate."));
-  parser.addOptions({kindOpt, imageOpt, demoOpt, linkOpt, networkOpt, passwordOpt, factoryOpt, faultOpt, saveOpt, reprogDelayOpt, paceOpt});
+  const QCommandLineOption deviceOpt(QStringLiteral("device"),
+                                     QStringLiteral("A device of a multi-drop line: its network number, its model and, with :demo, the demonstration plant; repeat for more devices. Two devices of one number answer together (a collision)."),
+                                     QStringLiteral("NUMBER:KIND[:demo]"));
+  parser.addOptions({deviceOpt, kindOpt, imageOpt, demoOpt, linkOpt, networkOpt, passwordOpt, factoryOpt, faultOpt, saveOpt, reprogDelayOpt, paceOpt});
   parser.process(app);
 
   SettingsImage image;
@@ -97,14 +102,26 @@ int main(int argc, char** argv) {
   bool ok = true;
   config.modelCode = parser.isSet(kindOpt) ? parser.value(kindOpt).toInt(&ok) : (isValidDeviceKind(image.deviceKind) ? image.deviceKind : 2);
   if (!ok || config.modelCode < 0 || config.modelCode > 4) return fail(QStringLiteral("--kind takes 0 to 4"));
-  std::vector<int> networks;
-  for (const QString& text : parser.value(networkOpt).split(QLatin1Char(','))) {
-    const int n = text.toInt(&ok);
-    if (!ok || n < 1 || n > 254) return fail(QStringLiteral("--network takes numbers 1 to 254"));
-    // Two devices of one number would both answer and garble every reply.
-    if (std::find(networks.begin(), networks.end(), n) != networks.end())
-      return fail(QStringLiteral("--network names each number once"));
-    networks.push_back(n);
+  std::vector<sim::DeviceSpec> specs;
+  if (parser.isSet(deviceOpt)) {
+    if (parser.isSet(networkOpt) || parser.isSet(kindOpt) || parser.isSet(demoOpt))
+      return fail(QStringLiteral("--device names the number and the model of each device: no --network, --kind or --demo with it"));
+    for (const QString& text : parser.values(deviceOpt)) {
+      const auto spec = sim::parseDeviceSpec(text);
+      if (!spec) return fail(QStringLiteral("--device takes NUMBER:KIND[:demo], a number 1 to 254 and a model 0 to 4, not \"%1\"").arg(text));
+      specs.push_back(*spec);
+    }
+  } else {
+    for (const QString& text : parser.value(networkOpt).split(QLatin1Char(','))) {
+      const int n = text.toInt(&ok);
+      if (!ok || n < 1 || n > 254) return fail(QStringLiteral("--network takes numbers 1 to 254"));
+      // Two devices of one number would both answer and garble every reply;
+      // --device makes that collision on purpose.
+      const auto sameNumber = [n](const sim::DeviceSpec& d) { return d.networkNumber == n; };
+      if (std::any_of(specs.begin(), specs.end(), sameNumber))
+        return fail(QStringLiteral("--network names each number once"));
+      specs.push_back({n, config.modelCode, false});
+    }
   }
   config.factoryNumber = static_cast<std::uint16_t>(parser.value(factoryOpt).toUInt(&ok, 16));
   if (!ok || parser.value(factoryOpt).size() > 4) return fail(QStringLiteral("--factory takes four hexadecimal digits"));
@@ -125,17 +142,20 @@ int main(int argc, char** argv) {
   std::deque<sim::SimulatedDevice> devices;
   std::deque<sim::DevicePort> ports;
   std::vector<sim::DevicePort*> portList;
-  for (std::size_t i = 0; i < networks.size(); ++i) {
+  for (std::size_t i = 0; i < specs.size(); ++i) {
     sim::DeviceConfig own = config;
-    own.networkNumber = networks[i];
+    own.networkNumber = specs[i].networkNumber;
+    own.modelCode = specs[i].modelCode;
     own.factoryNumber = static_cast<std::uint16_t>(config.factoryNumber + i);
-    sim::SimulatedDevice& device = devices.emplace_back(own, image, clock);
+    SettingsImage start = specs[i].demo ? sim::demoPlantImage() : image;
+    if (specs[i].demo && isValidDeviceKind(own.modelCode)) start.deviceKind = own.modelCode;
+    sim::SimulatedDevice& device = devices.emplace_back(own, start, clock);
     for (const QString& text : parser.values(faultOpt)) {
       const auto fault = sim::parseFault(text);
       if (!fault) return fail(QStringLiteral("--fault: unknown fault \"%1\"; known: %2").arg(text, sim::faultNames().join(QStringLiteral(", "))));
       device.faults().add(*fault);
     }
-    const QString tag = networks.size() > 1 ? QStringLiteral("[%1] ").arg(networks[i]) : QString();
+    const QString tag = specs.size() > 1 ? QStringLiteral("[%1] ").arg(specs[i].networkNumber) : QString();
     device.setLogger([&out, tag](const QString& line) {
       out << QTime::currentTime().toString(QStringLiteral("hh:mm:ss.zzz")) << ' ' << tag << line << Qt::endl;
     });
@@ -156,8 +176,15 @@ int main(int argc, char** argv) {
   if (!host.open(&error)) return fail(error);
   const QString linkPath = parser.value(linkOpt);
   if (!linkTo(linkPath, host.slavePath(), &error)) return fail(error);
-  out << "orvik-sim ready: " << linkPath << " -> " << host.slavePath() << " (model " << config.modelCode
+  if (!parser.isSet(deviceOpt)) {
+    out << "orvik-sim ready: " << linkPath << " -> " << host.slavePath() << " (model " << config.modelCode
         << ", network " << parser.value(networkOpt) << ")" << Qt::endl;
+  } else {
+    out << "orvik-sim ready: " << linkPath << " -> " << host.slavePath() << " (" << devices.size() << " devices)" << Qt::endl;
+    for (const sim::SimulatedDevice& device : devices)
+      out << "device " << device.config().networkNumber << ": model " << device.config().modelCode << ", factory "
+          << QString::number(device.config().factoryNumber, 16).rightJustified(4, QLatin1Char('0')).toUpper() << Qt::endl;
+  }
 
   int exitCode = 0;
   for (;;) {
@@ -174,7 +201,7 @@ int main(int argc, char** argv) {
     // The first device's pair goes to OUT.bfm, the others' to OUT_<network>.bfm.
     for (std::size_t i = 0; i < devices.size(); ++i) {
       QString path = parser.value(saveOpt);
-      if (i > 0) path = pathWithoutExtension(path) + QStringLiteral("_%1.bfm").arg(networks[i]);
+      if (i > 0) path = pathWithoutExtension(path) + QStringLiteral("_%1.bfm").arg(specs[i].networkNumber);
       const WriteOutcome written = writeSettingsPair(path, devices[i].exportImage());
       if (!written.settingsWritten || !written.namesWritten) return fail(QStringLiteral("cannot save %1").arg(path));
       out << "saved " << path << Qt::endl;

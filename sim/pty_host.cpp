@@ -148,16 +148,14 @@ void PtyHost::lineQuiet(TimePoint now) {
 }
 
 void PtyHost::collectAnswers(TimePoint now) {
-  for (DevicePort* port : ports_) {
-    const QByteArray out = port->takeOutput();
-    if (out.isEmpty()) continue;
-    if (outQueue_.isEmpty()) {
-      // A device answers once the request is in, and after its own last answer.
-      const TimePoint start = std::max({now, pacing_ ? inputEnd_ : now, outputEnd_});
-      nextOutDue_ = start + byteTime_;
-    }
-    outQueue_ += out;
+  const QByteArray out = TakeLineOutput(ports_);
+  if (out.isEmpty()) return;
+  if (outQueue_.isEmpty()) {
+    // A device answers once the request is in, and after its own last answer.
+    const TimePoint start = std::max({now, pacing_ ? inputEnd_ : now, outputEnd_});
+    nextOutDue_ = start + byteTime_;
   }
+  outQueue_ += out;
 }
 
 bool PtyHost::sendDue(TimePoint now) {

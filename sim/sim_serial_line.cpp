@@ -18,12 +18,9 @@ void SimSerialLine::close() { open_ = false; }
 void SimSerialLine::setFraming(Parity parity, StopBits) { parity_ = parity; }
 
 void SimSerialLine::collect() {
-  for (DevicePort* port : ports_) {
-    const QByteArray out = port->takeOutput();
-    received_ += out;
-    // Every device on a line hears what the others send; this simulator's
-    // devices never answer one another, so they are not told.
-  }
+  // Every device on a line hears what the others send; this simulator's
+  // devices never answer one another, so they are not told.
+  received_ += TakeLineOutput(ports_);
 }
 
 void SimSerialLine::purgeReceive() {

@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "app/actions/compare_action.h"
+#include "app/actions/network_action.h"
 #include "app/actions/device_clock_action.h"
 #include "app/actions/device_read_action.h"
 #include "app/actions/device_write_action.h"
@@ -89,6 +90,7 @@ NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::uniqu
   deviceClock_ = std::make_unique<DeviceClockAction>(workspace_, main, *exchangeWindow_);
   deviceClock_->attach(*installed.time);
   compare_ = std::make_unique<CompareAction>(workspace_, messages_, parts.fileDialogs, main, *exchangeWindow_);
+  network_ = std::make_unique<NetworkAction>(workspace_, messages_, parts.makeLink, main, *exchangeWindow_);
 }
 
 NastrumApplication::~NastrumApplication() = default;

@@ -16,6 +16,7 @@ namespace nastrum {
 class CheckWindows;
 class Clock;
 class CompareAction;
+class NetworkAction;
 class DeviceReadAction;
 class DeviceSession;
 class DeviceWriteAction;
@@ -70,6 +71,7 @@ class NastrumApplication {
   PageHost& pages() { return *pages_; }
   HelpDesk& help() { return *help_; }
   CompareAction& compare() { return *compare_; }
+  NetworkAction& network() { return *network_; }
 
  private:
   struct SystemParts;
@@ -88,6 +90,7 @@ class NastrumApplication {
   std::unique_ptr<DeviceWriteAction> deviceWrite_;
   std::unique_ptr<DeviceClockAction> deviceClock_;
   std::unique_ptr<CompareAction> compare_;
+  std::unique_ptr<NetworkAction> network_;
   std::unique_ptr<MapForm> mapForm_;
   std::unique_ptr<HelpDesk> help_;
 };

@@ -120,7 +120,7 @@ TEST(HelpPages, EveryLinkAndEveryTopicLeadsToAPage) {
   }
   EXPECT_GT(pages, 10);
   for (const char* name : {"pageSensors", "pagePipelines", "pageArchives", "pageSystem", "pageRegulators",
-                           "pageRegulatorsDesktop", "pageTime", "viewSensors", "TForm1", "logik", "TarForm"}) {
+                           "pageRegulatorsDesktop", "pageTime", "viewSensors", "TForm1", "logik", "TarForm", "networkWindow"}) {
     const QString page = helpPageForName(QString::fromLatin1(name));
     EXPECT_TRUE(QFile::exists(QDir(dir).filePath(page))) << name << " -> " << page.toStdString();
   }

@@ -117,6 +117,43 @@ TEST(OrvikSimProgram, SeveralDevicesShareTheLine) {
   EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("NET_2.nam"))));
 }
 
+TEST(OrvikSimProgram, DevicesOfSeveralModelsAnswerTheirNumbersAndTwoOfOneNumberCollide) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString linkPath = dir.filePath(QStringLiteral("orvik"));
+  QProcess sim;
+  sim.start(QStringLiteral(ORVIK_SIM_PATH),
+            {QStringLiteral("--device"), QStringLiteral("3:1"), QStringLiteral("--device"), QStringLiteral("17:3:demo"),
+             QStringLiteral("--device"), QStringLiteral("5:2"), QStringLiteral("--device"), QStringLiteral("5:3"),
+             QStringLiteral("--link"), linkPath});
+  ASSERT_TRUE(sim.waitForStarted(10000));
+  QByteArray first;
+  while (!first.contains('\n') && sim.waitForReadyRead(20000)) first += sim.readAllStandardOutput();
+  ASSERT_TRUE(first.startsWith("orvik-sim ready: ")) << first.toStdString();
+  {
+    SystemClock clock;
+    QSerialPortLine line;
+    SerialPort port(line, clock);
+    LinkLayer link(port);
+    link.settings().tryCount = 1;
+    ASSERT_TRUE(port.OpenPort(linkPath, kDefaultBaudIndex, Channel::Main, LineKind::FourWire));
+    ASSERT_TRUE(link.SelectDevice(3, LineKind::FourWire));
+    DeviceCommands traditional(link, LinkParams{});
+    EXPECT_EQ(traditional.Identify().modelCode, 1);
+    EXPECT_EQ(traditional.Release(), ResultCode::Ok);
+    LinkParams ft;
+    ft.protocol = LinkProtocol::Ft12;
+    ft.deviceAddress = 17;
+    EXPECT_EQ(DeviceCommands(link, ft).Identify().modelCode, 3);
+    ASSERT_TRUE(link.SelectDevice(5, LineKind::FourWire)) << "both echo the number";
+    EXPECT_NE(traditional.Identify().result, ResultCode::Ok) << "two answers at once are garbled";
+    port.ClosePort();
+  }
+  sim.terminate();
+  ASSERT_TRUE(sim.waitForFinished(20000));
+  EXPECT_EQ(sim.exitCode(), 0);
+}
+
 TEST(OrvikSimProgram, RefusesOptionsItCannotServe) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
@@ -126,6 +163,10 @@ TEST(OrvikSimProgram, RefusesOptionsItCannotServe) {
       {QStringLiteral("--network"), QStringLiteral("1,1")},           // two devices answering at once
       {QStringLiteral("--fault"), QStringLiteral("completion=-5")},
       {QStringLiteral("--kind"), QStringLiteral("5")},
+      {QStringLiteral("--device"), QStringLiteral("0:2")},
+      {QStringLiteral("--device"), QStringLiteral("5:7")},
+      {QStringLiteral("--device"), QStringLiteral("5:2:plant")},
+      {QStringLiteral("--device"), QStringLiteral("5:2"), QStringLiteral("--kind"), QStringLiteral("2")},
   };
   for (const QStringList& args : cases) {
     QProcess sim;

@@ -1,5 +1,6 @@
 #include "app/cli/cli_commands.h"
 
+#include "app/cli/command_backup.h"
 #include "app/cli/command_check.h"
 #include "app/cli/command_clock.h"
 #include "app/cli/command_diff.h"
@@ -7,6 +8,7 @@
 #include "app/cli/command_map.h"
 #include "app/cli/command_new.h"
 #include "app/cli/command_read.h"
+#include "app/cli/command_scan.h"
 #include "app/cli/command_write.h"
 
 namespace nastrum::cli {
@@ -21,6 +23,8 @@ std::vector<CliCommand> cliCommands() {
       readCommand(),
       writeCommand(),
       clockCommand(),
+      scanCommand(),
+      backupCommand(),
       mapCommand(),
   };
 }

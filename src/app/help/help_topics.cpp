@@ -28,6 +28,7 @@ QString helpPageForName(const QString& objectName) {
       {QStringLiteral("logik"), QStringLiteral("check.html")},
       {QStringLiteral("TarForm"), QStringLiteral("arith.html")},
       {QStringLiteral("compareWindow"), QStringLiteral("compare.html")},
+      {QStringLiteral("networkWindow"), QStringLiteral("network.html")},
   };
   return pages.value(objectName);
 }

@@ -104,6 +104,7 @@ void Tbase_form::buildMenus() {
   readAction_ = namedAction(fileMenu_, QStringLiteral("readAction"), QStringLiteral("Чтение с ОРВИК"));
   writeAction_ = namedAction(fileMenu_, QStringLiteral("writeAction"), QStringLiteral("Запись в ОРВИК"));
   compareAction_ = namedAction(fileMenu_, QStringLiteral("compareAction"), QStringLiteral("Сравнение настроек..."));
+  networkAction_ = namedAction(fileMenu_, QStringLiteral("networkAction"), QStringLiteral("Сеть..."));
   closeSeparator_ = fileMenu_->addSeparator();
   closeSeparator_->setVisible(false);
   // The item stays hidden; F10 reaches it through its own shortcut below.
@@ -161,6 +162,7 @@ void Tbase_form::buildMenus() {
     commitFocusedField();
     emit compareRequested();
   });
+  connect(networkAction_, &QAction::triggered, this, &Tbase_form::networkRequested);
   connect(setupAction_, &QAction::triggered, this, [this] { run([this] { flows_.EnterSetup(); }); });
   connect(viewAction_, &QAction::triggered, this, [this] { run([this] { flows_.EnterView(); }); });
   connect(checkAction_, &QAction::triggered, this, [this] {

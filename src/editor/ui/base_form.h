@@ -89,6 +89,7 @@ class Tbase_form : public QMainWindow {
   void readRequested();        // "Чтение с ОРВИК", after unsaved changes were dealt with
   void writeRequested();       // "Запись в ОРВИК"
   void compareRequested();     // "Сравнение настроек..."
+  void networkRequested();     // "Сеть...": the devices of a shared line
   void mapRequested(int mapNumber);  // "Карты программирования", 1..11
   void helpRequested();         // "Справка по программе Наструм ОРВИК"
   void helpContentsRequested(); // "Содержание..."
@@ -136,6 +137,7 @@ class Tbase_form : public QMainWindow {
   QAction* readAction_ = nullptr;
   QAction* writeAction_ = nullptr;
   QAction* compareAction_ = nullptr;
+  QAction* networkAction_ = nullptr;
   QAction* closeSeparator_ = nullptr;
   QAction* closeAction_ = nullptr;
   QAction* exitAction_ = nullptr;

@@ -13,11 +13,11 @@ bool IsClockRun(RunKind kind) { return kind == RunKind::ClockRead || kind == Run
 
 constexpr int kReopenPauseMs = 50;
 
+}  // namespace
+
 void ShowPortError(RunContext& ctx, const QString& port) {
   ctx.presenter.present(programMessage(QStringLiteral("Неверный номер СОМ-порта ") + port, MessageIcon::Stop));
 }
-
-}  // namespace
 
 QString WelcomeText(const QString& greeting) { return QStringLiteral("Вас приветствует ") + greeting; }
 

@@ -25,6 +25,14 @@ QString Greeting(RunKind kind, const DeviceIdentity& identity) {
          QString::number(identity.minor);
 }
 
+QString DeviceKindText(int modelCode) {
+  DeviceIdentity identity;
+  identity.modelCode = modelCode;
+  // The write run's greeting without its " версия …" tail.
+  const QString greeting = Greeting(RunKind::Write, identity);
+  return greeting.left(greeting.indexOf(QStringLiteral(" версия "))).simplified();
+}
+
 int ConnectedKindOf(int modelCode) { return modelCode >= 1 && modelCode <= 3 ? modelCode : 0; }
 
 }  // namespace nastrum

@@ -16,6 +16,10 @@ QString BasicModelRefusalText();
 // "ОРВИК 5 расшир. версия 1.5" in the read run.
 QString Greeting(RunKind kind, const DeviceIdentity& identity);
 
+// The device as the greetings name it, without the version: "ОРВИК 5 расшир.",
+// "ОРВИК 9", "ОРВИК 5 базовый"; "НЛО" for a model this program does not know.
+QString DeviceKindText(int modelCode);
+
 // The kind the image may take from the model code: 1 … 3, else 0.
 int ConnectedKindOf(int modelCode);
 
