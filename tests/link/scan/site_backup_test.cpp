@@ -2,6 +2,7 @@
 // holds, in the device's own folder; a device that fails fails alone.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -100,7 +101,7 @@ TEST(SiteBackup, ADeviceThatDiesMidwayFailsAloneAndTheOthersAreSaved) {
   EXPECT_FALSE(report.entries[1].saved());
   EXPECT_TRUE(report.entries[2].saved());
   EXPECT_EQ(report.entries[1].failure, QStringLiteral("Нет ответа от ОРВИК"));
-  EXPECT_FALSE(QDir(rig.root.path()).exists(QString::number(kSite[1].factory)));
+  EXPECT_FALSE(QFileInfo::exists(QFileInfo(BackupSettingsPath(rig.root.path(), kSite[1].factory, kWhen)).absolutePath()));
   const QStringList summary = SiteBackupSummary(report);
   EXPECT_EQ(summary[0], QStringLiteral("Сохранено копий: 2 из 3"));
   EXPECT_EQ(summary[2], QStringLiteral("№ 17 (заводской № 06A6): не сохранено, Нет ответа от ОРВИК"));
