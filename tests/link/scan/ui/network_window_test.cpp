@@ -104,7 +104,7 @@ TEST(NetworkWindow, ScanFillsTheTableAndSaveAllWritesTheTickedDevices) {
   saveAll->click();
 
   const QStringList folders = QDir(rig.root.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-  EXPECT_EQ(folders, (QStringList{QString::number(0x100), QString::number(0x300)}));
+  EXPECT_EQ(folders, (QStringList{QStringLiteral("0100"), QStringLiteral("0300")}));
   EXPECT_TRUE(table->item(0, 4)->text().endsWith(QStringLiteral(".bfm"))) << table->item(0, 4)->text().toStdString();
   EXPECT_TRUE(table->item(1, 4)->text().isEmpty());
 
