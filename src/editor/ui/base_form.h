@@ -51,8 +51,8 @@ class Tbase_form : public QMainWindow {
 
   // Puts a page widget into a tab. The tab keeps its caption and its named
   // placeholder ("pageSensors", "viewArchives", …), which now holds the page
-  // and takes ownership of it; a page installed earlier in the same tab is
-  // deleted. The editor tab "Трубопроводы" holds the two pipeline tabs and
+  // (an editor page inside a scroll area of its own) and takes ownership of
+  // it; a page installed earlier in the same tab is deleted. The editor tab "Трубопроводы" holds the two pipeline tabs and
   // takes no page of its own (install into PipelinePage instead): there the
   // page is deleted and false returned.
   bool installPage(EditorPage where, QWidget* page);
