@@ -125,6 +125,26 @@ TEST_F(RememberedTest, WindowPlaceTabAndLinkSettingsSurviveARestart) {
   EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("portStatus"))->text(), QStringLiteral("/dev/ttyUSB1"));
 }
 
+// The other windows keep their places the same way, the error window here.
+TEST_F(RememberedTest, AnotherWindowComesBackWhereItWasLeft) {
+  {
+    Start first(settings);
+    ErrorWindow& errors = first.program.checkWindows().errorWindow();
+    errors.show();
+    errors.setGeometry(120, 90, 700, 420);
+    errors.hide();  // closed by the user
+  }
+  Start second(settings);
+  ErrorWindow& errors = second.program.checkWindows().errorWindow();
+  errors.show();
+  EXPECT_EQ(errors.geometry(), QRect(120, 90, 700, 420));
+  errors.setGeometry(10, 10, 500, 300);
+  errors.hide();
+  errors.show();  // shown again in the same run: where the user left it
+  EXPECT_EQ(errors.size(), QSize(500, 300));
+  errors.hide();
+}
+
 TEST_F(RememberedTest, TheDemonstrationPortIsNotKept) {
   {
     Start demo(settings);
