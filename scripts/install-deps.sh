@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev libqt6serialport6 libqt6printsupport6 libgl-dev
+  qt6-translations-l10n  # Qt's own windows in Russian (qtbase_ru)
   libgtest-dev libgmock-dev libbenchmark-dev
   unzip  # tests/maps: looks inside the OpenDocument export
   dpkg-dev  # the package test: cpack's dependency lookup (dpkg-shlibdeps)

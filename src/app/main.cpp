@@ -1,6 +1,7 @@
 // The program: one application object, one window message loop.
 //
-// The program reads no configuration. It takes one settings file to open at
+// The program keeps its window places, link settings and recent files in the
+// user's settings file (see NastrumApplication). It takes one settings file to open at
 // start (`nastrum plant.bfm`); the option --demo-port PATH is given only by
 // the demonstration script: it chooses "Др" with the simulated device's port
 // in the exchange window. --version prints the version once every window is
@@ -9,6 +10,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "app/russian_language.h"
 #include "app/start_arguments.h"
 #include "nastrum_application.h"
 
@@ -16,6 +18,7 @@ int main(int argc, char* argv[]) {
   QApplication qtApp(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Nastrum-ORVIK"));
   QApplication::setApplicationVersion(QStringLiteral(NASTRUM_VERSION));
+  nastrum::installRussian(qtApp);
   const nastrum::StartArguments start = nastrum::parseStartArguments(QApplication::arguments());
   nastrum::NastrumApplication program;
   if (QApplication::arguments().contains(QStringLiteral("--version"))) {

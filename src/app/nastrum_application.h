@@ -9,6 +9,8 @@
 
 #include <QString>
 
+class QSettings;
+
 #include "model/workspace.h"
 
 namespace nastrum {
@@ -29,6 +31,7 @@ class MessagePresenter;
 class PageHost;
 class SettingsDocument;
 class Tbase_form;
+class WindowMemory;
 
 // What the program talks to outside itself.
 struct ApplicationParts {
@@ -39,6 +42,10 @@ struct ApplicationParts {
   // The device link of the exchange runs, made at a run's start (the
   // program's is the serial port chosen in the exchange window, on `clock`).
   std::function<std::unique_ptr<DeviceSession>()> makeLink;
+  // Where window places, link settings, recent files and folders are kept
+  // between starts; nothing is kept without it. The program's is the user's
+  // own settings file, a test's a file of its own.
+  QSettings* settings = nullptr;
 };
 
 class NastrumApplication {
@@ -58,7 +65,8 @@ class NastrumApplication {
   // read gives its message and leaves the program without an image.
   void openAtStart(const QString& path);
   // The exchange window starts with "Др" and this port chosen (the
-  // demonstration's simulated device); nothing is kept between starts.
+  // demonstration's simulated device); the link settings of such a start
+  // are not kept, so the next start does not look for that port.
   void preselectPort(const QString& port);
 
   Workspace& workspace() { return workspace_; }
@@ -77,8 +85,16 @@ class NastrumApplication {
   struct SystemParts;
   explicit NastrumApplication(std::unique_ptr<SystemParts> system);
   NastrumApplication(const ApplicationParts& parts, std::unique_ptr<SystemParts>&& system);
+  // What is kept between starts: read when the windows are made, written as
+  // it changes and when the program ends.
+  void restoreRemembered();
+  void saveRemembered();
+  void saveLinkSettings();
+  void showLinkStatus();
 
   std::unique_ptr<SystemParts> system_;  // the program's own parts; none in tests
+  QSettings* settings_;
+  bool keepLinkSettings_ = true;
   Workspace workspace_;
   MessagePresenter& messages_;
   Clock& clock_;
@@ -93,6 +109,7 @@ class NastrumApplication {
   std::unique_ptr<NetworkAction> network_;
   std::unique_ptr<MapForm> mapForm_;
   std::unique_ptr<HelpDesk> help_;
+  std::unique_ptr<WindowMemory> windows_;
 };
 
 }  // namespace nastrum

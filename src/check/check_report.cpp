@@ -20,9 +20,10 @@ const QString kDashes(67, QLatin1Char('-'));
 }  // namespace
 
 QString reportDateTime(const QDateTime& moment) {
-  const QLocale locale = QLocale::system();
-  return locale.toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-         locale.toString(moment.time(), QLocale::ShortFormat);
+  // In Russian whatever the system's language, as the rest of the report.
+  const QLocale russian(QLocale::Russian, QLocale::Russia);
+  return russian.toString(moment.date(), QStringLiteral("dddd, d MMMM yyyy")) + QLatin1Char(' ') +
+         russian.toString(moment.time(), QStringLiteral("HH:mm"));
 }
 
 QString reportRow(int rowNumber, const QString& text) {

@@ -18,7 +18,7 @@ struct ReportHeader {
   QString dateTime;  // date and time of the check, as the header shows them
 };
 
-// "<date> <time>" in the short regional formats.
+// "четверг, 10 декабря 2026 14:05": the Russian long date and the time.
 QString reportDateTime(const QDateTime& moment);
 
 // The lines of the report, without line ends.

@@ -23,6 +23,7 @@
 #include "app/help/help_window.h"
 #include "app/actions/compare_action.h"
 #include "app/nastrum_application.h"
+#include "app/russian_language.h"
 #include "check/ui/check_windows.h"
 #include "check/ui/error_window.h"
 #include "compare/ui/compare_window.h"
@@ -201,6 +202,7 @@ class Tour {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  nastrum::installRussian(app);
   QCommandLineParser options;
   options.addHelpOption();
   options.addOption({QStringLiteral("out"), QStringLiteral("Folder for the pictures."), QStringLiteral("dir"),

@@ -1,7 +1,5 @@
 #include "app/actions/compare_action.h"
 
-#include <QFileDialog>
-
 #include "compare/ui/compare_window.h"
 #include "editor/ui/base_form.h"
 #include "editor/ui/file_dialogs.h"
@@ -20,8 +18,8 @@ CompareAction::CompareAction(Workspace& workspace, MessagePresenter& messages, F
   hooks.readDevice = [this](bool& namesRead) { return readDevice(namesRead); };
   hooks.showSetup = [&mainWindow](const SetupPlace& place) { mainWindow.showSetupAt(place); };
   hooks.choosePdfPath = [this](const QString& proposed) {
-    return QFileDialog::getSaveFileName(window_.get(), QStringLiteral("Сохранить в PDF"), proposed,
-                                        QStringLiteral("PDF (*.pdf)"));
+    return choosePdfPath(window_.get(), settings_, QStringLiteral("folders/comparePdf"),
+                         QStringLiteral("Сохранить в PDF"), proposed);
   };
   window_ = std::make_unique<CompareWindow>(workspace, messages, std::move(hooks), &mainWindow);
   connect(&mainWindow, &Tbase_form::compareRequested, window_.get(), &CompareWindow::open);

@@ -10,6 +10,8 @@
 
 #include "compare/other_settings.h"
 
+class QSettings;
+
 namespace nastrum {
 
 class CompareWindow;
@@ -27,6 +29,8 @@ class CompareAction : public QObject {
   ~CompareAction() override;
 
   CompareWindow& window() { return *window_; }
+  // Where the PDF window remembers its folder; none: it does not.
+  void setSettings(QSettings* settings) { settings_ = settings; }
 
  private:
   std::optional<OtherSettings> readDevice(bool& namesRead);
@@ -34,6 +38,7 @@ class CompareAction : public QObject {
   Workspace& workspace_;
   ExchangeWindow& exchange_;
   std::unique_ptr<CompareWindow> window_;
+  QSettings* settings_ = nullptr;
 };
 
 }  // namespace nastrum

@@ -1,28 +1,36 @@
 #include "editor/ui/base_form.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "editor/pages/inputs/page_parts.h"
 #include "editor/ui/about_box.h"
 #include "editor/ui/file_dialogs.h"
 #include "editor/ui/privileged_login_dialog.h"
+#include "editor/workflow/window_title.h"
 #include "model/settings_files.h"
 
 namespace nastrum {
@@ -73,10 +81,8 @@ Tbase_form::Tbase_form(Workspace& workspace, MessagePresenter& messages, FileDia
   buildMenus();
   buildToolBar();
   buildCentralArea();
-  // A fixed client area below the menu bar, minimise and close boxes only.
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint);
-  setFixedSize(635, 498 + menuBar()->sizeHint().height());
+  buildStatusBar();
+  buildPageShortcuts();
 
   loginDialog_ = new PrivilegedLoginDialog(workspace_, messages_, this);
   connect(loginDialog_, &PrivilegedLoginDialog::spyModeEntered, this, &Tbase_form::refresh);
@@ -98,6 +104,7 @@ void Tbase_form::buildMenus() {
   newAction_ = namedAction(fileMenu_, QStringLiteral("newAction"), QStringLiteral("Новый "), QKeySequence(Qt::CTRL | Qt::Key_N));
   openAction_ = namedAction(fileMenu_, QStringLiteral("openAction"), QStringLiteral("Открыть "), QKeySequence(Qt::CTRL | Qt::Key_O));
   saveAction_ = namedAction(fileMenu_, QStringLiteral("saveAction"), QStringLiteral("Сохранить"), QKeySequence(Qt::Key_F2));
+  saveAction_->setShortcuts({QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)});
   saveAsAction_ = namedAction(fileMenu_, QStringLiteral("saveAsAction"), QStringLiteral("Сохранить как ..."));
   fileMenu_->addSeparator();
   linkParamsAction_ = namedAction(fileMenu_, QStringLiteral("linkParamsAction"), QStringLiteral("Параметры обмена"));
@@ -110,7 +117,7 @@ void Tbase_form::buildMenus() {
   // The item stays hidden; F10 reaches it through its own shortcut below.
   closeAction_ = namedAction(fileMenu_, QStringLiteral("closeAction"), QStringLiteral("Закрыть файл"));
   closeAction_->setVisible(false);
-  fileMenu_->addSeparator();
+  recentSeparator_ = fileMenu_->addSeparator();
   exitAction_ = namedAction(fileMenu_, QStringLiteral("exitAction"), QStringLiteral("Выход"), QKeySequence(Qt::ALT | Qt::Key_X));
 
   paramsMenu_ = menuBar()->addMenu(QStringLiteral("&Параметры"));
@@ -143,8 +150,14 @@ void Tbase_form::buildMenus() {
 
   connect(newAction_, &QAction::triggered, this, [this] { run([this] { flows_.NewImage(); }); });
   connect(openAction_, &QAction::triggered, this, [this] { open([this] { flows_.OpenImage(); }); });
-  connect(saveAction_, &QAction::triggered, this, [this] { run([this] { flows_.SaveImage(); }); });
-  connect(saveAsAction_, &QAction::triggered, this, [this] { run([this] { flows_.SaveImageAs(); }); });
+  connect(saveAction_, &QAction::triggered, this, [this] {
+    run([this] { flows_.SaveImage(); });
+    noteFileResult({});
+  });
+  connect(saveAsAction_, &QAction::triggered, this, [this] {
+    run([this] { flows_.SaveImageAs(); });
+    noteFileResult({});
+  });
   connect(closeAction_, &QAction::triggered, this, [this] { run([this] { flows_.CloseImageAsked(); }); });
   connect(exitAction_, &QAction::triggered, this, &QWidget::close);
   connect(linkParamsAction_, &QAction::triggered, this, &Tbase_form::linkParamsRequested);
@@ -172,6 +185,14 @@ void Tbase_form::buildMenus() {
   connect(help, &QAction::triggered, this, &Tbase_form::helpRequested);
   connect(contents, &QAction::triggered, this, &Tbase_form::helpContentsRequested);
   connect(about, &QAction::triggered, this, [this] { aboutBox_->exec(); });
+
+  // The programming maps are what the program prints: Ctrl+P offers them.
+  auto* printShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+  printShortcut->setObjectName(QStringLiteral("printShortcut"));
+  connect(printShortcut, &QShortcut::activated, this, [this] {
+    if (!mapsMenu_->menuAction()->isVisible()) return;
+    mapsMenu_->popup(mapToGlobal(menuBar()->actionGeometry(mapsMenu_->menuAction()).bottomLeft()));
+  });
 
   closeShortcut_ = new QShortcut(QKeySequence(Qt::Key_F10), this);
   closeShortcut_->setObjectName(QStringLiteral("closeShortcut"));
@@ -306,18 +327,120 @@ void Tbase_form::buildCentralArea() {
   setCentralWidget(central);
 }
 
+void Tbase_form::buildStatusBar() {
+  const auto field = [this](const char* name) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QLatin1String(name));
+    statusBar()->addPermanentWidget(label);
+    return label;
+  };
+  statusBar()->setObjectName(QStringLiteral("statusBar"));
+  fileStatus_ = field("fileStatus");
+  kindStatus_ = field("kindStatus");
+  portStatus_ = field("portStatus");
+  runStatus_ = field("runStatus");
+}
+
+void Tbase_form::setPortStatus(const QString& port) { portStatus_->setText(port); }
+
+void Tbase_form::setRunStatus(const QString& result) { runStatus_->setText(result); }
+
+void Tbase_form::buildPageShortcuts() {
+  const auto shortcut = [this](const char* name, QKeyCombination key, int step) {
+    auto* s = new QShortcut(QKeySequence(key), this);
+    s->setObjectName(QLatin1String(name));
+    connect(s, &QShortcut::activated, this, [this, step] { stepPage(step); });
+  };
+  shortcut("nextPageShortcut", Qt::CTRL | Qt::Key_PageDown, 1);
+  shortcut("previousPageShortcut", Qt::CTRL | Qt::Key_PageUp, -1);
+}
+
+void Tbase_form::stepPage(int step) {
+  // Every page of the set shown, as (outer tab, inner tab or -1).
+  QList<std::pair<int, int>> pages;
+  QTabWidget* outer = editorPages_->isVisible() ? editorPages_ : viewPages_->isVisible() ? viewPages_ : nullptr;
+  if (!outer) return;
+  for (int i = 0; i < outer->count(); ++i) {
+    if (!outer->isTabVisible(i)) continue;
+    if (outer == editorPages_ && outer->widget(i)->isAncestorOf(pipelinePages_)) {
+      for (int j = 0; j < pipelinePages_->count(); ++j) pages.append({i, j});
+    } else {
+      pages.append({i, -1});
+    }
+  }
+  const bool inPipelines = outer == editorPages_ && outer->currentWidget()->isAncestorOf(pipelinePages_);
+  const auto current = pages.indexOf(std::pair{outer->currentIndex(), inPipelines ? pipelinePages_->currentIndex() : -1});
+  if (current < 0 || pages.isEmpty()) return;
+  const auto next = pages[(current + step + pages.size()) % pages.size()];
+  commitFocusedField();
+  if (next.second >= 0) pipelinePages_->setCurrentIndex(next.second);
+  outer->setCurrentIndex(next.first);
+}
+
+QSize Tbase_form::roomySize() const {
+  const QMargins margins = centralWidget()->layout()->contentsMargins();
+  const QSize pages = editorPages_->sizeHint().expandedTo(viewPages_->minimumSizeHint());
+  const int width = std::max({pages.width() + margins.left() + margins.right(), menuBar()->sizeHint().width(),
+                              toolBar_->sizeHint().width()});
+  const int height = pages.height() + margins.top() + margins.bottom() + menuBar()->sizeHint().height() +
+                     toolBar_->sizeHint().height() + statusBar()->sizeHint().height();
+  return {width, height};
+}
+
 template <typename Open>
 void Tbase_form::open(Open openFlow) {
   run(openFlow);
   // The diagnostic field shows where the names of the last open came from.
-  if (flows_.lastOpenAttempt()) diag1_->setText(namesPathFor(workspace_.editor.currentFileName));
+  if (flows_.lastOpenAttempt()) {
+    diag1_->setText(namesPathFor(workspace_.editor.currentFileName));
+    noteFileResult(workspace_.editor.currentFileName);
+  }
+}
+
+void Tbase_form::noteFileResult(const QString& tried) {
+  const EditorState& editor = workspace_.editor;
+  if (editor.fileOpen && !editor.unnamedNew && !editor.modified)
+    recent_.add(QDir::toNativeSeparators(editor.currentFileName));
+  else if (!tried.isEmpty() && !editor.fileOpen)
+    recent_.remove(tried);
+  else
+    return;
+  rebuildRecentMenu();
+  emit recentFilesChanged();
+}
+
+void Tbase_form::setRecentFiles(const QStringList& paths) {
+  recent_ = RecentFiles(paths);
+  rebuildRecentMenu();
+}
+
+void Tbase_form::rebuildRecentMenu() {
+  qDeleteAll(recentActions_);
+  recentActions_.clear();
+  int number = 0;
+  for (const QString& path : recent_.paths()) {
+    ++number;
+    auto* action = new QAction(QStringLiteral("&%1 %2").arg(number).arg(path), fileMenu_);
+    action->setObjectName(QStringLiteral("recentFile%1").arg(number));
+    action->setData(path);
+    connect(action, &QAction::triggered, this, [this, path] { openFile(path); });
+    fileMenu_->insertAction(recentSeparator_, action);
+    recentActions_ << action;
+  }
+  // One separator between the file items and the list, none without it.
+  if (!recentActions_.isEmpty()) {
+    auto* separator = new QAction(fileMenu_);
+    separator->setSeparator(true);
+    fileMenu_->insertAction(recentActions_.first(), separator);
+    recentActions_.prepend(separator);
+  }
 }
 
 void Tbase_form::openFile(const QString& path) {
   open([this, &path] { flows_.OpenImage(path); });
 }
 
-bool Tbase_form::hostPage(QTabWidget* tabs, int index, QWidget* page) {
+bool Tbase_form::hostPage(QTabWidget* tabs, int index, QWidget* page, PageFit fit) {
   QWidget* placeholder = tabs->widget(index);
   if (!page) return false;
   if (!placeholder) {
@@ -329,12 +452,18 @@ bool Tbase_form::hostPage(QTabWidget* tabs, int index, QWidget* page) {
     layout = new QVBoxLayout(placeholder);
     layout->setContentsMargins(0, 0, 0, 0);
   }
-  if (layout->indexOf(page) >= 0) return true;  // already there
+  if (placeholder->isAncestorOf(page)) return true;  // already there
   while (QLayoutItem* item = layout->takeAt(0)) {
     delete item->widget();
     delete item;
   }
-  layout->addWidget(page);
+  if (fit == PageFit::Scrolled) {
+    QScrollArea* scroll = wholePageScrollArea(placeholder);
+    scroll->setWidget(page);
+    layout->addWidget(scroll);
+  } else {
+    layout->addWidget(page);
+  }
   return true;
 }
 
@@ -344,15 +473,15 @@ bool Tbase_form::installPage(EditorPage where, QWidget* page) {
     delete page;
     return false;
   }
-  return hostPage(editorPages_, static_cast<int>(where), page);
+  return hostPage(editorPages_, static_cast<int>(where), page, PageFit::Scrolled);
 }
 
 bool Tbase_form::installPage(PipelinePage where, QWidget* page) {
-  return hostPage(pipelinePages_, static_cast<int>(where), page);
+  return hostPage(pipelinePages_, static_cast<int>(where), page, PageFit::Scrolled);
 }
 
 bool Tbase_form::installPage(ViewPage where, QWidget* page) {
-  return hostPage(viewPages_, static_cast<int>(where), page);
+  return hostPage(viewPages_, static_cast<int>(where), page, PageFit::AsIs);
 }
 
 void Tbase_form::refresh() {
@@ -361,6 +490,9 @@ void Tbase_form::refresh() {
   const MainWindowState& state = flows_.state();
 
   setWindowTitle(state.title);
+  fileStatus_->setText(workspace_.editor.fileOpen ? QDir::toNativeSeparators(workspace_.editor.currentFileName)
+                                                  : QString());
+  kindStatus_->setText(workspace_.editor.fileOpen ? kindName(workspace_.image.deviceKind) : QString());
 
   fileMenu_->menuAction()->setVisible(l.fileMenuVisible);
   helpMenu_->menuAction()->setVisible(l.helpMenuVisible);
@@ -463,6 +595,10 @@ void Tbase_form::closeEvent(QCloseEvent* event) {
   commitFocusedField();
   if (flows_.QueryExit()) {
     event->accept();
+    // The program ends with its main window: the help, error, map and compare
+    // windows go too, wherever they are.
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (window != this && window->isVisible()) window->close();
   } else {
     event->ignore();
   }

@@ -9,10 +9,12 @@
 
 #include "editor/workflow/main_window_flows.h"
 #include "editor/workflow/main_window_hooks.h"
+#include "editor/workflow/recent_files.h"
 #include "editor/workflow/setup_place.h"
 
 class QAction;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
@@ -49,8 +51,8 @@ class Tbase_form : public QMainWindow {
 
   // Puts a page widget into a tab. The tab keeps its caption and its named
   // placeholder ("pageSensors", "viewArchives", …), which now holds the page
-  // and takes ownership of it; a page installed earlier in the same tab is
-  // deleted. The editor tab "Трубопроводы" holds the two pipeline tabs and
+  // (an editor page inside a scroll area of its own) and takes ownership of
+  // it; a page installed earlier in the same tab is deleted. The editor tab "Трубопроводы" holds the two pipeline tabs and
   // takes no page of its own (install into PipelinePage instead): there the
   // page is deleted and false returned.
   bool installPage(EditorPage where, QWidget* page);
@@ -79,6 +81,18 @@ class Tbase_form : public QMainWindow {
   // shown). False when the setup mode is refused (the correction is due).
   bool showSetupAt(const SetupPlace& place);
 
+  // The client size that shows the largest editor page whole, with the menu
+  // and the tool bar: the size of the window's first showing.
+  QSize roomySize() const;
+
+  // "Файл" lists these, newest first; opening or saving a file puts it on top.
+  const QStringList& recentFiles() const { return recent_.paths(); }
+  void setRecentFiles(const QStringList& paths);
+
+  // The status bar's port and the result of the last exchange run.
+  void setPortStatus(const QString& port);
+  void setRunStatus(const QString& result);
+
   // The exchange window of a device read has closed (see MainWindowFlows::FinishDeviceRead).
   void finishDeviceRead(bool userConstants) {
     run([this, userConstants] { flows_.FinishDeviceRead(userConstants); });
@@ -93,6 +107,7 @@ class Tbase_form : public QMainWindow {
   void mapRequested(int mapNumber);  // "Карты программирования", 1..11
   void helpRequested();         // "Справка по программе Наструм ОРВИК"
   void helpContentsRequested(); // "Содержание..."
+  void recentFilesChanged();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -101,8 +116,20 @@ class Tbase_form : public QMainWindow {
   void buildMenus();
   void buildToolBar();
   void buildCentralArea();
+  void buildStatusBar();
+  void buildPageShortcuts();
+  // Ctrl+PgDn (+1) and Ctrl+PgUp (-1): the next or previous page shown,
+  // the pipeline tab's two pages counted as pages of their own.
+  void stepPage(int step);
+  void rebuildRecentMenu();
+  // Follows an open or a save: a file now open goes on top of the list, one
+  // that could not be opened leaves it.
+  void noteFileResult(const QString& tried);
   QToolButton* addToolButton(const QString& name, const QString& hint, QAction* action);
-  static bool hostPage(QTabWidget* tabs, int index, QWidget* page);
+  // An editor page scrolls as a whole where the window is smaller than it;
+  // a view page scrolls its own tables.
+  enum class PageFit { Scrolled, AsIs };
+  static bool hostPage(QTabWidget* tabs, int index, QWidget* page, PageFit fit);
   template <typename Open>
   void open(Open openFlow);
   // Every action of the window starts here, before it reads or replaces the
@@ -139,6 +166,8 @@ class Tbase_form : public QMainWindow {
   QAction* compareAction_ = nullptr;
   QAction* networkAction_ = nullptr;
   QAction* closeSeparator_ = nullptr;
+  QAction* recentSeparator_ = nullptr;  // the recent files go before it
+  QList<QAction*> recentActions_;
   QAction* closeAction_ = nullptr;
   QAction* exitAction_ = nullptr;
   QAction* setupAction_ = nullptr;
@@ -163,6 +192,12 @@ class Tbase_form : public QMainWindow {
   QLineEdit* diag1_ = nullptr;
   QLineEdit* diag2_ = nullptr;
   QPlainTextEdit* diagMemo_ = nullptr;
+
+  RecentFiles recent_;
+  QLabel* fileStatus_ = nullptr;
+  QLabel* kindStatus_ = nullptr;
+  QLabel* portStatus_ = nullptr;
+  QLabel* runStatus_ = nullptr;
 
   PrivilegedLoginDialog* loginDialog_ = nullptr;
   AboutBox* aboutBox_ = nullptr;

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+class QSettings;
 class QWidget;
 
 namespace nastrum {
@@ -23,12 +24,21 @@ class SystemFileDialogs final : public FileDialogs {
  public:
   explicit SystemFileDialogs(QWidget* parent = nullptr) : parent_(parent) {}
   void setParent(QWidget* parent) { parent_ = parent; }
+  // Where each window remembers the folder it was last left in; none: the
+  // windows start in the current folder.
+  void setSettings(QSettings* settings) { settings_ = settings; }
 
   std::optional<QString> openSettingsPath() override;
   std::optional<QString> saveSettingsPath(const QString& proposedPath) override;
 
  private:
   QWidget* parent_;
+  QSettings* settings_ = nullptr;
 };
+
+// The system's save window for a PDF, starting in the folder it was last
+// left in (kept under `folderKey` in `settings`, which may be null).
+QString choosePdfPath(QWidget* parent, QSettings* settings, const QString& folderKey, const QString& caption,
+                      const QString& proposed);
 
 }  // namespace nastrum

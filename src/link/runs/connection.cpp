@@ -1,5 +1,6 @@
 #include "link/runs/connection.h"
 
+#include "link/port_problem.h"
 #include "link/runs/run_codes.h"
 #include "link/runs/run_retry.h"
 #include "model/message_catalogue.h"
@@ -15,8 +16,12 @@ constexpr int kReopenPauseMs = 50;
 
 }  // namespace
 
-void ShowPortError(RunContext& ctx, const QString& port) {
-  ctx.presenter.present(programMessage(QStringLiteral("Неверный номер СОМ-порта ") + port, MessageIcon::Stop));
+// The usual line, then why the system refused the port where that can be told.
+void ShowPortError(RunContext& ctx, const PortAddress& port) {
+  QString text = QStringLiteral("Неверный номер СОМ-порта ") + port.display;
+  const QString why = PortProblemText(DiagnosePortProblem(port.path));
+  if (!why.isEmpty()) text += QLatin1Char('\n') + why;
+  ctx.presenter.present(programMessage(text, MessageIcon::Stop));
 }
 
 QString WelcomeText(const QString& greeting) { return QStringLiteral("Вас приветствует ") + greeting; }
@@ -41,7 +46,7 @@ Connection Connect(RunContext& ctx, RunKind kind) {
     ctx.link.setFrameLog({});
   const PortAddress port = ChosenPort(s);
   if (!ctx.link.open(port.path, MakeLinkSetup(s))) {
-    ShowPortError(ctx, port.display);
+    ShowPortError(ctx, port);
     ctx.link.close();
     c.stage = ConnectStage::PortFailed;
     return c;

@@ -27,8 +27,9 @@ struct Connection {
 
 Connection Connect(RunContext& ctx, RunKind kind);
 
-// "Неверный номер СОМ-порта …": the port `port` (as the user named it) could not be opened.
-void ShowPortError(RunContext& ctx, const QString& port);
+// "Неверный номер СОМ-порта …" and, where the system tells, why `port` could
+// not be opened.
+void ShowPortError(RunContext& ctx, const PortAddress& port);
 
 // The end of the run: the release command for a networked traditional run,
 // also after a failure of the run's own work. Read and write runs that ended

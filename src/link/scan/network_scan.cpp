@@ -68,7 +68,7 @@ class Scan {
     // session takes when it opens.
     const PortAddress port = ChosenPort(settings);
     if (!ctx_.link.open(port.path, setup)) {
-      ShowPortError(ctx_, port.display);
+      ShowPortError(ctx_, port);
       ctx_.link.close();
       report_.portFailed = true;
       return result;

@@ -11,13 +11,16 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "link/runs/run_codes.h"
@@ -116,7 +119,17 @@ void ExchangeWindow::buildControls() {
   networkNumber_ = MakeSpin(QStringLiteral("SpinEdit3"), 0, kTraditionalNetworkMax, 1, panel1_);
 
   grid->addWidget(rgCom_, 0, 0, 3, 1);
-  grid->addWidget(portEdit_, 3, 0);
+  // The ports present on the machine, for "Др"; the field still takes any text.
+  portList_ = new QToolButton(panel1_);
+  portList_->setObjectName(QStringLiteral("portListButton"));
+  portList_->setText(QStringLiteral("…"));
+  portList_->setToolTip(QStringLiteral("Порты, найденные в системе"));
+  portList_->setPopupMode(QToolButton::InstantPopup);
+  portList_->setMenu(new QMenu(portList_));
+  auto* portRow = new QHBoxLayout;
+  portRow->addWidget(portEdit_, 1);
+  portRow->addWidget(portList_);
+  grid->addLayout(portRow, 3, 0);
   grid->addWidget(rgSpeed_, 0, 1, 3, 1);
   grid->addWidget(rgLine_, 0, 2);
   grid->addWidget(rgProtocol_, 1, 2);
@@ -146,6 +159,10 @@ void ExchangeWindow::buildControls() {
   log_ = new QPlainTextEdit(panel3_);
   log_->setObjectName(QStringLiteral("M"));
   log_->setReadOnly(true);
+  // Room for a run's usual lines without scrolling.
+  constexpr int kLogLines = 12;
+  log_->setMinimumHeight(log_->fontMetrics().lineSpacing() * kLogLines + 2 * log_->frameWidth() +
+                         static_cast<int>(2 * log_->document()->documentMargin()));
   logLayout->addWidget(log_);
   root->addWidget(panel3_, 1);
 
@@ -227,6 +244,7 @@ void ExchangeWindow::connectControls() {
   bind(networkNumber_, &QSpinBox::valueChanged, [this](int v) { SetNetworkNumber(settings_, v); });
   bind(network_, &QCheckBox::clicked, [this](bool on) { SetNetwork(settings_, on); });
   connect(portEdit_, &QLineEdit::textEdited, this, &ExchangeWindow::onPortTextEdited);
+  connect(portList_->menu(), &QMenu::aboutToShow, this, &ExchangeWindow::fillPortMenu);
   connect(password_, &QLineEdit::textChanged, this, [this](const QString& t) { settings_.password = t; });
   connect(readWrite_, &RadioGroup::itemClicked, this, &ExchangeWindow::applyChoice);
   connect(start_, &QPushButton::clicked, this, &ExchangeWindow::start);
@@ -266,6 +284,24 @@ void ExchangeWindow::onPortTextEdited(const QString& text) {
   }
   QApplication::beep();
   portEdit_->setText(lastPortText_);
+}
+
+void ExchangeWindow::fillPortMenu() {
+  QMenu* menu = portList_->menu();
+  menu->clear();
+  const QList<SerialPortEntry> ports = listPorts_ ? listPorts_() : QList<SerialPortEntry>{};
+  for (const SerialPortEntry& port : ports) {
+    if (!IsAcceptablePortText(port.path)) continue;
+    QAction* item = menu->addAction(SerialPortEntryText(port));
+    connect(item, &QAction::triggered, this, [this, path = port.path] { choosePort(path); });
+  }
+  if (menu->isEmpty()) menu->addAction(QStringLiteral("Последовательные порты не найдены"))->setEnabled(false);
+}
+
+void ExchangeWindow::choosePort(const QString& path) {
+  settings_.portItem = kOtherPortItem;
+  settings_.otherPort = path;
+  refreshSettingsControls();
 }
 
 void ExchangeWindow::setModeRun(int mode, ModeRun run) {

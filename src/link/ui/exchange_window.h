@@ -11,6 +11,7 @@
 #include <QDialog>
 
 #include "link/runs/device_session.h"
+#include "link/serial_port_list.h"
 #include "link/runs/exchange_mode.h"
 #include "link/runs/exchange_settings.h"
 #include "link/runs/run_context.h"
@@ -26,6 +27,7 @@ class QProgressBar;
 class QPushButton;
 class QSpinBox;
 class QStatusBar;
+class QToolButton;
 
 namespace nastrum {
 
@@ -73,6 +75,10 @@ class ExchangeWindow : public QDialog, public RunObserver {
 
   ExchangeSettings& settings() { return settings_; }
 
+  // The ports "Др" offers beside the typed text: the system's, or a test's.
+  using PortLister = std::function<QList<SerialPortEntry>()>;
+  void setPortLister(PortLister lister) { listPorts_ = std::move(lister); }
+
   // Start and stop as the buttons do.
   void start();
   void requestStop();
@@ -101,12 +107,16 @@ class ExchangeWindow : public QDialog, public RunObserver {
   void connectControls();
   void refreshSettingsControls();  // settings -> controls
   void onPortTextEdited(const QString& text);
+  // "Др" with a port of the list chosen.
+  void choosePort(const QString& path);
+  void fillPortMenu();
   void applyChoice(int item);
   void closePort();
 
   Workspace& workspace_;
   MessagePresenter& presenter_;
   LinkFactory makeLink_;
+  PortLister listPorts_ = AvailableSerialPorts;
   std::unique_ptr<DeviceSession> link_;
   std::array<ModeRun, kExchangeModeCount> runs_{};
   ExchangeSettings settings_;
@@ -121,6 +131,7 @@ class ExchangeWindow : public QDialog, public RunObserver {
   QFrame* panel3_ = nullptr;
   RadioGroup* rgCom_ = nullptr;
   QLineEdit* portEdit_ = nullptr;
+  QToolButton* portList_ = nullptr;
   RadioGroup* rgSpeed_ = nullptr;
   RadioGroup* rgLine_ = nullptr;
   RadioGroup* rgProtocol_ = nullptr;

@@ -2,6 +2,7 @@
 // a fake device on a virtual clock, with the exact log lines.
 #include <gtest/gtest.h>
 
+#include "link/port_problem.h"
 #include "link/runs/access_check.h"
 #include "link/runs/connection.h"
 #include "link/runs/fake_device.h"
@@ -96,7 +97,9 @@ TEST_F(ConnectionTest, PortThatCannotBeOpenedShowsTheBoxAndEndsTheRun) {
   const Connection conn = connect(RunKind::Read);
   EXPECT_EQ(conn.stage, ConnectStage::PortFailed);
   ASSERT_EQ(presenter.shown().size(), 1u);
-  EXPECT_EQ(presenter.shown()[0].text, QStringLiteral("Неверный номер СОМ-порта /dev/nothing"));
+  // The usual line, then why: no such device file.
+  EXPECT_EQ(presenter.shown()[0].text, QStringLiteral("Неверный номер СОМ-порта /dev/nothing\n") +
+                                           PortProblemText(PortProblem::Missing));
   EXPECT_EQ(presenter.shown()[0].icon, MessageIcon::Stop);
   EXPECT_TRUE(device.requests.empty());
   EXPECT_FALSE(device.isOpen());

@@ -7,6 +7,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QToolButton>
 #include <QStyle>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -368,6 +370,41 @@ TEST(ExchangeWindowOnSimulator, StopWhileTheDeviceIsSilentEndsTheRead) {
   EXPECT_TRUE(window.findChild<QPushButton*>(QStringLiteral("Set_OnLine"))->isVisible());
   EXPECT_FALSE(stop->isVisible());
   window.close();
+}
+
+// "Др" offers the ports the system reports, with what is known of them; a
+// port chosen there is the typed port; a name "Др" cannot take is left out.
+TEST_F(ExchangeWindowTest, PortListChoosesAPortForOther) {
+  window.setPortLister([] {
+    return QList<SerialPortEntry>{{QStringLiteral("/dev/ttyUSB0"), QStringLiteral("USB-Serial Controller"),
+                                   QStringLiteral("Prolific"), QStringLiteral("USB 067b:2303")},
+                                  {QStringLiteral("/dev/ttyS0"), {}, {}, {}},
+                                  {QStringLiteral("COMX"), {}, {}, {}}};
+  });
+  auto* button = child<QToolButton>("portListButton");
+  ASSERT_NE(button->menu(), nullptr);
+  emit button->menu()->aboutToShow();
+  const QList<QAction*> items = button->menu()->actions();
+  ASSERT_EQ(items.size(), 2);
+  EXPECT_EQ(items[0]->text(), QStringLiteral("/dev/ttyUSB0 — USB-Serial Controller (Prolific, USB 067b:2303)"));
+  EXPECT_EQ(items[1]->text(), QStringLiteral("/dev/ttyS0"));
+
+  items[0]->trigger();
+  EXPECT_EQ(window.settings().portItem, kOtherPortItem);
+  EXPECT_EQ(window.settings().otherPort, QStringLiteral("/dev/ttyUSB0"));
+  EXPECT_EQ(child<QLineEdit>("PortEditM")->text(), QStringLiteral("/dev/ttyUSB0"));
+  EXPECT_TRUE(child<QLineEdit>("PortEditM")->isEnabled());
+
+  window.setPortLister([] { return QList<SerialPortEntry>{}; });
+  emit button->menu()->aboutToShow();
+  ASSERT_EQ(button->menu()->actions().size(), 1);
+  EXPECT_FALSE(button->menu()->actions()[0]->isEnabled()) << "says that none was found";
+}
+
+// The log shows a run's usual lines without scrolling.
+TEST_F(ExchangeWindowTest, LogIsTallEnoughForItsLines) {
+  auto* log = child<QPlainTextEdit>("M");
+  EXPECT_GE(log->minimumHeight(), 12 * log->fontMetrics().lineSpacing());
 }
 
 }  // namespace

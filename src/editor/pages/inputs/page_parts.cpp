@@ -1,5 +1,6 @@
 #include "editor/pages/inputs/page_parts.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QScrollArea>
@@ -33,12 +34,45 @@ QWidget* namedPart(const QString& objectName, QWidget* parent) {
   return part;
 }
 
+namespace {
+
+// A scroll area that asks for room for its whole page, so that a window
+// sized by its pages shows them without scroll bars, and that scrolls rather
+// than squeezing a control below its natural height when the window is smaller.
+class WholePageScrollArea final : public QScrollArea {
+ public:
+  using QScrollArea::QScrollArea;
+
+  QSize sizeHint() const override {
+    if (!widget()) return QScrollArea::sizeHint();
+    const int frame = 2 * frameWidth();
+    return widget()->sizeHint() + QSize(frame, frame);
+  }
+
+ protected:
+  // The area already watches its widget (QScrollArea::setWidget).
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == widget() && event->type() == QEvent::LayoutRequest) {
+      widget()->setMinimumSize(widget()->sizeHint());
+      updateGeometry();
+    }
+    return QScrollArea::eventFilter(watched, event);
+  }
+};
+
+}  // namespace
+
+QScrollArea* wholePageScrollArea(QWidget* parent) {
+  auto* scroll = new WholePageScrollArea(parent);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  return scroll;
+}
+
 QWidget* scrolledContent(QWidget* page) {
   auto* outer = new QVBoxLayout(page);
   outer->setContentsMargins(0, 0, 0, 0);
-  auto* scroll = new QScrollArea(page);
-  scroll->setWidgetResizable(true);
-  scroll->setFrameShape(QFrame::NoFrame);
+  auto* scroll = wholePageScrollArea(page);
   outer->addWidget(scroll);
   auto* content = new QWidget(scroll);
   scroll->setWidget(content);

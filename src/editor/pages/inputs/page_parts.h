@@ -7,6 +7,7 @@
 
 class QGroupBox;
 class QLabel;
+class QScrollArea;
 class QWidget;
 
 namespace nastrum {
@@ -22,6 +23,11 @@ ChoiceBox* choiceBox(const QString& objectName, const ChoiceList& choices, QWidg
 
 QGroupBox* namedGroup(const QString& objectName, const QString& title, QWidget* parent);
 QWidget* namedPart(const QString& objectName, QWidget* parent);
+
+// A borderless scroll area for a whole page: it asks for room for the page
+// as the page would have it, and scrolls, never squeezing a control below its
+// natural size, where the window is smaller. Set the page with setWidget().
+QScrollArea* wholePageScrollArea(QWidget* parent);
 
 // Fills `page` with a borderless scroll area and gives the widget inside it,
 // on which the page lays out its controls.

@@ -7,6 +7,7 @@
 #include "editor/descriptors/pipeline_codes.h"
 #include "editor/descriptors/pipeline_edit.h"
 #include "editor/descriptors/sensor_channels.h"
+#include "editor/descriptors/sensor_hint.h"
 #include "model/kind_profile.h"
 
 namespace nastrum {
@@ -27,6 +28,13 @@ ListView listOf(ChoiceList choices, int code) {
   return v;
 }
 
+// A list of sensors by number: each item hints at the sensor's name and quantity.
+ListView sensorListOf(const SettingsImage& image, ChoiceList choices, int code) {
+  ListView v = listOf(std::move(choices), code);
+  for (int i = 0; i < v.choices.size(); ++i) v.hints << sensorHint(image, v.choices.at(i).code);
+  return v;
+}
+
 bool contains(const std::vector<PipelineRole>& roles, PipelineRole r) {
   return std::find(roles.begin(), roles.end(), r) != roles.end();
 }
@@ -35,7 +43,7 @@ RoleView roleView(const SettingsImage& image, int n, PipelineRole role, int medi
   RoleView v;
   const PipelineRecord& rec = image.pipelines[static_cast<std::size_t>(n)];
   const int byte = roleByte(rec, role);
-  v.sensors = listOf(roleSensorChoices(image, n, role), byte);
+  v.sensors = sensorListOf(image, roleSensorChoices(image, n, role), byte);
   const ChoiceList constants = roleConstantChoices(role, medium);
   if (!constants.isEmpty()) {
     const bool constant = byte == kNoReference || byte == kPipeConstant1 || byte == kPipeConstant2;
@@ -70,13 +78,13 @@ void describeFlow(PipelineView& v, const SettingsImage& image, int n, int medium
   switch (role) {
     case FlowRole::FlowSensor:
       v.flowListCaption = electricity ? QStringLiteral("№ датчика") : QStringLiteral("№ датчика расхода");
-      v.flowList = listOf(roleSensorChoices(image, n, PipelineRole::FlowSensor), highByte(rec.flowSensors));
+      v.flowList = sensorListOf(image, roleSensorChoices(image, n, PipelineRole::FlowSensor), highByte(rec.flowSensors));
       if (!electricity) showReal(v, rec, PipelineReal::PipeDiameter, sep);
       break;
     case FlowRole::DiffPressure:
       v.flowListCaption = QStringLiteral("№ дат. основн. диапазона");
-      v.flowList = listOf(roleSensorChoices(image, n, PipelineRole::DiffMain), highByte(rec.flowSensors));
-      v.diffSubList = listOf(roleSensorChoices(image, n, PipelineRole::DiffSub), lowByte(rec.flowSensors));
+      v.flowList = sensorListOf(image, roleSensorChoices(image, n, PipelineRole::DiffMain), highByte(rec.flowSensors));
+      v.diffSubList = sensorListOf(image, roleSensorChoices(image, n, PipelineRole::DiffSub), lowByte(rec.flowSensors));
       v.calibration = listOf(calibrationChoices(), digitOf(rec.mainDescriptor, 3) & 8);
       showReal(v, rec, PipelineReal::PipeDiameter, sep);
       for (PipelineReal f : {PipelineReal::OrificeDiameter, PipelineReal::PipeExpansion, PipelineReal::OrificeExpansion})

@@ -9,6 +9,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringList>
 
 #include "editor/descriptors/choice_list.h"
 #include "editor/descriptors/pipeline_roles.h"
@@ -24,6 +25,7 @@ struct ListView {
   ChoiceList choices;
   int index = -1;
   bool error = false;
+  QStringList hints;  // per item, where the item names a sensor by number: its name and quantity
 
   int selectedCode(int fallback) const { return index >= 0 ? choices.at(index).code : fallback; }
 };

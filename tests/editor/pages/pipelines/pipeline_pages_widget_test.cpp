@@ -343,6 +343,22 @@ TEST(PipelinePages, APipelineReadFromADeviceShowsItsMeaningAndChangesNoByte) {
   EXPECT_FALSE(ws.editor.modified);
 }
 
+// A sensor list's items keep their numbers and hint at the sensor they name.
+TEST(PipelinePages, SensorItemsCarryTheSensorsHint) {
+  Workspace ws = workspaceOf(2);
+  equip(ws.image);
+  pipeline(ws.image, 0) = {.number = 1, .mainDescriptor = 0x1596, .flowSensors = 0x0102, .tempSensors = 0x0304,
+                           .pressureSensors = 0x0506};
+  storeName(ws.image.names.sensorNames[1], QStringLiteral("Перепад осн."));
+  Pages pages(ws);
+  pages.description.showCurrent();
+  PipelineChoiceBox* flow = pages.list(QStringLiteral("flowList"));
+  const int one = flow->findText(QStringLiteral("1"));
+  ASSERT_GE(one, 0);
+  EXPECT_TRUE(flow->itemData(one, Qt::ToolTipRole).toString().startsWith(QStringLiteral("Перепад осн. — ")));
+  EXPECT_FALSE(flow->itemData(flow->findText(QStringLiteral("нет")), Qt::ToolTipRole).isValid());
+}
+
 TEST(PipelinePages, NumberBoxWrapsAndBothPagesFollow) {
   Workspace ws = workspaceOf(1);
   test::makeWater(ws.image, 3);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "editor/descriptors/name_rule.h"
 #include "editor/pages/pipelines/pipeline_page.h"
 #include "model/settings_record.h"
 #include "pipeline_fixture.h"
@@ -82,6 +83,23 @@ TEST(PipelineView, APipelineReadFromADeviceShowsWhatItsCodesMean) {
   EXPECT_EQ(selected(v.role(PipelineRole::ReturnPressure).constants), QStringLiteral("константа 2"));
   EXPECT_FALSE(v.role(PipelineRole::Density).sensors.visible);
   for (const RoleView& r : v.roles) EXPECT_FALSE(r.sensors.error);
+}
+
+// The sensor lists name sensors by number; each item hints at the sensor's
+// name and quantity (the items themselves keep their numbers).
+TEST(PipelineView, SensorItemsHintAtTheSensorsNameAndQuantity) {
+  Workspace ws = plantImage();
+  storeName(ws.image.names.sensorNames[3], QStringLiteral("Т подачи"));
+  ScriptedPresenter boxes;
+  PipelinePageRules page(ws, boxes, QLatin1Char(','));
+  const PipelineView v = page.prepareView();
+  EXPECT_EQ(v.flowList.choices.texts(), (QStringList{"1", "2", "нет"}));
+  EXPECT_EQ(v.flowList.hints, (QStringList{"перепад давления", "перепад давления", ""}));
+  const ListView& temperature = v.role(PipelineRole::TempMeasure).sensors;
+  ASSERT_EQ(temperature.hints.size(), temperature.choices.size());
+  const int three = temperature.choices.indexOfText(QStringLiteral("3")).value_or(-1);
+  ASSERT_GE(three, 0);
+  EXPECT_EQ(temperature.hints[three], QStringLiteral("Т подачи — температура"));
 }
 
 TEST(PipelineView, StoredCodesTheRolesCannotShowAreErrorsAndKept) {
