@@ -385,7 +385,9 @@ bool SensorPage::setParameterNumber(const QString& hexText) {
   if (text.size() > 4) return false;
   for (QChar c : text)
     if (!c.isDigit() && !(c.toUpper() >= u'A' && c.toUpper() <= u'F')) return false;
-  const auto number = HexToInt(text.toUpper());
+  // An emptied field stores 0, as the real fields do, so the field never
+  // reads blank over a number the image still holds.
+  const auto number = text.isEmpty() ? std::optional<Word>(0) : HexToInt(text.toUpper());
   if (!number) return false;
   applyParameterNumber(rec(), static_cast<int>(*number));
   edited(HexWord(record().auxDescriptor & 0xFFFF));

@@ -128,7 +128,8 @@ class SensorPage {
   // in that part of the term and returns false.
   bool setTermNumber(int index, const QString& text);
   bool setTermWeight(int index, const QString& text);
-  // Functional and copying sensors: four hex digits; anything else is refused.
+  // Functional and copying sensors: up to four hex digits, empty for 0;
+  // anything else is refused.
   bool setParameterNumber(const QString& hexText);
 
   // --- Table functions ----------------------------------------------------

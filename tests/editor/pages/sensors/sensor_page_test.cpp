@@ -372,6 +372,21 @@ TEST(SensorPageConditional, ArithmeticStartsAfreshFromOtherConversions) {
   }
 }
 
+TEST(SensorPageParameter, AnEmptiedNumberIsStoredAsZero) {
+  Workspace ws = workspaceOf(2);
+  sensorOf(ws, 2).auxDescriptor = 0x4321;
+  ScriptedPresenter boxes;
+  SensorPage page(ws, boxes, kComma);
+  page.show(2);
+  EXPECT_TRUE(page.setParameterNumber(QStringLiteral("1a")));
+  EXPECT_EQ(sensorOf(ws, 2).auxDescriptor, 0x001A);
+  EXPECT_TRUE(page.setParameterNumber(QString()));
+  EXPECT_EQ(sensorOf(ws, 2).auxDescriptor, 0) << "a blank field never hides the number behind it";
+  EXPECT_FALSE(page.setParameterNumber(QStringLiteral("12345")));
+  EXPECT_FALSE(page.setParameterNumber(QStringLiteral("1G")));
+  EXPECT_EQ(sensorOf(ws, 2).auxDescriptor, 0);
+}
+
 TEST(SensorPageConstants, LiquidColumnAndFrequencyCharacteristic) {
   Workspace ws = workspaceOf(2);
   ScriptedPresenter boxes{AnswerOk};
