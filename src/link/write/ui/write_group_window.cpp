@@ -33,10 +33,8 @@ WriteGroupWindow::WriteGroupWindow(QWidget* parent) : QDialog(parent) {
   panel_->setObjectName(QStringLiteral("Panel1"));
   panel_->setFrameShape(QFrame::StyledPanel);
   auto* boxes = new QVBoxLayout(panel_);
-  const QStringList captions = {QStringLiteral("Датчики"), QStringLiteral("Трубопроводы"), QStringLiteral("Архивы"),
-                                QStringLiteral("Системные параметры"), QStringLiteral("Регуляторы")};
   for (int i = 0; i < kWriteGroupCount; ++i) {
-    auto* box = new QCheckBox(captions[i], panel_);
+    auto* box = new QCheckBox(WriteGroupCaption(static_cast<WriteGroup>(i)), panel_);
     box->setObjectName(QStringLiteral("CheckBox") + QString::number(i + 1));
     boxes->addWidget(box);
     boxes_[static_cast<std::size_t>(i)] = box;
