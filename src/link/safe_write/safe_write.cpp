@@ -56,6 +56,7 @@ SafeWriteOutcome RunSafeWrite(RunContext& ctx, const WriteRequest& request, cons
   DeviceBackup backup = RunDeviceBackup(ctx, root, request.choice == WriteChoice::Names, when);
   out.held = std::move(backup.image);
   out.backupPath = backup.settingsPath;
+  out.factoryNumber = backup.factoryNumber;
   if (!backup.saved() || ctx.stopped()) {
     out.backupFailed = true;
     out.result = ctx.stopped() ? run_code::kStoppedByUser : backup.outcome.result;

@@ -36,6 +36,7 @@ struct SafeWriteOutcome {
   int itemsWritten = 0;                  // constants items the device acknowledged
   std::unique_ptr<SettingsImage> held;   // the device before the write, as backed up
   QString backupPath;                    // the saved pair; empty when there is none
+  int factoryNumber = 0;                 // as the device greeted the backup read
 
   bool succeeded() const { return result == 0 && !portFailed && !backupFailed && !cancelled; }
   bool verifyFailed() const;
