@@ -15,10 +15,9 @@
 #include "link/runs/link_device_session.h"
 #include "link/runs/names_layout.h"
 #include "link/runs/result_texts.h"
-#include "link/read/read_reach.h"
 #include "link/safe_write/safe_write.h"
+#include "link/safe_write/ui/write_changes.h"
 #include "link/write/device_write_run.h"
-#include "link/write/write_reach.h"
 #include "model/hex_text.h"
 #include "model/kind_profile.h"
 
@@ -91,15 +90,6 @@ QString Parse(const CliArgs& args, WriteArgs& a) {
   return {};
 }
 
-// The device (the backup) against what the write sends, within the groups it sends.
-Comparison PreviewComparison(const WritePreview& p, const QString& file) {
-  CompareOptions options;
-  options.realsAsTheDeviceKeepsThem = true;
-  options.scope = p.request.choice == WriteChoice::Names ? NamesReadReach(p.toSend->deviceKind)
-                                                          : WriteReach(p.toSend->deviceKind, p.request.groups);
-  return compareSettings(*p.held, QStringLiteral("ОРВИК №") + HexWord(p.factoryNumber), *p.toSend, file, options);
-}
-
 // The check of the window's "Запись в ОРВИК": errors refuse the write unless forced.
 bool CheckAllowsWrite(SettingsImage& image, bool force, CliIo& io) {
   const CheckResult result = evaluateRules(image, false);
@@ -144,15 +134,9 @@ int runWrite(const CliArgs& args, CliIo& io) {
   session->close();
   observer.finish();
 
-  if (a.safe.dryRun && outcome.held) {
-    // What the write would change: the device as it is, then the file.
-    WritePreview p;
-    p.held = outcome.held.get();
-    p.toSend = &workspace.image;
-    p.request = *a.request;
-    p.factoryNumber = outcome.factoryNumber;
-    printComparison(PreviewComparison(p, a.file), a.format, a.captions, kName, io);
-  }
+  // What the write would change: the device as it is, then the file.
+  if (a.safe.dryRun && outcome.held)
+    printComparison(WriteChangesComparison(outcome.preview, a.file), a.format, a.captions, kName, io);
   if (outcome.succeeded()) return ExitOk;
   QString why = outcome.portFailed     ? QStringLiteral("the port could not be opened")
                 : outcome.backupFailed ? QStringLiteral("no backup of the device could be taken; nothing was written")

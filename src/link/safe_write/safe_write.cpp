@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "link/read/device_backup.h"
+#include "link/read/read_reach.h"
 #include "link/runs/exchange_settings.h"
 #include "link/runs/names_layout.h"
 #include "link/runs/run_codes.h"
@@ -34,6 +35,7 @@ WritePreview Preview(const RunContext& ctx, const WriteRequest& request, const S
                        PasswordDigits(ctx.settings.password) != HexWord(toSend.sys(sys::DevicePassword) & 0xFFFF);
     p.scope = WriteReach(kind, request.groups);
   }
+  if (request.choice == WriteChoice::Names) p.scope = NamesReadReach(kind);
   p.differing = DifferingGroups(kind, toSend, held);
   p.port = ChosenPort(ctx.settings).display;
   p.networkNumber = ctx.settings.network ? ctx.settings.networkNumber : 0;
@@ -61,17 +63,20 @@ SafeWriteOutcome RunSafeWrite(RunContext& ctx, const WriteRequest& request, cons
     out.backupFailed = true;
     out.result = ctx.stopped() ? run_code::kStoppedByUser : backup.outcome.result;
     ctx.log(QStringLiteral("Запись отменена: нет копии настроек прибора. В ОРВИК ничего не записано."));
+    ctx.observer.offerAnotherTry(true);
     return out;
   }
   if (out.held->deviceKind != image.deviceKind) {
     ctx.log(QStringLiteral("Ваши настройки не соответсвуют настройкам подключенного прибора, будьте внимательны!"));
     out.result = run_code::kKindMismatch;
+    ctx.observer.offerAnotherTry(true);
     return out;
   }
 
   WritePreview preview = Preview(ctx, request, options, *out.held, image);
   preview.factoryNumber = backup.factoryNumber;
   preview.backupPath = out.backupPath;
+  out.preview = preview;
   if (preview.nothingToChange()) {
     out.nothingToChange = true;
     ctx.log(QStringLiteral("ОРВИК уже содержит эти настройки: записывать нечего, в ОРВИК ничего не записано."));
@@ -85,6 +90,7 @@ SafeWriteOutcome RunSafeWrite(RunContext& ctx, const WriteRequest& request, cons
     out.cancelled = true;
     out.result = run_code::kStoppedByUser;
     ctx.log(QStringLiteral("Запись отменена пользователем. В ОРВИК ничего не записано."));
+    ctx.observer.offerAnotherTry(true);
     return out;
   }
 

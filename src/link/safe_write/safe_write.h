@@ -37,6 +37,7 @@ struct SafeWriteOutcome {
   std::unique_ptr<SettingsImage> held;   // the device before the write, as backed up
   QString backupPath;                    // the saved pair; empty when there is none
   int factoryNumber = 0;                 // as the device greeted the backup read
+  WritePreview preview;                  // what would change; set once the backup is in (points into `held`)
 
   bool succeeded() const { return result == 0 && !portFailed && !backupFailed && !cancelled; }
   bool verifyFailed() const;

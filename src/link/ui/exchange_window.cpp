@@ -138,6 +138,14 @@ void ExchangeWindow::buildControls() {
   networkRow->addWidget(networkLabel_);
   networkRow->addWidget(networkNumber_);
   grid->addLayout(networkRow, 3, 3);
+  // Where a write keeps the copy of the device it takes first.
+  auto* backupRow = new QHBoxLayout;
+  backupRow->addWidget(MakeLabel(QStringLiteral("Label_backupRoot"), QStringLiteral("Папка копий настроек:"), panel1_));
+  backupRoot_ = new QLineEdit(panel1_);
+  backupRoot_->setObjectName(QStringLiteral("backupRoot"));
+  backupRoot_->setPlaceholderText(QStringLiteral("папка данных программы"));
+  backupRow->addWidget(backupRoot_, 1);
+  grid->addLayout(backupRow, 4, 0, 1, 4);
   root->addWidget(panel1_);
 
   panel3_ = new QFrame(this);
@@ -228,6 +236,7 @@ void ExchangeWindow::connectControls() {
   bind(network_, &QCheckBox::clicked, [this](bool on) { SetNetwork(settings_, on); });
   connect(portEdit_, &QLineEdit::textEdited, this, &ExchangeWindow::onPortTextEdited);
   connect(password_, &QLineEdit::textChanged, this, [this](const QString& t) { settings_.password = t; });
+  connect(backupRoot_, &QLineEdit::textEdited, this, [this](const QString& t) { settings_.backupRoot = t.trimmed(); });
   connect(readWrite_, &RadioGroup::itemClicked, this, &ExchangeWindow::applyChoice);
   connect(start_, &QPushButton::clicked, this, &ExchangeWindow::start);
   connect(stop_, &QPushButton::clicked, this, &ExchangeWindow::requestStop);
@@ -238,6 +247,7 @@ void ExchangeWindow::refreshSettingsControls() {
   refreshing_ = true;
   rgCom_->setItemIndex(settings_.portItem);
   portEdit_->setText(settings_.otherPort);
+  backupRoot_->setText(settings_.backupRoot);
   lastPortText_ = settings_.otherPort;
   portEdit_->setEnabled(settings_.portItem == kOtherPortItem);
   rgSpeed_->setItemIndex(settings_.baudIndex);
