@@ -6,10 +6,12 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <deque>
@@ -64,6 +66,7 @@ class RunSequence : public ::testing::Test, protected DeviceOnLine, protected Ap
     makeLink = [this] { return std::make_unique<LinkDeviceSession>(line, simClock); };
     exchange.settings().attempts = 1;
     exchange.settings().pauseSeconds = 0;
+    exchange.settings().backupRoot = backups.path();
     boxes.acknowledgeOkBoxes();
     time = form.findChild<TimePageWidget*>(QStringLiteral("pageTime"));
     time->setCountdownStepMs(0);
@@ -82,9 +85,15 @@ class RunSequence : public ::testing::Test, protected DeviceOnLine, protected Ap
       closeWhenEnded();
     });
   }
+  // "Записать" in the window of the changes a write shows once the device is backed up.
+  void acceptChanges() {
+    if (auto* changes = exchange.findChild<QDialog*>(QStringLiteral("WritePreview")); changes && changes->isVisible())
+      changes->findChild<QPushButton*>(QStringLiteral("writeButton"))->click();
+  }
   void closeWhenEnded() {
     auto* poll = new QTimer(&exchange);
     QObject::connect(poll, &QTimer::timeout, &exchange, [this, poll] {
+      acceptChanges();
       const QString text = exchange.findChild<QPlainTextEdit*>(QStringLiteral("M"))->toPlainText();
       if (!text.contains(QStringLiteral("** Конец обмена **"))) return;
       seen.log = text;
@@ -142,6 +151,7 @@ class RunSequence : public ::testing::Test, protected DeviceOnLine, protected Ap
   ExchangeWindow& exchange = program.exchangeWindow();
   TimePageWidget* time = nullptr;
   RunSeen seen;
+  QTemporaryDir backups;  // where the writes back the device up
 };
 
 TEST_F(RunSequence, ANamesWriteAfterAConstantsWriteWritesTheNamesAndNoParameter) {
@@ -193,7 +203,7 @@ TEST_F(RunSequence, EveryRunKeepsItsOwnChoiceWhateverCameBefore) {
        QStringLiteral("Запись имен"), QStringLiteral("режим репрограммации")},
       {"read names", [this] { readNames(); }, QStringLiteral("Чтение имен"), QStringLiteral("** Обмен с ОРВИК **"),
        QStringLiteral("Запись")},
-      {"write constants", [this] { boxes.then(AnswerNo); write(false, {3}); }, QStringLiteral("Запись параметров"),
+      {"write constants", [this] { boxes.then(AnswerNo); write(false, {1, 3}); }, QStringLiteral("Запись параметров"),
        QStringLiteral("режим репрограммации"), QStringLiteral("Запись имен")},
       {"clock read", [this] { readClock(); }, {}, QStringLiteral("Чтение времени прошло успешно."),
        QStringLiteral("Запись")},
@@ -206,10 +216,14 @@ TEST_F(RunSequence, EveryRunKeepsItsOwnChoiceWhateverCameBefore) {
       {"write constants again", [this] { boxes.then(AnswerNo); write(false, {1}); }, QStringLiteral("Запись параметров"),
        QStringLiteral("режим репрограммации"), QStringLiteral("Запись имен")},
   };
+  int stepNumber = 0;
   for (const Step& step : steps) {
     // A read of constants opens a new file: the names typed before are gone
-    // and a names write would ask; keep one name typed.
-    if (ws.image.names.sensorNames[1].isEmpty()) ws.image.names.sensorNames[1].setBytes(toCp1251(QStringLiteral("Обратка")));
+    // and a names write would ask; keep one name typed. Each write has
+    // something to change: a device that holds it already is left alone.
+    ++stepNumber;
+    ws.image.names.sensorNames[1].setBytes(toCp1251(QStringLiteral("Обратка %1").arg(stepNumber)));
+    ws.image.sensors[0].const1 = 10.0 + stepNumber;
     ws.image.sys(sys::DevicePassword) = kPassword;
     ws.editor.modified = false;  // no question about saving before a read
     const int commits = device->namesCommits();

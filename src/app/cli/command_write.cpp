@@ -135,7 +135,7 @@ int runWrite(const CliArgs& args, CliIo& io) {
   observer.finish();
 
   // What the write would change: the device as it is, then the file.
-  if (a.safe.dryRun && outcome.held)
+  if (a.safe.dryRun && outcome.preview.held)
     printComparison(WriteChangesComparison(outcome.preview, a.file), a.format, a.captions, kName, io);
   if (outcome.succeeded()) return ExitOk;
   QString why = outcome.portFailed     ? QStringLiteral("the port could not be opened")
