@@ -70,7 +70,9 @@ class RunSequence : public ::testing::Test, protected DeviceOnLine, protected Ap
     boxes.acknowledgeOkBoxes();
     time = form.findChild<TimePageWidget*>(QStringLiteral("pageTime"));
     time->setCountdownStepMs(0);
-    time->setComputerClock([this] { return QDateTime(QDate(2026, 12, 10), QTime(21, 0, 0)).addMSecs(simClock.nowMs()); });
+    // 21:00:00 when the clock write starts, however long the runs before took on the line's clock.
+    time->setComputerClock(
+        [this] { return QDateTime(QDate(2026, 12, 10), QTime(21, 0, 0)).addMSecs(simClock.nowMs() - clockStartMs); });
   }
 
   // When the exchange window shows: `prepare`, then its start button (the
@@ -80,6 +82,10 @@ class RunSequence : public ::testing::Test, protected DeviceOnLine, protected Ap
       if (prepare) prepare();
       if (exchange.mode() == kReadMode || exchange.mode() == kWriteMode) {
         seen.startCaption = exchange.findChild<QPushButton*>(QStringLiteral("Set_OnLine"))->text();
+        // The run goes on inside the click: the window of the changes is answered meanwhile.
+        QTimer accepter;
+        QObject::connect(&accepter, &QTimer::timeout, &exchange, [this] { acceptChanges(); });
+        accepter.start(10);
         exchange.findChild<QPushButton*>(QStringLiteral("Set_OnLine"))->click();
       }
       closeWhenEnded();
@@ -93,7 +99,6 @@ class RunSequence : public ::testing::Test, protected DeviceOnLine, protected Ap
   void closeWhenEnded() {
     auto* poll = new QTimer(&exchange);
     QObject::connect(poll, &QTimer::timeout, &exchange, [this, poll] {
-      acceptChanges();
       const QString text = exchange.findChild<QPlainTextEdit*>(QStringLiteral("M"))->toPlainText();
       if (!text.contains(QStringLiteral("** Конец обмена **"))) return;
       seen.log = text;
@@ -141,6 +146,7 @@ class RunSequence : public ::testing::Test, protected DeviceOnLine, protected Ap
   }
   void writeClock() {
     seen = {};
+    clockStartMs = simClock.nowMs();
     ws.editor.deviceSeconds = 21 * 3600 + 57;  // no countdown
     time->findChild<QPushButton*>(QStringLiteral("sync_b"))->click();
     answerExchange();
@@ -152,6 +158,7 @@ class RunSequence : public ::testing::Test, protected DeviceOnLine, protected Ap
   TimePageWidget* time = nullptr;
   RunSeen seen;
   QTemporaryDir backups;  // where the writes back the device up
+  std::int64_t clockStartMs = 0;
 };
 
 TEST_F(RunSequence, ANamesWriteAfterAConstantsWriteWritesTheNamesAndNoParameter) {
