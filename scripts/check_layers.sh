@@ -72,6 +72,9 @@ while read -r file header; do
   header_layer=$layer header_kind=$kind
   [ -n "$header_kind" ] || continue
   [ "$header_layer" = "$source_layer" ] && continue
+  # The safe write backs the device up with the read run before the write run
+  # sends anything: the one run that composes two others.
+  [ "$source_layer" = link/safe_write ] && { [ "$header_layer" = link/read ] || [ "$header_layer" = link/write ]; } && continue
   # The time page counts down to the minute and forms the clock's words as the
   # clock runs do: the one place a page uses a run's own helpers.
   [ "$source_layer" = pages ] && [[ "$file" == src/editor/pages/time/* ]] && [ "$header_layer" = link/clock ] && continue

@@ -6,7 +6,7 @@
 namespace nastrum::sim {
 namespace {
 
-constexpr std::array<std::pair<FaultKind, const char*>, 12> kNames = {{
+constexpr std::array<std::pair<FaultKind, const char*>, 13> kNames = {{
     {FaultKind::NoAnswer, "noanswer"},
     {FaultKind::Nak, "nak"},
     {FaultKind::BadChecksum, "checksum"},
@@ -19,6 +19,7 @@ constexpr std::array<std::pair<FaultKind, const char*>, 12> kNames = {{
     {FaultKind::WrongPassword, "wrong-password"},
     {FaultKind::StopAnswering, "stop"},
     {FaultKind::Completion, "completion"},
+    {FaultKind::CorruptWrite, "corrupt"},
 }};
 
 bool applies(const Fault& f, FaultKind kind, int request) {

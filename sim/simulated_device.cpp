@@ -262,10 +262,14 @@ Reply SimulatedDevice::writeParam(ParamKey key, const QByteArray& data, const QB
   const ParamBinding& binding = bindings_[it->second];
   if (data.size() != binding.writeSize)
     return refuse(what + QStringLiteral(": %1 bytes expected").arg(binding.writeSize));
-  store_[key].replace(0, data.size(), data);
+  // A cell that does not keep what it is told: acknowledged, stored with its last byte inverted.
+  if (!corruptedKey_ && faults_.take(FaultKind::CorruptWrite, request)) corruptedKey_ = key;
+  QByteArray stored = data;
+  if (corruptedKey_ == key) stored[stored.size() - 1] = static_cast<char>(~stored[stored.size() - 1]);
+  store_[key].replace(0, stored.size(), stored);
   ++writesAccepted_;
   ++settingsWritesInConversation_;
-  log(what);
+  log(corruptedKey_ == key ? what + QStringLiteral(" (kept corrupted)") : what);
   return Reply::ack();
 }
 

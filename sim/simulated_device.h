@@ -156,6 +156,7 @@ class SimulatedDevice {
   } loader_;
 
   FaultPlan faults_;
+  std::optional<ParamKey> corruptedKey_;  // the parameter a corrupt-write fault broke
   QString lastRefusal_;
   int writesAccepted_ = 0;
   int settingsWritesInConversation_ = 0;

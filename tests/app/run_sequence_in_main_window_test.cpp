@@ -6,10 +6,12 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <deque>
@@ -64,10 +66,13 @@ class RunSequence : public ::testing::Test, protected DeviceOnLine, protected Ap
     makeLink = [this] { return std::make_unique<LinkDeviceSession>(line, simClock); };
     exchange.settings().attempts = 1;
     exchange.settings().pauseSeconds = 0;
+    exchange.settings().backupRoot = backups.path();
     boxes.acknowledgeOkBoxes();
     time = form.findChild<TimePageWidget*>(QStringLiteral("pageTime"));
     time->setCountdownStepMs(0);
-    time->setComputerClock([this] { return QDateTime(QDate(2026, 12, 10), QTime(21, 0, 0)).addMSecs(simClock.nowMs()); });
+    // 21:00:00 when the clock write starts, however long the runs before took on the line's clock.
+    time->setComputerClock(
+        [this] { return QDateTime(QDate(2026, 12, 10), QTime(21, 0, 0)).addMSecs(simClock.nowMs() - clockStartMs); });
   }
 
   // When the exchange window shows: `prepare`, then its start button (the
@@ -77,10 +82,19 @@ class RunSequence : public ::testing::Test, protected DeviceOnLine, protected Ap
       if (prepare) prepare();
       if (exchange.mode() == kReadMode || exchange.mode() == kWriteMode) {
         seen.startCaption = exchange.findChild<QPushButton*>(QStringLiteral("Set_OnLine"))->text();
+        // The run goes on inside the click: the window of the changes is answered meanwhile.
+        QTimer accepter;
+        QObject::connect(&accepter, &QTimer::timeout, &exchange, [this] { acceptChanges(); });
+        accepter.start(10);
         exchange.findChild<QPushButton*>(QStringLiteral("Set_OnLine"))->click();
       }
       closeWhenEnded();
     });
+  }
+  // "Записать" in the window of the changes a write shows once the device is backed up.
+  void acceptChanges() {
+    if (auto* changes = exchange.findChild<QDialog*>(QStringLiteral("WritePreview")); changes && changes->isVisible())
+      changes->findChild<QPushButton*>(QStringLiteral("writeButton"))->click();
   }
   void closeWhenEnded() {
     auto* poll = new QTimer(&exchange);
@@ -132,6 +146,7 @@ class RunSequence : public ::testing::Test, protected DeviceOnLine, protected Ap
   }
   void writeClock() {
     seen = {};
+    clockStartMs = simClock.nowMs();
     ws.editor.deviceSeconds = 21 * 3600 + 57;  // no countdown
     time->findChild<QPushButton*>(QStringLiteral("sync_b"))->click();
     answerExchange();
@@ -142,6 +157,8 @@ class RunSequence : public ::testing::Test, protected DeviceOnLine, protected Ap
   ExchangeWindow& exchange = program.exchangeWindow();
   TimePageWidget* time = nullptr;
   RunSeen seen;
+  QTemporaryDir backups;  // where the writes back the device up
+  std::int64_t clockStartMs = 0;
 };
 
 TEST_F(RunSequence, ANamesWriteAfterAConstantsWriteWritesTheNamesAndNoParameter) {
@@ -193,7 +210,7 @@ TEST_F(RunSequence, EveryRunKeepsItsOwnChoiceWhateverCameBefore) {
        QStringLiteral("Запись имен"), QStringLiteral("режим репрограммации")},
       {"read names", [this] { readNames(); }, QStringLiteral("Чтение имен"), QStringLiteral("** Обмен с ОРВИК **"),
        QStringLiteral("Запись")},
-      {"write constants", [this] { boxes.then(AnswerNo); write(false, {3}); }, QStringLiteral("Запись параметров"),
+      {"write constants", [this] { boxes.then(AnswerNo); write(false, {1, 3}); }, QStringLiteral("Запись параметров"),
        QStringLiteral("режим репрограммации"), QStringLiteral("Запись имен")},
       {"clock read", [this] { readClock(); }, {}, QStringLiteral("Чтение времени прошло успешно."),
        QStringLiteral("Запись")},
@@ -206,10 +223,14 @@ TEST_F(RunSequence, EveryRunKeepsItsOwnChoiceWhateverCameBefore) {
       {"write constants again", [this] { boxes.then(AnswerNo); write(false, {1}); }, QStringLiteral("Запись параметров"),
        QStringLiteral("режим репрограммации"), QStringLiteral("Запись имен")},
   };
+  int stepNumber = 0;
   for (const Step& step : steps) {
     // A read of constants opens a new file: the names typed before are gone
-    // and a names write would ask; keep one name typed.
-    if (ws.image.names.sensorNames[1].isEmpty()) ws.image.names.sensorNames[1].setBytes(toCp1251(QStringLiteral("Обратка")));
+    // and a names write would ask; keep one name typed. Each write has
+    // something to change: a device that holds it already is left alone.
+    ++stepNumber;
+    ws.image.names.sensorNames[1].setBytes(toCp1251(QStringLiteral("Обратка %1").arg(stepNumber)));
+    ws.image.sensors[0].const1 = 10.0 + stepNumber;
     ws.image.sys(sys::DevicePassword) = kPassword;
     ws.editor.modified = false;  // no question about saving before a read
     const int commits = device->namesCommits();

@@ -4,10 +4,15 @@
 #include "editor/ui/base_form.h"
 #include "link/runs/exchange_mode.h"
 #include "link/runs/names_layout.h"
+#include "link/safe_write/ui/write_changes.h"
+#include "link/safe_write/ui/write_preview_dialog.h"
+#include "link/write/changed_items.h"
 #include "link/ui/exchange_window.h"
 #include "link/write/ui/write_group_window.h"
 #include "model/kind_profile.h"
 #include "model/message_catalogue.h"
+#include "model/settings_files.h"
+#include "model/settings_record.h"
 
 namespace nastrum {
 
@@ -28,13 +33,41 @@ DeviceWriteAction::DeviceWriteAction(Workspace& workspace, MessagePresenter& pre
       exchange_(exchangeWindow),
       groups_(new WriteGroupWindow(&mainWindow)) {
   // The run writes what the group window returned; the exchange window only shows it.
-  exchange_.setModeRun(kWriteMode, [this](RunContext& ctx, int /*choice*/) {
-    PresenterWriteAnswerer answers(ctx.presenter);
-    const DeviceWriteOutcome outcome = RunDeviceWrite(ctx, request_, answers);
-    return RunOutcome{outcome.result, false};
-  });
+  exchange_.setModeRun(kWriteMode, [this](RunContext& ctx, int /*choice*/) { return runWrite(ctx); });
+  confirm_ = [this](const WritePreview& preview) { return confirmInWindow(preview); };
   connect(&main_, &Tbase_form::writeRequested, this, &DeviceWriteAction::start);
   main_.setWriteAvailable(true);  // "Запись в ОРВИК" is live from now on
+}
+
+RunOutcome DeviceWriteAction::runWrite(RunContext& ctx) {
+  PresenterWriteAnswerer answers(ctx.presenter);
+  SafeWriteOptions options;
+  options.backupRoot = ctx.settings.backupRoot;
+  options.changedOnly = groups_->changedOnly();
+  options.verify = groups_->verify();
+  SafeWriteOutcome outcome = RunSafeWrite(ctx, request_, options, answers, confirm_);
+  if (outcome.cancelled || outcome.nothingToChange)
+    lastDevice_ = std::move(outcome.held);
+  else
+    lastDevice_.reset();
+  if (outcome.succeeded() && !outcome.nothingToChange) markModifiedUnlessSaved();
+  // A write never counts as a finished read.
+  return RunOutcome{outcome.result, false};
+}
+
+bool DeviceWriteAction::confirmInWindow(const WritePreview& preview) {
+  WritePreviewDialog dialog(preview, WriteChangesComparison(preview, workspace_.editor.currentFileName), &exchange_);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void DeviceWriteAction::markModifiedUnlessSaved() {
+  const QString path = workspace_.editor.currentFileName;
+  SettingsImage onDisk;
+  EditorState editor;
+  const bool same = !path.isEmpty() && readSettingsPair(path, onDisk, editor).ok() &&
+                    encodeSettingsRecord(onDisk) == encodeSettingsRecord(workspace_.image) &&
+                    encodeNamesRecord(onDisk.names) == encodeNamesRecord(workspace_.image.names);
+  if (!same && !workspace_.editor.modified) main_.flows().markModified();
 }
 
 bool DeviceWriteAction::checkAllowsWrite() {
@@ -74,7 +107,9 @@ void DeviceWriteAction::start() {
     CloseDesktopGaps(workspace_.image.names);
   }
 
-  const std::optional<WriteRequest> request = groups_->choose(kind);
+  std::optional<WriteGroups> differing;
+  if (lastDevice_ && lastDevice_->deviceKind == kind) differing = DifferingGroups(kind, workspace_.image, *lastDevice_);
+  const std::optional<WriteRequest> request = groups_->choose(kind, differing);
   main_.refresh();
   if (!request) return;
   if (request->choice == WriteChoice::Names && !blankNamesAllowed()) return;

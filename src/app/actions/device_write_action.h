@@ -1,11 +1,15 @@
 // "Запись в ОРВИК" wired between the main window, the write group window and
-// the exchange window: the check first, the group choice, then the write run
-// in the exchange window's write mode.
+// the exchange window: the check first, the group choice, then the safe write
+// in the exchange window's write mode (a backup of the device, what will
+// change for confirmation, the write and its read-back).
 #pragma once
+
+#include <memory>
 
 #include <QObject>
 
-#include "link/write/device_write_run.h"
+#include "link/runs/run_outcome.h"
+#include "link/safe_write/safe_write.h"
 
 namespace nastrum {
 
@@ -25,6 +29,10 @@ class DeviceWriteAction : public QObject {
 
   WriteGroupWindow& groupWindow() { return *groups_; }
 
+  // What asks the user to confirm the changes; the window "Запись в ОРВИК"
+  // with the table of changes unless a test sets another.
+  void setConfirmWrite(ConfirmWrite confirm) { confirm_ = std::move(confirm); }
+
  signals:
   // The user would rather read the device's names before writing blank ones.
   void namesReadWanted();
@@ -36,12 +44,24 @@ class DeviceWriteAction : public QObject {
   // The check allows the write, or the user may write anyway.
   bool checkAllowsWrite();
 
+  // The exchange window's write run.
+  RunOutcome runWrite(RunContext& ctx);
+  // The window's own confirmation: the changes and "Записать" / "Отмена".
+  bool confirmInWindow(const WritePreview& preview);
+  // The open settings are what the device now holds: if that is not what the
+  // file on disk holds, they are marked modified so they can be saved.
+  void markModifiedUnlessSaved();
+
   Workspace& workspace_;
   MessagePresenter& presenter_;
   Tbase_form& main_;
   ExchangeWindow& exchange_;
   WriteGroupWindow* groups_;  // `Tviborform`, owned by the main window; its ticks last
   WriteRequest request_;
+  ConfirmWrite confirm_;
+  // The device as the last backup found it, when nothing was written after:
+  // the group window then ticks the groups that differ from it.
+  std::unique_ptr<SettingsImage> lastDevice_;
 };
 
 }  // namespace nastrum

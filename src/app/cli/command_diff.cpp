@@ -2,10 +2,9 @@
 
 #include "app/cli/cli_device_read.h"
 #include "app/cli/cli_link_options.h"
+#include "app/cli/comparison_output.h"
 #include "app/cli/settings_loading.h"
-#include "compare/comparison_forms.h"
 #include "link/read/read_reach.h"
-#include "maps/map_text.h"
 #include "model/hex_text.h"
 
 namespace nastrum::cli {
@@ -14,10 +13,8 @@ namespace {
 
 const QString kName = QStringLiteral("diff");
 
-enum class Format { Text, Json, Html };
-
 struct DiffArgs {
-  Format format = Format::Text;
+  ComparisonFormat format = ComparisonFormat::Text;
   bool captions = false;
   bool device = false;
   ReadChoice choice = ReadChoice::Constants;
@@ -33,11 +30,7 @@ bool anyLinkOptionGiven(const CliArgs& args) {
 
 // Fills `a`; an empty string when the arguments are good, else the complaint.
 QString parse(const CliArgs& args, DiffArgs& a) {
-  const QString format = args.isSet(QStringLiteral("format")) ? args.value(QStringLiteral("format")) : QStringLiteral("text");
-  if (format == QLatin1String("text")) a.format = Format::Text;
-  else if (format == QLatin1String("json")) a.format = Format::Json;
-  else if (format == QLatin1String("html")) a.format = Format::Html;
-  else return QStringLiteral("--format is text, json or html");
+  if (!parseComparisonFormat(args, a.format)) return QStringLiteral("--format is text, json or html");
   a.captions = args.isSet(QStringLiteral("captions"));
   a.options.withoutClock = args.isSet(QStringLiteral("no-clock"));
   a.device = args.isSet(QStringLiteral("device"));
@@ -56,23 +49,7 @@ QString parse(const CliArgs& args, DiffArgs& a) {
   return {};
 }
 
-void print(const Comparison& c, const DiffArgs& a, CliIo& io) {
-  switch (a.format) {
-    case Format::Text: {
-      if (c.kindsDiffer()) io.err << "nastrum-cli diff: note: " << c.kindNote() << Qt::endl;
-      const QStringList lines = a.captions ? comparisonCaptionLines(c) : comparisonFieldLines(c);
-      for (const QString& line : lines) io.out << line << '\n';
-      break;
-    }
-    case Format::Json:
-      io.out << QString::fromUtf8(comparisonJson(c));
-      break;
-    case Format::Html:
-      io.out << mapPageHtml(comparisonMapPage(c));
-      break;
-  }
-  io.out.flush();
-}
+void print(const Comparison& c, const DiffArgs& a, CliIo& io) { printComparison(c, a.format, a.captions, kName, io); }
 
 int runDiff(const CliArgs& args, CliIo& io) {
   DiffArgs a;

@@ -7,6 +7,7 @@
 
 #include "app/cli/cli_run_observer.h"
 #include "app/cli/cli_link_options.h"
+#include "app/cli/comparison_output.h"
 #include "app/cli/settings_loading.h"
 #include "check/check_report.h"
 #include "check/check_rules.h"
@@ -14,7 +15,10 @@
 #include "link/runs/link_device_session.h"
 #include "link/runs/names_layout.h"
 #include "link/runs/result_texts.h"
+#include "link/safe_write/safe_write.h"
+#include "link/safe_write/ui/write_changes.h"
 #include "link/write/device_write_run.h"
+#include "model/hex_text.h"
 #include "model/kind_profile.h"
 
 namespace nastrum::cli {
@@ -23,6 +27,8 @@ namespace {
 
 const QString kName = QStringLiteral("write");
 constexpr int kExitWriteFailed = 1;
+// The device acknowledged the write but does not hold what was sent.
+constexpr int kExitVerifyMismatch = 3;
 
 struct WriteArgs {
   ExchangeSettings settings;
@@ -32,6 +38,9 @@ struct WriteArgs {
   bool start = false;
   bool force = false;
   bool emptyNames = false;
+  SafeWriteOptions safe;
+  ComparisonFormat format = ComparisonFormat::Text;
+  bool captions = false;
 };
 
 // "sensors,pipelines" -> the groups; nothing for an unknown name.
@@ -57,6 +66,14 @@ QString Parse(const CliArgs& args, WriteArgs& a) {
   a.start = args.isSet(QStringLiteral("start"));
   a.force = args.isSet(QStringLiteral("force"));
   a.emptyNames = args.isSet(QStringLiteral("empty-names"));
+  a.safe.backupRoot = args.value(QStringLiteral("backup-dir"));
+  a.safe.changedOnly = args.isSet(QStringLiteral("changed-only"));
+  a.safe.verify = args.isSet(QStringLiteral("verify"));
+  a.safe.dryRun = args.isSet(QStringLiteral("dry-run"));
+  a.captions = args.isSet(QStringLiteral("captions"));
+  if (!parseComparisonFormat(args, a.format)) return QStringLiteral("--format is text, json or html");
+  if ((args.isSet(QStringLiteral("format")) || a.captions) && !a.safe.dryRun)
+    return QStringLiteral("--format and --captions go with --dry-run");
   const bool all = args.isSet(QStringLiteral("all"));
   const bool names = args.isSet(QStringLiteral("names"));
   const bool groups = args.isSet(QStringLiteral("groups"));
@@ -113,15 +130,22 @@ int runWrite(const CliArgs& args, CliIo& io) {
   CliPresenter presenter(io.err);
   RunContext ctx{workspace, *session, a.settings, observer, presenter};
   FixedWriteAnswerer answers(a.changePassword, a.start);
-  const DeviceWriteOutcome outcome = RunDeviceWrite(ctx, *a.request, answers);
+  const SafeWriteOutcome outcome = RunSafeWrite(ctx, *a.request, a.safe, answers);
   session->close();
   observer.finish();
 
+  // What the write would change: the device as it is, then the file.
+  if (a.safe.dryRun && outcome.preview.held)
+    printComparison(WriteChangesComparison(outcome.preview, a.file), a.format, a.captions, kName, io);
   if (outcome.succeeded()) return ExitOk;
-  QString why = outcome.portFailed ? QStringLiteral("the port could not be opened") : ResultText(outcome.result).trimmed();
+  QString why = outcome.portFailed     ? QStringLiteral("the port could not be opened")
+                : outcome.backupFailed ? QStringLiteral("no backup of the device could be taken; nothing was written")
+                                       : ResultText(outcome.result).trimmed();
   if (why.isEmpty()) why = QStringLiteral("the write failed with code %1").arg(outcome.result);
   io.err << "nastrum-cli write: " << why << Qt::endl;
-  return kExitWriteFailed;
+  if (!outcome.backupPath.isEmpty())
+    io.err << "nastrum-cli write: the device's settings before the write: " << outcome.backupPath << Qt::endl;
+  return outcome.verifyFailed() ? kExitVerifyMismatch : kExitWriteFailed;
 }
 
 }  // namespace
@@ -141,12 +165,24 @@ CliCommand writeCommand() {
   options.push_back(flag("force", "write although the check finds errors"));
   options.push_back(flag("empty-names", "with --names: write although the pair holds no name at all, which blanks "
                                         "every name on the device"));
+  options.push_back({QStringLiteral("backup-dir"), QStringLiteral("DIR"),
+                     QStringLiteral("where the device is backed up before the write, as DIR/FACTORY/DATE_TIME.bfm "
+                                    "(default: the program's data folder)")});
+  options.push_back(flag("changed-only", "send only the items whose bytes differ from the backup"));
+  options.push_back(flag("verify", "read back every item written and compare; exit 3 on a difference"));
+  options.push_back(flag("dry-run", "back up the device, print what the write would change (as diff does) and "
+                                    "write nothing"));
+  options.push_back({QStringLiteral("format"), QStringLiteral("text|json|html"),
+                     QStringLiteral("with --dry-run: the form of the differences, as diff's")});
+  options.push_back(flag("captions", "with --dry-run, text: the pages' words and values instead of field names"));
   return {kName,
           QStringLiteral("write the settings (or the names) of a pair to a device; the files stay as they are"),
           {{QStringLiteral("FILE.bfm"), QStringLiteral("the settings pair to write")}},
           options,
           runWrite,
-          QStringLiteral("Ctrl+C stops the run as \"СТОП\" does. Exit 1 when the write failed, with the result's text.")};
+          QStringLiteral("The device is backed up before anything is sent; a failed backup sends nothing. Ctrl+C stops "
+                         "the run as \"СТОП\" does. Exit 1 when the write failed, with the result's text; 3 when "
+                         "--verify read back a value other than the one written.")};
 }
 
 }  // namespace nastrum::cli

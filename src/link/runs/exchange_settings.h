@@ -36,6 +36,7 @@ struct ExchangeSettings {
   int networkNumber = 1;        // `SpinEdit3`
   AddressTable addressTable{};
   QString password;             // `Edit1`
+  QString backupRoot;           // where a write backs the device up first; empty: the program's data folder
 };
 
 // --- Control rules -------------------------------------------------------

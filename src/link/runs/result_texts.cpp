@@ -60,6 +60,7 @@ constexpr std::array<const char16_t*, kResultTextCount> kTexts = {
 }  // namespace
 
 QString ResultText(int code) {
+  if (code == kVerifyMismatchCode) return QStringLiteral("  Записанные значения не подтвердились при чтении из ОРВИК");
   if (code < 0 || code >= kResultTextCount) return QString::number(code);
   return QString::fromUtf16(kTexts[static_cast<std::size_t>(code)]);
 }

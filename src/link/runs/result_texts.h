@@ -8,6 +8,9 @@
 namespace nastrum {
 
 constexpr int kResultTextCount = 47;
+// A code of the program's own past the table: a value read back after a
+// write is not the one written.
+constexpr int kVerifyMismatchCode = 50;
 
 // The text of `code` ("  OK", "  Нет ответа от ОРВИК ", …); a code outside
 // the table gives its decimal number so a log line never hides a failure.

@@ -25,5 +25,7 @@ constexpr int kEraseSuspended = toInt(ResultCode::EraseSuspended);
 constexpr int kProgrammingFailed = toInt(ResultCode::ProgrammingFailed);
 constexpr int kMemoryFailed = toInt(ResultCode::MemoryFailure);
 constexpr int kTwoWireNames = toInt(ResultCode::NamesNeedFourWireLoop);
+// The program's own, beyond the device's table: what was written did not read back the same.
+constexpr int kVerifyMismatch = kVerifyMismatchCode;
 
 }  // namespace nastrum::run_code

@@ -151,6 +151,14 @@ void ExchangeWindow::buildControls() {
   networkRow->addWidget(networkLabel_);
   networkRow->addWidget(networkNumber_);
   grid->addLayout(networkRow, 3, 3);
+  // Where a write keeps the copy of the device it takes first.
+  auto* backupRow = new QHBoxLayout;
+  backupRow->addWidget(MakeLabel(QStringLiteral("Label_backupRoot"), QStringLiteral("Папка копий настроек:"), panel1_));
+  backupRoot_ = new QLineEdit(panel1_);
+  backupRoot_->setObjectName(QStringLiteral("backupRoot"));
+  backupRoot_->setPlaceholderText(QStringLiteral("папка данных программы"));
+  backupRow->addWidget(backupRoot_, 1);
+  grid->addLayout(backupRow, 4, 0, 1, 4);
   root->addWidget(panel1_);
 
   panel3_ = new QFrame(this);
@@ -246,6 +254,7 @@ void ExchangeWindow::connectControls() {
   connect(portEdit_, &QLineEdit::textEdited, this, &ExchangeWindow::onPortTextEdited);
   connect(portList_->menu(), &QMenu::aboutToShow, this, &ExchangeWindow::fillPortMenu);
   connect(password_, &QLineEdit::textChanged, this, [this](const QString& t) { settings_.password = t; });
+  connect(backupRoot_, &QLineEdit::textEdited, this, [this](const QString& t) { settings_.backupRoot = t.trimmed(); });
   connect(readWrite_, &RadioGroup::itemClicked, this, &ExchangeWindow::applyChoice);
   connect(start_, &QPushButton::clicked, this, &ExchangeWindow::start);
   connect(stop_, &QPushButton::clicked, this, &ExchangeWindow::requestStop);
@@ -256,6 +265,7 @@ void ExchangeWindow::refreshSettingsControls() {
   refreshing_ = true;
   rgCom_->setItemIndex(settings_.portItem);
   portEdit_->setText(settings_.otherPort);
+  backupRoot_->setText(settings_.backupRoot);
   lastPortText_ = settings_.otherPort;
   portEdit_->setEnabled(settings_.portItem == kOtherPortItem);
   rgSpeed_->setItemIndex(settings_.baudIndex);

@@ -142,6 +142,7 @@ class ExchangeWindow : public QDialog, public RunObserver {
   QCheckBox* network_ = nullptr;
   QLabel* networkLabel_ = nullptr;
   QSpinBox* networkNumber_ = nullptr;
+  QLineEdit* backupRoot_ = nullptr;
   QPlainTextEdit* log_ = nullptr;
   QLabel* deviceLabel_ = nullptr;
   QLabel* speedLabel_ = nullptr;

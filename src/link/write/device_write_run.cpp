@@ -13,7 +13,9 @@
 #include "link/runs/run_codes.h"
 #include "link/runs/run_retry.h"
 #include "link/value_formats.h"
+#include "link/write/changed_items.h"
 #include "link/write/converter_adjustment.h"
+#include "link/write/write_verify.h"
 #include "model/cp1251.h"
 #include "model/hex_text.h"
 #include "model/kind_profile.h"
@@ -65,7 +67,7 @@ class WriteRun {
       // Nothing was sent to the device; the run still failed.
       EndConnection(ctx_, RunKind::Write, c);
       result_ = run_code::kNoAnswer;
-      return DeviceWriteOutcome{run_code::kNoAnswer, false};
+      return DeviceWriteOutcome{run_code::kNoAnswer, false, 0};
     }
     if (c.stage == ConnectStage::IdentifyFailed)
       keep(c.result);
@@ -201,9 +203,9 @@ class WriteRun {
   }
 
   void writeItems(bool newPassword) {
-    const std::vector<WriteStep> steps = PlanConstantsWrite(image_.deviceKind, request_.groups, newPassword, image_);
+    const std::vector<WriteStep> steps = plannedItems(newPassword);
     int position = 0;
-    ctx_.observer.setProgressMaximum(WriteProgressMaximum(image_.deviceKind, request_.groups));
+    ctx_.observer.setProgressMaximum(CountedItems(steps));
     ctx_.observer.setProgress(position);
     for (const WriteStep& step : steps) {
       // After a failure or STOP the rest of the walk sends nothing.
@@ -216,12 +218,21 @@ class WriteRun {
         return send(step);
       });
       if (result == run_code::kOk) {
+        written_.push_back(step);
         if (!step.password) ctx_.observer.setProgress(++position);
       } else if (result != run_code::kStoppedByUser) {
         ctx_.log(QStringLiteral("Не записано значение ") + DescribeWriteStep(step));
         keep(result);
       }
     }
+  }
+
+  // Every item of the ticked groups, or only those the device does not hold yet.
+  std::vector<WriteStep> plannedItems(bool newPassword) const {
+    const int kind = image_.deviceKind;
+    std::vector<WriteStep> steps = PlanConstantsWrite(kind, request_.groups, newPassword, image_);
+    if (!request_.held) return steps;
+    return ChangedSteps(steps, PlanConstantsWrite(kind, request_.groups, newPassword, *request_.held));
   }
 
   int send(const WriteStep& step) {
@@ -255,6 +266,8 @@ class WriteRun {
     }
     if (read == run_code::kOk && status.leftReprogramming()) {
       ctx_.log(QStringLiteral("приказ исполнен"));
+      // A device that does not hold what was meant stays in STOP.
+      if (request_.verify && !keep(VerifyWrittenItems(ctx_, written_))) return;
       offerStart();
     } else {
       ctx_.log(QStringLiteral("ОРВИК не вышел из режима репрограммации, попробуйте снова"));
@@ -315,7 +328,7 @@ class WriteRun {
       ctx_.observer.offerAnotherTry(true);
     }
     if (c) EndConnection(ctx_, RunKind::Write, *c);
-    return DeviceWriteOutcome{result_, false};
+    return DeviceWriteOutcome{result_, false, CountedItems(written_)};
   }
 
   RunContext& ctx_;
@@ -324,6 +337,7 @@ class WriteRun {
   SettingsImage& image_;
   const WriteRequest& request_;
   WriteAnswerer& answers_;
+  std::vector<WriteStep> written_;  // the items the device acknowledged, in the order sent
 };
 
 }  // namespace

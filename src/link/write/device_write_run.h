@@ -19,12 +19,19 @@ enum class WriteChoice : int {
 struct WriteRequest {
   WriteChoice choice = WriteChoice::Constants;
   WriteGroups groups;  // the constants' groups
+  // What the device holds (a backup read just before): only the items whose
+  // bytes differ from it are sent. Null: every item of the groups.
+  const SettingsImage* held = nullptr;
+  // Once the reprogramming mode is left, every item written is read back and
+  // compared; a difference fails the run and the device is not started.
+  bool verify = false;
 };
 
 // What became of a write.
 struct DeviceWriteOutcome {
   int result = 0;           // 0, or the code the run ended with (23 after STOP)
   bool portFailed = false;  // the port could not be opened; nothing was sent
+  int itemsWritten = 0;     // constants items the device acknowledged, the password not counted
   bool succeeded() const { return result == 0 && !portFailed; }
 };
 

@@ -1,5 +1,7 @@
 #include "link/write/write_map.h"
 
+#include <QStringList>
+
 #include "model/hex_text.h"
 
 namespace nastrum {
@@ -16,6 +18,33 @@ auto& flagOf(Groups& g, WriteGroup group) {
     case WriteGroup::Regulators: break;
   }
   return g.regulators;
+}
+
+// The field a target stands for, to find the read entry of a written one.
+const void* FieldOf(const ParamTarget& t) {
+  if (t.word) return t.word;
+  if (t.real) return t.real;
+  return t.text;
+}
+
+// The read entry of `object` in `block` that fills `field`.
+std::optional<WriteReadBack> ReadBackOf(const ParamBlock& block, ParamObject object, std::uint8_t kindBit,
+                                        const void* field, SettingsImage& source) {
+  for (const ParamRow& row : block.rows) {
+    if ((row.kinds & kindBit) == 0 || (row.firstSubOnly && object.sub != 1)) continue;
+    for (const ParamEntry& param : row.params) {
+      if ((param.directions & kReadOnly) == 0 || FieldOf(param.target(source, object)) != field) continue;
+      return WriteReadBack{row.source, AddressOf(block, row, param.number, object), ReadByteCount(row.conversion)};
+    }
+  }
+  return std::nullopt;
+}
+
+// Tables travel whole, one bundle each; so do the strings sent once per attempt.
+int BundleOf(ParamFamily family, const ParamRow& row, ParamObject object) {
+  if (family == ParamFamily::Tables) return object.sub;
+  if (row.sentOnce) return 0;
+  return -1;
 }
 
 }  // namespace
@@ -50,6 +79,19 @@ WriteGroup GroupOf(ParamFamily family) {
   return WriteGroup::Regulators;
 }
 
+QString WriteGroupCaption(WriteGroup group) {
+  static const char16_t* const kCaptions[kWriteGroupCount] = {u"Датчики", u"Трубопроводы", u"Архивы",
+                                                              u"Системные параметры", u"Регуляторы"};
+  return QString::fromUtf16(kCaptions[static_cast<int>(group)]);
+}
+
+QString WriteGroupsText(const WriteGroups& groups) {
+  QStringList names;
+  for (int g = 0; g < kWriteGroupCount; ++g)
+    if (groups.has(static_cast<WriteGroup>(g))) names << WriteGroupCaption(static_cast<WriteGroup>(g));
+  return names.join(QStringLiteral(", "));
+}
+
 std::vector<WriteStep> PlanConstantsWrite(int kind, const WriteGroups& groups, bool withPassword,
                                           const SettingsImage& image) {
   // The map's targets are fields of an image it may change when reading; a
@@ -78,6 +120,9 @@ std::vector<WriteStep> PlanConstantsWrite(int kind, const WriteGroups& groups, b
           s.family = family;
           s.object = object;
           s.row = row.row;
+          if (!row.password)
+            s.readBack = ReadBackOf(block, object, bit, FieldOf(param.target(source, object)), source);
+          s.bundle = BundleOf(family, row, object);
           if (param.writeLabel) {
             s.spyLabel = QString::fromUtf16(param.writeLabel);
             if (family == ParamFamily::Generators) s.spyLabel += QString::number(object.k);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include <QByteArray>
@@ -33,6 +34,20 @@ struct WriteGroups {
 
 WriteGroup GroupOf(ParamFamily family);
 
+// The group window's caption of a group: "Датчики", "Трубопроводы", …
+QString WriteGroupCaption(WriteGroup group);
+// The captions of the groups set, "Датчики, Архивы".
+QString WriteGroupsText(const WriteGroups& groups);
+
+// Where an item's value is read back from after a write: the read entry of
+// the same field (the kind 1 and kind 3 modem strings are read elsewhere than
+// they are written).
+struct WriteReadBack {
+  ParamSource source = ParamSource::Param;
+  std::uint16_t address = 0;
+  int size = 0;  // bytes the read asks for; the first data.size() of them are the value
+};
+
 // One item of a constants write.
 struct WriteStep {
   ParamSource source = ParamSource::Param;
@@ -46,6 +61,10 @@ struct WriteStep {
   ParamObject object;
   int row = 0;
   QString spyLabel;  // logged before the item in the diagnostic mode; empty for none
+  std::optional<WriteReadBack> readBack;  // none for the password, which never reads back as written
+  // Items of one bundle travel together (a table's values, the kind 3 modem
+  // strings): a write of only what changed sends all of them or none. -1: alone.
+  int bundle = -1;
 };
 
 // Every item a constants write of `kind` (1 … 3) sends for `groups`, with the

@@ -2,6 +2,7 @@
 // nastrum-cli read; its refusals and failures.
 #include <iostream>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -32,13 +33,15 @@ QStringList Differences(const SettingsImage& got, const SettingsImage& want) {
 struct CliRun {
   int exitCode;
   QString err;
+  QString out;
 };
 
 CliRun Cli(const QStringList& args) {
   QProcess process;
   process.start(QStringLiteral(NASTRUM_CLI_PATH), args);
   EXPECT_TRUE(process.waitForFinished(180000));
-  return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+  return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()),
+          QString::fromUtf8(process.readAllStandardOutput())};
 }
 
 QByteArray FileBytes(const QString& path) {
@@ -48,13 +51,13 @@ QByteArray FileBytes(const QString& path) {
 
 class SimulatorOnPty : public ::testing::Test {
  protected:
-  void start(int kind, const SettingsImage& device) {
+  void start(int kind, const SettingsImage& device, const QStringList& extra = {}) {
     ASSERT_TRUE(writeSettingsPair(dir.filePath("device.bfm"), device).settingsWritten);
     // The device logs a line per request: into a file, so that a full pipe never stalls it.
     sim.setStandardOutputFile(simLog);
     sim.setStandardErrorFile(simLog, QIODevice::Append);
-    sim.start(QStringLiteral(ORVIK_SIM_PATH), {QStringLiteral("--kind"), QString::number(kind), QStringLiteral("--image"),
-                                               dir.filePath("device.bfm"), QStringLiteral("--link"), link});
+    sim.start(QStringLiteral(ORVIK_SIM_PATH), QStringList{QStringLiteral("--kind"), QString::number(kind), QStringLiteral("--image"),
+                                               dir.filePath("device.bfm"), QStringLiteral("--link"), link} + extra);
     ASSERT_TRUE(sim.waitForStarted(10000));
     for (int i = 0; i < 200 && !FileBytes(simLog).contains("ready"); ++i) QThread::msleep(50);
   }
@@ -82,11 +85,12 @@ TEST_F(SimulatorOnPty, WrittenThenReadBackGivesTheSameSettings) {
   ASSERT_TRUE(writeSettingsPair(file, plant).settingsWritten);
   const QByteArray before = FileBytes(file);
 
-  const CliRun refused = Cli({"write", file, "--port", link, "--all"});
+  const QString backups = dir.filePath(QStringLiteral("backups"));
+  const CliRun refused = Cli({"write", file, "--port", link, "--all", "--backup-dir", backups});
   EXPECT_EQ(refused.exitCode, 2) << "the check finds errors in these settings";
   EXPECT_TRUE(refused.err.contains(QStringLiteral("Проверка обнаружила"))) << refused.err.toStdString();
 
-  const CliRun written = Cli({"write", file, "--port", link, "--all", "--force", "--start"});
+  const CliRun written = Cli({"write", file, "--port", link, "--all", "--force", "--start", "--backup-dir", backups});
   EXPECT_EQ(written.exitCode, 0) << written.err.toStdString();
   EXPECT_TRUE(written.err.contains(QStringLiteral("ПУСК : приказ послан"))) << written.err.toStdString();
   EXPECT_TRUE(written.err.contains(QStringLiteral("Поздравляю, все прошло удачно!")));
@@ -114,7 +118,8 @@ TEST_F(SimulatorOnPty, AFailedWriteSaysWhyAndExitsWithOne) {
   start(3, FullImage(3, 1));
   const QString file = dir.filePath(QStringLiteral("small.bfm"));
   ASSERT_TRUE(writeSettingsPair(file, FullImage(1, 2)).settingsWritten);
-  const CliRun mismatch = Cli({"write", file, "--port", link, "--groups", "archives", "--force"});
+  const CliRun mismatch =
+      Cli({"write", file, "--port", link, "--groups", "archives", "--force", "--backup-dir", dir.filePath("backups")});
   EXPECT_EQ(mismatch.exitCode, 1);
   EXPECT_TRUE(mismatch.err.contains(
       QStringLiteral("Ваши настройки не соответсвуют настройкам подключенного прибора, будьте внимательны!")))
@@ -140,17 +145,18 @@ TEST_F(SimulatorOnPty, ReadThenConstantsThenNamesEachWriteOnlyTheirOwn) {
   const QString file = dir.filePath(QStringLiteral("site.bfm"));
   ASSERT_EQ(Cli({"read", "--port", link, "--out", file}).exitCode, 0);
 
-  const CliRun constants = Cli({"write", file, "--port", link, "--groups", "sensors", "--force"});
+  const QString backups = dir.filePath(QStringLiteral("backups"));
+  const CliRun constants = Cli({"write", file, "--port", link, "--groups", "sensors", "--force", "--backup-dir", backups});
   ASSERT_EQ(constants.exitCode, 0) << constants.err.toStdString();
   const int parameterWrites = SettingsWritesLogged(simLog);
   EXPECT_GT(parameterWrites, 10);
   EXPECT_FALSE(FileBytes(simLog).contains("names area programmed"));
 
-  const CliRun refused = Cli({"write", file, "--port", link, "--names", "--force"});
+  const CliRun refused = Cli({"write", file, "--port", link, "--names", "--force", "--backup-dir", backups});
   EXPECT_EQ(refused.exitCode, 2) << "the pair's names were never read: " << refused.err.toStdString();
   EXPECT_FALSE(FileBytes(simLog).contains("names area programmed"));
 
-  const CliRun names = Cli({"write", file, "--port", link, "--names", "--force", "--empty-names"});
+  const CliRun names = Cli({"write", file, "--port", link, "--names", "--force", "--empty-names", "--backup-dir", backups});
   ASSERT_EQ(names.exitCode, 0) << names.err.toStdString();
   EXPECT_TRUE(FileBytes(simLog).contains("names area programmed"));
   EXPECT_EQ(SettingsWritesLogged(simLog), parameterWrites) << "a names write sends no parameter";
@@ -162,6 +168,58 @@ TEST_F(SimulatorOnPty, ReadThenConstantsThenNamesEachWriteOnlyTheirOwn) {
   EditorState editor;
   ASSERT_TRUE(readSettingsPair(back, got, editor).ok());
   EXPECT_TRUE(got.names.sensorNames[0].bytes().trimmed().isEmpty()) << "the empty names the user chose to write";
+// What the device holds, read by nastrum-cli read into `path`.
+void ReadDevice(const QString& link, const QString& path) {
+  const CliRun read = Cli({"read", "--port", link, "--out", path});
+  ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
+}
+
+TEST_F(SimulatorOnPty, ADryRunPrintsTheChangeAndAChangedOnlyWriteSendsAndVerifiesIt) {
+  start(1, FullImage(1, 1));
+  const QString file = dir.filePath(QStringLiteral("plant.bfm"));
+  ReadDevice(link, file);
+  SettingsImage plant;
+  EditorState editor;
+  ASSERT_TRUE(readSettingsPair(file, plant, editor).ok());
+  plant.sensors[2].maxValue = 321.5;
+  ASSERT_TRUE(writeSettingsPair(file, plant).settingsWritten);
+  const QString backups = dir.filePath(QStringLiteral("backups"));
+  const QStringList write = {"write", file, "--port", link, "--groups", "sensors", "--force", "--backup-dir", backups};
+
+  const CliRun dry = Cli(write + QStringList{"--dry-run"});
+  EXPECT_EQ(dry.exitCode, 0) << dry.err.toStdString();
+  EXPECT_TRUE(dry.err.contains(QStringLiteral("Копия настроек прибора: "))) << dry.err.toStdString();
+  EXPECT_TRUE(dry.err.contains(QStringLiteral("Пробный запуск: в ОРВИК ничего не записано.")));
+  EXPECT_TRUE(dry.out.startsWith(QStringLiteral("Sensors[2].MaxValue: "))) << dry.out.toStdString();
+  EXPECT_EQ(dry.out.count(QLatin1Char('\n')), 1) << "only what changes, in the groups written";
+  EXPECT_FALSE(FileBytes(simLog).contains("write ")) << "a dry run writes nothing";
+
+  const CliRun written = Cli(write + QStringList{"--changed-only", "--verify"});
+  EXPECT_EQ(written.exitCode, 0) << written.err.toStdString();
+  EXPECT_TRUE(written.err.contains(QStringLiteral("Проверка записанного: все значения совпадают")));
+  const QString back = dir.filePath(QStringLiteral("back.bfm"));
+  ReadDevice(link, back);
+  SettingsImage got;
+  ASSERT_TRUE(readSettingsPair(back, got, editor).ok());
+  EXPECT_EQ(got.sensors[2].maxValue, 321.5);
+  EXPECT_EQ(QDir(backups + "/4660").entryList({"*.bfm"}).size(), 2) << "a backup before each run";
+}
+
+TEST_F(SimulatorOnPty, AValueTheDeviceDoesNotKeepExitsWithThree) {
+  start(1, FullImage(1, 1), {"--fault", "corrupt"});
+  const QString file = dir.filePath(QStringLiteral("plant.bfm"));
+  ReadDevice(link, file);
+  SettingsImage plant;
+  EditorState editor;
+  ASSERT_TRUE(readSettingsPair(file, plant, editor).ok());
+  plant.sensors[2].maxValue = 321.5;
+  ASSERT_TRUE(writeSettingsPair(file, plant).settingsWritten);
+
+  const CliRun written = Cli({"write", file, "--port", link, "--groups", "sensors", "--force", "--changed-only",
+                              "--verify", "--backup-dir", dir.filePath("backups")});
+  EXPECT_EQ(written.exitCode, 3) << written.err.toStdString();
+  EXPECT_TRUE(written.err.contains(QStringLiteral("Ошибка проверки: значение параметра 0x0204 не совпадает")));
+  EXPECT_TRUE(written.err.contains(QStringLiteral("the device's settings before the write: ")));
 }
 
 TEST(WriteCommand, BadArgumentsAndNoDevice) {
@@ -175,11 +233,13 @@ TEST(WriteCommand, BadArgumentsAndNoDevice) {
        {QStringList{"write", file, "--port", "/dev/null"}, QStringList{"write", file, "--all"},
         QStringList{"write", file, "--port", "/dev/null", "--all", "--names"},
         QStringList{"write", file, "--port", "/dev/null", "--groups", "sensors,clock"},
+        QStringList{"write", file, "--port", "/dev/null", "--all", "--format", "json"},
         QStringList{"write", "--port", "/dev/null", "--all"},
         QStringList{"write", dir.filePath("missing.bfm"), "--port", "/dev/null", "--all"}})
     EXPECT_EQ(Cli(args).exitCode, 2) << args.join(' ').toStdString();
 
-  const CliRun none = Cli({"write", file, "--port", dir.filePath("missing"), "--attempts", "1", "--all", "--force"});
+  const CliRun none = Cli({"write", file, "--port", dir.filePath("missing"), "--attempts", "1", "--all", "--force",
+                           "--backup-dir", dir.filePath("backups")});
   EXPECT_EQ(none.exitCode, 1) << none.err.toStdString();
 
   // A fresh pair holds no name: writing its names would blank the device's.

@@ -3,9 +3,11 @@
 // device on an in-process line.
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QPushButton>
 #include <QTimer>
 
+#include <array>
 #include <deque>
 
 #include <gtest/gtest.h>
@@ -19,6 +21,7 @@
 #include "link/ui/radio_group.h"
 #include "link/value_formats.h"
 #include "link/write/ui/write_group_window.h"
+#include "model/settings_files.h"
 #include "sim/device_port.h"
 #include "sim/sim_serial_line.h"
 #include "sim/simulated_device.h"
@@ -37,6 +40,12 @@ class WriteInMainWindow : public ::testing::Test {
   WriteInMainWindow() {
     exchange.settings().attempts = 1;
     exchange.settings().pauseSeconds = 0;
+    exchange.settings().backupRoot = QDir::current().filePath(QStringLiteral("backups"));
+    // The user says "Записать" to what will change, having seen it.
+    action.setConfirmWrite([this](const WritePreview& p) {
+      previews.push_back(p);
+      return confirmAnswer;
+    });
     // The check is another area's: here it only reports what the test says it found.
     form.hooks().runCheckHook = [this](bool) {
       ++checks;
@@ -91,6 +100,8 @@ class WriteInMainWindow : public ::testing::Test {
   DeviceWriteAction action{ws, boxes, form, exchange};
   int checks = 0;
   bool checkFindsErrors = false;
+  std::vector<WritePreview> previews;
+  bool confirmAnswer = true;
   bool groupWindowShown = false;
   bool exchangeShown = false;
 };
@@ -120,6 +131,58 @@ TEST_F(WriteInMainWindow, TheChosenGroupsGoToTheDeviceAndItWorksAgain) {
   EXPECT_TRUE(std::equal(image.monthArcNeg.begin(), image.monthArcNeg.begin() + 32, held.monthArcNeg.begin()));
   EXPECT_NE(held.sensors[0].mainDescriptor, image.sensors[0].mainDescriptor) << "sensors were not ticked";
   EXPECT_EQ(StatusWord{device.statusWord()}.workingState(), StatusWord::kWorking);
+}
+
+TEST_F(WriteInMainWindow, ACancelSendsNothingAndTheNextWriteTicksTheGroupsThatDiffer) {
+  sim::SimulatedDevice& device = addDevice(1, test::FullImage(1, 1));
+  SettingsImage image = test::FullImage(1, 1);
+  image.hourArcDesc[4] = 0x0123;
+  image.sys(sys::ClockCorrection) = 7;
+  image.sys(sys::DevicePassword) = 0;
+  openImage(image);
+  confirmAnswer = false;
+
+  writeToDevice([](WriteGroupWindow& w) {
+    for (int n = 1; n <= 5; ++n) Box(w, n)->setChecked(n == 3);  // "Архивы" only
+    Button(w, "BitBtn1")->click();
+  });
+
+  ASSERT_EQ(previews.size(), 1u);
+  EXPECT_EQ(previews[0].items.size(), 1u);
+  EXPECT_EQ(device.writesAccepted(), 0) << "cancelled: nothing sent";
+  EXPECT_EQ(ws.run.runError, 23);
+  // The device was backed up; the next group window ticks the groups in which it differs.
+  std::array<bool, 5> ticked{};
+  writeToDevice([&](WriteGroupWindow& w) {
+    for (int n = 1; n <= 5; ++n) ticked[static_cast<std::size_t>(n - 1)] = Box(w, n)->isChecked();
+    Button(w, "BitBtn2")->click();
+  });
+  EXPECT_EQ(ticked, (std::array<bool, 5>{false, false, true, true, false}));
+}
+
+TEST_F(WriteInMainWindow, AfterAWriteTheSettingsDifferingFromTheFileAreMarkedModified) {
+  sim::SimulatedDevice& device = addDevice(1, test::FullImage(1, 1));
+  SettingsImage image = test::FullImage(1, 1);
+  image.sys(sys::DevicePassword) = 0;
+  image.sensors[0].mainDescriptor = 0x9472;  // the write adjusts this converter in the image
+  openImage(image);
+  const QString path = QDir::current().filePath(QStringLiteral("plant.bfm"));
+  ASSERT_TRUE(writeSettingsPair(path, image).settingsWritten);
+  ws.editor.currentFileName = path;
+  ws.editor.modified = false;
+  boxes.then(AnswerNo);  // leave the device in STOP
+
+  writeToDevice([](WriteGroupWindow& w) {
+    for (int n = 1; n <= 5; ++n) Box(w, n)->setChecked(n == 1);
+    Button(w, "BitBtn1")->click();
+  });
+
+  EXPECT_EQ(ws.run.runError, 0);
+  ASSERT_EQ(previews.size(), 1u);
+  EXPECT_EQ(previews[0].items.size(), 1u) << "only the adjusted descriptor differs";
+  EXPECT_EQ(device.exportImage().sensors[0].mainDescriptor, 0x9502);
+  EXPECT_EQ(ws.image.sensors[0].mainDescriptor, 0x9502);
+  EXPECT_TRUE(ws.editor.modified) << "the open settings are the device's, not the file's";
 }
 
 TEST_F(WriteInMainWindow, ACheckWithErrorsRefusesUnlessPrivileged) {

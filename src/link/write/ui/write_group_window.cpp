@@ -33,10 +33,8 @@ WriteGroupWindow::WriteGroupWindow(QWidget* parent) : QDialog(parent) {
   panel_->setObjectName(QStringLiteral("Panel1"));
   panel_->setFrameShape(QFrame::StyledPanel);
   auto* boxes = new QVBoxLayout(panel_);
-  const QStringList captions = {QStringLiteral("Датчики"), QStringLiteral("Трубопроводы"), QStringLiteral("Архивы"),
-                                QStringLiteral("Системные параметры"), QStringLiteral("Регуляторы")};
   for (int i = 0; i < kWriteGroupCount; ++i) {
-    auto* box = new QCheckBox(captions[i], panel_);
+    auto* box = new QCheckBox(WriteGroupCaption(static_cast<WriteGroup>(i)), panel_);
     box->setObjectName(QStringLiteral("CheckBox") + QString::number(i + 1));
     boxes->addWidget(box);
     boxes_[static_cast<std::size_t>(i)] = box;
@@ -45,6 +43,18 @@ WriteGroupWindow::WriteGroupWindow(QWidget* parent) : QDialog(parent) {
   tickAll_->setObjectName(QStringLiteral("BitBtn3"));
   boxes->addWidget(tickAll_);
   layout->addWidget(panel_);
+
+  // Both on from the start: every write backs the device up first.
+  changedOnly_ = new QCheckBox(QStringLiteral("только изменения"), this);
+  changedOnly_->setObjectName(QStringLiteral("changedOnly"));
+  changedOnly_->setChecked(true);
+  changedOnly_->setToolTip(QStringLiteral("Записать только значения, отличающиеся от копии настроек прибора"));
+  layout->addWidget(changedOnly_);
+  verify_ = new QCheckBox(QStringLiteral("проверить записанное"), this);
+  verify_->setObjectName(QStringLiteral("verify"));
+  verify_->setChecked(true);
+  verify_->setToolTip(QStringLiteral("Прочитать из ОРВИК каждое записанное значение и сравнить"));
+  layout->addWidget(verify_);
 
   auto* buttons = new QHBoxLayout;
   write_ = new QPushButton(QStringLiteral("Записать"), this);
@@ -68,12 +78,18 @@ WriteGroupWindow::WriteGroupWindow(QWidget* parent) : QDialog(parent) {
     previous = box;
   }
   setTabOrder(previous, tickAll_);
-  setTabOrder(tickAll_, write_);
+  setTabOrder(tickAll_, changedOnly_);
+  setTabOrder(changedOnly_, verify_);
+  setTabOrder(verify_, write_);
   setTabOrder(write_, exit_);
 }
 
-void WriteGroupWindow::activate(int kind) {
-  // The boxes keep their ticks between showings; only the regulators depend on the kind.
+void WriteGroupWindow::activate(int kind, const std::optional<WriteGroups>& differing) {
+  // The boxes keep their ticks between showings, unless the groups that differ are known.
+  if (differing)
+    for (int i = 0; i < kWriteGroupCount; ++i)
+      boxes_[static_cast<std::size_t>(i)]->setChecked(differing->has(static_cast<WriteGroup>(i)));
+  // Only the regulators depend on the kind.
   QCheckBox* regulators = boxes_[kRegulatorsBox];
   const bool hasRegulators = kindProfile(kind).hasViewRegulators();
   regulators->setVisible(hasRegulators);
@@ -82,8 +98,8 @@ void WriteGroupWindow::activate(int kind) {
   chooseWhat(kConstantsItem);
 }
 
-std::optional<WriteRequest> WriteGroupWindow::choose(int kind) {
-  activate(kind);
+std::optional<WriteRequest> WriteGroupWindow::choose(int kind, const std::optional<WriteGroups>& differing) {
+  activate(kind, differing);
   if (exec() != QDialog::Accepted) return std::nullopt;
   return result();
 }
@@ -92,6 +108,10 @@ void WriteGroupWindow::accept() {
   for (int i = 0; i < kWriteGroupCount; ++i) groups_.set(static_cast<WriteGroup>(i), boxes_[static_cast<std::size_t>(i)]->isChecked());
   QDialog::accept();
 }
+
+bool WriteGroupWindow::changedOnly() const { return changedOnly_->isChecked(); }
+
+bool WriteGroupWindow::verify() const { return verify_->isChecked(); }
 
 void WriteGroupWindow::chooseWhat(int item) { panel_->setVisible(item == kConstantsItem); }
 

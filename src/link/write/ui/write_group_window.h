@@ -26,10 +26,17 @@ class WriteGroupWindow : public QDialog {
   // Lays the window out for an image of `kind` (the regulators box exists
   // only where the kind has regulators) and shows it modally. Returns the
   // write to run, or nothing when the user left or ticked no group.
-  std::optional<WriteRequest> choose(int kind);
+  // `differing`, when known, are the groups in which the device differs: they
+  // come ticked, the others not.
+  std::optional<WriteRequest> choose(int kind, const std::optional<WriteGroups>& differing = std::nullopt);
 
   // What the window does every time it is shown.
-  void activate(int kind);
+  void activate(int kind, const std::optional<WriteGroups>& differing = std::nullopt);
+
+  // "только изменения": send only what differs from the backup taken first.
+  bool changedOnly() const;
+  // "проверить записанное": read back every item written.
+  bool verify() const;
   // "Записать": keeps the ticks and closes.
   void accept() override;
 
@@ -46,6 +53,8 @@ class WriteGroupWindow : public QDialog {
   QFrame* panel_ = nullptr;
   std::array<QCheckBox*, kWriteGroupCount> boxes_{};
   QPushButton* tickAll_ = nullptr;
+  QCheckBox* changedOnly_ = nullptr;
+  QCheckBox* verify_ = nullptr;
   QPushButton* write_ = nullptr;
   QPushButton* exit_ = nullptr;
 };

@@ -1,0 +1,170 @@
+// The safe write against the simulated device: the backup holds what the
+// device held, only the items that changed are sent and then read back, a
+// value the device does not keep fails the write, and nothing is sent
+// without a backup or without anything to change.
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "link/read/full_image.h"
+#include "link/runs/run_codes.h"
+#include "link/safe_write/safe_write.h"
+#include "link/write/converter_adjustment.h"
+#include "link/write/write_rig.h"
+#include "model/device_real.h"
+#include "model/field_walk.h"
+#include "model/settings_files.h"
+#include "sim/faults.h"
+
+namespace nastrum::test {
+namespace {
+
+const QDateTime kWhen(QDate(2026, 12, 11), QTime(9, 30, 0));
+
+QStringList Differences(const SettingsImage& a, const SettingsImage& b) {
+  const std::vector<Field> x = walkFields(a), y = walkFields(b);
+  QStringList out;
+  for (std::size_t i = 0; i < x.size() && i < y.size(); ++i)
+    if (x[i].text != y[i].text) out << x[i].path + QStringLiteral(": ") + x[i].text + QStringLiteral(" / ") + y[i].text;
+  return out;
+}
+
+// A kind 2 device and, in the workspace, what a read of it gave.
+struct SafeWriteRig : WriteRig {
+  SafeWriteRig() {
+    SettingsImage held = FullImage(2, 1);
+    AdjustConverters(held);  // the device already holds what a write would adjust
+    device = &addDevice(2, held);
+    DeviceReadJob job;  // what "Чтение с ОРВИК" opens
+    RunContext c = ctx();
+    job.run(c, ReadChoice::Constants);
+    workspace.image = *job.result();
+    observer.log.clear();
+    deviceBefore = device->exportImage();
+    options.backupRoot = root.path();
+    options.when = kWhen;
+  }
+
+  SafeWriteOutcome write(WriteGroups groups = WriteGroups::all(), const ConfirmWrite& confirm = {}) {
+    RunContext c{workspace, spy, settings, observer, presenter};
+    FixedWriteAnswerer answers(false, true);
+    return RunSafeWrite(c, WriteRequest{WriteChoice::Constants, groups}, options, answers, confirm);
+  }
+
+  // The parameters written, each send counted.
+  std::vector<std::uint16_t> writes() const {
+    std::vector<std::uint16_t> out;
+    for (const QByteArray& r : spy.requests)
+      if (r.size() > 3 && r[0] == 0x05 && !(r[1] == 0x40 && (r[2] == 0x07 || r[2] == 0x08)))
+        out.push_back(static_cast<std::uint16_t>(static_cast<std::uint8_t>(r[1]) << 8 | static_cast<std::uint8_t>(r[2])));
+    return out;
+  }
+
+  QTemporaryDir root;
+  SafeWriteOptions options;
+  sim::SimulatedDevice* device = nullptr;
+  SettingsImage deviceBefore;
+};
+
+TEST(SafeWrite, TheBackupPairHoldsWhatTheDeviceHeldBeforeTheWrite) {
+  SafeWriteRig rig;
+  const SettingsImage readBefore = rig.workspace.image;
+  rig.workspace.image.sensors[3].maxValue = 123.5;
+
+  const SafeWriteOutcome outcome = rig.write();
+
+  ASSERT_TRUE(outcome.succeeded()) << rig.observer.log.join('\n').toStdString();
+  ASSERT_FALSE(outcome.backupPath.isEmpty());
+  EXPECT_TRUE(rig.observer.log.contains(QStringLiteral("Копия настроек прибора: ") + QDir::toNativeSeparators(outcome.backupPath)));
+  SettingsImage saved;
+  EditorState editor;
+  ASSERT_TRUE(readSettingsPair(outcome.backupPath, saved, editor).ok());
+  EXPECT_EQ(Differences(saved, readBefore), QStringList{});
+  EXPECT_EQ(rig.device->exportImage().sensors[3].maxValue, 123.5);
+}
+
+TEST(SafeWrite, OneEditedSensorSendsOnlyItsItemsTwiceEachAndReadsThemBack) {
+  SafeWriteRig rig;
+  rig.workspace.image.sensors[5].maxValue = 77.25;
+  rig.workspace.image.sensors[5].const2 = -3.5;
+
+  const SafeWriteOutcome outcome = rig.write();
+
+  ASSERT_TRUE(outcome.succeeded()) << rig.observer.log.join('\n').toStdString();
+  EXPECT_EQ(outcome.itemsWritten, 2);
+  // Sensor 5's const2 (0x0502) and maximum (0x0504), each sent twice.
+  EXPECT_EQ(rig.writes(), (std::vector<std::uint16_t>{0x0502, 0x0502, 0x0504, 0x0504}));
+  EXPECT_EQ(rig.observer.progressMaximum, 2);
+  EXPECT_EQ(rig.observer.progressPosition, 2);
+  EXPECT_TRUE(rig.spy.sent(InterceptingSession::Request(0x01, 0x0504))) << "read back after the write";
+  EXPECT_TRUE(rig.observer.log.contains(QStringLiteral("Проверка записанного: все значения совпадают")));
+  EXPECT_EQ(rig.observer.log.last(), QStringLiteral("Поздравляю, все прошло удачно!"));
+  EXPECT_EQ(rig.workingState(), StatusWord::kWorking);
+}
+
+TEST(SafeWrite, AValueTheDeviceDoesNotKeepFailsTheVerifyAndLeavesItInStop) {
+  SafeWriteRig rig;
+  rig.workspace.image.sensors[5].maxValue = 77.25;
+  rig.device->faults().add(*sim::parseFault(QStringLiteral("corrupt")));
+
+  const SafeWriteOutcome outcome = rig.write();
+
+  EXPECT_FALSE(outcome.succeeded());
+  EXPECT_TRUE(outcome.verifyFailed());
+  EXPECT_EQ(outcome.result, run_code::kVerifyMismatch);
+  QByteArray sent = DeviceRealToByteArray(EncodeDeviceReal(77.25));
+  QByteArray kept = sent;
+  kept[3] = static_cast<char>(~kept[3]);
+  EXPECT_TRUE(rig.observer.log.contains(QStringLiteral("Ошибка проверки: значение параметра 0x0504 не совпадает: записано ") +
+                                        QString::fromLatin1(sent.toHex(' ').toUpper()) + QStringLiteral(", в ОРВИК ") +
+                                        QString::fromLatin1(kept.toHex(' ').toUpper())))
+      << rig.observer.log.join('\n').toStdString();
+  EXPECT_EQ(rig.observer.log.last(),
+            QStringLiteral("Настройки прибора до записи: ") + QDir::toNativeSeparators(outcome.backupPath));
+  EXPECT_EQ(rig.workingState(), StatusWord::kStopped) << "a device holding a wrong value is not started";
+}
+
+TEST(SafeWrite, StopDuringTheBackupReadSendsNothing) {
+  SafeWriteRig rig;
+  rig.workspace.image.sensors[5].maxValue = 77.25;
+  int reads = 0;
+  rig.observer.onPump = [&] { rig.observer.stop = ++reads > 20; };
+
+  const SafeWriteOutcome outcome = rig.write();
+
+  EXPECT_TRUE(outcome.backupFailed);
+  EXPECT_EQ(outcome.result, run_code::kStoppedByUser);
+  EXPECT_TRUE(rig.writes().empty());
+  EXPECT_EQ(rig.device->writesAccepted(), 0);
+  EXPECT_TRUE(QDir(rig.root.path()).isEmpty());
+  EXPECT_EQ(rig.observer.log.last(), QStringLiteral("Запись отменена: нет копии настроек прибора. В ОРВИК ничего не записано."));
+}
+
+TEST(SafeWrite, NothingToChangeSendsNothingAndACancelToo) {
+  SafeWriteRig rig;
+  const SafeWriteOutcome same = rig.write();
+  EXPECT_TRUE(same.succeeded());
+  EXPECT_TRUE(same.nothingToChange);
+  EXPECT_TRUE(rig.writes().empty());
+  EXPECT_EQ(rig.workingState(), StatusWord::kWorking) << "not even stopped";
+
+  rig.workspace.image.pipelines[2].pipeDiameter = 150.0;
+  std::optional<WritePreview> shown;
+  const SafeWriteOutcome cancelled = rig.write(WriteGroups::all(), [&](const WritePreview& p) {
+    shown = p;
+    return false;
+  });
+  EXPECT_TRUE(cancelled.cancelled);
+  EXPECT_TRUE(rig.writes().empty());
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(shown->items.size(), 1u);
+  EXPECT_TRUE(shown->differing.pipelines);
+  EXPECT_FALSE(shown->differing.sensors);
+  EXPECT_EQ(shown->question(), QStringLiteral("Записать в ОРВИК 5 \"расширяемый\" №1234, порт ") +
+                                   ChosenPort(rig.settings).display +
+                                   QStringLiteral("?\nБудет записано значений: 1 (Датчики, Трубопроводы, Архивы, "
+                                                  "Системные параметры, Регуляторы)."));
+}
+
+}  // namespace
+}  // namespace nastrum::test
