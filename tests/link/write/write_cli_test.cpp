@@ -168,6 +168,8 @@ TEST_F(SimulatorOnPty, ReadThenConstantsThenNamesEachWriteOnlyTheirOwn) {
   EditorState editor;
   ASSERT_TRUE(readSettingsPair(back, got, editor).ok());
   EXPECT_TRUE(got.names.sensorNames[0].bytes().trimmed().isEmpty()) << "the empty names the user chose to write";
+}
+
 // What the device holds, read by nastrum-cli read into `path`.
 void ReadDevice(const QString& link, const QString& path) {
   const CliRun read = Cli({"read", "--port", link, "--out", path});
@@ -202,7 +204,7 @@ TEST_F(SimulatorOnPty, ADryRunPrintsTheChangeAndAChangedOnlyWriteSendsAndVerifie
   SettingsImage got;
   ASSERT_TRUE(readSettingsPair(back, got, editor).ok());
   EXPECT_EQ(got.sensors[2].maxValue, 321.5);
-  EXPECT_EQ(QDir(backups + "/4660").entryList({"*.bfm"}).size(), 2) << "a backup before each run";
+  EXPECT_EQ(QDir(backups + "/1234").entryList({"*.bfm"}).size(), 2) << "a backup before each run";
 }
 
 TEST_F(SimulatorOnPty, AValueTheDeviceDoesNotKeepExitsWithThree) {
