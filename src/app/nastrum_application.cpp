@@ -68,6 +68,7 @@ NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::uniqu
                           [&main] { main.refresh(); }, {}};
   checkWindows_ = std::make_unique<CheckWindows>(workspace_, messages_, &main, std::move(onMain));
   checkWindows_->installInto(main.hooks());
+  QObject::connect(checkWindows_.get(), &CheckWindows::imageRepaired, &main, &Tbase_form::imageModified);
 
   // `Tmap_form`: the main window closes it wherever it closes the error window.
   mapForm_ = std::make_unique<MapForm>(workspace_, messages_, &main);

@@ -14,12 +14,17 @@ CheckWindows::CheckWindows(Workspace& workspace, MessagePresenter& presenter, QW
       session_(workspace, presenter, *this, std::move(report)) {
   connect(window_, &ErrorWindow::checkRequested, this, [this] { session_.RunCheck(true); });
   connect(window_, &ErrorWindow::closed, this, [this] { windowOpen_ = false; });
-  connect(window_, &ErrorWindow::repairRequested, this, [this] { session_.repair(); });
-  connect(prompt_, &CorrectionPrompt::repairRequested, this, [this] { session_.repair(); });
+  connect(window_, &ErrorWindow::repairRequested, this, &CheckWindows::repair);
+  connect(prompt_, &CorrectionPrompt::repairRequested, this, &CheckWindows::repair);
   connect(prompt_, &CorrectionPrompt::declined, this, [this] { session_.declineRepair(); });
 }
 
 CheckWindows::~CheckWindows() = default;
+
+void CheckWindows::repair() {
+  session_.repair();
+  emit imageRepaired();
+}
 
 void CheckWindows::runCheck(bool withReport) { session_.RunCheck(withReport); }
 

@@ -38,7 +38,14 @@ class CheckWindows : public QObject, private CheckView {
   void installInto(MainWindowHooks& hooks);
   // A file operation closes the error window (and the prompt with it).
   void closeWindows();
+  // "Исправить автоматически" in the prompt or the error window.
+  void repair();
 
+  // The automatic correction changed the image (a step of its own).
+ signals:
+  void imageRepaired();
+
+ public:
   ErrorWindow& errorWindow() { return *window_; }
   CorrectionPrompt& prompt() { return *prompt_; }
   CheckSession& session() { return session_; }

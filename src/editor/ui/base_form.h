@@ -10,6 +10,7 @@
 #include "editor/workflow/main_window_flows.h"
 #include "editor/workflow/main_window_hooks.h"
 #include "editor/workflow/setup_place.h"
+#include "editor/ui/document_undo.h"
 
 class QAction;
 class QGroupBox;
@@ -36,6 +37,8 @@ class Tbase_form : public QMainWindow {
   ~Tbase_form() override;
 
   MainWindowFlows& flows() { return flows_; }
+  // The steps of the settings document; "Отменить" and "Повторить" walk them.
+  DocumentUndo& undo() { return undo_; }
   // Where the check, the pages, the exchange and the maps plug in.
   MainWindowHooks& hooks() { return hooks_; }
 
@@ -98,6 +101,7 @@ class Tbase_form : public QMainWindow {
 
  private:
   void buildMenus();
+  void buildEditMenu();
   void buildToolBar();
   void buildCentralArea();
   QToolButton* addToolButton(const QString& name, const QString& hint, QAction* action);
@@ -121,10 +125,12 @@ class Tbase_form : public QMainWindow {
   MessagePresenter& messages_;
   MainWindowHooks hooks_;
   MainWindowFlows flows_;
+  DocumentUndo undo_;
   bool refreshing_ = false;
   bool writeAvailable_ = false;
 
   QMenu* fileMenu_ = nullptr;
+  QMenu* editMenu_ = nullptr;
   QMenu* paramsMenu_ = nullptr;
   QMenu* mapsMenu_ = nullptr;
   QMenu* helpMenu_ = nullptr;
@@ -139,6 +145,8 @@ class Tbase_form : public QMainWindow {
   QAction* closeSeparator_ = nullptr;
   QAction* closeAction_ = nullptr;
   QAction* exitAction_ = nullptr;
+  QAction* undoAction_ = nullptr;
+  QAction* redoAction_ = nullptr;
   QAction* setupAction_ = nullptr;
   QAction* viewAction_ = nullptr;
   QAction* checkAction_ = nullptr;

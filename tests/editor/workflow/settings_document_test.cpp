@@ -12,7 +12,7 @@ class SettingsDocumentTest : public FlowTest {
   void SetUp() override {
     FlowTest::SetUp();
     SettingsDocument& document = flows.document();
-    QObject::connect(&document, &SettingsDocument::imageReplaced, [this] { ++replaced; });
+    QObject::connect(&document, &SettingsDocument::replaced, [this](Word) { ++replaced; });
     QObject::connect(&document, &SettingsDocument::kindChanged, [this](Word kind) { kinds.push_back(kind); });
     QObject::connect(&document, &SettingsDocument::modifiedChanged, [this](bool on) { modified.push_back(on); });
   }
