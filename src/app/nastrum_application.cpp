@@ -68,7 +68,11 @@ NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::uniqu
                           [&main] { main.refresh(); }, {}};
   checkWindows_ = std::make_unique<CheckWindows>(workspace_, messages_, &main, std::move(onMain));
   checkWindows_->installInto(main.hooks());
-  QObject::connect(checkWindows_.get(), &CheckWindows::imageRepaired, &main, &Tbase_form::imageModified);
+  QObject::connect(checkWindows_.get(), &CheckWindows::imageRepaired, &main, [&main] {
+    main.flows().document().recordCorrection();
+    main.refresh();
+  });
+  QObject::connect(checkWindows_.get(), &CheckWindows::faultChosen, &main, &Tbase_form::showSetupAt);
 
   // `Tmap_form`: the main window closes it wherever it closes the error window.
   mapForm_ = std::make_unique<MapForm>(workspace_, messages_, &main);

@@ -69,10 +69,7 @@ void DeviceWriteAction::start() {
     return;
   }
   const int kind = workspace_.image.deviceKind;
-  if (kindProfile(kind).hasDesktop) {
-    workspace_.editor.suppressEvents = false;
-    CloseDesktopGaps(workspace_.image.names);
-  }
+  if (kindProfile(kind).hasDesktop) CloseDesktopGaps(workspace_.image.names);
 
   const std::optional<WriteRequest> request = groups_->choose(kind);
   main_.refresh();

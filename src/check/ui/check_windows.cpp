@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "editor/workflow/fault_place.h"
+
 namespace nastrum {
 
 CheckWindows::CheckWindows(Workspace& workspace, MessagePresenter& presenter, QWidget* parent, CheckWindowHooks hooks,
@@ -13,6 +15,11 @@ CheckWindows::CheckWindows(Workspace& workspace, MessagePresenter& presenter, QW
       prompt_(new CorrectionPrompt(parent)),
       session_(workspace, presenter, *this, std::move(report)) {
   connect(window_, &ErrorWindow::checkRequested, this, [this] { session_.RunCheck(true); });
+  connect(window_, &ErrorWindow::rowChosen, this, [this](int row) {
+    const QList<CheckError>& errors = session_.lastResult().errors;
+    if (row < 0 || row >= errors.size()) return;
+    if (const std::optional<SetupPlace> place = faultPlace(errors[row])) emit faultChosen(*place);
+  });
   connect(window_, &ErrorWindow::closed, this, [this] { windowOpen_ = false; });
   connect(window_, &ErrorWindow::repairRequested, this, &CheckWindows::repair);
   connect(prompt_, &CorrectionPrompt::repairRequested, this, &CheckWindows::repair);

@@ -11,6 +11,7 @@
 #include "check/ui/correction_prompt.h"
 #include "check/ui/error_window.h"
 #include "editor/workflow/main_window_hooks.h"
+#include "editor/workflow/setup_place.h"
 
 namespace nastrum {
 
@@ -44,6 +45,9 @@ class CheckWindows : public QObject, private CheckView {
   // The automatic correction changed the image (a step of its own).
  signals:
   void imageRepaired();
+  // A row of the error window was double-clicked: the setup mode is to open
+  // where its fault is.
+  void faultChosen(const SetupPlace& place);
 
  public:
   ErrorWindow& errorWindow() { return *window_; }

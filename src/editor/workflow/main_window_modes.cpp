@@ -16,7 +16,6 @@ void MainWindowFlows::EnterSetup() {
   window_.clearExchangeLog();
   workspace_.run.exchangeMode = 0;
   window_.refreshEditorPages();
-  workspace_.editor.suppressEvents = false;
 
   state_.editorPage = editorPageFor(state_.viewPage, kind);
   state_.pipelinePage = PipelinePage::Description;

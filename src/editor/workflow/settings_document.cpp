@@ -54,8 +54,19 @@ void SettingsDocument::commitStep() {
   emit stepMade(before, committed_);
 }
 
+void SettingsDocument::recordCorrection() {
+  stepPending_ = true;
+  if (isModified())
+    commitStep();
+  else
+    markUnmodified();
+}
+
 void SettingsDocument::markUnmodified() {
   commitStep();
+  // What changed without being an edit (a save clears the privileged mark,
+  // the check normalises words) is where the next step starts from.
+  committed_ = workspace_.image;
   setModified(false);
   emit saved();
 }

@@ -27,6 +27,10 @@ class SettingsDocument : public QObject {
   // cut once the event that made the edit has been handled, so the cascades
   // it set off join it.
   void markModified();
+  // The automatic correction changed the image: a step of its own at once,
+  // which leaves the modified flag as it was (the correction is not the
+  // user's change, and an unmodified image stays so).
+  void recordCorrection();
   // Opened, saved, read, closed: the image matches its files (or has none).
   void markUnmodified();
   // The image was replaced as a whole or dropped (new, opened, read,
