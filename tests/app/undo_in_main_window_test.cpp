@@ -144,7 +144,7 @@ TEST(UndoInMainWindow, UndoNeverReachesPastANewImageAnOpenOrARead) {
   SettingsImage read = rig.ws.image;
   read.names.sensorNames[0].setBytes("T1");
   rig.ws.run.runDone = true;
-  AcceptDeviceRead(rig.form.flows(), rig.ws, rig.form.hooks(), &read, false);
+  AcceptDeviceRead(rig.form.flows(), rig.ws, rig.form, &read, false);
   rig.form.refresh();
   EXPECT_TRUE(rig.ws.editor.modified);
   EXPECT_FALSE(rig.undo()->isEnabled()) << "after the names read";

@@ -38,7 +38,7 @@ DeviceWriteAction::DeviceWriteAction(Workspace& workspace, MessagePresenter& pre
 }
 
 bool DeviceWriteAction::checkAllowsWrite() {
-  main_.hooks().runCheck(true);
+  main_.runCheck(true);
   const bool errors = workspace_.image.sys(sys::CheckErrorsMark) != 0;
   if (!errors || workspace_.editor.accessLevel == 1) return true;
   ShowMessageCode(presenter_, kCheckFoundErrorsMessage);
@@ -60,7 +60,7 @@ bool DeviceWriteAction::blankNamesAllowed() {
 void DeviceWriteAction::start() {
   if (!workspace_.editor.fileOpen) return;
   main_.flows().HidePageSets();
-  main_.hooks().closeCheckWindows();
+  main_.closeCheckWindows();
   workspace_.run.exchangeMode = kWriteMode;
   main_.refresh();
 

@@ -43,12 +43,6 @@ bool CheckWindows::allowSetup() {
   return false;
 }
 
-void CheckWindows::installInto(MainWindowHooks& hooks) {
-  hooks.runCheckHook = [this](bool withReport) { runCheck(withReport); };
-  hooks.correctionPromptHook = [this] { allowSetup(); };
-  hooks.closeCheckWindowsHook = [this] { closeWindows(); };
-}
-
 void CheckWindows::closeWindows() {
   closeCorrectionPrompt();
   closeErrorWindow();

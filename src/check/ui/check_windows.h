@@ -10,7 +10,6 @@
 #include "check/check_session.h"
 #include "check/ui/correction_prompt.h"
 #include "check/ui/error_window.h"
-#include "editor/workflow/main_window_hooks.h"
 #include "editor/workflow/setup_place.h"
 
 namespace nastrum {
@@ -34,9 +33,6 @@ class CheckWindows : public QObject, private CheckView {
   void checkWithReport();
   // Setup may be entered; otherwise the correction prompt is shown modally.
   bool allowSetup();
-  // Plugs the check into the main window: its runs, the refused setup and
-  // the closing by file operations.
-  void installInto(MainWindowHooks& hooks);
   // A file operation closes the error window (and the prompt with it).
   void closeWindows();
   // "Исправить автоматически" in the prompt or the error window.

@@ -65,11 +65,13 @@ QWidget* namedPage(const QString& name) {
 }  // namespace
 
 Tbase_form::Tbase_form(Workspace& workspace, MessagePresenter& messages, FileDialogs& fileDialogs, QWidget* parent)
-    : QMainWindow(parent), workspace_(workspace), messages_(messages), flows_(workspace, messages, hooks_),
+    : QMainWindow(parent),
+      workspace_(workspace),
+      messages_(messages),
+      fileDialogs_(fileDialogs),
+      flows_(workspace, messages, *this),
       undo_(flows_.document()) {
   setObjectName(QStringLiteral("Tbase_form"));
-  hooks_.chooseOpen = [&fileDialogs] { return fileDialogs.openSettingsPath(); };
-  hooks_.chooseSave = [&fileDialogs](const QString& proposed) { return fileDialogs.saveSettingsPath(proposed); };
 
   buildMenus();
   buildEditMenu();
@@ -93,6 +95,12 @@ Tbase_form::Tbase_form(Workspace& workspace, MessagePresenter& messages, FileDia
 }
 
 Tbase_form::~Tbase_form() = default;
+
+std::optional<QString> Tbase_form::chooseFileToOpen() { return fileDialogs_.openSettingsPath(); }
+
+std::optional<QString> Tbase_form::chooseFileToSave(const QString& proposedPath) {
+  return fileDialogs_.saveSettingsPath(proposedPath);
+}
 
 void Tbase_form::buildMenus() {
   fileMenu_ = menuBar()->addMenu(QStringLiteral("&Файл"));

@@ -8,7 +8,7 @@
 #include <QMainWindow>
 
 #include "editor/workflow/main_window_flows.h"
-#include "editor/workflow/main_window_hooks.h"
+#include "editor/workflow/main_window_services.h"
 #include "editor/workflow/setup_place.h"
 #include "editor/ui/document_undo.h"
 
@@ -29,7 +29,9 @@ class AboutBox;
 class FileDialogs;
 class PrivilegedLoginDialog;
 
-class Tbase_form : public QMainWindow {
+// The main window serves its flows itself: the file windows directly, the
+// rest by signals the other areas (check, pages, maps, comparison) connect to.
+class Tbase_form : public QMainWindow, public MainWindowServices {
   Q_OBJECT
 
  public:
@@ -39,8 +41,14 @@ class Tbase_form : public QMainWindow {
   MainWindowFlows& flows() { return flows_; }
   // The steps of the settings document; "Отменить" and "Повторить" walk them.
   DocumentUndo& undo() { return undo_; }
-  // Where the check, the pages, the exchange and the maps plug in.
-  MainWindowHooks& hooks() { return hooks_; }
+  std::optional<QString> chooseFileToOpen() override;
+  std::optional<QString> chooseFileToSave(const QString& proposedPath) override;
+  void closeCheckWindows() override { emit checkWindowsClosing(); }
+  void runCheck(bool withReport) override { emit checkWanted(withReport); }
+  void showCorrectionPrompt() override { emit correctionPromptWanted(); }
+  void refreshEditorPages() override { emit editorPagesShowWanted(); }
+  void fillKindChoices(Word kind) override { emit kindChoicesWanted(kind); }
+  void fillViewTables() override { emit viewPagesShowWanted(); }
 
   // The two page sets; the page areas fill their tabs.
   QTabWidget* editorPages() const { return editorPages_; }
@@ -95,6 +103,13 @@ class Tbase_form : public QMainWindow {
   void mapRequested(int mapNumber);  // "Карты программирования", 1..11
   void helpRequested();         // "Справка по программе Наструм ОРВИК"
   void helpContentsRequested(); // "Содержание..."
+  // What the flows ask of the other windows (see MainWindowServices).
+  void checkWindowsClosing();
+  void checkWanted(bool withReport);
+  void correctionPromptWanted();
+  void editorPagesShowWanted();
+  void kindChoicesWanted(Word kind);
+  void viewPagesShowWanted();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -123,7 +138,7 @@ class Tbase_form : public QMainWindow {
 
   Workspace& workspace_;
   MessagePresenter& messages_;
-  MainWindowHooks hooks_;
+  FileDialogs& fileDialogs_;
   MainWindowFlows flows_;
   DocumentUndo undo_;
   bool refreshing_ = false;

@@ -13,7 +13,6 @@ void MainWindowFlows::EnterSetup() {
   }
   const Word kind = workspace_.image.deviceKind;
   window_.fillKindChoices(kind);
-  window_.clearExchangeLog();
   workspace_.run.exchangeMode = 0;
   window_.refreshEditorPages();
 

@@ -38,10 +38,10 @@ class WriteInMainWindow : public ::testing::Test {
     exchange.settings().attempts = 1;
     exchange.settings().pauseSeconds = 0;
     // The check is another area's: here it only reports what the test says it found.
-    form.hooks().runCheckHook = [this](bool) {
+    QObject::connect(&form, &Tbase_form::checkWanted, [this](bool) {
       ++checks;
       ws.image.sys(sys::CheckErrorsMark) = checkFindsErrors ? 1 : 0;
-    };
+    });
   }
 
   sim::SimulatedDevice& addDevice(int model, const SettingsImage& image) {
