@@ -27,7 +27,12 @@ class ImageStep final : public QUndoCommand {
 
 }  // namespace
 
+// A step holds two whole images (some tens of kilobytes in memory): a long
+// session keeps its last few hundred steps, not all of them.
+constexpr int kUndoLimit = 200;
+
 DocumentUndo::DocumentUndo(SettingsDocument& document, QObject* parent) : QObject(parent), document_(document) {
+  stack_.setUndoLimit(kUndoLimit);
   connect(&document_, &SettingsDocument::stepMade, this, [this](const SettingsImage& before, const SettingsImage& after) {
     stack_.push(new ImageStep(document_, before, after));
   });
