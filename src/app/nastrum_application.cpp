@@ -79,7 +79,14 @@ NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::uniqu
                           },
                           [&main] { main.refresh(); }, {}};
   checkWindows_ = std::make_unique<CheckWindows>(workspace_, messages_, &main, std::move(onMain));
-  checkWindows_->installInto(main.hooks());
+  QObject::connect(&main, &Tbase_form::checkWanted, checkWindows_.get(), &CheckWindows::runCheck);
+  QObject::connect(&main, &Tbase_form::correctionPromptWanted, checkWindows_.get(), &CheckWindows::allowSetup);
+  QObject::connect(&main, &Tbase_form::checkWindowsClosing, checkWindows_.get(), &CheckWindows::closeWindows);
+  QObject::connect(checkWindows_.get(), &CheckWindows::imageRepaired, &main, [&main] {
+    main.flows().document().recordCorrection();
+    main.refresh();
+  });
+  QObject::connect(checkWindows_.get(), &CheckWindows::faultChosen, &main, &Tbase_form::showSetupAt);
 
   // `Tmap_form`: the main window closes it wherever it closes the error window.
   MapFormHooks mapHooks;
@@ -93,11 +100,10 @@ NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::uniqu
     main.refresh();
     mapForm_->showMap(number);
   });
-  main.hooks().closeCheckWindowsHook = [this, closeCheck = main.hooks().closeCheckWindowsHook] {
-    if (closeCheck) closeCheck();
+  QObject::connect(&main, &Tbase_form::checkWindowsClosing, mapForm_.get(), [this] {
     mapForm_->close();
     if (compare_) compare_->window().close();  // it compares the image about to be replaced
-  };
+  });
 
   deviceRead_ = std::make_unique<DeviceReadAction>(workspace_, main, *exchangeWindow_);
   deviceWrite_ = std::make_unique<DeviceWriteAction>(workspace_, messages_, main, *exchangeWindow_);

@@ -14,7 +14,6 @@ struct EditorState {
   bool modified = false;     // changed since opened, read or saved
   bool unnamedNew = false;   // made by "Новый" or a device read; no user-chosen name yet
   QString currentFileName;   // full path of the .bfm file
-  bool suppressEvents = false;  // code is filling controls; the next change handler ignores one change
   int accessLevel = 0;       // 1 after the privileged password was accepted
   bool spyMode = false;      // diagnostic mode
   bool checkFailed = false;  // the last check found errors the correction can repair

@@ -41,14 +41,14 @@ void DeviceClockAction::attach(TimePageWidget& page) {
 }
 
 void DeviceClockAction::readClock() {
-  main_.hooks().closeCheckWindows();
+  main_.closeCheckWindows();
   reading_.reset();
   exchange_.openModal(kClockReadMode);
   reading_.reset();
 }
 
 void DeviceClockAction::writeClock(const QString& password) {
-  main_.hooks().closeCheckWindows();
+  main_.closeCheckWindows();
   exchange_.setPassword(password);
   if (page_) {
     timeToWrite_ = page_->timeToWrite();

@@ -32,7 +32,7 @@ void DeviceReadAction::read(int choice) {
   job_.clear();
   workspace_.run.runDone = false;
   exchange_.openModal(kReadMode, choice);
-  AcceptDeviceRead(main_.flows(), workspace_, main_.hooks(), job_.result(), job_.choice() == ReadChoice::Constants);
+  AcceptDeviceRead(main_.flows(), workspace_, main_, job_.result(), job_.choice() == ReadChoice::Constants);
   job_.clear();
   main_.refresh();
 }

@@ -71,7 +71,7 @@ void DeviceWriteAction::markModifiedUnlessSaved() {
 }
 
 bool DeviceWriteAction::checkAllowsWrite() {
-  main_.hooks().runCheck(true);
+  main_.runCheck(true);
   const bool errors = workspace_.image.sys(sys::CheckErrorsMark) != 0;
   if (!errors || workspace_.editor.accessLevel == 1) return true;
   ShowMessageCode(presenter_, kCheckFoundErrorsMessage);
@@ -93,7 +93,7 @@ bool DeviceWriteAction::blankNamesAllowed() {
 void DeviceWriteAction::start() {
   if (!workspace_.editor.fileOpen) return;
   main_.flows().HidePageSets();
-  main_.hooks().closeCheckWindows();
+  main_.closeCheckWindows();
   workspace_.run.exchangeMode = kWriteMode;
   main_.refresh();
 
@@ -102,10 +102,7 @@ void DeviceWriteAction::start() {
     return;
   }
   const int kind = workspace_.image.deviceKind;
-  if (kindProfile(kind).hasDesktop) {
-    workspace_.editor.suppressEvents = false;
-    CloseDesktopGaps(workspace_.image.names);
-  }
+  if (kindProfile(kind).hasDesktop) CloseDesktopGaps(workspace_.image.names);
 
   std::optional<WriteGroups> differing;
   if (lastDevice_ && lastDevice_->deviceKind == kind) differing = DifferingGroups(kind, workspace_.image, *lastDevice_);

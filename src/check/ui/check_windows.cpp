@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "editor/workflow/fault_place.h"
+
 namespace nastrum {
 
 CheckWindows::CheckWindows(Workspace& workspace, MessagePresenter& presenter, QWidget* parent, CheckWindowHooks hooks,
@@ -13,13 +15,23 @@ CheckWindows::CheckWindows(Workspace& workspace, MessagePresenter& presenter, QW
       prompt_(new CorrectionPrompt(parent)),
       session_(workspace, presenter, *this, std::move(report)) {
   connect(window_, &ErrorWindow::checkRequested, this, [this] { session_.RunCheck(true); });
+  connect(window_, &ErrorWindow::rowChosen, this, [this](int row) {
+    const QList<CheckError>& errors = session_.lastResult().errors;
+    if (row < 0 || row >= errors.size()) return;
+    if (const std::optional<SetupPlace> place = faultPlace(errors[row])) emit faultChosen(*place);
+  });
   connect(window_, &ErrorWindow::closed, this, [this] { windowOpen_ = false; });
-  connect(window_, &ErrorWindow::repairRequested, this, [this] { session_.repair(); });
-  connect(prompt_, &CorrectionPrompt::repairRequested, this, [this] { session_.repair(); });
+  connect(window_, &ErrorWindow::repairRequested, this, &CheckWindows::repair);
+  connect(prompt_, &CorrectionPrompt::repairRequested, this, &CheckWindows::repair);
   connect(prompt_, &CorrectionPrompt::declined, this, [this] { session_.declineRepair(); });
 }
 
 CheckWindows::~CheckWindows() = default;
+
+void CheckWindows::repair() {
+  session_.repair();
+  emit imageRepaired();
+}
 
 void CheckWindows::runCheck(bool withReport) { session_.RunCheck(withReport); }
 
@@ -29,12 +41,6 @@ bool CheckWindows::allowSetup() {
   if (!workspace_.editor.checkFailed) return true;
   prompt_->exec();
   return false;
-}
-
-void CheckWindows::installInto(MainWindowHooks& hooks) {
-  hooks.runCheckHook = [this](bool withReport) { runCheck(withReport); };
-  hooks.correctionPromptHook = [this] { allowSetup(); };
-  hooks.closeCheckWindowsHook = [this] { closeWindows(); };
 }
 
 void CheckWindows::closeWindows() {

@@ -10,7 +10,7 @@
 #include "check/check_session.h"
 #include "check/ui/correction_prompt.h"
 #include "check/ui/error_window.h"
-#include "editor/workflow/main_window_hooks.h"
+#include "editor/workflow/setup_place.h"
 
 namespace nastrum {
 
@@ -33,12 +33,19 @@ class CheckWindows : public QObject, private CheckView {
   void checkWithReport();
   // Setup may be entered; otherwise the correction prompt is shown modally.
   bool allowSetup();
-  // Plugs the check into the main window: its runs, the refused setup and
-  // the closing by file operations.
-  void installInto(MainWindowHooks& hooks);
   // A file operation closes the error window (and the prompt with it).
   void closeWindows();
+  // "Исправить автоматически" in the prompt or the error window.
+  void repair();
 
+  // The automatic correction changed the image (a step of its own).
+ signals:
+  void imageRepaired();
+  // A row of the error window was double-clicked: the setup mode is to open
+  // where its fault is.
+  void faultChosen(const SetupPlace& place);
+
+ public:
   ErrorWindow& errorWindow() { return *window_; }
   CorrectionPrompt& prompt() { return *prompt_; }
   CheckSession& session() { return session_; }

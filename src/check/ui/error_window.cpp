@@ -67,6 +67,7 @@ ErrorWindow::ErrorWindow(QWidget* parent)
   connect(check_, &QPushButton::clicked, this, &ErrorWindow::checkRequested);
   connect(correct_, &QPushButton::clicked, this, &ErrorWindow::repairRequested);
   connect(close_, &QPushButton::clicked, this, &QWidget::close);
+  connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row) { emit rowChosen(row); });
   updateTitle();
 }
 

@@ -34,6 +34,8 @@ class ErrorWindow : public QWidget {
   void checkRequested();
   void repairRequested();
   void closed();
+  // A row was double-clicked: its place in the setup mode is wanted.
+  void rowChosen(int row);
 
  protected:
   void changeEvent(QEvent* event) override;

@@ -73,12 +73,16 @@ QWidget* namedPage(const QString& name) {
 }  // namespace
 
 Tbase_form::Tbase_form(Workspace& workspace, MessagePresenter& messages, FileDialogs& fileDialogs, QWidget* parent)
-    : QMainWindow(parent), workspace_(workspace), messages_(messages), flows_(workspace, messages, hooks_) {
+    : QMainWindow(parent),
+      workspace_(workspace),
+      messages_(messages),
+      fileDialogs_(fileDialogs),
+      flows_(workspace, messages, *this),
+      undo_(flows_.document()) {
   setObjectName(QStringLiteral("Tbase_form"));
-  hooks_.chooseOpen = [&fileDialogs] { return fileDialogs.openSettingsPath(); };
-  hooks_.chooseSave = [&fileDialogs](const QString& proposed) { return fileDialogs.saveSettingsPath(proposed); };
 
   buildMenus();
+  buildEditMenu();
   buildToolBar();
   buildCentralArea();
   buildStatusBar();
@@ -97,6 +101,12 @@ Tbase_form::Tbase_form(Workspace& workspace, MessagePresenter& messages, FileDia
 }
 
 Tbase_form::~Tbase_form() = default;
+
+std::optional<QString> Tbase_form::chooseFileToOpen() { return fileDialogs_.openSettingsPath(); }
+
+std::optional<QString> Tbase_form::chooseFileToSave(const QString& proposedPath) {
+  return fileDialogs_.saveSettingsPath(proposedPath);
+}
 
 void Tbase_form::buildMenus() {
   fileMenu_ = menuBar()->addMenu(QStringLiteral("&Файл"));
@@ -197,6 +207,20 @@ void Tbase_form::buildMenus() {
   closeShortcut_ = new QShortcut(QKeySequence(Qt::Key_F10), this);
   closeShortcut_->setObjectName(QStringLiteral("closeShortcut"));
   connect(closeShortcut_, &QShortcut::activated, closeAction_, &QAction::trigger);
+}
+
+void Tbase_form::buildEditMenu() {
+  editMenu_ = new QMenu(QStringLiteral("&Правка"), this);
+  editMenu_->setObjectName(QStringLiteral("editMenu"));
+  menuBar()->insertMenu(paramsMenu_->menuAction(), editMenu_);
+  undoAction_ = namedAction(editMenu_, QStringLiteral("undoAction"), QStringLiteral("Отменить"), QKeySequence::Undo);
+  redoAction_ = namedAction(editMenu_, QStringLiteral("redoAction"), QStringLiteral("Повторить"));
+  redoAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  connect(undoAction_, &QAction::triggered, this, [this] { run([this] { undo_.undo(); }); });
+  connect(redoAction_, &QAction::triggered, this, [this] { run([this] { undo_.redo(); }); });
+  connect(&undo_, &DocumentUndo::changed, this, [this] {
+    if (!refreshing_) refresh();
+  });
 }
 
 QToolButton* Tbase_form::addToolButton(const QString& name, const QString& hint, QAction* target) {
@@ -497,6 +521,11 @@ void Tbase_form::refresh() {
   fileMenu_->menuAction()->setVisible(l.fileMenuVisible);
   helpMenu_->menuAction()->setVisible(l.helpMenuVisible);
   paramsMenu_->menuAction()->setVisible(l.paramsMenuVisible);
+  // Undo works on an image being edited, not while "Новый" asks for a kind.
+  const bool editing = workspace_.editor.fileOpen && !state.choosingKind;
+  editMenu_->menuAction()->setVisible(l.paramsMenuVisible);
+  undoAction_->setEnabled(editing && undo_.canUndo());
+  redoAction_->setEnabled(editing && undo_.canRedo());
   mapsMenu_->menuAction()->setVisible(l.mapsMenuVisible);
   toolBar_->setVisible(l.toolBarVisible);
 

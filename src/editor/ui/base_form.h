@@ -8,9 +8,10 @@
 #include <QMainWindow>
 
 #include "editor/workflow/main_window_flows.h"
-#include "editor/workflow/main_window_hooks.h"
 #include "editor/workflow/recent_files.h"
+#include "editor/workflow/main_window_services.h"
 #include "editor/workflow/setup_place.h"
+#include "editor/ui/document_undo.h"
 
 class QAction;
 class QGroupBox;
@@ -30,7 +31,9 @@ class AboutBox;
 class FileDialogs;
 class PrivilegedLoginDialog;
 
-class Tbase_form : public QMainWindow {
+// The main window serves its flows itself: the file windows directly, the
+// rest by signals the other areas (check, pages, maps, comparison) connect to.
+class Tbase_form : public QMainWindow, public MainWindowServices {
   Q_OBJECT
 
  public:
@@ -38,8 +41,16 @@ class Tbase_form : public QMainWindow {
   ~Tbase_form() override;
 
   MainWindowFlows& flows() { return flows_; }
-  // Where the check, the pages, the exchange and the maps plug in.
-  MainWindowHooks& hooks() { return hooks_; }
+  // The steps of the settings document; "Отменить" and "Повторить" walk them.
+  DocumentUndo& undo() { return undo_; }
+  std::optional<QString> chooseFileToOpen() override;
+  std::optional<QString> chooseFileToSave(const QString& proposedPath) override;
+  void closeCheckWindows() override { emit checkWindowsClosing(); }
+  void runCheck(bool withReport) override { emit checkWanted(withReport); }
+  void showCorrectionPrompt() override { emit correctionPromptWanted(); }
+  void refreshEditorPages() override { emit editorPagesShowWanted(); }
+  void fillKindChoices(Word kind) override { emit kindChoicesWanted(kind); }
+  void fillViewTables() override { emit viewPagesShowWanted(); }
 
   // The two page sets; the page areas fill their tabs.
   QTabWidget* editorPages() const { return editorPages_; }
@@ -108,12 +119,20 @@ class Tbase_form : public QMainWindow {
   void helpRequested();         // "Справка по программе Наструм ОРВИК"
   void helpContentsRequested(); // "Содержание..."
   void recentFilesChanged();
+  // What the flows ask of the other windows (see MainWindowServices).
+  void checkWindowsClosing();
+  void checkWanted(bool withReport);
+  void correctionPromptWanted();
+  void editorPagesShowWanted();
+  void kindChoicesWanted(Word kind);
+  void viewPagesShowWanted();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void buildMenus();
+  void buildEditMenu();
   void buildToolBar();
   void buildCentralArea();
   void buildStatusBar();
@@ -147,12 +166,14 @@ class Tbase_form : public QMainWindow {
 
   Workspace& workspace_;
   MessagePresenter& messages_;
-  MainWindowHooks hooks_;
+  FileDialogs& fileDialogs_;
   MainWindowFlows flows_;
+  DocumentUndo undo_;
   bool refreshing_ = false;
   bool writeAvailable_ = false;
 
   QMenu* fileMenu_ = nullptr;
+  QMenu* editMenu_ = nullptr;
   QMenu* paramsMenu_ = nullptr;
   QMenu* mapsMenu_ = nullptr;
   QMenu* helpMenu_ = nullptr;
@@ -170,6 +191,8 @@ class Tbase_form : public QMainWindow {
   QList<QAction*> recentActions_;
   QAction* closeAction_ = nullptr;
   QAction* exitAction_ = nullptr;
+  QAction* undoAction_ = nullptr;
+  QAction* redoAction_ = nullptr;
   QAction* setupAction_ = nullptr;
   QAction* viewAction_ = nullptr;
   QAction* checkAction_ = nullptr;

@@ -5,12 +5,16 @@
 namespace nastrum {
 
 PageHost::PageHost(Tbase_form& mainWindow) : main_(mainWindow) {
-  MainWindowHooks& hooks = main_.hooks();
-  hooks.refreshEditorPagesHook = [this] { showEditorPages(); };
-  hooks.fillKindChoicesHook = [this](Word kind) { fillKindChoices(kind); };
-  hooks.fillViewTablesHook = [this] { showViewPages(); };
+  connections_.push_back(QObject::connect(&main_, &Tbase_form::editorPagesShowWanted, &main_, [this] { showEditorPages(); }));
+  connections_.push_back(QObject::connect(&main_, &Tbase_form::kindChoicesWanted, &main_, [this](Word kind) { fillKindChoices(kind); }));
+  connections_.push_back(QObject::connect(&main_, &Tbase_form::viewPagesShowWanted, &main_, [this] { showViewPages(); }));
   for (QTabWidget* tabs : {main_.editorPages(), main_.pipelinePages(), main_.viewPages()})
-    tabConnections_.push_back(QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [this] { showChosenTab(); }));
+    connections_.push_back(QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [this] { showChosenTab(); }));
+  // An undo or redo put another image in place: every page shows it.
+  connections_.push_back(QObject::connect(&main_.flows().document(), &SettingsDocument::restored, &main_, [this] {
+    showEditorPages();
+    showViewPages();
+  }));
 }
 
 void PageHost::showChosenTab() const {
@@ -19,11 +23,7 @@ void PageHost::showChosenTab() const {
 }
 
 PageHost::~PageHost() {
-  for (const QMetaObject::Connection& connection : tabConnections_) QObject::disconnect(connection);
-  MainWindowHooks& hooks = main_.hooks();
-  hooks.refreshEditorPagesHook = nullptr;
-  hooks.fillKindChoicesHook = nullptr;
-  hooks.fillViewTablesHook = nullptr;
+  for (const QMetaObject::Connection& connection : connections_) QObject::disconnect(connection);
 }
 
 }  // namespace nastrum

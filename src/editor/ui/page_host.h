@@ -11,7 +11,8 @@
 //   "refresh editor pages"   → showCurrent() of every editor page, in the order added;
 //   "fill kind choices"      → fillKindChoices(kind) of every page that has it;
 //   "fill view tables"       → showCurrent() of every view page;
-//   its tab chosen           → showCurrent() of the page.
+//   its tab chosen           → showCurrent() of the page;
+//   an undo or redo          → showCurrent() of every page.
 #pragma once
 
 #include <functional>
@@ -96,7 +97,7 @@ class PageHost {
     std::function<void()> show;
   };
   std::vector<Hosted> hosted_;
-  std::vector<QMetaObject::Connection> tabConnections_;  // cut when the host goes before the window
+  std::vector<QMetaObject::Connection> connections_;  // cut when the host goes before the window
 };
 
 }  // namespace nastrum

@@ -26,6 +26,8 @@ void AcceptDeviceRead(MainWindowFlows& flows, Workspace& workspace, MainWindowSe
   if (encodeNamesRecord(workspace.image.names) != encodeNamesRecord(readImage->names)) {
     workspace.image.names = readImage->names;
     flows.markModified();
+    // Undo does not take back what the device said.
+    flows.document().startHistoryHere();
   }
   flows.FinishDeviceRead(false);
 }

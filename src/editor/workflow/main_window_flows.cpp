@@ -94,18 +94,19 @@ void MainWindowFlows::ChooseNewKind(Word kind) {
   state_.kindChoice = kind;
 }
 
-QString MainWindowFlows::defaultNewName() const {
-  if (workspace_.run.exchangeMode == 1)
+QString MainWindowFlows::defaultNewName(bool fromDevice) const {
+  if (fromDevice)
     return firstFreeNumberedName(
         QStringLiteral("%1").arg(workspace_.run.factoryNumber, 4, 16, QLatin1Char('0')).toUpper());
   return firstFreeNumberedName(QStringLiteral("adjustment"));
 }
 
-void MainWindowFlows::ConfirmNewKind() {
+void MainWindowFlows::ConfirmNewKind() { takeNewImage(false); }
+
+void MainWindowFlows::takeNewImage(bool fromDevice) {
   if (!state_.choosingKind) return;
   SettingsImage& image = workspace_.image;
   EditorState& editor = workspace_.editor;
-  const bool fromDevice = workspace_.run.exchangeMode == 1;
 
   image.deviceKind = state_.kindChoice;
   if (image.deviceKind == 1) clearImpurityReferencesForMinimal(image);
@@ -129,7 +130,7 @@ void MainWindowFlows::ConfirmNewKind() {
   state_.viewPage = ViewPage::Sensors;
 
   state_.saveOffered = fromDevice;
-  editor.currentFileName = defaultNewName();
+  editor.currentFileName = defaultNewName(fromDevice);
   state_.title = windowTitle(image.deviceKind, editor.currentFileName,
                              fromDevice ? TitleSource::DeviceRead : TitleSource::File);
   document_.announceReplaced();
@@ -138,7 +139,7 @@ void MainWindowFlows::ConfirmNewKind() {
 void MainWindowFlows::TakeOverDeviceRead() {
   state_.kindChoice = isValidDeviceKind(workspace_.image.deviceKind) ? workspace_.image.deviceKind : 2;
   state_.choosingKind = true;
-  ConfirmNewKind();
+  takeNewImage(true);
 }
 
 void MainWindowFlows::FinishDeviceRead(bool userConstants) {

@@ -30,9 +30,9 @@ class MainWindowFlows {
   // "Отмена" of the kind chooser.
   void CancelNewKind();
 
-  // After a successful read of the user constants (ExchangeMode 1): the image
-  // becomes a new, unnamed file of the device's kind, named after its
-  // factory number, with saving offered although nothing was edited.
+  // After a successful read of the user constants: the image becomes a new,
+  // unnamed file of the device's kind, named after its factory number, with
+  // saving offered although nothing was edited.
   void TakeOverDeviceRead();
   // The exchange window of a device read has closed. Nothing happens unless
   // the run succeeded (RunDone); then the constants are taken over as a new
@@ -101,7 +101,9 @@ class MainWindowFlows {
   enum class SaveResult { Failed, NamesLost, Saved };
   SaveResult writeFiles(const QString& settingsPath, bool clearPrivilegedMark);
   void showFileError(const QString& path);
-  QString defaultNewName() const;
+  // "ОК" of the kind chooser, or the takeover of an image read from the device.
+  void takeNewImage(bool fromDevice);
+  QString defaultNewName(bool fromDevice) const;
 
   Workspace& workspace_;
   MessagePresenter& messages_;

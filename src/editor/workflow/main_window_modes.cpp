@@ -13,10 +13,8 @@ void MainWindowFlows::EnterSetup() {
   }
   const Word kind = workspace_.image.deviceKind;
   window_.fillKindChoices(kind);
-  window_.clearExchangeLog();
   workspace_.run.exchangeMode = 0;
   window_.refreshEditorPages();
-  workspace_.editor.suppressEvents = false;
 
   state_.editorPage = editorPageFor(state_.viewPage, kind);
   state_.pipelinePage = PipelinePage::Description;

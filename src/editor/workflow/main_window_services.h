@@ -32,8 +32,6 @@ class MainWindowServices {
   virtual void refreshEditorPages() {}
   // The editor pages fill the choices that depend on the device kind.
   virtual void fillKindChoices(Word kind) { (void)kind; }
-  // The exchange window forgets its work list.
-  virtual void clearExchangeLog() {}
   // The view pages rebuild their tables from the image.
   virtual void fillViewTables() {}
 };

@@ -1,6 +1,8 @@
 // The settings image as a document that windows follow by signals, so that no
 // window reaches into another to learn that the image changed. It is the one
-// place that sets or clears the modified flag.
+// place that sets or clears the modified flag, and it cuts the edits into
+// steps an undo stack can keep: everything one user action changed (a page
+// edit with its cascades, a paste, a correction, a hex edit) is one step.
 #pragma once
 
 #include <QObject>
@@ -21,25 +23,54 @@ class SettingsDocument : public QObject {
   bool isModified() const { return workspace_.editor.modified; }
   Word kind() const { return workspace_.image.deviceKind; }
 
-  // Every edit of the image: "Сохранить" is offered from now on.
-  void markModified() { setModified(true); }
+  // Every edit of the image: "Сохранить" is offered from now on. The step is
+  // cut once the event that made the edit has been handled, so the cascades
+  // it set off join it.
+  void markModified();
+  // The automatic correction changed the image: a step of its own at once,
+  // which leaves the modified flag as it was (the correction is not the
+  // user's change, and an unmodified image stays so).
+  void recordCorrection();
   // Opened, saved, read, closed: the image matches its files (or has none).
-  void markUnmodified() { setModified(false); }
+  void markUnmodified();
   // The image was replaced as a whole or dropped (new, opened, read,
-  // closed, reset): the windows show it afresh.
+  // closed, reset): the windows show it afresh, and no undo reaches back
+  // past this point.
   void announceReplaced();
+  // Part of the image came from elsewhere (the device's names): no undo
+  // reaches back past this point; the modified flag stays as it is.
+  void startHistoryHere();
 
- signals:
-  void imageReplaced();
-  void kindChanged(Word kind);
-  void modifiedChanged(bool modified);
-
- private:
+  // Cuts the step of the edits made so far now instead of later; a save, an
+  // undo and a replacement call it first so that no edit slips past them.
+  void commitStep();
+  // Undo and redo: the image becomes `image` as a step saw it. The check's
+  // marks stay as the last check left them: they describe that check, not
+  // the step.
+  void restore(const SettingsImage& image);
+  // The undo stack's clean state (the image as last opened or saved).
   void setModified(bool modified);
 
+ signals:
+  // The image was replaced as a whole; `kind` is its device kind.
+  void replaced(Word kind);
+  void kindChanged(Word kind);
+  void modifiedChanged(bool modified);
+  // One user action changed the image from `before` to `after`.
+  void stepMade(const SettingsImage& before, const SettingsImage& after);
+  // The image matches its files: the undo stack's clean point.
+  void saved();
+  // A point no undo may pass (replaced, or names read from the device).
+  void historyStarted();
+  // An undo or redo put a step's image in place: the pages show it afresh.
+  void restored();
+
+ private:
   Workspace& workspace_;
   Word announcedKind_;
   bool announcedModified_;
+  SettingsImage committed_;  // the image as the last step left it
+  bool stepPending_ = false;
 };
 
 }  // namespace nastrum

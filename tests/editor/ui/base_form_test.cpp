@@ -228,7 +228,7 @@ TEST_F(BaseFormTest, ExitWithoutChangesAsksMessage16) {
 
 TEST_F(BaseFormTest, ModeButtonsShowOnePageSetAtATime) {
   int checksRun = 0;
-  form.hooks().runCheckHook = [&](bool withReport) { checksRun += withReport ? 1 : 0; };
+  QObject::connect(&form, &Tbase_form::checkWanted, [&](bool withReport) { checksRun += withReport ? 1 : 0; });
   newImage(3);
   find<QToolButton>("tool_b")->click();
   EXPECT_TRUE(shown("editorPages"));

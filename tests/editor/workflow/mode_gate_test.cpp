@@ -17,12 +17,10 @@ TEST_F(FlowTest, SetupPreparesThePagesOfTheKind) {
   newImage(3);
   window.kindChoicesFilled.clear();
   ws.run.exchangeMode = 3;
-  ws.editor.suppressEvents = true;
   flows.EnterSetup();
   EXPECT_EQ(flows.state().pages, PageSet::Editor);
   EXPECT_EQ(window.kindChoicesFilled, std::vector<Word>{3});
   EXPECT_EQ(ws.run.exchangeMode, 0);
-  EXPECT_FALSE(ws.editor.suppressEvents);
   EXPECT_TRUE(flows.layout().editorPagesVisible);
   EXPECT_FALSE(flows.layout().viewPagesVisible);
 }

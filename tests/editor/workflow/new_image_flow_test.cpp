@@ -105,6 +105,23 @@ TEST_F(FlowTest, DeviceReadIsTakenOverUnderTheFactoryNumber) {
   EXPECT_FALSE(flows.layout().saveEnabled);
 }
 
+// The takeover knows it takes over a read; it does not learn it from the
+// exchange mode, which another run may have set since.
+TEST_F(FlowTest, DeviceReadIsNamedAfterTheDeviceWhateverTheExchangeModeSays) {
+  newImage(2);
+  ws.run.exchangeMode = 0;
+  ws.run.factoryNumber = 0x00C7;
+  flows.TakeOverDeviceRead();
+  EXPECT_EQ(ws.editor.currentFileName, QStringLiteral("00C7_0.bfm"));
+  EXPECT_TRUE(flows.layout().saveEnabled);
+
+  ws.run.exchangeMode = 1;
+  flows.NewImage();
+  ws.run.exchangeMode = 1;  // left over from a read
+  flows.ConfirmNewKind();
+  EXPECT_EQ(ws.editor.currentFileName, QStringLiteral("adjustment_0.bfm"));
+}
+
 TEST_F(FlowTest, UnsavedChangesAreOfferedForSavingBeforeADeviceRead) {
   EXPECT_TRUE(flows.AskSaveBeforeDeviceRead()) << "nothing to lose, no question";
   namedImage(2, QStringLiteral("plant"));

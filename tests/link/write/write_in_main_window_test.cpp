@@ -47,10 +47,10 @@ class WriteInMainWindow : public ::testing::Test {
       return confirmAnswer;
     });
     // The check is another area's: here it only reports what the test says it found.
-    form.hooks().runCheckHook = [this](bool) {
+    QObject::connect(&form, &Tbase_form::checkWanted, [this](bool) {
       ++checks;
       ws.image.sys(sys::CheckErrorsMark) = checkFindsErrors ? 1 : 0;
-    };
+    });
   }
 
   sim::SimulatedDevice& addDevice(int model, const SettingsImage& image) {
