@@ -1,12 +1,9 @@
 #include "editor/descriptors/pipeline_codes.h"
 
 #include "editor/descriptors/descriptor_digits.h"
+#include "editor/descriptors/kind_codes.h"
 
 namespace nastrum {
-
-// The kind comparisons in this file are rules about one kind's codes (what a
-// digit means on that model); what a kind has and how many is asked of
-// kindProfile().
 
 std::optional<int> pipelineMedium(Word main) {
   const int d1 = digitOf(main, 1);
@@ -33,7 +30,7 @@ ChoiceList mediumChoices(int kind) {
           {NaturalGas, QStringLiteral("газ природный")},
           {TechnicalGas, QStringLiteral("технический газ")},
           {TechnicalLiquid, QStringLiteral("техническая жидкость")},
-          {OtherCarrier, kind == 3 ? QStringLiteral("электроэнергия")
+          {OtherCarrier, kindCodes(kind).electricityCarrier ? QStringLiteral("электроэнергия")
                                    : QStringLiteral("другие энергоносители")}};
 }
 
@@ -70,15 +67,23 @@ ChoiceList paymentChoices() { return {{1, QStringLiteral("Есть")}, {0, QStri
 ChoiceList paymentTypeChoices() { return {{1, QStringLiteral("за расход")}, {2, QStringLiteral("за тепло")}}; }
 ChoiceList tariffChoices() { return {{0, QStringLiteral("фиксированный")}, {1, QStringLiteral("двойной")}}; }
 
-bool showsPaymentType(int medium, int kind) { return !(kind == 3 && medium == OtherCarrier); }
+namespace {
 
+bool isElectricity(int medium, int kind) { return kindCodes(kind).electricityCarrier && medium == OtherCarrier; }
+
+}  // namespace
+
+bool showsPaymentType(int medium, int kind) { return !isElectricity(medium, kind); }
+
+// Where medium 8 is electricity, it alone is billed by tariffs.
 bool showsTariff(int medium, int kind) {
-  if (kind == 3) return medium == OtherCarrier;
+  if (kindCodes(kind).electricityCarrier) return medium == OtherCarrier;
   return !isGas(medium);
 }
 
 bool isValidPaymentDigit(int d4, int medium, int kind) {
-  if (kind == 3) return medium == OtherCarrier ? (d4 == 0 || d4 == 1 || d4 == 4) : (d4 >= 0 && d4 <= 2);
+  if (isElectricity(medium, kind)) return d4 == 0 || d4 == 1 || d4 == 4;
+  if (kindCodes(kind).electricityCarrier) return d4 >= 0 && d4 <= 2;
   if (isGas(medium)) return d4 >= 0 && d4 <= 2;
   return d4 == 0 || d4 == 1 || d4 == 2 || d4 == 5 || d4 == 6;
 }
@@ -88,7 +93,7 @@ std::optional<Payment> decodePayment(int d4, int medium, int kind) {
   Payment p;
   if (d4 == 0) return p;
   p.paid = true;
-  if (kind == 3 && medium == OtherCarrier) {
+  if (isElectricity(medium, kind)) {
     p.doubleTariff = d4 == 4;
     return p;
   }
@@ -99,7 +104,7 @@ std::optional<Payment> decodePayment(int d4, int medium, int kind) {
 
 int encodePayment(const Payment& p, int medium, int kind) {
   if (!p.paid) return 0;
-  if (kind == 3 && medium == OtherCarrier) return p.doubleTariff ? 4 : 1;
+  if (isElectricity(medium, kind)) return p.doubleTariff ? 4 : 1;
   const int type = p.type == 2 ? 2 : 1;
   if (showsTariff(medium, kind) && p.doubleTariff) return type + 4;
   return type;
@@ -108,7 +113,7 @@ int encodePayment(const Payment& p, int medium, int kind) {
 int repairedPaymentDigit(double mainTariff) { return mainTariff != 0 ? 1 : 0; }
 
 bool paymentResetsTariffHours(int medium, int kind) {
-  if (kind == 3) return medium == OtherCarrier;
+  if (kindCodes(kind).electricityCarrier) return medium == OtherCarrier;
   return !isGas(medium);
 }
 

@@ -1,13 +1,10 @@
 #include "editor/descriptors/pipeline_edit.h"
 
 #include "editor/descriptors/descriptor_digits.h"
+#include "editor/descriptors/kind_codes.h"
 #include "editor/descriptors/sensor_channels.h"
 
 namespace nastrum {
-
-// The kind comparisons in this file are rules about one kind's codes (what a
-// digit means on that model); what a kind has and how many is asked of
-// kindProfile().
 
 namespace {
 
@@ -27,7 +24,7 @@ void applyMedium(PipelineRecord& p, int medium, int kind) {
   resetCodes(p);
   if (isWaterOrSteam(medium)) p.densityCalorLink = 0;
   if (medium == NaturalGas) p.impurityTariff = 0x4040;
-  if (medium == TechnicalGas && kind == 3) p.co2Fraction = p.n2Fraction = p.gasCalorific = 0;
+  if (medium == TechnicalGas && kindCodes(kind).technicalGasProperties) p.co2Fraction = p.n2Fraction = p.gasCalorific = 0;
 }
 
 void applySwitchOff(PipelineRecord& p) {
@@ -70,7 +67,8 @@ void applyTariffHour(PipelineRecord& p, bool night, int hour) {
 }
 
 int flowRoleRefusal(int medium, int kind, FlowRole role) {
-  return (kind == 3 && medium == OtherCarrier && role == FlowRole::DiffPressure) ? 69 : 0;
+  const bool electricity = kindCodes(kind).electricityCarrier && medium == OtherCarrier;
+  return (electricity && role == FlowRole::DiffPressure) ? 69 : 0;
 }
 
 void applyFlowRole(PipelineRecord& p, FlowRole role) {

@@ -2,13 +2,10 @@
 #include "model/kind_profile.h"
 
 #include "editor/descriptors/descriptor_digits.h"
+#include "editor/descriptors/kind_codes.h"
 #include "editor/descriptors/sensor_codes.h"
 
 namespace nastrum {
-
-// The kind comparisons in this file are rules about one kind's codes (what a
-// digit means on that model); what a kind has and how many is asked of
-// kindProfile().
 
 namespace {
 
@@ -123,8 +120,8 @@ std::vector<PipelineRole> rolesUsed(const SettingsImage& image, int p) {
   if (medium == NaturalGas) {
     roles.push_back(PipelineRole::Density);
     roles.push_back(PipelineRole::Calorific);
-    if (kind != 3) roles.push_back(PipelineRole::Humidity);
-    if (kind != 1) {
+    if (kindCodes(kind).gasHumidity) roles.push_back(PipelineRole::Humidity);
+    if (kindCodes(kind).gasCompositionSensors) {
       roles.push_back(PipelineRole::CO2);
       roles.push_back(PipelineRole::N2);
     }

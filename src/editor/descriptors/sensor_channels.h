@@ -1,15 +1,16 @@
 // Where a sensor is wired (channel code, AuxDescriptor A1 A2) and which
 // discrete input switches it off (cutoff code, A3 A4): the modules and
 // terminal pairs the sensor page offers per device kind and family, and the
-// codes they make. Code = module base + index of the terminal pair.
+// codes they make. Code = module base + index of the terminal pair. The
+// modules and codes of each kind are its row of kindCodes().
 #pragma once
 
 #include <optional>
 #include <vector>
 
 #include <QString>
-#include <QStringList>
 
+#include "editor/descriptors/channel_module.h"
 #include "editor/descriptors/sensor_codes.h"
 
 namespace nastrum {
@@ -18,24 +19,6 @@ namespace nastrum {
 constexpr int kNoCutoff = 0x80;
 // Bounce filtering adds this to a pulse sensor's channel code.
 constexpr int kBounceFilter = 0x80;
-
-struct ChannelModule {
-  QString name;             // "Клеммник"
-  QStringList pairs;        // "Клеммы", in order
-  std::vector<int> codes;   // code of each pair, without bounce filtering
-  int pulseD1 = 0;          // kinds 1, 2 pulse: D1 the module writes (A on МВВ, B on МЧВ)
-  bool filterable = false;  // offers "Фильтрация дребезга:"
-  QString rangeText;        // "Входная частота …" without filtering (empty: none shown)
-  QString filteredRangeText;
-};
-
-// A decoded position: module and terminal pair texts.
-struct ChannelPlace {
-  QString module;
-  QString pair;
-  bool filtered = false;
-  bool operator==(const ChannelPlace&) const = default;
-};
 
 // Modules offered for a sensor's connection. Pulse families share one list
 // on each kind (kinds 1, 2 mix МВВ and МЧВ modules).

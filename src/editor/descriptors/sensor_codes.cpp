@@ -1,13 +1,10 @@
 #include "editor/descriptors/sensor_codes.h"
 
 #include "editor/descriptors/descriptor_digits.h"
+#include "editor/descriptors/kind_codes.h"
 #include "model/kind_profile.h"
 
 namespace nastrum {
-
-// The kind comparisons in this file are rules about one kind's codes (what a
-// digit means on that model); what a kind has and how many is asked of
-// kindProfile().
 
 SensorFamily sensorFamily(Word mainDescriptor, int kind) {
   const int d1 = digitOf(mainDescriptor, 1);
@@ -27,7 +24,7 @@ SensorFamily sensorFamily(Word mainDescriptor, int kind) {
     default:
       break;
   }
-  if (kind == 3) return SensorFamily::Invalid;  // the large model knows no 2, 3, 4, A
+  if (!kindCodes(kind).smallModelFamilyDigits) return SensorFamily::Invalid;
   switch (d1) {
     case 0x2:
     case 0xA:
@@ -122,7 +119,7 @@ ChoiceList pressureUnitChoices() {
 
 ChoiceList tapChoices(int kind) {
   ChoiceList list{{0, QStringLiteral("Фланцевый отбор")}, {2, QStringLiteral("Угловой отбор")}};
-  if (kind == 3) list.add(1, QStringLiteral("Трехрадиусный отбор"));
+  if (kindCodes(kind).threeRadiusTap) list.add(1, QStringLiteral("Трехрадиусный отбор"));
   return list;
 }
 
@@ -140,7 +137,7 @@ std::optional<int> decodeFlowKind(int d3, int kind) {
   switch (d3) {
     case 0: return FlowTonnes;
     case 1: return FlowLiquidM3;
-    case 3: return kind == 3 ? std::nullopt : std::optional<int>(FlowLiquidM3);
+    case 3: return kindCodes(kind).flowKind3IsLiquid ? std::optional<int>(FlowLiquidM3) : std::nullopt;
     case 5: return FlowGasM3;
     default: return std::nullopt;
   }
@@ -221,7 +218,7 @@ ChoiceList conversionChoices(int kind) {
       {TableFunction, QStringLiteral("Функциональный датчик с преобраз. по таблице")},
       {CopyForArchive, QStringLiteral("Копирующий датчик для архивирования")},
   };
-  if (kind != 1)
+  if (kindCodes(kind).serialInputSensors)
     list.add(SerialInput, QStringLiteral("Датчик с вводимым по последовательному каналу значением"));
   return list;
 }
@@ -244,24 +241,17 @@ ChoiceList presenceChoices() {
   return {{1, QStringLiteral("Есть")}, {0, QStringLiteral("Нет")}};
 }
 
-Word defaultMainDescriptor(int familyChoice, int kind) {
-  switch (familyChoice) {
-    case ChooseAnalog: return 0x9101;
-    case ChoosePulse: return kind == 2 ? 0xA350 : 0xB350;
-    case ChooseFrequency: return 0xC350;
-    case ChooseConditional: return 0x8000;
-    default: return 0;
-  }
+namespace {
+
+Word byFamily(const std::array<Word, 5>& codes, int familyChoice) {
+  if (familyChoice < 0 || familyChoice >= static_cast<int>(codes.size())) return 0;
+  return codes[static_cast<std::size_t>(familyChoice)];
 }
 
-Word defaultAuxDescriptor(int familyChoice, int kind) {
-  switch (familyChoice) {
-    case ChooseAnalog:
-    case ChoosePulse:
-    case ChooseFrequency: return 0x0080;
-    case ChooseConditional: return kind == 3 ? 0 : 0x1000;
-    default: return 0;
-  }
-}
+}  // namespace
+
+Word defaultMainDescriptor(int familyChoice, int kind) { return byFamily(kindCodes(kind).newMain, familyChoice); }
+
+Word defaultAuxDescriptor(int familyChoice, int kind) { return byFamily(kindCodes(kind).newAux, familyChoice); }
 
 }  // namespace nastrum

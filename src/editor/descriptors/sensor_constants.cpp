@@ -5,22 +5,17 @@
 #include <cstring>
 
 #include "editor/descriptors/descriptor_digits.h"
+#include "editor/descriptors/kind_codes.h"
 #include "editor/descriptors/sensor_codes.h"
 #include "model/real_text.h"
 
 namespace nastrum {
 
-// The kind comparisons in this file are rules about one kind's codes (what a
-// digit means on that model); what a kind has and how many is asked of
-// kindProfile().
-
 namespace {
 
 QString analogConst3(int signal, int kind) {
   if (signal == 0) return QStringLiteral("Верхний предел шкалы сигнала датч., мВ");
-  if (kind == 3) return QStringLiteral("Смещение сигнала датчика, мВ");
-  if (kind == 2) return QStringLiteral("Cопротив. измерительного резистора,Ом");
-  return QStringLiteral("Константа 3");
+  return QString::fromUtf8(kindCodes(kind).analogConst3Caption);
 }
 
 bool isAnalogTemperature(Word main) {
@@ -92,7 +87,7 @@ ConstantCaptions constantCaptions(const SensorRecord& sensor, int kind) {
       break;
     case SensorFamily::PulseMvv:
     case SensorFamily::PulseMchv:
-      c.const1 = (kind == 3 && (d3 & 8) != 0)
+      c.const1 = (kindCodes(kind).pulsesPerUnitBit && (d3 & 8) != 0)
                      ? QStringLiteral("Кол-во импульсов на ед. изм. величины")
                      : QStringLiteral("Вес импульса в единицах измерения");
       c.const2 = QStringLiteral("Поправочный коэффициент по паспорту");
@@ -138,7 +133,7 @@ bool applyForcedValues(SensorRecord& s, int kind) {
   if ((f == SensorFamily::Analog && digitOf(main, 4) >= 8) ||
       (isCountingFamily(f) && digitOf(main, 4) != 1))
     s.substOnFault = 0;
-  if (kind == 1 && f == SensorFamily::Analog && digitOf(main, 2) != Temperature &&
+  if (kindCodes(kind).currentAnalogClearsConst3 && f == SensorFamily::Analog && digitOf(main, 2) != Temperature &&
       (digitOf(main, 4) & 3) != 0)
     s.const3 = 0;
   return std::memcmp(&before, &s, sizeof s) != 0;

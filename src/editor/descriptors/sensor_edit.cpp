@@ -1,13 +1,11 @@
 #include "editor/descriptors/sensor_edit.h"
 
 #include "editor/descriptors/descriptor_digits.h"
+#include "editor/descriptors/kind_codes.h"
 #include "editor/descriptors/sensor_channels.h"
+#include "model/kind_profile.h"
 
 namespace nastrum {
-
-// The kind comparisons in this file are rules about one kind's codes (what a
-// digit means on that model); what a kind has and how many is asked of
-// kindProfile().
 
 namespace {
 
@@ -44,7 +42,7 @@ void applyFamily(SensorRecord& s, int familyChoice, int kind) {
 void repairFamilyDigit(SensorRecord& s, int familyChoice, int kind) {
   switch (familyChoice) {
     case ChooseAnalog: setMain(s, 1, 0x9); break;
-    case ChoosePulse: setMain(s, 1, kind == 2 ? 0xA : 0xB); break;
+    case ChoosePulse: setMain(s, 1, kindCodes(kind).pulseFamilyDigit); break;
     case ChooseFrequency: setMain(s, 1, 0xC); break;
     case ChooseConditional: setMain(s, 1, 0x8); break;
     default: applyFamily(s, ChooseAbsent, kind); break;
@@ -87,7 +85,7 @@ void applyTap(SensorRecord& s, int tapCode) {
 void applyDiffUnit(SensorRecord& s, int unitCode) { applyPressureUnit(s, unitCode); }
 
 void applyFlowKind(SensorRecord& s, int flowKind, int kind) {
-  const bool countBit = kind == 3 && sensorFamily(s.mainDescriptor, kind) == SensorFamily::PulseMchv;
+  const bool countBit = kindCodes(kind).pulsesPerUnitBit && sensorFamily(s.mainDescriptor, kind) == SensorFamily::PulseMchv;
   setMain(s, 3, (countBit ? digitOf(s.mainDescriptor, 3) & 8 : 0) | (flowKind & 7));
 }
 
@@ -143,7 +141,7 @@ void applyConditionalStorage(SensorRecord& s, int d2) { setMain(s, 2, d2); }
 void applyConversion(SensorRecord& s, int conversion, int kind, bool table0Variable) {
   if (isArithmetic(conversion)) {
     setMain(s, 3, conversion);
-    if (kind != 3) {
+    if (!kindProfile(kind).arithmeticFormulas) {
       s.auxDescriptor = withLowByte(s.auxDescriptor, kNoCutoff);
       s.const1 = s.const2 = s.const3 = kAbsentTerm;
     }

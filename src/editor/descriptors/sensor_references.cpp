@@ -9,10 +9,6 @@
 
 namespace nastrum {
 
-// The kind comparisons in this file are rules about one kind's codes (what a
-// digit means on that model); what a kind has and how many is asked of
-// kindProfile().
-
 void removeReferences(SettingsImage& image, const ReferenceList& refs) {
   for (const auto& r : refs)
     if (r.remove) r.remove(image);

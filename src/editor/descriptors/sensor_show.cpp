@@ -4,6 +4,7 @@
 
 #include "editor/descriptors/choice_list.h"
 #include "editor/descriptors/descriptor_digits.h"
+#include "editor/descriptors/kind_codes.h"
 #include "editor/descriptors/sensor_channels.h"
 #include "editor/descriptors/sensor_constants.h"
 #include "editor/descriptors/sensor_edit.h"
@@ -16,7 +17,7 @@ namespace {
 // kind. A pulse sensor on МВВ is put right on the small model only: on kind 2
 // a code beyond the two modules is shown as "ОШИБКА" and left to the user.
 bool channelRepairedOnShow(int kind, SensorFamily family, int code) {
-  if (family == SensorFamily::PulseMvv && kind != 1) return false;
+  if (family == SensorFamily::PulseMvv && !kindCodes(kind).repairsMvvChannelOnShow) return false;
   return !isValidChannel(kind, family, code);
 }
 

@@ -1,13 +1,10 @@
 #include "editor/descriptors/sensor_view.h"
 
 #include "editor/descriptors/descriptor_digits.h"
+#include "editor/descriptors/kind_codes.h"
 #include "model/kind_profile.h"
 
 namespace nastrum {
-
-// The kind comparisons in this file are rules about one kind's codes (what a
-// digit means on that model); what a kind has and how many is asked of
-// kindProfile().
 
 namespace {
 
@@ -66,8 +63,11 @@ SensorView decodeSensor(const SensorRecord& s, int kind) {
     case SensorFamily::PulseMvv:
     case SensorFamily::PulseMchv:
     case SensorFamily::Frequency:
-      v.flowKind = decodeFlowKind(kind == 3 && v.family == SensorFamily::PulseMchv ? (d3 & 7) : d3, kind);
-      if (kind == 3 && v.family == SensorFamily::PulseMchv) v.pulseWeight = d3 & 8;
+      {
+        const bool countBit = kindCodes(kind).pulsesPerUnitBit && v.family == SensorFamily::PulseMchv;
+        v.flowKind = decodeFlowKind(countBit ? (d3 & 7) : d3, kind);
+        if (countBit) v.pulseWeight = d3 & 8;
+      }
       if (countingFaultChoices().containsCode(d4)) v.fault = d4;
       decodeConnection(s, kind, v);
       break;

@@ -108,7 +108,7 @@ void MainWindowFlows::ConfirmNewKind() {
   const bool fromDevice = workspace_.run.exchangeMode == 1;
 
   image.deviceKind = state_.kindChoice;
-  if (image.deviceKind == 1) clearImpurityReferencesForMinimal(image);
+  if (deviceKindOf(image.deviceKind) == DeviceKind::Minimal) clearImpurityReferencesForMinimal(image);
 
   state_.choosingKind = false;
   state_.pages = PageSet::None;

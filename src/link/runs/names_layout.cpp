@@ -52,7 +52,8 @@ void Put(QByteArray& target, int offset, const QByteArray& bytes) {
 }  // namespace
 
 const NamesKindLayout* NamesLayoutFor(int kind) {
-  return kind >= 1 && kind <= 3 ? &kLayouts[kind - 1] : nullptr;
+  const auto named = deviceKindOf(kind);
+  return named ? &kLayouts[static_cast<std::size_t>(toWord(*named) - 1)] : nullptr;
 }
 
 std::uint8_t ReadSelector(int kind, int protocol) {
