@@ -56,10 +56,10 @@ const NamesKindLayout* NamesLayoutFor(int kind) {
   return named ? &kLayouts[static_cast<std::size_t>(toWord(*named) - 1)] : nullptr;
 }
 
-std::uint8_t ReadSelector(int kind, int protocol) {
+std::uint8_t ReadSelector(int kind, LinkProtocol protocol) {
   const NamesKindLayout* layout = NamesLayoutFor(kind);
   if (!layout) layout = NamesLayoutFor(2);  // as before: any unknown kind reads like the expandable model
-  return protocol == 0 ? layout->readSelectorTraditional : layout->readSelectorFramed;
+  return protocol == LinkProtocol::Traditional ? layout->readSelectorTraditional : layout->readSelectorFramed;
 }
 
 NamesBuffers EncodeNames(const NamesRegion& names, int kind) {
