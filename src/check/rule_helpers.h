@@ -9,10 +9,10 @@
 #include <QString>
 
 #include "check/check_rule.h"
-#include "editor/descriptors/descriptor_digits.h"
-#include "editor/descriptors/kind_codes.h"
-#include "editor/descriptors/pipeline_codes.h"
-#include "editor/descriptors/sensor_codes.h"
+#include "descriptors/descriptor_digits.h"
+#include "descriptors/kind_codes.h"
+#include "descriptors/pipeline_codes.h"
+#include "descriptors/sensor_codes.h"
 #include "model/hex_text.h"
 
 namespace nastrum {

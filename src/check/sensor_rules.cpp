@@ -5,7 +5,7 @@
 
 #include "check/real_display.h"
 #include "check/rule_helpers.h"
-#include "editor/descriptors/sensor_channels.h"
+#include "descriptors/sensor_channels.h"
 
 namespace nastrum {
 namespace {

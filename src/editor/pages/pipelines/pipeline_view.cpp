@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "editor/descriptors/descriptor_digits.h"
-#include "editor/descriptors/kind_codes.h"
-#include "editor/descriptors/name_rule.h"
-#include "editor/descriptors/pipeline_codes.h"
-#include "editor/descriptors/pipeline_edit.h"
-#include "editor/descriptors/sensor_channels.h"
+#include "descriptors/descriptor_digits.h"
+#include "descriptors/kind_codes.h"
+#include "descriptors/name_rule.h"
+#include "descriptors/pipeline_codes.h"
+#include "descriptors/pipeline_edit.h"
+#include "descriptors/sensor_channels.h"
 #include "model/kind_profile.h"
 
 namespace nastrum {

@@ -10,8 +10,8 @@
 #include <QChar>
 #include <QString>
 
-#include "editor/descriptors/choice_list.h"
-#include "editor/descriptors/pipeline_roles.h"
+#include "descriptors/choice_list.h"
+#include "descriptors/pipeline_roles.h"
 #include "editor/pages/pipelines/pipeline_reals.h"
 #include "model/settings_image.h"
 

@@ -1,8 +1,8 @@
 // The two communication channels of the system page.
-#include "editor/descriptors/kind_codes.h"
+#include "descriptors/kind_codes.h"
 #include "editor/pages/system/system_page.h"
 
-#include "editor/descriptors/system_codes.h"
+#include "descriptors/system_codes.h"
 #include "model/device_text.h"
 #include "model/kind_profile.h"
 #include "model/message_catalogue.h"

@@ -1,8 +1,8 @@
 // "Дополнительные функции:" and the battery control of the system page.
-#include "editor/descriptors/kind_codes.h"
+#include "descriptors/kind_codes.h"
 #include "editor/pages/system/system_page.h"
 
-#include "editor/descriptors/system_codes.h"
+#include "descriptors/system_codes.h"
 #include "model/hex_text.h"
 #include "model/kind_profile.h"
 #include "model/message_catalogue.h"

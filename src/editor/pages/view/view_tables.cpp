@@ -2,7 +2,7 @@
 
 #include <QHash>
 
-#include "editor/descriptors/kind_codes.h"
+#include "descriptors/kind_codes.h"
 #include "model/image_fields.h"
 #include "model/kind_profile.h"
 

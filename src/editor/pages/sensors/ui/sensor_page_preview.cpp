@@ -9,7 +9,7 @@
 #include <QPixmap>
 #include <QTimer>
 
-#include "editor/descriptors/sensor_codes.h"
+#include "descriptors/sensor_codes.h"
 #include "editor/pages/sensors/ui/sensor_page_widget.h"
 #include "model/message_presenter.h"
 #include "model/reset_image.h"
