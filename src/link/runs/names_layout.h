@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 
+#include "link/link_params.h"
 #include "model/settings_image.h"
 
 namespace nastrum {
