@@ -7,7 +7,7 @@
 
 #include <QString>
 
-#include "editor/descriptors/name_rule.h"
+#include "descriptors/name_rule.h"
 #include "fuzz_input.h"
 #include "link/runs/device_text.h"
 #include "model/device_text.h"

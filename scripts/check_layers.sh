@@ -8,19 +8,33 @@ cd "${1:-$(dirname "$0")/..}"
 
 # The layer of a path under src/ (or of sim/...), set in $layer, and the kind
 # of layer the rules below name, in $kind. The first matching pattern wins:
-# every ui/ folder is a window layer, whatever it is in. Each run under
-# src/link (read, write, clock…) is a layer of its own: runs do not include
-# one another.
+# every ui/ folder is a window layer of its own ("check/ui"), whatever it is
+# in. Each run under src/link (read, write, clock…) is a layer of its own: runs
+# do not include one another.
 layer_of() {
   layer_kind "$1"
   layer=$kind
   case "$1" in
-    link/runs/* | link/params/* | */ui/* | ui/*) ;;
+    */ui/*) layer=${1%%/ui/*}/ui ;;
+    link/runs/* | link/params/* | ui/*) ;;
     link/*/*)
       local run=${1#link/}
       layer=link/${run%%/*}
       ;;
   esac
+}
+
+# The core a ui/ folder binds: the folder it sits in ("editor/pages/sensors/ui"
+# binds the sensor page, "editor/ui" the main window's workflow). Sets
+# $core_layer and $core_kind.
+core_of() {
+  local inner=${1%%/ui/*}/core
+  case "$inner" in
+    editor/core) inner=editor/workflow/core ;;
+    link/core) inner=link/runs/core ;;
+  esac
+  layer_of "$inner"
+  core_layer=$layer core_kind=$kind
 }
 
 layer_kind() {
@@ -33,7 +47,8 @@ layer_kind() {
     link/params/*) kind=params ;;
     link/*/*) kind=run ;;
     link/*) kind=link ;;
-    editor/descriptors/*) kind=descriptors ;;
+    descriptors/*) kind=descriptors ;;
+    widgets/*) kind=widgets ;;
     check/*) kind=check ;;
     editor/workflow/*) kind=workflow ;;
     editor/pages/*) kind=pages ;;
@@ -53,13 +68,13 @@ declare -A may_include=(
   [run]="model link runs params"
   [descriptors]="model descriptors"
   [check]="model descriptors check"
-  [workflow]="model descriptors check link runs params run workflow"
+  [workflow]="model workflow"
   [pages]="model descriptors check workflow pages"
   [maps]="model descriptors check maps"
   [arith]="model descriptors check arith"
   [compare]="model descriptors check workflow pages maps compare"
-  [ui]="model link runs params run descriptors check workflow pages maps arith compare ui"
-  [app]="model link runs params run descriptors check workflow pages maps arith compare ui app"
+  [widgets]="model descriptors widgets"
+  [app]="model link runs params run descriptors widgets check workflow pages maps arith compare ui app"
   [sim]="model link sim"
 )
 
@@ -81,6 +96,35 @@ while read -r file header; do
   # The site backup keeps each device it found with the read run's backup, so
   # the pairs look like the ones taken before a write.
   [ "$source_layer" = link/scan ] && [ "$header_layer" = link/read ] && continue
+  if [ "$source_kind" = ui ]; then
+    # A window binds its own core, the shared widgets and what its core may
+    # include; it opens another folder's window only where named here.
+    core_of "${file#src/}"
+    [ "$header_layer" = "$core_layer" ] && continue
+    [ "$header_kind" = widgets ] && continue
+    case "$source_layer>$header_layer" in
+      # The sensor page opens the arithmetic window for a summing sensor.
+      "editor/pages/sensors/ui>arith/ui" | "editor/pages/sensors/ui>arith") continue ;;
+      # The time page counts down as the clock runs do (see below).
+      "editor/pages/time/ui>link/clock") continue ;;
+      # The maps menu lists the rows of the map table.
+      "editor/ui>maps") continue ;;
+      # The error window reports to the main window through its hooks.
+      "check/ui>workflow") continue ;;
+      # The view pages ask for the privileged login before a raw edit.
+      "editor/pages/view/ui>editor/ui") continue ;;
+      # The group window uses the exchange window's radio group.
+      "link/write/ui>link/ui") continue ;;
+    esac
+    case " ${may_include[$core_kind]} " in
+      *" $header_kind "*) ;;
+      *)
+        echo "$file: includes \"$header\": $source_layer may not include $header_layer"
+        failures=$((failures + 1))
+        ;;
+    esac
+    continue
+  fi
   case " ${may_include[$source_kind]} " in
     *" $header_kind "*) ;;
     *)

@@ -85,7 +85,7 @@ auto& at(A& array, int i) {
 }  // namespace
 
 std::vector<ParamBinding> settingsParams(int kindIn) {
-  const int kind = (kindIn >= 1 && kindIn <= 3) ? kindIn : 2;
+  const int kind = toWord(deviceKindOf(kindIn).value_or(DeviceKind::Expandable));
   const KindProfile& n = kindProfile(kind);
   Builder b;
 
@@ -116,7 +116,7 @@ std::vector<ParamBinding> settingsParams(int kindIn) {
         {60, &PipelineRecord::roughness},     {15, &PipelineRecord::co2Fraction},      {16, &PipelineRecord::n2Fraction},
         {17, &PipelineRecord::gasCalorific},  {18, &PipelineRecord::gasDensity},       {19, &PipelineRecord::monthFactor}};
     for (const auto& [num, field] : reals) {
-      if (num == 60 && kind == 1) continue;
+      if (num == 60 && !n.pipeRoughness) continue;
       b.r(paramKey(g, num), [k, m = field](SettingsImage& im) -> double& { return at(im.pipelines, k).*m; });
     }
   }
@@ -137,25 +137,25 @@ std::vector<ParamBinding> settingsParams(int kindIn) {
           [](SettingsImage& im) -> auto& { return im.intervalArcPos; },
           [](SettingsImage& im) -> auto& { return im.intervalArcNeg; });
 
-  if (kind != 1) {
+  if (n.events > 0) {
     for (int k = 0; k < 64; ++k) {
       b.w(paramKey(0x40 | k, 76), [k](SettingsImage& im) -> Word& { return at(im.eventType, k); });
       b.w(paramKey(0x40 | k, 78), [k](SettingsImage& im) -> Word& { return at(im.eventParam, k); });
     }
-    if (kind == 2) {
+    if (n.events > 64) {
       for (int k = 0; k < 64; ++k) {
         b.w(paramKey(0x40 | k, 77), [k](SettingsImage& im) -> Word& { return at(im.eventType, 64 + k); });
         b.w(paramKey(0x40 | k, 79), [k](SettingsImage& im) -> Word& { return at(im.eventParam, 64 + k); });
       }
     }
   }
-  const int tables = kind == 1 ? 4 : 10;
+  const int tables = n.tables;
   for (int t = 1; t <= tables; ++t)
     for (int i = 1; i <= 16; ++i)
       b.r(paramKey(0x40 | (i - 1), 81 + t), [t, i](SettingsImage& im) -> double& { return at(at(im.tableFunctions, t - 1), i - 1); });
 
-  if (kind != 1) {
-    for (int k = 0; k < kGeneratorCount; ++k) {
+  if (n.generators > 0) {
+    for (int k = 0; k < n.generators; ++k) {
       b.w(paramKey(0x40 | k, 57), [k](SettingsImage& im) -> Word& { return at(im.currentGenerators, k).paramDescriptor; });
       b.w(paramKey(0x40 | k, 58), [k](SettingsImage& im) -> Word& { return at(im.currentGenerators, k).lawDescriptor; });
       b.r(paramKey(0x40 | k, 59), [k](SettingsImage& im) -> double& { return at(im.currentGenerators, k).scaleEnd; });
@@ -172,7 +172,7 @@ std::vector<ParamBinding> settingsParams(int kindIn) {
         [](SettingsImage& im, const QByteArray& v) { im.sys(sys::SettlementHourDate) = unbcd(v); });
   sysWord(0x4004, sys::MainChannelSetup);
   sysWord(0x4005, sys::MainChannelBaud);
-  if (kind != 1) {
+  if (n.hasAuxChannel) {
     sysWord(0x4104, sys::AuxChannelSetup);
     sysWord(0x4105, sys::AuxChannelBaud);
     sysWord(0x4009, sys::BatteryControl);

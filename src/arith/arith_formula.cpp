@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "editor/descriptors/descriptor_digits.h"
-#include "editor/descriptors/pipeline_codes.h"
-#include "editor/descriptors/sensor_codes.h"
+#include "descriptors/descriptor_digits.h"
+#include "descriptors/pipeline_codes.h"
+#include "descriptors/sensor_codes.h"
 #include "model/kind_profile.h"
 #include "model/real_text.h"
 

@@ -14,7 +14,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "editor/descriptors/choice_list.h"
+#include "descriptors/choice_list.h"
 #include "model/settings_image.h"
 
 namespace nastrum {

@@ -10,7 +10,7 @@
 #include <QString>
 
 #include "check/check_rule.h"
-#include "editor/descriptors/archive_words.h"
+#include "descriptors/archive_words.h"
 
 namespace nastrum::rules {
 

@@ -203,7 +203,7 @@ RuleGroup pipelineRuleGroup() {
                numbered("Способ коррекции данных у трубопровода №"), {}, {}});
   r.push_back({127, flowTakenFromOther, when([](const RuleContext& c) {
                  const int source = digitOf(X(c), 2);
-                 return (isKind1(c) && source > 3) || pipelineUnused(c.image, source);
+                 return source >= c.counts.pipelines || pipelineUnused(c.image, source);
                }),
                [](const RuleContext& c, const Finding&) {
                  return QStringLiteral("У трубопровода №") + num(c.number) +
@@ -227,10 +227,10 @@ RuleGroup pipelineRuleGroup() {
                numbered("Не задан основной датчик расхода/перепада давления у трубопровода №"), {}, {}});
   r.push_back({121, inUseAnd([](const RuleContext& c) { return digitOf(X(c), 1) != 8; }), when([](const RuleContext& c) {
                  const int x12 = highByte(X(c));
-                 if (isKind1(c) ? (x12 > 15 && x12 != 0x40) : x12 > 64) return true;
+                 if (x12 >= c.counts.sensors && x12 != 0x40) return true;
                  Word s = 0;
                  if (!flowSensor(c, s)) return false;
-                 if (isKind3(c) && medium(c) == OtherCarrier) return sensorFamily(s, c.kind) != SensorFamily::PulseMchv;
+                 if (kindCodes(c.kind).electricityCarrier && medium(c) == OtherCarrier) return sensorFamily(s, c.kind) != SensorFamily::PulseMchv;
                  return !(analog(s, 2) || analog(s, 3) || isCountingSensorCode(s) || arithmeticFlow(s));
                }),
                numbered("Тип датчика расхода у трубопровода №"), {}, {}});
@@ -243,7 +243,7 @@ RuleGroup pipelineRuleGroup() {
                numbered("Тип датчика поддиапазона у трубопровода №"), {121}, {}});
   r.push_back({124, [](const RuleContext& c) { return flowSensorAnalogDp(c) && digitOf(Y(c), 1) == 0; }, when([](const RuleContext& c) {
                  const Word y = Y(c);
-                 if (digitOf(y, 2) > (isKind1(c) ? 3 : 15)) return true;
+                 if (digitOf(y, 2) >= c.counts.pipelines) return true;
                  return highByte(y) != 0 && (pipelineUnused(c.image, digitOf(y, 2)) || digitOf(y, 2) == c.number);
                }),
                [](const RuleContext& c, const Finding&) {
@@ -282,9 +282,9 @@ RuleGroup pipelineRuleGroup() {
                },
                {}, {}});
   r.push_back({130, inUseAnd(naturalGas), when([](const RuleContext& c) {
-                 if (isKind3(c)) return false;
+                 if (!kindCodes(c.kind).gasHumidity) return false;
                  const int z34 = lowByte(Z(c));
-                 if (c.kind == 2 ? z34 > 64 : (z34 > 15 && z34 != 0x40)) return true;
+                 if (z34 >= c.counts.sensors && z34 != 0x40) return true;
                  return z34 != 0x40 && !densityLike(sensorMain(c.image, z34));
                }),
                numbered("Датчик влажности у трубопровода №"), {}, {}});
@@ -322,7 +322,7 @@ RuleGroup pipelineRuleGroup() {
                numbered("Доля расхода получаемая трубопроводом №"), {}, {}});
   r.push_back({137, inUse, when([](const RuleContext& c) { return !(self(c).monthFactor > 0) || self(c).monthFactor > 8388607; }),
                numbered("Месячный коэффициент пересчета у трубопровода №"), {}, {}});
-  r.push_back({138, inUseAnd([](const RuleContext& c) { return naturalGas(c) && !isKind3(c); }),
+  r.push_back({138, inUseAnd([](const RuleContext& c) { return naturalGas(c) && kindCodes(c.kind).gasHumidity; }),
                when([](const RuleContext& c) { return !(self(c).nightTariff >= 0 && self(c).nightTariff <= 1); }),
                numbered("Константа относительной влажности у трубопровода №"), {}, {}});
   return g;

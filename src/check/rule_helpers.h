@@ -9,9 +9,10 @@
 #include <QString>
 
 #include "check/check_rule.h"
-#include "editor/descriptors/descriptor_digits.h"
-#include "editor/descriptors/pipeline_codes.h"
-#include "editor/descriptors/sensor_codes.h"
+#include "descriptors/descriptor_digits.h"
+#include "descriptors/kind_codes.h"
+#include "descriptors/pipeline_codes.h"
+#include "descriptors/sensor_codes.h"
 #include "model/hex_text.h"
 
 namespace nastrum {
@@ -40,8 +41,11 @@ inline std::function<QString(const RuleContext&, const Finding&)> numbered(const
   return numbered(QString::fromUtf8(prefix), QString::fromUtf8(suffix));
 }
 
-inline bool isKind1(const RuleContext& c) { return c.kind == 1; }
-inline bool isKind3(const RuleContext& c) { return c.kind == 3; }
+// Rules that list the digits valid on one model name that model; counts and
+// channel codes come from the profile and the descriptor vocabulary.
+inline bool isKind1(const RuleContext& c) { return deviceKindOf(c.kind) == DeviceKind::Minimal; }
+inline bool isKind2(const RuleContext& c) { return deviceKindOf(c.kind) == DeviceKind::Expandable; }
+inline bool isKind3(const RuleContext& c) { return deviceKindOf(c.kind) == DeviceKind::Large; }
 
 inline Word sensorMain(const SettingsImage& image, int sensor) {
   return image.sensors[static_cast<std::size_t>(sensor)].mainDescriptor;
@@ -76,9 +80,8 @@ inline QString replacement(const QString& before, const QString& after) {
 // The input channel that stops processing (sensors) or calculation
 // (pipelines) is wrong in these ranges.
 inline bool stopChannelInvalid(Word kind, int channel) {
-  if (kind == 3) return channel > 128;
-  if (kind == 2) return channel >= 64 && channel <= 127;
-  return channel >= 4 && channel <= 127;
+  const KindCodes& codes = kindCodes(kind);
+  return channel >= codes.stopChannelWrongFrom && channel <= codes.stopChannelWrongTo;
 }
 
 }  // namespace nastrum::rules

@@ -5,6 +5,7 @@
 
 #include "check/real_display.h"
 #include "check/rule_helpers.h"
+#include "descriptors/sensor_channels.h"
 
 namespace nastrum {
 namespace {
@@ -25,8 +26,7 @@ bool isCountingFlow(const RuleContext& c) { return isCountingSensorCode(mainD(c)
 bool thermocoupleWithColdJunction(const RuleContext& c) { return analogOf(c, 4) && oneOf(digitOf(mainD(c), 3), {4, 5, 6}); }
 bool coldJunctionInRange(const RuleContext& c, int& sensor) {
   if (!wholeNumber(self(c).const2, sensor)) return false;
-  if (isKind1(c)) return (sensor >= 0 && sensor <= 15) || sensor == 64;
-  return sensor >= 0 && sensor <= 64;
+  return (sensor >= 0 && sensor < c.counts.sensors) || sensor == 64;
 }
 
 // Channel pair "first digit in set, second digit 0..3".
@@ -122,10 +122,7 @@ RuleGroup sensorRuleGroup() {
   r.push_back({18, isAnalog, when([](const RuleContext& c) { return !oneOf(digitOf(mainD(c), 4), {0, 1, 2, 3, 8, 9, 0xA, 0xB}); }),
                numbered("Тип выходного сигнала в аналоговом датчике №"), {}, {}});
   r.push_back({19, isAnalog, when([](const RuleContext& c) {
-                 const int channel = highByte(auxD(c));
-                 if (c.kind == 2) return channel > 55 || channel == 7;
-                 if (isKind1(c)) return channel > 6;
-                 return channel > 63;
+                 return !isValidChannel(c.kind, SensorFamily::Analog, highByte(auxD(c)));
                }),
                numbered("Номер канала подключения в аналоговом датчике №"), {}, {}});
   r.push_back({20, isCountingFlow, when([](const RuleContext& c) { return digitOf(mainD(c), 2) != 3; }),
@@ -153,7 +150,7 @@ RuleGroup sensorRuleGroup() {
                  const Word aux = auxD(c);
                  const int d1 = digitOf(mainD(c), 1);
                  if (isKind1(c)) return digitOf(aux, 2) > 3;
-                 if (c.kind == 2) return !channelPairValid(highByte(aux), {0, 1, 2, 3, 8});
+                 if (isKind2(c)) return !channelPairValid(highByte(aux), {0, 1, 2, 3, 8});
                  if (d1 == 0xB) return !channelPairValid(highByte(aux), {0, 1, 2, 3, 8, 9, 0xA, 0xB});
                  if (d1 == 0xC) return !channelPairValid(highByte(aux), {0, 1, 2, 3});
                  return false;
@@ -174,7 +171,7 @@ RuleGroup sensorRuleGroup() {
   r.push_back({26, [](const RuleContext& c) { return isConditional(c) && digitOf(mainD(c), 3) == 4; }, when([](const RuleContext& c) {
                  int table = 0;
                  if (!tableReference(self(c).const1, table)) return true;
-                 return table < 0 || table >= (isKind1(c) ? 4 : 10);
+                 return table < 0 || table >= c.counts.tables;
                }),
                numbered("Номер таблицы у датчика №"), {}, {}});
   r.push_back({27,
@@ -185,10 +182,10 @@ RuleGroup sensorRuleGroup() {
                  if (isKind3(c)) return !oneOf(d3, {0, 4, 5, 8});
                  return !oneOf(d3, {0, 4, 8});
                },
-               when([](const RuleContext& c) { return operandTooLarge(c, isKind1(c) ? 4 : 16); }),
+               when([](const RuleContext& c) { return operandTooLarge(c, c.counts.pipelines); }),
                numbered("Слагаемое (номер трубопровода) у арифметического датчика №"), {}, {}});
   r.push_back({28, [](const RuleContext& c) { return isConditional(c) && digitOf(mainD(c), 3) == 0 && !isKind3(c); },
-               when([](const RuleContext& c) { return operandTooLarge(c, isKind1(c) ? 16 : 64); }),
+               when([](const RuleContext& c) { return operandTooLarge(c, c.counts.sensors); }),
                numbered("Слагаемое (номер датчика) у арифметического датчика №"), {}, {}});
   r.push_back({29, [](const RuleContext& c) { return !isConditional(c); },
                when([](const RuleContext& c) { return stopChannelInvalid(c.kind, lowByte(auxD(c))); }),

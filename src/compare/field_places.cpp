@@ -102,7 +102,7 @@ QString plainForm(const ImageField& field) {
 class FieldLayoutBuilder {
  public:
   FieldLayoutBuilder(FieldLayout& layout, const SettingsImage& image) : layout_(layout), image_(image) {
-    if (!isValidDeviceKind(image_.deviceKind)) image_.deviceKind = 2;
+    if (!isValidDeviceKind(image_.deviceKind)) image_.deviceKind = toWord(DeviceKind::Expandable);
     const std::vector<ImageField> fields = imageFields(image_);
     layout_.slots_.reserve(fields.size());
     index_.assign(sizeof(SettingsImage), -1);

@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "editor/descriptors/archive_words.h"
-#include "editor/descriptors/pipeline_codes.h"
-#include "editor/descriptors/sensor_view.h"
-#include "editor/descriptors/system_codes.h"
+#include "descriptors/archive_words.h"
+#include "descriptors/pipeline_codes.h"
+#include "descriptors/sensor_view.h"
+#include "descriptors/system_codes.h"
 
 namespace nastrum {
 

@@ -18,6 +18,15 @@ enum class CrcMode : int {
   InsteadOfSum = 2, // "вместо КС": CRC in place of checksum and end byte
 };
 
+// The choices are kept and shown as their item index (the radio button's
+// place, the number the settings store). These turn an index back into the
+// choice; an index out of range becomes the nearest item.
+LineKind lineKindOfItem(int item);
+LinkProtocol protocolOfItem(int item);
+CrcMode crcModeOfItem(int item);
+template <class Choice>
+constexpr int itemOf(Choice choice) { return static_cast<int>(choice); }
+
 // The port itself is the SerialPort the LinkLayer was built on.
 struct LinkParams {
   LineKind lineKind = LineKind::FourWire;

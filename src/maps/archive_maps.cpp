@@ -1,6 +1,6 @@
 // Maps 4 to 7: the hourly, daily, monthly and interval archives' descriptor
 // and component words in bands of eight.
-#include "editor/descriptors/archive_words.h"
+#include "descriptors/archive_words.h"
 #include "maps/map_builders.h"
 #include "maps/map_catalogue.h"
 #include "maps/map_cells.h"

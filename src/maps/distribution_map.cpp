@@ -4,9 +4,9 @@
 #include <initializer_list>
 #include <span>
 
-#include "editor/descriptors/descriptor_digits.h"
-#include "editor/descriptors/pipeline_roles.h"
-#include "editor/descriptors/sensor_codes.h"
+#include "descriptors/descriptor_digits.h"
+#include "descriptors/pipeline_roles.h"
+#include "descriptors/sensor_codes.h"
 #include "maps/distribution_map.h"
 #include "maps/map_builders.h"
 #include "maps/map_cells.h"

@@ -1,5 +1,5 @@
 // Map 8: the current generators' law and parameter words and their scale.
-#include "editor/descriptors/descriptor_digits.h"
+#include "descriptors/descriptor_digits.h"
 #include "maps/map_builders.h"
 #include "maps/map_cells.h"
 

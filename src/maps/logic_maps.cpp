@@ -1,6 +1,6 @@
 // Maps 10 and 11: the logic flags of the expandable model and the regulators
 // of the large one, in bands of sixteen under yellow number rows.
-#include "editor/descriptors/descriptor_digits.h"
+#include "descriptors/descriptor_digits.h"
 #include "model/device_real.h"
 #include "maps/map_builders.h"
 #include "maps/map_cells.h"

@@ -1,6 +1,6 @@
 // Map 3: the pipelines' descriptor words and reals; kind 1 shows its four
 // pipelines on one page, the others eight a page.
-#include "editor/descriptors/pipeline_codes.h"
+#include "descriptors/pipeline_codes.h"
 #include "maps/map_builders.h"
 #include "maps/map_cells.h"
 #include "model/kind_profile.h"

@@ -1,6 +1,6 @@
 // Map 2: the sensors' descriptors and constants, sixteen sensors a page in two
 // bands of eight.
-#include "editor/descriptors/sensor_codes.h"
+#include "descriptors/sensor_codes.h"
 #include "maps/map_builders.h"
 #include "maps/map_cells.h"
 #include "model/kind_profile.h"

@@ -66,8 +66,8 @@ class KindSet {
   template <class Count>
   static KindSet within(int index, Count&& count) {
     KindSet set;
-    for (Word kind = 1; kind <= 3; ++kind)
-      if (index < count(kindProfile(kind))) set.bits_ |= static_cast<std::uint8_t>(1u << (kind - 1));
+    for (DeviceKind kind : kDeviceKinds)
+      if (index < count(kindProfile(kind))) set.bits_ |= bit(kind);
     return set;
   }
   // The kinds whose profile has `fact`.
@@ -75,12 +75,18 @@ class KindSet {
   static KindSet where(Fact&& fact) {
     return within(0, [&](const KindProfile& p) { return fact(p) ? 1 : 0; });
   }
-  constexpr bool contains(Word kind) const { return kind >= 1 && kind <= 3 && (bits_ >> (kind - 1)) & 1u; }
+  constexpr bool contains(DeviceKind kind) const { return (bits_ & bit(kind)) != 0; }
+  bool contains(Word kind) const {
+    const auto named = deviceKindOf(kind);
+    return named && contains(*named);
+  }
+  constexpr KindSet operator&(KindSet other) const { return KindSet(static_cast<std::uint8_t>(bits_ & other.bits_)); }
   constexpr bool empty() const { return bits_ == 0; }
   constexpr bool operator==(const KindSet&) const = default;
 
  private:
   constexpr explicit KindSet(std::uint8_t bits) : bits_(bits) {}
+  static constexpr std::uint8_t bit(DeviceKind kind) { return static_cast<std::uint8_t>(1u << (toWord(kind) - 1)); }
   std::uint8_t bits_ = 0;
 };
 
@@ -105,6 +111,7 @@ struct FieldInfo {
 
   FieldType type() const { return fieldType(kind); }
   bool usedBy(Word deviceKind) const { return kinds.contains(deviceKind); }
+  bool usedBy(DeviceKind deviceKind) const { return kinds.contains(deviceKind); }
 };
 
 // Byte size of a field of each type in its record.
@@ -146,6 +153,7 @@ void visitSettingsRecordFields(Image& image, Visit& v) {
     v.real(info("MonthFactor", K::Real), s.monthFactor);
   }
 
+  const KindSet roughnessKinds = KindSet::where([](const KindProfile& p) { return p.pipeRoughness; });
   for (int i = 0; i < kPipelineCount; ++i) {
     auto& r = image.pipelines[static_cast<std::size_t>(i)];
     const KindSet kinds = KindSet::within(i, [](const KindProfile& p) { return p.pipelines; });
@@ -165,7 +173,8 @@ void visitSettingsRecordFields(Image& image, Visit& v) {
     v.real(info("OrificeDiameter", K::Real), r.orificeDiameter);
     v.real(info("PipeExpansion", K::Real), r.pipeExpansion);
     v.real(info("OrificeExpansion", K::Real), r.orificeExpansion);
-    v.real(info("Roughness", K::Real), r.roughness);
+    // Kind 1 stores the real but never uses it: the field stays in the record.
+    v.real(FieldInfo{{"Pipelines", i, -1, "Roughness"}, K::Real, kinds & roughnessKinds, home}, r.roughness);
     v.real(info("CO2Fraction", K::Real), r.co2Fraction);
     v.real(info("N2Fraction", K::Real), r.n2Fraction);
     v.real(info("GasCalorific", K::Real), r.gasCalorific);

@@ -1,7 +1,8 @@
 // Everything that depends on the device kind, in one place: how many objects
 // of each family the kind has, which pages, maps and blocks exist, and how long
-// a full read is. Code asks the profile instead of comparing kind numbers; a
-// rule that really is about one kind's codes may still name the kind.
+// a full read is. Code asks the profile instead of comparing kind numbers;
+// what a descriptor code means on each kind is the descriptor vocabulary's
+// per-kind table (kindCodes).
 #pragma once
 
 #include <array>
@@ -13,7 +14,7 @@ namespace nastrum {
 constexpr int kMapCount = 11;
 
 struct KindProfile {
-  Word kind;
+  DeviceKind kind;
 
   // Objects in use (slots 1..n of each image array).
   int sensors;
@@ -38,6 +39,7 @@ struct KindProfile {
   bool hasAuxChannelBaud;  // its speed as a word of its own (the expandable model only)
   bool hasBatteryControl;  // battery control word and the battery voltage parameter
   bool hasSpecialFunctions;  // special functions register
+  bool pipeRoughness;        // pipelines correct the orifice flow by the pipe's roughness
   // Arithmetic sensors carry a formula of their own in the arithmetic block
   // instead of three terms with a cutoff in the auxiliary descriptor.
   bool arithmeticFormulas;
@@ -59,6 +61,7 @@ struct KindProfile {
 
 // The profile of kind 1, 2 or 3. An invalid kind gets the profile of kind 2,
 // so loops stay bounded whatever a damaged file says.
+const KindProfile& kindProfile(DeviceKind kind);
 const KindProfile& kindProfile(Word kind);
 
 }  // namespace nastrum

@@ -5,7 +5,13 @@
 
 namespace nastrum {
 
-bool isValidDeviceKind(Word kind) { return kind >= 1 && kind <= 3; }
+std::optional<DeviceKind> deviceKindOf(Word stored) {
+  for (DeviceKind kind : kDeviceKinds)
+    if (toWord(kind) == stored) return kind;
+  return std::nullopt;
+}
+
+bool isValidDeviceKind(Word kind) { return deviceKindOf(kind).has_value(); }
 
 QByteArray NameSlot::bytes() const {
   const int n = std::min<int>(length, kMaxLength);

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include <QByteArray>
 
@@ -19,12 +20,19 @@ namespace nastrum {
 
 using Word = std::int32_t;
 
-enum class DeviceKindCode : Word {
+// The device kinds this program serves. The image keeps the kind as the word
+// it stores (a file may carry any value); turn it into a DeviceKind through
+// deviceKindOf, which says when the word names no kind.
+enum class DeviceKind : Word {
   Minimal = 1,     // ОРВИК 5 "минимальный"
   Expandable = 2,  // ОРВИК 5 "расширяемый"
   Large = 3,       // ОРВИК 9
 };
 
+constexpr std::array<DeviceKind, 3> kDeviceKinds{DeviceKind::Minimal, DeviceKind::Expandable, DeviceKind::Large};
+
+constexpr Word toWord(DeviceKind kind) { return static_cast<Word>(kind); }
+std::optional<DeviceKind> deviceKindOf(Word stored);
 bool isValidDeviceKind(Word kind);
 
 struct SensorRecord {

@@ -4,8 +4,8 @@
 #include <QToolButton>
 
 #include "app_rig.h"
-#include "editor/descriptors/archive_words.h"
-#include "editor/descriptors/name_rule.h"
+#include "descriptors/archive_words.h"
+#include "descriptors/name_rule.h"
 #include "editor/pages/archives/ui/archives_page_widget.h"
 #include "editor/pages/pipelines/ui/field_edits.h"
 #include "editor/pages/sensors/ui/sensor_page_widget.h"

@@ -9,7 +9,7 @@
 #include <QRadioButton>
 
 #include "arith/ui/tar_form.h"
-#include "editor/pages/inputs/choice_box.h"
+#include "widgets/choice_box.h"
 #include "support/fresh_image.h"
 #include "support/widget_application.h"
 

@@ -3,7 +3,7 @@
 #include <map>
 
 #include "check_test_image.h"
-#include "editor/descriptors/archive_words.h"
+#include "descriptors/archive_words.h"
 #include "rule_case.h"
 
 namespace nastrum::testing {

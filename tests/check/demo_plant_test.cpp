@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "check/check_rules.h"
-#include "editor/descriptors/name_rule.h"
+#include "descriptors/name_rule.h"
 #include "sim/demo_image.h"
 
 namespace nastrum::testing {

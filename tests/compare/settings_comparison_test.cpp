@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "compare/settings_comparison.h"
-#include "editor/descriptors/logic_words.h"
+#include "descriptors/logic_words.h"
 #include "model/cp1251.h"
 #include "model/device_text.h"
 #include "sim/demo_image.h"

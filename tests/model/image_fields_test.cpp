@@ -108,6 +108,9 @@ TEST(ImageFields, KindsFollowTheProfileCounts) {
       {"Sensors[15].MainDescriptor", true, true, true},
       {"Sensors[16].MainDescriptor", false, true, true},
       {"Pipelines[4].Number", false, true, true},
+      // The minimal model keeps the roughness real but never uses it.
+      {"Pipelines[0].Roughness", false, true, true},
+      {"Pipelines[3].PipeDiameter", true, true, true},
       {"DayArcNeg[31]", true, true, true},
       {"DayArcNeg[32]", false, true, true},
       {"IntervalArcDesc[12]", false, true, false},
@@ -173,7 +176,7 @@ TEST(ImageFields, ProfileCountsFitTheImageArrays) {
   const SettingsImage image;
   for (Word kind = 1; kind <= 3; ++kind) {
     const KindProfile& p = kindProfile(kind);
-    EXPECT_EQ(p.kind, kind);
+    EXPECT_EQ(toWord(p.kind), kind);
     const std::pair<int, std::size_t> fits[] = {
         {p.sensors, image.sensors.size()},          {p.pipelines, image.pipelines.size()},
         {p.hourArchives, image.hourArcDesc.size()}, {p.dayArchives, image.dayArcDesc.size()},
@@ -185,5 +188,17 @@ TEST(ImageFields, ProfileCountsFitTheImageArrays) {
         {p.eventsShareIntervalArchive, image.intervalArcDesc.size() - 1},
     };
     for (const auto& [count, size] : fits) EXPECT_LE(count, static_cast<int>(size)) << "kind " << kind;
+  }
+}
+
+// The stored kind word stays a word: only 1, 2 and 3 name a kind, and an
+// invalid word reads as the expandable model's profile.
+TEST(ImageFields, StoredKindWordNamesAKindOnlyWhenValid) {
+  EXPECT_EQ(deviceKindOf(1), DeviceKind::Minimal);
+  EXPECT_EQ(deviceKindOf(2), DeviceKind::Expandable);
+  EXPECT_EQ(deviceKindOf(3), DeviceKind::Large);
+  for (Word stored : {0, 4, -1, 0x10001}) {
+    EXPECT_FALSE(deviceKindOf(stored).has_value()) << stored;
+    EXPECT_EQ(kindProfile(stored).kind, DeviceKind::Expandable) << stored;
   }
 }

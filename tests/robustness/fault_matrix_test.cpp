@@ -341,12 +341,12 @@ TEST(FaultMatrix, EveryFaultUnderEveryProtocol) {
       SCOPED_TRACE(QStringLiteral("%1 run, fault %2, protocol %3").arg(row.run, row.fault).arg(protocol).toStdString());
       TempCurrentDir dir;
       MatrixRig rig;
-      ChooseProtocol(rig.settings, protocol);
+      ChooseProtocol(rig.settings, protocolOfItem(protocol));
       SettingsImage deviceImage = UsersImage();
       deviceImage.names.sensorNames[0].setBytes("device's own");
       sim::SimulatedDevice& device = rig.addDevice(1, deviceImage);
       const QString fault = QString::fromUtf8(row.fault);
-      if (fault == QStringLiteral("echo")) rig.settings.lineKind = 2;  // the two-wire loop hears itself
+      if (fault == QStringLiteral("echo")) rig.settings.lineKind = LineKind::TwoWire;  // the two-wire loop hears itself
       if (fault != QStringLiteral("none")) {
         const std::optional<sim::Fault> parsed = sim::parseFault(fault);
         ASSERT_TRUE(parsed);

@@ -1,6 +1,6 @@
 #include "app/actions/device_write_action.h"
 
-#include "editor/descriptors/desktop_steps.h"
+#include "descriptors/desktop_steps.h"
 #include "editor/ui/base_form.h"
 #include "link/runs/exchange_mode.h"
 #include "link/runs/names_layout.h"

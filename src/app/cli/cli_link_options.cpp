@@ -43,7 +43,7 @@ QString parseLinkOptions(const CliArgs& args, ExchangeSettings& s) {
     static const QStringList kProtocols = {"trad", "ft12", "ft11"};
     const qsizetype p = kProtocols.indexOf(value("protocol"));
     if (p < 0) return QStringLiteral("--protocol is trad, ft12 or ft11");
-    ChooseProtocol(s, static_cast<int>(p));
+    ChooseProtocol(s, protocolOfItem(static_cast<int>(p)));
   }
   const QString port = value("port");
   if (!IsAcceptablePortText(port))
@@ -59,12 +59,12 @@ QString parseLinkOptions(const CliArgs& args, ExchangeSettings& s) {
   if (given("line")) {
     const auto line = IntIn(value("line"), 0, 2);
     if (!line) return QStringLiteral("--line is 0 (RS-232/RS-485), 1 (four-wire loop) or 2 (two-wire loop)");
-    s.lineKind = *line;
+    s.lineKind = lineKindOfItem(*line);
   }
   if (given("crc")) {
     const auto crc = IntIn(value("crc"), 0, 2);
     if (!crc) return QStringLiteral("--crc is 0 (none), 1 (in the data) or 2 (instead of the checksum)");
-    s.crcMode = *crc;
+    s.crcMode = crcModeOfItem(*crc);
   }
   if (given("channel")) {
     const auto channel = IntIn(value("channel"), 0, 1);
@@ -87,9 +87,10 @@ QString parseLinkOptions(const CliArgs& args, ExchangeSettings& s) {
     s.pauseSeconds = *n;
   }
   if (networkNumber) {
-    if (s.protocol == 0 && *networkNumber > kTraditionalNetworkMax)
+    const bool traditional = s.protocol == LinkProtocol::Traditional;
+    if (traditional && *networkNumber > kTraditionalNetworkMax)
       return QStringLiteral("--network is at most 127 with the traditional protocol");
-    if (s.protocol == 0) SetNetwork(s, true);
+    if (traditional) SetNetwork(s, true);
     SetNetworkNumber(s, *networkNumber);
   }
   return {};

@@ -11,7 +11,7 @@
 #include "app/cli/settings_loading.h"
 #include "check/check_report.h"
 #include "check/check_rules.h"
-#include "editor/descriptors/desktop_steps.h"
+#include "descriptors/desktop_steps.h"
 #include "link/runs/link_device_session.h"
 #include "link/runs/names_layout.h"
 #include "link/runs/result_texts.h"

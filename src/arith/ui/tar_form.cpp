@@ -11,8 +11,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "editor/pages/inputs/choice_box.h"
-#include "editor/pages/inputs/input_filters.h"
+#include "widgets/choice_box.h"
+#include "widgets/input_filters.h"
 
 namespace nastrum {
 

@@ -31,6 +31,7 @@
 #include "editor/ui/file_dialogs.h"
 #include "editor/ui/privileged_login_dialog.h"
 #include "editor/workflow/window_title.h"
+#include "maps/map_catalogue.h"
 #include "model/settings_files.h"
 
 namespace nastrum {
@@ -39,23 +40,6 @@ namespace {
 
 constexpr int kHintDisplayMs = 15000;
 const QString kWriteHint = QStringLiteral("Запись в ОРВИК");
-
-const char* const kMapCaptions[kMapCount] = {
-    "Распределение трубопроводов и датчиков",
-    "Описание датчиков",
-    "Описание трубопроводов",
-    "Описание часовых архивов",
-    "Описание суточных архивов",
-    "Описание месячных архивов",
-    "Описание расширенных архивов интервалов",
-    "Описание генераторов тока",
-    "Cистемные параметры",  // the first letter is the Latin C, as the program always showed it
-    "Программирование регуляторов",
-    "Программирование регуляторов",
-};
-
-// The menu lists the pipeline description before the sensor description.
-constexpr std::array<int, kMapCount> kMapMenuOrder = {1, 3, 2, 4, 5, 6, 7, 8, 9, 10, 11};
 
 QAction* namedAction(QMenu* menu, const QString& name, const QString& text, const QKeySequence& key = {}) {
   QAction* action = menu->addAction(text);
@@ -141,9 +125,12 @@ void Tbase_form::buildMenus() {
 
   mapsMenu_ = menuBar()->addMenu(QStringLiteral("Карты программирования"));
   mapsMenu_->setObjectName(QStringLiteral("mapsMenu"));
-  for (const int number : kMapMenuOrder) {
+  std::array<const MapRow*, kMapCount> menuOrder{};
+  for (const MapRow& row : mapRows()) menuOrder[static_cast<std::size_t>(row.menuPosition)] = &row;
+  for (const MapRow* row : menuOrder) {
+    const int number = row->number;
     const auto i = static_cast<std::size_t>(number - 1);
-    QAction* action = namedAction(mapsMenu_, QStringLiteral("mapAction%1").arg(number), QString::fromUtf8(kMapCaptions[i]));
+    QAction* action = namedAction(mapsMenu_, QStringLiteral("mapAction%1").arg(number), QString::fromUtf8(row->menuCaption));
     action->setData(number);
     connect(action, &QAction::triggered, this, [this, number] {
       commitFocusedField();

@@ -109,7 +109,7 @@ void MainWindowFlows::takeNewImage(bool fromDevice) {
   EditorState& editor = workspace_.editor;
 
   image.deviceKind = state_.kindChoice;
-  if (image.deviceKind == 1) clearImpurityReferencesForMinimal(image);
+  if (deviceKindOf(image.deviceKind) == DeviceKind::Minimal) clearImpurityReferencesForMinimal(image);
 
   state_.choosingKind = false;
   state_.pages = PageSet::None;

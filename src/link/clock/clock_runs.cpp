@@ -76,7 +76,7 @@ class ClockRun {
   Connection connection_;
 };
 
-bool Served(int kind) { return kind >= 1 && kind <= 3; }
+bool Served(int kind) { return isValidDeviceKind(kind); }
 
 void ReadClock(RunContext& ctx, std::optional<QDateTime>& reading) {
   reading.reset();

@@ -86,7 +86,7 @@ int BlockWrite(DeviceSession& link, const NamesBuffers& buffers, int& modelCode,
   int result = link.identify(identity);
   modelCode = identity.modelCode;
   const NamesKindLayout* layout = NamesLayoutFor(modelCode);
-  const bool twoWire = link.setup().lineKind == 2;
+  const bool twoWire = link.setup().lineKind == LineKind::TwoWire;
   // Refused before the loader is opened, so the device is not left in it.
   if (result == run_code::kOk && twoWire && layout && !kindProfile(modelCode).namesOverTwoWireLoop)
     return run_code::kTwoWireNames;

@@ -19,10 +19,10 @@ namespace nastrum {
 struct LinkSetup {
   int baudIndex = kDefaultBaudIndex;  // index into the speed table
   int channel = 0;        // 0 main, 1 additional
-  int lineKind = 1;       // 0 RS-232/RS-485, 1 four-wire loop, 2 two-wire loop (echo)
-  int protocol = 0;       // 0 traditional, 1 FT1.2, 2 FT1.1
+  LineKind lineKind = LineKind::FourWire;
+  LinkProtocol protocol = LinkProtocol::Traditional;
   std::uint8_t address = 0;  // link address for FT1.2 / FT1.1
-  int crcMode = 0;        // FT1.2 only
+  CrcMode crcMode = CrcMode::None;  // FT1.2 only
   // Link-layer attempts per frame and the pause before each repeat; the
   // exchange window sets them back to these values whenever it is shown.
   int tryCount = kDefaultTryCount;

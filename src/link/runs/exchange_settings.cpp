@@ -21,16 +21,16 @@ QString HexDigitsOf(const QString& field) {
 }  // namespace
 
 int NetworkMaximum(const ExchangeSettings& s) {
-  return s.protocol == 0 ? kTraditionalNetworkMax : kFrameNetworkMax;
+  return s.protocol == LinkProtocol::Traditional ? kTraditionalNetworkMax : kFrameNetworkMax;
 }
 
-bool NetworkBoxEnabled(const ExchangeSettings& s) { return s.protocol == 0; }
+bool NetworkBoxEnabled(const ExchangeSettings& s) { return s.protocol == LinkProtocol::Traditional; }
 
-bool CrcChoiceVisible(const ExchangeSettings& s) { return s.protocol != 0; }
+bool CrcChoiceVisible(const ExchangeSettings& s) { return s.protocol != LinkProtocol::Traditional; }
 
-void ChooseProtocol(ExchangeSettings& s, int protocol) {
-  s.protocol = std::clamp(protocol, 0, 2);
-  if (s.protocol == 0) {
+void ChooseProtocol(ExchangeSettings& s, LinkProtocol protocol) {
+  s.protocol = protocol;
+  if (s.protocol == LinkProtocol::Traditional) {
     // Back to the traditional protocol: the network stays on only when a
     // number was chosen, and that number is kept within the smaller range.
     s.network = false;
@@ -66,10 +66,10 @@ std::uint8_t ChosenAddress(const ExchangeSettings& s) {
 }
 
 bool NeedsNetworkSelect(const ExchangeSettings& s) {
-  return s.network && s.protocol == 0 && ChosenAddress(s) != 0;
+  return s.network && s.protocol == LinkProtocol::Traditional && ChosenAddress(s) != 0;
 }
 
-bool NeedsRelease(const ExchangeSettings& s) { return s.protocol == 0 && s.network; }
+bool NeedsRelease(const ExchangeSettings& s) { return s.protocol == LinkProtocol::Traditional && s.network; }
 
 LinkSetup MakeLinkSetup(const ExchangeSettings& s) {
   LinkSetup setup;
@@ -77,8 +77,8 @@ LinkSetup MakeLinkSetup(const ExchangeSettings& s) {
   setup.channel = s.channel;
   setup.lineKind = s.lineKind;
   setup.protocol = s.protocol;
-  setup.address = s.protocol == 0 ? 0 : ChosenAddress(s);
-  setup.crcMode = s.protocol == 1 ? s.crcMode : 0;
+  setup.address = s.protocol == LinkProtocol::Traditional ? 0 : ChosenAddress(s);
+  setup.crcMode = s.protocol == LinkProtocol::Ft12 ? s.crcMode : CrcMode::None;
   return setup;
 }
 

@@ -26,9 +26,9 @@ struct ExchangeSettings {
   int portItem = 1;             // `RGcom`, "Com2"
   QString otherPort = QStringLiteral("1");  // `PortEditM`
   int baudIndex = kDefaultBaudIndex;  // `RGsk`, " 9600"
-  int lineKind = 1;             // `RGVs`, "ИРПС (4x-пр)"
-  int protocol = 0;             // `Rprot`, "Традиционный"
-  int crcMode = 0;              // `RCRC`
+  LineKind lineKind = LineKind::FourWire;            // `RGVs`, "ИРПС (4x-пр)"
+  LinkProtocol protocol = LinkProtocol::Traditional;  // `Rprot`, "Традиционный"
+  CrcMode crcMode = CrcMode::None;                    // `RCRC`
   int channel = 0;              // `RGim`, "Основной"
   int attempts = 3;             // `SpinEdit2`, run-level attempts 1 … 99
   int pauseSeconds = 3;         // `SpinEdit1`, wait after a failed attempt 0 … 15
@@ -46,7 +46,7 @@ bool NetworkBoxEnabled(const ExchangeSettings& s);  // only the traditional prot
 bool CrcChoiceVisible(const ExchangeSettings& s);
 
 // `Rprot` click.
-void ChooseProtocol(ExchangeSettings& s, int protocol);
+void ChooseProtocol(ExchangeSettings& s, LinkProtocol protocol);
 // `RBset` click.
 void SetNetwork(ExchangeSettings& s, bool on);
 // `SpinEdit3` change; the number is kept within 0 … NetworkMaximum.

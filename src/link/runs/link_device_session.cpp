@@ -13,10 +13,10 @@ LinkDeviceSession::LinkDeviceSession(std::unique_ptr<SerialLine> line, Clock& cl
 
 LinkParams LinkDeviceSession::params() const {
   LinkParams p;
-  p.lineKind = static_cast<LineKind>(setup_.lineKind);
-  p.protocol = static_cast<LinkProtocol>(setup_.protocol);
+  p.lineKind = setup_.lineKind;
+  p.protocol = setup_.protocol;
   p.deviceAddress = setup_.address;
-  p.crcMode = static_cast<CrcMode>(setup_.crcMode);
+  p.crcMode = setup_.crcMode;
   return p;
 }
 
@@ -25,7 +25,7 @@ bool LinkDeviceSession::open(const QString& path, const LinkSetup& setup) {
   link_.settings().tryCount = setup.tryCount;
   link_.settings().retryPauseMs = setup.retryPauseMs;
   return port_.OpenPort(path, setup.baudIndex, static_cast<Channel>(setup.channel),
-                        static_cast<LineKind>(setup.lineKind));
+                        setup.lineKind);
 }
 
 void LinkDeviceSession::close() { port_.ClosePort(); }
@@ -33,7 +33,7 @@ void LinkDeviceSession::close() { port_.ClosePort(); }
 bool LinkDeviceSession::isOpen() const { return port_.isOpen(); }
 
 bool LinkDeviceSession::selectDevice(std::uint8_t address) {
-  return link_.SelectDevice(address, static_cast<LineKind>(setup_.lineKind));
+  return link_.SelectDevice(address, setup_.lineKind);
 }
 
 int LinkDeviceSession::exchange(const QByteArray& payload, QByteArray& reply, int replyLength) {
@@ -69,7 +69,7 @@ int LinkDeviceSession::release() {
   return toInt(commands.Release());
 }
 
-void LinkDeviceSession::prepareLine() { port_.PrepareLine(static_cast<LineKind>(setup_.lineKind)); }
+void LinkDeviceSession::prepareLine() { port_.PrepareLine(setup_.lineKind); }
 
 void LinkDeviceSession::setFrameLog(std::function<void(const QString&)> log) { link_.setFrameLog(std::move(log)); }
 

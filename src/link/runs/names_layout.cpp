@@ -52,13 +52,14 @@ void Put(QByteArray& target, int offset, const QByteArray& bytes) {
 }  // namespace
 
 const NamesKindLayout* NamesLayoutFor(int kind) {
-  return kind >= 1 && kind <= 3 ? &kLayouts[kind - 1] : nullptr;
+  const auto named = deviceKindOf(kind);
+  return named ? &kLayouts[static_cast<std::size_t>(toWord(*named) - 1)] : nullptr;
 }
 
-std::uint8_t ReadSelector(int kind, int protocol) {
+std::uint8_t ReadSelector(int kind, LinkProtocol protocol) {
   const NamesKindLayout* layout = NamesLayoutFor(kind);
   if (!layout) layout = NamesLayoutFor(2);  // as before: any unknown kind reads like the expandable model
-  return protocol == 0 ? layout->readSelectorTraditional : layout->readSelectorFramed;
+  return protocol == LinkProtocol::Traditional ? layout->readSelectorTraditional : layout->readSelectorFramed;
 }
 
 NamesBuffers EncodeNames(const NamesRegion& names, int kind) {

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 
+#include "link/link_params.h"
 #include "model/settings_image.h"
 
 namespace nastrum {
@@ -35,7 +36,7 @@ struct NamesKindLayout {
 const NamesKindLayout* NamesLayoutFor(int kind);
 
 // The selector byte of the chunk read command.
-std::uint8_t ReadSelector(int kind, int protocol);
+std::uint8_t ReadSelector(int kind, LinkProtocol protocol);
 
 // The names as the device keeps them: the names area (4096 bytes) and, for a
 // kind with a desktop (kind 3), the work table (512 bytes). Free bytes are 0xFF.

@@ -33,7 +33,7 @@ int SendStage(DeviceSession& link, const QByteArray& bytes, int stage, QString& 
   link.prepareLine();
   spyLine = SpyStageText(bytes, stage);
   if (!link.writeRaw(bytes)) return run_code::kSendFailed;
-  if (link.setup().lineKind == 2) {
+  if (link.setup().lineKind == LineKind::TwoWire) {
     // The two-wire loop returns every byte sent.
     for (int i = 0; i < bytes.size(); ++i)
       if (link.readRaw(1).isEmpty()) break;

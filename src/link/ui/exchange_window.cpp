@@ -243,9 +243,9 @@ void ExchangeWindow::connectControls() {
   };
   bind(rgCom_, &RadioGroup::itemClicked, [this](int i) { settings_.portItem = i; });
   bind(rgSpeed_, &RadioGroup::itemClicked, [this](int i) { settings_.baudIndex = i; });
-  bind(rgLine_, &RadioGroup::itemClicked, [this](int i) { settings_.lineKind = i; });
-  bind(rgProtocol_, &RadioGroup::itemClicked, [this](int i) { ChooseProtocol(settings_, i); });
-  bind(rgCrc_, &RadioGroup::itemClicked, [this](int i) { settings_.crcMode = i; });
+  bind(rgLine_, &RadioGroup::itemClicked, [this](int i) { settings_.lineKind = lineKindOfItem(i); });
+  bind(rgProtocol_, &RadioGroup::itemClicked, [this](int i) { ChooseProtocol(settings_, protocolOfItem(i)); });
+  bind(rgCrc_, &RadioGroup::itemClicked, [this](int i) { settings_.crcMode = crcModeOfItem(i); });
   bind(rgChannel_, &RadioGroup::itemClicked, [this](int i) { settings_.channel = i; });
   bind(attempts_, &QSpinBox::valueChanged, [this](int v) { settings_.attempts = v; });
   bind(pause_, &QSpinBox::valueChanged, [this](int v) { settings_.pauseSeconds = v; });
@@ -269,9 +269,9 @@ void ExchangeWindow::refreshSettingsControls() {
   lastPortText_ = settings_.otherPort;
   portEdit_->setEnabled(settings_.portItem == kOtherPortItem);
   rgSpeed_->setItemIndex(settings_.baudIndex);
-  rgLine_->setItemIndex(settings_.lineKind);
-  rgProtocol_->setItemIndex(settings_.protocol);
-  rgCrc_->setItemIndex(settings_.crcMode);
+  rgLine_->setItemIndex(itemOf(settings_.lineKind));
+  rgProtocol_->setItemIndex(itemOf(settings_.protocol));
+  rgCrc_->setItemIndex(itemOf(settings_.crcMode));
   rgCrc_->setVisible(CrcChoiceVisible(settings_));
   rgChannel_->setItemIndex(settings_.channel);
   attempts_->setValue(settings_.attempts);

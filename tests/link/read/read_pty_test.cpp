@@ -65,8 +65,8 @@ TEST_P(ReadThroughPty, TheSmallModelReadsWhole) {
   ExchangeSettings settings;
   settings.portItem = PortAddress::kOtherItem;
   settings.otherPort = host.slavePath();
-  ChooseProtocol(settings, protocol);
-  if (protocol == 1) settings.crcMode = 1;
+  ChooseProtocol(settings, protocolOfItem(protocol));
+  if (settings.protocol == LinkProtocol::Ft12) settings.crcMode = CrcMode::InData;
   RecordingObserver observer;
   ScriptedPresenter presenter;
   presenter.acknowledgeOkBoxes();

@@ -81,7 +81,7 @@ TEST(BlockRead, SelectorFollowsTheProtocolOnTheSmallModel) {
   FakeDevice device;
   MakeKind(device, kKinds[0]);
   LinkSetup ft;
-  ft.protocol = 1;
+  ft.protocol = LinkProtocol::Ft12;
   device.open(QStringLiteral("/dev/fake"), ft);
   NamesBuffers buffers;
   int model = 0;
@@ -173,7 +173,7 @@ TEST(BlockWrite, TwoWireLine) {
     FakeDevice device;
     MakeKind(device, k);
     LinkSetup twoWire;
-    twoWire.lineKind = 2;
+    twoWire.lineKind = LineKind::TwoWire;
     device.open(QStringLiteral("/dev/fake"), twoWire);
     int model = 0;
     EXPECT_EQ(BlockWrite(device, Pattern(), model, {}), run_code::kTwoWireNames);
@@ -183,7 +183,7 @@ TEST(BlockWrite, TwoWireLine) {
   FakeDevice device;
   MakeKind(device, kKinds[2]);
   LinkSetup twoWire;
-  twoWire.lineKind = 2;
+  twoWire.lineKind = LineKind::TwoWire;
   device.open(QStringLiteral("/dev/fake"), twoWire);
   int model = 0;
   ASSERT_EQ(BlockWrite(device, Pattern(), model, {}), 0);

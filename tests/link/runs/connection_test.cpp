@@ -78,7 +78,7 @@ TEST_F(ConnectionTest, LabelsAndPortPath) {
   connect(RunKind::Read);
   EXPECT_EQ(observer.speedLabel, QStringLiteral("Скорость  9600"));
   EXPECT_EQ(observer.deviceLabel, QStringLiteral("ОРВИК "));
-  EXPECT_EQ(device.setup().lineKind, 1);
+  EXPECT_EQ(device.setup().lineKind, LineKind::FourWire);
   settings.portItem = kOtherPortItem;
   settings.otherPort = QStringLiteral("/tmp/orvik-sim");
   SetNetwork(settings, true);

@@ -13,7 +13,7 @@ QByteArray Word(std::uint16_t w) { return Bytes({w >> 8, w & 0xFF}); }
 
 bool LoaderLine::write(const QByteArray& bytes) {
   writes.push_back(bytes);
-  if (device_.setup().lineKind == 2)
+  if (device_.setup().lineKind == LineKind::TwoWire)
     for (const char b : bytes) pending_.push_back(b);
   for (const char b : bytes) take(static_cast<std::uint8_t>(b));
   return true;

@@ -33,7 +33,7 @@ TEST(ExchangeSettings, DefaultsAreTheWindowsDefaults) {
   const ExchangeSettings s;
   EXPECT_EQ(ChosenPort(s).path, PortAddress::fromNumber(2).path);
   EXPECT_EQ(SpeedItemText(s.baudIndex), QStringLiteral(" 9600"));
-  EXPECT_EQ(s.lineKind, 1);
+  EXPECT_EQ(s.lineKind, LineKind::FourWire);
   EXPECT_EQ(s.attempts, 3);
   EXPECT_EQ(s.pauseSeconds, 3);
   EXPECT_FALSE(s.network);
@@ -44,7 +44,7 @@ TEST(ExchangeSettings, DefaultsAreTheWindowsDefaults) {
 
 TEST(ExchangeSettings, FrameProtocolForcesTheNetworkAndWidensTheRange) {
   ExchangeSettings s;
-  ChooseProtocol(s, 1);
+  ChooseProtocol(s, LinkProtocol::Ft12);
   EXPECT_TRUE(s.network);
   EXPECT_FALSE(NetworkBoxEnabled(s));
   EXPECT_TRUE(CrcChoiceVisible(s));
@@ -57,7 +57,7 @@ TEST(ExchangeSettings, FrameProtocolForcesTheNetworkAndWidensTheRange) {
   EXPECT_EQ(MakeLinkSetup(s).address, 200);
 
   // Back to the traditional protocol: the network stays on, limited to 127.
-  ChooseProtocol(s, 0);
+  ChooseProtocol(s, LinkProtocol::Traditional);
   EXPECT_TRUE(s.network);
   EXPECT_TRUE(NetworkBoxEnabled(s));
   EXPECT_FALSE(CrcChoiceVisible(s));
@@ -70,16 +70,16 @@ TEST(ExchangeSettings, FrameProtocolForcesTheNetworkAndWidensTheRange) {
 
 TEST(ExchangeSettings, NumberWithinRangeIsKeptWhenSwitchingBack) {
   ExchangeSettings s;
-  ChooseProtocol(s, 2);
+  ChooseProtocol(s, LinkProtocol::Ft11);
   SetNetworkNumber(s, 12);
-  ChooseProtocol(s, 0);
+  ChooseProtocol(s, LinkProtocol::Traditional);
   EXPECT_TRUE(s.network);
   EXPECT_EQ(s.networkNumber, 12);
 }
 
 TEST(ExchangeSettings, TraditionalWithoutChosenNumberLeavesTheNetworkOff) {
   ExchangeSettings s;
-  ChooseProtocol(s, 0);
+  ChooseProtocol(s, LinkProtocol::Traditional);
   EXPECT_FALSE(s.network);
   EXPECT_EQ(SetEntries(s), 0);
 }
@@ -110,11 +110,11 @@ TEST(ExchangeSettings, NumberZeroWithTheNetworkOnSelectsNothing) {
 
 TEST(ExchangeSettings, CrcModeOnlyTravelsWithFt12) {
   ExchangeSettings s;
-  s.crcMode = 2;
-  ChooseProtocol(s, 1);
-  EXPECT_EQ(MakeLinkSetup(s).crcMode, 2);
-  ChooseProtocol(s, 2);
-  EXPECT_EQ(MakeLinkSetup(s).crcMode, 0);
+  s.crcMode = CrcMode::InsteadOfSum;
+  ChooseProtocol(s, LinkProtocol::Ft12);
+  EXPECT_EQ(MakeLinkSetup(s).crcMode, CrcMode::InsteadOfSum);
+  ChooseProtocol(s, LinkProtocol::Ft11);
+  EXPECT_EQ(MakeLinkSetup(s).crcMode, CrcMode::None);
 }
 
 TEST(ExchangeSettings, PortChoiceGivesNumberOrTypedPath) {

@@ -153,7 +153,7 @@ TEST_F(SimRunsTest, NetworkSelectsTheNumberedDeviceAndReleasesIt) {
 TEST_F(SimRunsTest, FrameProtocolsReachTheNumberedDevice) {
   addDevice(2, 7);
   for (const int protocol : {1, 2}) {
-    ChooseProtocol(settings, protocol);
+    ChooseProtocol(settings, protocolOfItem(protocol));
     SetNetworkNumber(settings, 7);
     EXPECT_EQ(connect(RunKind::ClockRead).stage, ConnectStage::Connected) << protocol;
   }
@@ -183,7 +183,7 @@ TEST_F(SimRunsTest, MissingKeyIsRefused) {
 
 TEST_F(SimRunsTest, TwoWireEchoIsNotTakenForTheReply) {
   addDevice(3).faults().add({FaultKind::Echo});
-  settings.lineKind = 2;
+  settings.lineKind = LineKind::TwoWire;
   EXPECT_EQ(connect(RunKind::ClockRead).stage, ConnectStage::Connected);
   EXPECT_EQ(observer.log.first(), QStringLiteral("Подключенный прибор:   OK"));
 }
@@ -312,7 +312,7 @@ TEST_F(SimRunsTest, NamesWriteOnTheTwoWireLoop) {
   for (const int kind : {2, 3}) {
     SimRig rig;
     rig.addDevice(kind).faults().add({FaultKind::Echo});
-    rig.settings.lineKind = 2;
+    rig.settings.lineKind = LineKind::TwoWire;
     ASSERT_EQ(rig.connect(RunKind::Write).stage, ConnectStage::Connected);
     ASSERT_EQ(rig.access(QStringLiteral("")), 0);
     ASSERT_EQ(rig.stopDevice(), 0);

@@ -55,7 +55,7 @@ TEST_P(WriteEveryKind, TheDeviceHoldsTheImageAndWorksAgain) {
   const auto [kind, protocol] = GetParam();
   WriteRig rig;
   sim::SimulatedDevice& device = rig.addDevice(kind, FullImage(kind, 1));
-  ChooseProtocol(rig.settings, protocol);
+  ChooseProtocol(rig.settings, protocolOfItem(protocol));
   rig.workspace.image = FullImage(kind, 2);
 
   const DeviceWriteOutcome outcome = rig.write(WriteChoice::Constants);
@@ -250,13 +250,13 @@ const FailureCase kFailures[] = {
      {QStringLiteral("Запись имен"), ResultText(40)}, 40, StatusWord::kStopped},
     {"TwoWireNamesKind1", 1, 1, WriteChoice::Names,
      [](WriteRig& rig, sim::SimulatedDevice& d) {
-       rig.settings.lineKind = 2;
+       rig.settings.lineKind = LineKind::TwoWire;
        AddFault(d, "echo");
      },
      {QStringLiteral("Запись имен"), ResultText(46)}, 46, StatusWord::kStopped},
     {"TwoWireNamesKind2", 2, 2, WriteChoice::Names,
      [](WriteRig& rig, sim::SimulatedDevice& d) {
-       rig.settings.lineKind = 2;
+       rig.settings.lineKind = LineKind::TwoWire;
        AddFault(d, "echo");
      },
      {QStringLiteral("Запись имен"), ResultText(46)}, 46, StatusWord::kStopped},

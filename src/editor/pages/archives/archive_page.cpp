@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "editor/descriptors/archive_names.h"
-#include "editor/descriptors/descriptor_digits.h"
-#include "editor/descriptors/name_rule.h"
+#include "descriptors/archive_names.h"
+#include "descriptors/descriptor_digits.h"
+#include "descriptors/name_rule.h"
 #include "model/hex_text.h"
 #include "model/message_catalogue.h"
 

@@ -10,7 +10,7 @@
 
 #include <QString>
 
-#include "editor/descriptors/archive_words.h"
+#include "descriptors/archive_words.h"
 #include "editor/pages/archives/archive_view.h"
 #include "model/message_presenter.h"
 #include "model/workspace.h"

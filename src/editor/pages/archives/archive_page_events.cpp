@@ -1,6 +1,6 @@
 // The event group of the "Архивы" page: presence, registered bits and how the
 // event's parameter is addressed.
-#include "editor/descriptors/descriptor_digits.h"
+#include "descriptors/descriptor_digits.h"
 #include "editor/pages/archives/archive_page.h"
 #include "model/hex_text.h"
 #include "model/message_catalogue.h"

@@ -1,7 +1,7 @@
 #include "editor/pages/archives/archive_view.h"
 
-#include "editor/descriptors/descriptor_digits.h"
-#include "editor/descriptors/name_rule.h"
+#include "descriptors/descriptor_digits.h"
+#include "descriptors/name_rule.h"
 #include "model/hex_text.h"
 
 namespace nastrum {

@@ -9,8 +9,8 @@
 
 #include <QString>
 
-#include "editor/descriptors/archive_words.h"
-#include "editor/descriptors/choice_list.h"
+#include "descriptors/archive_words.h"
+#include "descriptors/choice_list.h"
 
 namespace nastrum {
 

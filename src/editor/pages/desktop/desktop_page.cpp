@@ -1,7 +1,7 @@
 #include "editor/pages/desktop/desktop_page.h"
 
-#include "editor/descriptors/desktop_steps.h"
-#include "editor/descriptors/name_rule.h"
+#include "descriptors/desktop_steps.h"
+#include "descriptors/name_rule.h"
 #include "editor/pages/regulators/object_number.h"
 #include "model/kind_profile.h"
 #include "model/message_catalogue.h"

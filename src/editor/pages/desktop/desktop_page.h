@@ -8,7 +8,7 @@
 
 #include <QString>
 
-#include "editor/descriptors/desktop_params.h"
+#include "descriptors/desktop_params.h"
 #include "model/message_presenter.h"
 #include "model/workspace.h"
 

@@ -2,8 +2,8 @@
 
 #include <tuple>
 
-#include "editor/descriptors/descriptor_digits.h"
-#include "editor/descriptors/logic_words.h"
+#include "descriptors/descriptor_digits.h"
+#include "descriptors/logic_words.h"
 #include "editor/pages/regulators/logic_flag_page.h"
 #include "model/hex_text.h"
 #include "model/kind_profile.h"

@@ -10,9 +10,9 @@
 #include <QObject>
 #include <QString>
 
-#include "editor/descriptors/pipeline_codes.h"
-#include "editor/descriptors/pipeline_roles.h"
-#include "editor/descriptors/reference.h"
+#include "descriptors/pipeline_codes.h"
+#include "descriptors/pipeline_roles.h"
+#include "descriptors/reference.h"
 #include "editor/pages/pipelines/pipeline_reals.h"
 #include "editor/pages/pipelines/pipeline_view.h"
 #include "model/message_presenter.h"

@@ -1,6 +1,6 @@
 #include "editor/pages/pipelines/pipeline_reals.h"
 
-#include "editor/descriptors/pipeline_codes.h"
+#include "descriptors/pipeline_codes.h"
 #include "model/real_text.h"
 
 namespace nastrum {

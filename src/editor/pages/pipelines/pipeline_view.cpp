@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
-#include "editor/descriptors/descriptor_digits.h"
-#include "editor/descriptors/name_rule.h"
-#include "editor/descriptors/pipeline_codes.h"
-#include "editor/descriptors/pipeline_edit.h"
-#include "editor/descriptors/sensor_channels.h"
-#include "editor/descriptors/sensor_hint.h"
+#include "descriptors/descriptor_digits.h"
+#include "descriptors/kind_codes.h"
+#include "descriptors/name_rule.h"
+#include "descriptors/pipeline_codes.h"
+#include "descriptors/pipeline_edit.h"
+#include "descriptors/sensor_channels.h"
+#include "descriptors/sensor_hint.h"
 #include "model/kind_profile.h"
 
 namespace nastrum {
@@ -70,8 +71,8 @@ void describeFlow(PipelineView& v, const SettingsImage& image, int n, int medium
   const PipelineRecord& rec = image.pipelines[static_cast<std::size_t>(n)];
   const int kind = image.deviceKind;
   const FlowRole role = shownFlowRole(image, n, chosen);
-  // Electricity on kind 3 measures only its flow with a flow sensor.
-  const bool electricity = kind == 3 && medium == OtherCarrier;
+  // Electricity measures only its flow with a flow sensor.
+  const bool electricity = kindCodes(kind).electricityCarrier && medium == OtherCarrier;
   v.flowRole = listOf(flowRoleChoices(), static_cast<int>(role));
   v.flowRole.visible = !electricity;
   v.diameterCaption = QStringLiteral("Диаметр трубопровода");
@@ -89,8 +90,7 @@ void describeFlow(PipelineView& v, const SettingsImage& image, int n, int medium
       showReal(v, rec, PipelineReal::PipeDiameter, sep);
       for (PipelineReal f : {PipelineReal::OrificeDiameter, PipelineReal::PipeExpansion, PipelineReal::OrificeExpansion})
         showReal(v, rec, f, sep);
-      // The roughness correction exists on the expandable model and on ОРВИК 9 only.
-      if (kind != 1) showReal(v, rec, PipelineReal::Roughness, sep);
+      if (kindProfile(kind).pipeRoughness) showReal(v, rec, PipelineReal::Roughness, sep);
       {
         ChoiceList targets = numberChoices(flowSourcePipelines(image, n), kNoReference);
         const auto overflow = decodeOverflow(rec.bigPipeRef);
@@ -193,8 +193,7 @@ PipelineView pipelineView(const SettingsImage& image, int n, QChar sep, std::opt
     if (contains(rolesUsed(image, n), PipelineRole::Humidity)) showReal(v, rec, PipelineReal::Humidity, sep);
   }
   if (isGas(*medium)) showReal(v, rec, PipelineReal::GasDensity, sep);
-  // Technical gas properties are kept by ОРВИК 9 only.
-  if (*medium == TechnicalGas && kind == 3)
+  if (*medium == TechnicalGas && kindCodes(kind).technicalGasProperties)
     for (PipelineReal f : {PipelineReal::Compressibility, PipelineReal::Viscosity, PipelineReal::Adiabatic})
       showReal(v, rec, f, sep);
   if (isWaterOrSteam(*medium) || *medium == TechnicalLiquid)
@@ -204,7 +203,7 @@ PipelineView pipelineView(const SettingsImage& image, int n, QChar sep, std::opt
   describeFlow(v, image, n, *medium, sep, chosenFlowRole);
   describePayment(v, rec, *medium, kind, sep);
   describeCutoff(v, rec, kind);
-  const bool electricity = kind == 3 && *medium == OtherCarrier;
+  const bool electricity = kindCodes(kind).electricityCarrier && *medium == OtherCarrier;
   v.monthFactorCaption = electricity ? QStringLiteral("Коэффициент пересчета")
                                      : QStringLiteral("Коэффициент пересчета трубопровода");
   showReal(v, rec, PipelineReal::MonthFactor, sep);

@@ -11,8 +11,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "editor/descriptors/choice_list.h"
-#include "editor/descriptors/pipeline_roles.h"
+#include "descriptors/choice_list.h"
+#include "descriptors/pipeline_roles.h"
 #include "editor/pages/pipelines/pipeline_reals.h"
 #include "model/settings_image.h"
 

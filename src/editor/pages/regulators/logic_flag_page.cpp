@@ -1,7 +1,7 @@
 #include "editor/pages/regulators/logic_flag_page.h"
 
-#include "editor/descriptors/descriptor_digits.h"
-#include "editor/descriptors/sensor_constants.h"
+#include "descriptors/descriptor_digits.h"
+#include "descriptors/sensor_constants.h"
 #include "model/hex_text.h"
 #include "model/kind_profile.h"
 #include "model/real_text.h"

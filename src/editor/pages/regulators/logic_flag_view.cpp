@@ -1,6 +1,6 @@
 #include "editor/pages/regulators/logic_flag_view.h"
 
-#include "editor/descriptors/descriptor_digits.h"
+#include "descriptors/descriptor_digits.h"
 #include "model/hex_text.h"
 #include "model/real_text.h"
 

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "editor/descriptors/logic_words.h"
+#include "descriptors/logic_words.h"
 #include "model/settings_image.h"
 
 namespace nastrum {

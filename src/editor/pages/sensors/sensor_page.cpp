@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "editor/descriptors/descriptor_digits.h"
-#include "editor/descriptors/name_rule.h"
-#include "editor/descriptors/sensor_edit.h"
-#include "editor/descriptors/sensor_show.h"
+#include "descriptors/descriptor_digits.h"
+#include "descriptors/name_rule.h"
+#include "descriptors/sensor_edit.h"
+#include "descriptors/sensor_show.h"
 #include "model/hex_text.h"
 #include "model/kind_profile.h"
 #include "model/message_catalogue.h"

@@ -15,10 +15,10 @@
 #include <QChar>
 #include <QString>
 
-#include "editor/descriptors/sensor_channels.h"
-#include "editor/descriptors/sensor_constants.h"
-#include "editor/descriptors/sensor_references.h"
-#include "editor/descriptors/sensor_view.h"
+#include "descriptors/sensor_channels.h"
+#include "descriptors/sensor_constants.h"
+#include "descriptors/sensor_references.h"
+#include "descriptors/sensor_view.h"
 #include "model/message_presenter.h"
 #include "model/workspace.h"
 

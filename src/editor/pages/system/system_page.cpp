@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "editor/descriptors/system_codes.h"
+#include "descriptors/system_codes.h"
 #include "model/hex_text.h"
 #include "model/kind_profile.h"
 #include "model/real_text.h"

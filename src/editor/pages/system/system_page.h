@@ -14,7 +14,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "editor/descriptors/channel_word.h"
+#include "descriptors/channel_word.h"
 #include "model/message_presenter.h"
 #include "model/workspace.h"
 

@@ -1,7 +1,8 @@
 // The two communication channels of the system page.
+#include "descriptors/kind_codes.h"
 #include "editor/pages/system/system_page.h"
 
-#include "editor/descriptors/system_codes.h"
+#include "descriptors/system_codes.h"
 #include "model/device_text.h"
 #include "model/kind_profile.h"
 #include "model/message_catalogue.h"
@@ -14,8 +15,6 @@ namespace {
 
 constexpr int kMaxModemText = 126;
 
-bool Kind3(Word kind) { return kind == 3; }  // the large model's channel lists
-bool Kind2(Word kind) { return kind == 2; }  // its main channel is a fixed loop
 
 }  // namespace
 
@@ -28,30 +27,35 @@ void SystemPage::showChannel(int channel) { channel_ = channel == 1 && channels(
 
 int SystemPage::setupIndex() const { return channel_ == 1 ? sys::AuxChannelSetup : sys::MainChannelSetup; }
 int SystemPage::baudIndex() const { return channel_ == 1 ? sys::AuxChannelBaud : sys::MainChannelBaud; }
-// The expandable model's main channel is a fixed loop: its link settings
-// always concern the additional channel.
-int SystemPage::linkTypeIndex() const { return Kind2(kind()) ? sys::AuxChannelSetup : setupIndex(); }
-int SystemPage::lineIndex() const { return Kind2(kind()) ? sys::AuxChannelSetup : sys::MainChannelSetup; }
+// Where the main channel is a fixed loop, the link settings always concern
+// the additional channel.
+int SystemPage::linkTypeIndex() const {
+  return kindCodes(kind()).mainChannelFixedLoop ? sys::AuxChannelSetup : setupIndex();
+}
+int SystemPage::lineIndex() const {
+  return kindCodes(kind()).mainChannelFixedLoop ? sys::AuxChannelSetup : sys::MainChannelSetup;
+}
 
 ModemText& SystemPage::modemText() {
-  return Kind3(kind()) && channel_ == 1 ? workspace_.image.modemInitAux : workspace_.image.modemInitMain;
+  return kindProfile(kind()).hasAuxModemText && channel_ == 1 ? workspace_.image.modemInitAux : workspace_.image.modemInitMain;
 }
 const ModemText& SystemPage::modemText() const {
-  return Kind3(kind()) && channel_ == 1 ? workspace_.image.modemInitAux : workspace_.image.modemInitMain;
+  return kindProfile(kind()).hasAuxModemText && channel_ == 1 ? workspace_.image.modemInitAux : workspace_.image.modemInitMain;
 }
 
 ChannelView SystemPage::channelView() const {
   ChannelView v;
   const int word = sys(setupIndex());
   const int linkWord = sys(linkTypeIndex());
-  const bool auxOfKind3 = Kind3(kind()) && channel_ == 1;
-  v.linkTypeShown = !(Kind2(kind()) && channel_ == 0);
+  const KindCodes& codes = kindCodes(kind());
+  const bool modemOnlyAux = codes.auxChannelModemOnly && channel_ == 1;
+  v.linkTypeShown = !(codes.mainChannelFixedLoop && channel_ == 0);
   v.linkType = linkTypeOf(linkWord);
   v.protocol = protocolOf(word);
   for (const Choice& c : protocols())
-    if (!(auxOfKind3 && c.code == Traditional)) v.protocols << c.text;
+    if (!(modemOnlyAux && c.code == Traditional)) v.protocols << c.text;
   for (const Choice& c : linkTypes()) {
-    if (c.code == Pmk3 && (auxOfKind3 || v.protocol != Traditional)) continue;
+    if (c.code == Pmk3 && (modemOnlyAux || v.protocol != Traditional)) continue;
     v.linkTypes << c.text;
   }
   v.crc = crcOf(word);

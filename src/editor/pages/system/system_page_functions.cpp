@@ -1,7 +1,8 @@
 // "Дополнительные функции:" and the battery control of the system page.
+#include "descriptors/kind_codes.h"
 #include "editor/pages/system/system_page.h"
 
-#include "editor/descriptors/system_codes.h"
+#include "descriptors/system_codes.h"
 #include "model/hex_text.h"
 #include "model/kind_profile.h"
 #include "model/message_catalogue.h"
@@ -14,14 +15,12 @@ constexpr Word kNoBatteryControl = 0xFFFF;
 constexpr int kNoSensor = 0x40;
 constexpr int kMaxObject = 63;
 
-bool Kind3(Word kind) { return kind == 3; }  // the large model's boxes differ
-
 int BitOf(SpecialFunction f, Word kind) {
   switch (f) {
     case SpecialFunction::Telesignalling: return 14;
     case SpecialFunction::CurrentGenerator: return 13;
     case SpecialFunction::Regulators: return 12;
-    case SpecialFunction::SlaveOrFaults: return Kind3(kind) ? 10 : 4;
+    case SpecialFunction::SlaveOrFaults: return kindCodes(kind).slaveOrFaultsBit;
     case SpecialFunction::EventArchive: return 9;
     case SpecialFunction::IntervalArchive: return 8;
     case SpecialFunction::AlgorithmTest: return 3;
@@ -35,7 +34,7 @@ int BitOf(SpecialFunction f, Word kind) {
 
 bool SystemPage::functionOffered(SpecialFunction f) const {
   if (!kindProfile(kind()).hasAuxChannel) return false;
-  return !(f == SpecialFunction::Telesignalling && Kind3(kind()));
+  return !(f == SpecialFunction::Telesignalling && !kindCodes(kind()).telesignalling);
 }
 
 QString SystemPage::functionCaption(SpecialFunction f) const {
@@ -44,9 +43,9 @@ QString SystemPage::functionCaption(SpecialFunction f) const {
     case SpecialFunction::CurrentGenerator: return QStringLiteral("Генератор тока");
     case SpecialFunction::Regulators: return QStringLiteral("Регуляторы");
     case SpecialFunction::SlaveOrFaults:
-      return Kind3(kind()) ? QStringLiteral("Отказы датч.в арх.событ.") : QStringLiteral("Чтение ведомого ОРВИК");
+      return QString::fromUtf8(kindCodes(kind()).slaveOrFaultsCaption);
     case SpecialFunction::EventArchive:
-      return Kind3(kind()) ? QStringLiteral("Архив событий общего вида") : QStringLiteral("Архив событий");
+      return QString::fromUtf8(kindCodes(kind()).eventArchiveCaption);
     case SpecialFunction::IntervalArchive: return QStringLiteral("Расш. архив интервалов");
     case SpecialFunction::AlgorithmTest: return QStringLiteral("Аттест. алгорит. ОРВИК");
     case SpecialFunction::Verification: return QStringLiteral("Метролог. повер. ОРВИК");

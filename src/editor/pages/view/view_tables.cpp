@@ -2,6 +2,7 @@
 
 #include <QHash>
 
+#include "descriptors/kind_codes.h"
 #include "model/image_fields.h"
 #include "model/kind_profile.h"
 
@@ -111,11 +112,13 @@ std::vector<ViewTable> sensorTables(const FieldLookup& fields, const KindProfile
 }
 
 std::vector<ViewTable> pipelineTables(const FieldLookup& fields, const KindProfile& kind) {
-  // Some rows hold other constants in the ОРВИК 9 pipeline record.
-  const bool large = kind.kind == 3;
-  const auto pick = [large](const char* usual, const char* largeModel) {
-    return QString::fromUtf8(large ? largeModel : usual);
+  // Some rows hold other constants where the kind reads the codes otherwise.
+  const KindCodes& codes = kindCodes(kind.kind);
+  const auto pick = [](bool other, const char* usual, const char* otherText) {
+    return QString::fromUtf8(other ? otherText : usual);
   };
+  const bool noHumidity = !codes.gasHumidity;
+  const bool gasProperties = codes.technicalGasProperties;
   ViewTable table = recordTable(
       fields, "Pipelines", kind.pipelines,
       {{QStringLiteral("Основной описатель трубопровода"), "MainDescriptor"},
@@ -124,20 +127,20 @@ std::vector<ViewTable> pipelineTables(const FieldLookup& fields, const KindProfi
        {QStringLiteral("Датчики давления"), "PressureSensors"},
        {QStringLiteral("Датч. плотности и калор./Связь трубопров."), "DensityCalorLink"},
        {QStringLiteral("Ссылка на \"большую\" трубу/Ссылка, датч. темпер."), "BigPipeRef"},
-       {pick("Отключ. сигнал, датч. влажности/давл. источника", "Отключ. сигнал/давл. источника "), "CutoffSource"},
+       {pick(noHumidity, "Отключ. сигнал, датч. влажности/давл. источника", "Отключ. сигнал/давл. источника "), "CutoffSource"},
        {QStringLiteral("Указатель примесей CO2,N2/Момент смены тарифов"), "ImpurityTariff"},
        {QStringLiteral("Диаметр трубопровода"), "PipeDiameter"},
        {QStringLiteral("Диаметр сужающего устройства"), "OrificeDiameter"},
        {QStringLiteral("Коэфф. линейного расширения материала трубопр."), "PipeExpansion"},
        {QStringLiteral("Коэфф. линейного расширения материала СУ"), "OrificeExpansion"},
        {QStringLiteral("Эквивалентная шероховатость"), "Roughness"},
-       {pick("Объемная доля СО2 в газе", "Объемная доля СО2(газ)/Коэффициент сжимаемости"), "CO2Fraction"},
-       {pick("Объемная доля N2 в газе", "Объемная доля N2(газ)/Динамическая вязкость"), "N2Fraction"},
-       {pick("Калорийность газа/Константа 1", "Калорийность газа/Константа 1/Показатель адиабаты"), "GasCalorific"},
+       {pick(gasProperties, "Объемная доля СО2 в газе", "Объемная доля СО2(газ)/Коэффициент сжимаемости"), "CO2Fraction"},
+       {pick(gasProperties, "Объемная доля N2 в газе", "Объемная доля N2(газ)/Динамическая вязкость"), "N2Fraction"},
+       {pick(gasProperties, "Калорийность газа/Константа 1", "Калорийность газа/Константа 1/Показатель адиабаты"), "GasCalorific"},
        {QStringLiteral("Плотность газа/Константа 2"), "GasDensity"},
        {QStringLiteral("Месячный коэффициент пересчета трубопровода"), "MonthFactor"},
        {QStringLiteral("Основной тариф"), "MainTariff"},
-       {pick("Влажность газа/Ночной тариф", "Ночной тариф (электроэнергия)"), "NightTariff"}});
+       {pick(codes.electricityCarrier, "Влажность газа/Ночной тариф", "Ночной тариф (электроэнергия)"), "NightTariff"}});
   return {named(std::move(table), QStringLiteral("pipelineTable"), QStringLiteral("№ трубопровода:"), 286)};
 }
 

@@ -2,8 +2,8 @@
 // slot conflicts between hourly, interval and event archives.
 #include "page_fixture.h"
 
-#include "editor/descriptors/descriptor_digits.h"
-#include "editor/descriptors/name_rule.h"
+#include "descriptors/descriptor_digits.h"
+#include "descriptors/name_rule.h"
 #include "model/hex_text.h"
 
 namespace nastrum::test {

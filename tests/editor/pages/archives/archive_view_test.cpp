@@ -1,7 +1,7 @@
 // What a family group shows for the words of an archive.
 #include <gtest/gtest.h>
 
-#include "editor/descriptors/descriptor_digits.h"
+#include "descriptors/descriptor_digits.h"
 #include "editor/pages/archives/archive_view.h"
 #include "support/fresh_image.h"
 

@@ -1,8 +1,8 @@
 // The rules of the kind 3 regulators and of the desktop list.
 #include <gtest/gtest.h>
 
-#include "editor/descriptors/logic_words.h"
-#include "editor/descriptors/name_rule.h"
+#include "descriptors/logic_words.h"
+#include "descriptors/name_rule.h"
 #include "editor/pages/desktop/desktop_page.h"
 #include "editor/pages/desktop/regulator_page.h"
 #include "model/field_walk.h"

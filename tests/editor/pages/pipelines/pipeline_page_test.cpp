@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/descriptors/descriptor_digits.h"
-#include "editor/descriptors/name_rule.h"
-#include "editor/descriptors/sensor_channels.h"
-#include "editor/descriptors/pipeline_edit.h"
+#include "descriptors/descriptor_digits.h"
+#include "descriptors/name_rule.h"
+#include "descriptors/sensor_channels.h"
+#include "descriptors/pipeline_edit.h"
 #include "editor/pages/pipelines/pipeline_page.h"
 #include "model/settings_record.h"
 #include "pipeline_fixture.h"

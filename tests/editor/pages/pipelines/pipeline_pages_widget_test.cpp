@@ -6,10 +6,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "editor/descriptors/descriptor_digits.h"
-#include "editor/descriptors/name_rule.h"
-#include "editor/descriptors/pipeline_edit.h"
-#include "editor/descriptors/sensor_channels.h"
+#include "descriptors/descriptor_digits.h"
+#include "descriptors/name_rule.h"
+#include "descriptors/pipeline_edit.h"
+#include "descriptors/sensor_channels.h"
 #include "editor/pages/pipelines/ui/pipeline_description_page.h"
 #include "editor/pages/pipelines/ui/pipeline_sensors_page.h"
 #include "model/settings_record.h"

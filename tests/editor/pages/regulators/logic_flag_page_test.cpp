@@ -1,7 +1,7 @@
 // The rules of the "Регуляторы" page against the stored words.
 #include <gtest/gtest.h>
 
-#include "editor/descriptors/descriptor_digits.h"
+#include "descriptors/descriptor_digits.h"
 #include "editor/pages/regulators/logic_flag_page.h"
 #include "model/hex_text.h"
 #include "support/fresh_image.h"

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <functional>
 
-#include "editor/descriptors/name_rule.h"
-#include "editor/descriptors/sensor_codes.h"
+#include "descriptors/name_rule.h"
+#include "descriptors/sensor_codes.h"
 #include "editor/pages/sensors/sensor_page.h"
 #include "support/fresh_image.h"
 #include "support/scripted_presenter.h"

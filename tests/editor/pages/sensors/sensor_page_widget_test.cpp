@@ -20,9 +20,9 @@
 #include <QTimer>
 
 #include "arith/ui/tar_form.h"
-#include "editor/descriptors/name_rule.h"
-#include "editor/descriptors/sensor_edit.h"
-#include "editor/pages/inputs/choice_box.h"
+#include "descriptors/name_rule.h"
+#include "descriptors/sensor_edit.h"
+#include "widgets/choice_box.h"
 #include "editor/pages/sensors/ui/sensor_page_widget.h"
 #include "sim/demo_image.h"
 #include "support/fresh_image.h"

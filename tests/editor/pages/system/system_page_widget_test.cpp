@@ -11,8 +11,8 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "editor/pages/inputs/choice_box.h"
-#include "editor/pages/inputs/wrap_spin_box.h"
+#include "widgets/choice_box.h"
+#include "widgets/wrap_spin_box.h"
 #include "editor/pages/system/ui/system_page_widget.h"
 #include "support/fresh_image.h"
 #include "support/scripted_presenter.h"

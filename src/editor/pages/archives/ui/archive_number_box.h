@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "editor/pages/inputs/wrap_spin_box.h"
+#include "widgets/wrap_spin_box.h"
 
 namespace nastrum {
 

@@ -5,7 +5,7 @@
 
 #include "editor/pages/archives/ui/archive_family_group.h"
 #include "editor/pages/archives/ui/event_archive_group.h"
-#include "editor/pages/inputs/page_parts.h"
+#include "widgets/page_parts.h"
 
 namespace nastrum {
 

@@ -7,7 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 
-#include "editor/descriptors/choice_list.h"
+#include "descriptors/choice_list.h"
 
 namespace nastrum {
 

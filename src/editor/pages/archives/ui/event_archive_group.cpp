@@ -13,8 +13,8 @@
 
 #include "editor/pages/archives/ui/archive_number_box.h"
 #include "editor/pages/archives/ui/choice_combo.h"
-#include "editor/pages/inputs/input_filters.h"
-#include "editor/pages/inputs/page_parts.h"
+#include "widgets/input_filters.h"
+#include "widgets/page_parts.h"
 
 namespace nastrum {
 

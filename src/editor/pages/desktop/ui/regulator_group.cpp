@@ -10,11 +10,11 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "editor/descriptors/logic_words.h"
-#include "editor/pages/inputs/wrap_spin_box.h"
-#include "editor/pages/inputs/choice_box.h"
-#include "editor/pages/inputs/input_filters.h"
-#include "editor/pages/inputs/page_parts.h"
+#include "descriptors/logic_words.h"
+#include "widgets/wrap_spin_box.h"
+#include "widgets/choice_box.h"
+#include "widgets/input_filters.h"
+#include "widgets/page_parts.h"
 #include "model/hex_text.h"
 #include "model/real_text.h"
 

@@ -4,7 +4,7 @@
 
 #include "editor/pages/desktop/ui/desktop_entry_group.h"
 #include "editor/pages/desktop/ui/regulator_group.h"
-#include "editor/pages/inputs/page_parts.h"
+#include "widgets/page_parts.h"
 #include "model/real_text.h"
 
 namespace nastrum {

@@ -5,8 +5,8 @@
 #include <QSignalBlocker>
 #include <QValidator>
 
-#include "editor/descriptors/name_rule.h"
-#include "editor/pages/inputs/input_filters.h"
+#include "descriptors/name_rule.h"
+#include "widgets/input_filters.h"
 
 namespace nastrum {
 

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
-#include "editor/pages/inputs/choice_box.h"
+#include "widgets/choice_box.h"
 #include "editor/pages/pipelines/pipeline_view.h"
 
 namespace nastrum {

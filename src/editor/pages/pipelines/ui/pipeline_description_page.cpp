@@ -4,8 +4,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "editor/descriptors/descriptor_digits.h"
-#include "editor/descriptors/pipeline_roles.h"
+#include "descriptors/descriptor_digits.h"
+#include "descriptors/pipeline_roles.h"
 #include "model/real_text.h"
 
 namespace nastrum {

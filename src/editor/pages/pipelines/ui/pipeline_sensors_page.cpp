@@ -2,7 +2,7 @@
 
 #include <QVBoxLayout>
 
-#include "editor/descriptors/descriptor_digits.h"
+#include "descriptors/descriptor_digits.h"
 
 namespace nastrum {
 

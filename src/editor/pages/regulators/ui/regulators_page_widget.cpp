@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "editor/pages/inputs/wrap_spin_box.h"
-#include "editor/pages/inputs/choice_box.h"
+#include "widgets/wrap_spin_box.h"
+#include "widgets/choice_box.h"
 #include "model/hex_text.h"
 #include "model/real_text.h"
 

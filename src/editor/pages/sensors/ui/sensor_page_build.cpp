@@ -15,10 +15,10 @@
 #include <QVBoxLayout>
 
 #include "arith/ui/tar_form.h"
-#include "editor/descriptors/sensor_codes.h"
-#include "editor/pages/inputs/choice_box.h"
-#include "editor/pages/inputs/input_filters.h"
-#include "editor/pages/inputs/page_parts.h"
+#include "descriptors/sensor_codes.h"
+#include "widgets/choice_box.h"
+#include "widgets/input_filters.h"
+#include "widgets/page_parts.h"
 #include "editor/pages/sensors/ui/sensor_page_widget.h"
 
 namespace nastrum {

@@ -9,7 +9,7 @@
 #include <QPixmap>
 #include <QTimer>
 
-#include "editor/descriptors/sensor_codes.h"
+#include "descriptors/sensor_codes.h"
 #include "editor/pages/sensors/ui/sensor_page_widget.h"
 #include "model/message_presenter.h"
 #include "model/reset_image.h"
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
   nastrum::Workspace workspace;
   nastrum::ResetImage(workspace.image, workspace.editor);
   workspace.image.deviceKind = options.value(QStringLiteral("kind")).toInt();
-  if (!nastrum::isValidDeviceKind(workspace.image.deviceKind)) workspace.image.deviceKind = 2;
+  if (!nastrum::isValidDeviceKind(workspace.image.deviceKind)) workspace.image.deviceKind = nastrum::toWord(nastrum::DeviceKind::Expandable);
   workspace.editor.fileOpen = true;
   SilentPresenter presenter;
   nastrum::SensorPageWidget page(workspace, presenter, QChar(u','), nullptr);

@@ -11,8 +11,8 @@
 #include <QSpinBox>
 
 #include "arith/ui/tar_form.h"
-#include "editor/descriptors/name_rule.h"
-#include "editor/pages/inputs/choice_box.h"
+#include "descriptors/name_rule.h"
+#include "widgets/choice_box.h"
 #include "model/real_text.h"
 
 namespace nastrum {

@@ -7,11 +7,11 @@
 #include <QPlainTextEdit>
 #include <QSpinBox>
 
-#include "editor/descriptors/system_codes.h"
-#include "editor/pages/inputs/choice_box.h"
-#include "editor/pages/inputs/input_filters.h"
-#include "editor/pages/inputs/page_parts.h"
-#include "editor/pages/inputs/wrap_spin_box.h"
+#include "descriptors/system_codes.h"
+#include "widgets/choice_box.h"
+#include "widgets/input_filters.h"
+#include "widgets/page_parts.h"
+#include "widgets/wrap_spin_box.h"
 #include "editor/pages/system/ui/system_page_widget.h"
 
 namespace nastrum {

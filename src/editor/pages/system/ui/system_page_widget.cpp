@@ -9,9 +9,9 @@
 #include <QSpinBox>
 #include <QTextCursor>
 
-#include "editor/descriptors/system_codes.h"
-#include "editor/pages/inputs/choice_box.h"
-#include "editor/pages/inputs/wrap_spin_box.h"
+#include "descriptors/system_codes.h"
+#include "widgets/choice_box.h"
+#include "widgets/wrap_spin_box.h"
 #include "model/kind_profile.h"
 
 namespace nastrum {

@@ -10,8 +10,8 @@
 #include <QTimeEdit>
 #include <QTimer>
 
-#include "editor/pages/inputs/input_filters.h"
-#include "editor/pages/inputs/page_parts.h"
+#include "widgets/input_filters.h"
+#include "widgets/page_parts.h"
 #include "link/clock/clock_countdown.h"
 
 namespace nastrum {

@@ -15,8 +15,8 @@
 #include <QKeyEvent>
 #include <QTest>
 
-#include "editor/descriptors/descriptor_digits.h"
-#include "editor/descriptors/name_rule.h"
+#include "descriptors/descriptor_digits.h"
+#include "descriptors/name_rule.h"
 #include "model/hex_text.h"
 #include "editor/pages/archives/ui/archives_page_widget.h"
 #include "support/fresh_image.h"

@@ -9,10 +9,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "editor/descriptors/name_rule.h"
+#include "descriptors/name_rule.h"
 #include "editor/pages/desktop/ui/regulators_desktop_page_widget.h"
-#include "editor/pages/inputs/wrap_spin_box.h"
-#include "editor/pages/inputs/choice_box.h"
+#include "widgets/wrap_spin_box.h"
+#include "widgets/choice_box.h"
 #include "model/hex_text.h"
 #include "model/real_text.h"
 #include "support/fresh_image.h"

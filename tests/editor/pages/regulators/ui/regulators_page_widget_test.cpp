@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "editor/pages/regulators/ui/regulators_page_widget.h"
-#include "editor/pages/inputs/wrap_spin_box.h"
-#include "editor/pages/inputs/choice_box.h"
+#include "widgets/wrap_spin_box.h"
+#include "widgets/choice_box.h"
 #include "model/hex_text.h"
 #include "support/fresh_image.h"
 #include "support/scripted_presenter.h"

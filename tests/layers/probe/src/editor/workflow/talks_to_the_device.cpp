@@ -1,0 +1,2 @@
+// Probe: the workflow does not talk to the device.
+#include "link/runs/exchange_settings.h"
