@@ -68,7 +68,7 @@ declare -A may_include=(
   [run]="model link runs params"
   [descriptors]="model descriptors"
   [check]="model descriptors check"
-  [workflow]="model workflow"
+  [workflow]="model check workflow"  # check: the place of each rule's fault
   [pages]="model descriptors check workflow pages"
   [maps]="model descriptors check maps"
   [arith]="model descriptors check arith"
@@ -111,6 +111,10 @@ while read -r file header; do
       "editor/ui>maps") continue ;;
       # The error window reports to the main window through its hooks.
       "check/ui>workflow") continue ;;
+      # The changes a safe write will make are shown as a comparison.
+      "link/safe_write/ui>compare") continue ;;
+      # The network window names the backup a device's row opens.
+      "link/scan/ui>link/read") continue ;;
       # The view pages ask for the privileged login before a raw edit.
       "editor/pages/view/ui>editor/ui") continue ;;
       # The group window uses the exchange window's radio group.

@@ -1,8 +1,8 @@
-#include "editor/descriptors/sensor_hint.h"
+#include "descriptors/sensor_hint.h"
 
-#include "editor/descriptors/descriptor_digits.h"
-#include "editor/descriptors/name_rule.h"
-#include "editor/descriptors/sensor_codes.h"
+#include "descriptors/descriptor_digits.h"
+#include "descriptors/name_rule.h"
+#include "descriptors/sensor_codes.h"
 
 namespace nastrum {
 

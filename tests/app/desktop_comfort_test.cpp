@@ -101,8 +101,8 @@ TEST_F(RememberedTest, WindowPlaceTabAndLinkSettingsSurviveARestart) {
     link.portItem = kOtherPortItem;
     link.otherPort = QStringLiteral("/dev/ttyUSB1");
     link.baudIndex = 6;
-    link.lineKind = 0;
-    ChooseProtocol(link, 2);
+    link.lineKind = LineKind::Rs232;
+    ChooseProtocol(link, LinkProtocol::Ft11);
     SetNetworkNumber(link, 9);
     link.attempts = 5;
     link.pauseSeconds = 8;
@@ -117,8 +117,8 @@ TEST_F(RememberedTest, WindowPlaceTabAndLinkSettingsSurviveARestart) {
   EXPECT_EQ(link.portItem, kOtherPortItem);
   EXPECT_EQ(link.otherPort, QStringLiteral("/dev/ttyUSB1"));
   EXPECT_EQ(link.baudIndex, 6);
-  EXPECT_EQ(link.lineKind, 0);
-  EXPECT_EQ(link.protocol, 2);
+  EXPECT_EQ(link.lineKind, LineKind::Rs232);
+  EXPECT_EQ(link.protocol, LinkProtocol::Ft11);
   EXPECT_EQ(link.networkNumber, 9);
   EXPECT_EQ(link.attempts, 5);
   EXPECT_EQ(link.pauseSeconds, 8);

@@ -6,7 +6,7 @@
 
 #include "app_rig.h"
 #include "check/check_test_image.h"
-#include "editor/descriptors/archive_words.h"
+#include "descriptors/archive_words.h"
 #include "editor/pages/pipelines/ui/field_edits.h"
 #include "editor/workflow/device_read_takeover.h"
 #include "model/settings_files.h"

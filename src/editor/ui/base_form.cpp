@@ -26,7 +26,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "editor/pages/inputs/page_parts.h"
+#include "widgets/page_parts.h"
 #include "editor/ui/about_box.h"
 #include "editor/ui/file_dialogs.h"
 #include "editor/ui/privileged_login_dialog.h"

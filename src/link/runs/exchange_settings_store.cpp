@@ -50,7 +50,7 @@ ExchangeSettings LoadExchangeSettings(QSettings& store) {
 
   // The protocol and the network are set through the window's own rules, so
   // the address table agrees with the number as after the user's clicks.
-  ChooseProtocol(s, protocol);
+  ChooseProtocol(s, protocolOfItem(protocol));
   if (NetworkBoxEnabled(s)) SetNetwork(s, network);
   if (s.network) SetNetworkNumber(s, std::max(number, 1));
   return s;

@@ -21,7 +21,7 @@ std::optional<NetworkRange> ParseNetworkRange(const QString& text, const Network
 
 ExchangeSettings SettingsForNumber(const ExchangeSettings& s, int number) {
   ExchangeSettings own = s;
-  if (own.protocol == 0) SetNetwork(own, true);
+  if (own.protocol == LinkProtocol::Traditional) SetNetwork(own, true);
   SetNetworkNumber(own, number);
   return own;
 }

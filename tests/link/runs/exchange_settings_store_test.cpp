@@ -34,9 +34,9 @@ TEST_F(ExchangeSettingsStoreTest, EveryChoiceComesBack) {
   s.portItem = kOtherPortItem;
   s.otherPort = QStringLiteral("/dev/ttyUSB0");
   s.baudIndex = 6;
-  s.lineKind = 0;
-  ChooseProtocol(s, 1);
-  s.crcMode = 2;
+  s.lineKind = LineKind::Rs232;
+  ChooseProtocol(s, LinkProtocol::Ft12);
+  s.crcMode = CrcMode::InsteadOfSum;
   s.channel = 1;
   s.attempts = 7;
   s.pauseSeconds = 12;
@@ -48,9 +48,9 @@ TEST_F(ExchangeSettingsStoreTest, EveryChoiceComesBack) {
   EXPECT_EQ(back.portItem, kOtherPortItem);
   EXPECT_EQ(back.otherPort, QStringLiteral("/dev/ttyUSB0"));
   EXPECT_EQ(back.baudIndex, 6);
-  EXPECT_EQ(back.lineKind, 0);
-  EXPECT_EQ(back.protocol, 1);
-  EXPECT_EQ(back.crcMode, 2);
+  EXPECT_EQ(back.lineKind, LineKind::Rs232);
+  EXPECT_EQ(back.protocol, LinkProtocol::Ft12);
+  EXPECT_EQ(back.crcMode, CrcMode::InsteadOfSum);
   EXPECT_EQ(back.channel, 1);
   EXPECT_EQ(back.attempts, 7);
   EXPECT_EQ(back.pauseSeconds, 12);

@@ -9,7 +9,7 @@ namespace {
 TEST(NetworkRange, TheFullRangeIsWhatTheProtocolAddresses) {
   ExchangeSettings s;
   EXPECT_EQ(FullNetworkRange(s).last, 127);
-  ChooseProtocol(s, 1);
+  ChooseProtocol(s, LinkProtocol::Ft12);
   EXPECT_EQ(FullNetworkRange(s).first, 1);
   EXPECT_EQ(FullNetworkRange(s).last, 254);
 }
@@ -40,7 +40,7 @@ TEST(NetworkRange, SettingsForANumberAddressThatDevice) {
   const ExchangeSettings at9 = SettingsForNumber(s, 9);
   EXPECT_TRUE(NeedsNetworkSelect(at9));
   EXPECT_EQ(ChosenAddress(at9), 9);
-  ChooseProtocol(s, 2);
+  ChooseProtocol(s, LinkProtocol::Ft11);
   const ExchangeSettings ft = SettingsForNumber(s, 200);
   EXPECT_EQ(MakeLinkSetup(ft).address, 200);
   EXPECT_FALSE(NeedsNetworkSelect(ft));

@@ -32,7 +32,7 @@ class ScanEveryProtocol : public ::testing::TestWithParam<int> {};
 TEST_P(ScanEveryProtocol, FindsExactlyTheDevicesAndReportsEveryNumber) {
   ScanRig rig;
   AddSite(rig);
-  ChooseProtocol(rig.settings, GetParam());
+  ChooseProtocol(rig.settings, protocolOfItem(GetParam()));
 
   const ScanReport report = rig.scan({1, 32});
 
@@ -67,7 +67,7 @@ TEST(NetworkScan, TwoDevicesOfOneNumberAreACollisionAndTheScanGoesOn) {
     rig.addDevice(9, 2, Fresh(), 0x0091);
     rig.addDevice(9, 3, Fresh(), 0x0092);
     rig.addDevice(12, 1, Fresh(), 0x0012);
-    ChooseProtocol(rig.settings, protocol);
+    ChooseProtocol(rig.settings, protocolOfItem(protocol));
 
     const ScanReport report = rig.scan({1, 16});
 

@@ -209,7 +209,7 @@ void NetworkWindow::refreshRange() {
   const PortAddress port = ChosenPort(linkSettings_);
   linkLabel_->setText(QStringLiteral("Порт %1, скорость %2, протокол \"%3\" (меняются в \"Параметры обмена\")")
                           .arg(port.display, SpeedItemText(linkSettings_.baudIndex).trimmed(),
-                               ProtocolName(linkSettings_.protocol)));
+                               ProtocolName(itemOf(linkSettings_.protocol))));
 }
 
 void NetworkWindow::refreshButtons() {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editor/descriptors/name_rule.h"
+#include "descriptors/name_rule.h"
 #include "editor/pages/pipelines/pipeline_page.h"
 #include "model/settings_record.h"
 #include "pipeline_fixture.h"

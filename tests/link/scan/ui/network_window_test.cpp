@@ -140,13 +140,13 @@ TEST(NetworkWindow, AWholeRangeFollowsTheProtocolAndANarrowedOneStays) {
   auto* last = rig.child<QSpinBox>("lastNumber");
   last->setValue(127);
   rig.window.hide();
-  ChooseProtocol(rig.settings, 1);
+  ChooseProtocol(rig.settings, LinkProtocol::Ft12);
   rig.window.show();
   EXPECT_EQ(last->maximum(), 254);
   EXPECT_EQ(last->value(), 254);
   last->setValue(30);
   rig.window.hide();
-  ChooseProtocol(rig.settings, 0);
+  ChooseProtocol(rig.settings, LinkProtocol::Traditional);
   rig.window.show();
   EXPECT_EQ(last->value(), 30);
 }
