@@ -144,6 +144,9 @@ class WriteRun {
     if (keep(written) && !ctx_.stopped()) offerStart();
   }
 
+  // The names write logs each model's sensor names in that model's own
+  // words, a log format rather than a fact of the device, so the kinds are
+  // named here and not in the profile.
   void logSensorNames(int kind) {
     if (kind != 1 && kind != 3) return;
     const int count = kindProfile(kind).sensors;
