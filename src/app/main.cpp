@@ -22,6 +22,7 @@ int main(int argc, char* argv[]) {
   const nastrum::StartArguments start = nastrum::parseStartArguments(QApplication::arguments());
   nastrum::NastrumApplication program;
   if (QApplication::arguments().contains(QStringLiteral("--version"))) {
+    program.rememberNothing();
     QTextStream(stdout) << "nastrum " << QApplication::applicationVersion() << Qt::endl;
     return 0;
   }

@@ -68,6 +68,9 @@ class NastrumApplication {
   // demonstration's simulated device); the link settings of such a start
   // are not kept, so the next start does not look for that port.
   void preselectPort(const QString& port);
+  // A start that only answers a question (--version) leaves the user's
+  // settings file as it found it.
+  void rememberNothing() { settings_ = nullptr; }
 
   Workspace& workspace() { return workspace_; }
   Clock& clock() { return clock_; }

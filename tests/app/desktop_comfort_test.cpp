@@ -154,6 +154,20 @@ TEST_F(RememberedTest, TheDemonstrationPortIsNotKept) {
   EXPECT_EQ(next.program.exchangeWindow().settings().portItem, ExchangeSettings{}.portItem);
 }
 
+TEST_F(RememberedTest, AStartThatRemembersNothingLeavesTheFileAlone) {
+  {
+    Start quiet(settings);
+    quiet.program.rememberNothing();
+  }
+  settings.sync();
+  EXPECT_TRUE(settings.allKeys().isEmpty());
+  {
+    Start usual(settings);
+  }
+  settings.sync();
+  EXPECT_FALSE(settings.allKeys().isEmpty()) << "an ordinary start does keep its settings";
+}
+
 TEST_F(RememberedTest, OpenedFilesAreListedNewestFirstAndKeptBetweenStarts) {
   for (const char* name : {"a.bfm", "b.bfm", "c.bfm", "d.bfm", "e.bfm", "f.bfm"})
     ASSERT_TRUE(writeSettingsPair(dir.path(QString::fromLatin1(name)), meteredImage(2)).settingsWritten);
