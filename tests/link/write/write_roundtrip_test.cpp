@@ -24,8 +24,8 @@
 namespace nastrum::test {
 namespace {
 
-// Fifty devices of each kind in every test run (about half a second each
-// under the sanitizers); NASTRUM_ROUNDTRIP_DEVICES=N for a longer search.
+// Fifty devices of each kind in every test run (a few seconds a kind under
+// the sanitizers); NASTRUM_ROUNDTRIP_DEVICES=N for a longer search.
 int DevicesPerKind() {
   const int n = qEnvironmentVariableIntValue("NASTRUM_ROUNDTRIP_DEVICES");
   return n > 0 ? n : 50;
