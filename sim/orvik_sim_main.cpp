@@ -27,7 +27,7 @@
 #include "model/settings_files.h"
 #include "sim/demo_image.h"
 #include "sim/device_port.h"
-#include "sim/device_spec.h"
+#include "sim/line_device.h"
 #include "sim/pty_host.h"
 #include "sim/simulated_device.h"
 
@@ -102,14 +102,14 @@ int main(int argc, char** argv) {
   bool ok = true;
   config.modelCode = parser.isSet(kindOpt) ? parser.value(kindOpt).toInt(&ok) : (isValidDeviceKind(image.deviceKind) ? image.deviceKind : 2);
   if (!ok || config.modelCode < 0 || config.modelCode > 4) return fail(QStringLiteral("--kind takes 0 to 4"));
-  std::vector<sim::DeviceSpec> specs;
+  std::vector<sim::LineDevice> lineDevices;
   if (parser.isSet(deviceOpt)) {
     if (parser.isSet(networkOpt) || parser.isSet(kindOpt) || parser.isSet(demoOpt))
       return fail(QStringLiteral("--device names the number and the model of each device: no --network, --kind or --demo with it"));
     for (const QString& text : parser.values(deviceOpt)) {
-      const auto spec = sim::parseDeviceSpec(text);
-      if (!spec) return fail(QStringLiteral("--device takes NUMBER:KIND[:demo], a number 1 to 254 and a model 0 to 4, not \"%1\"").arg(text));
-      specs.push_back(*spec);
+      const auto device = sim::parseLineDevice(text);
+      if (!device) return fail(QStringLiteral("--device takes NUMBER:KIND[:demo], a number 1 to 254 and a model 0 to 4, not \"%1\"").arg(text));
+      lineDevices.push_back(*device);
     }
   } else {
     for (const QString& text : parser.value(networkOpt).split(QLatin1Char(','))) {
@@ -117,10 +117,10 @@ int main(int argc, char** argv) {
       if (!ok || n < 1 || n > 254) return fail(QStringLiteral("--network takes numbers 1 to 254"));
       // Two devices of one number would both answer and garble every reply;
       // --device makes that collision on purpose.
-      const auto sameNumber = [n](const sim::DeviceSpec& d) { return d.networkNumber == n; };
-      if (std::any_of(specs.begin(), specs.end(), sameNumber))
+      const auto sameNumber = [n](const sim::LineDevice& d) { return d.networkNumber == n; };
+      if (std::any_of(lineDevices.begin(), lineDevices.end(), sameNumber))
         return fail(QStringLiteral("--network names each number once"));
-      specs.push_back({n, config.modelCode, false});
+      lineDevices.push_back({n, config.modelCode, false});
     }
   }
   config.factoryNumber = static_cast<std::uint16_t>(parser.value(factoryOpt).toUInt(&ok, 16));
@@ -142,20 +142,20 @@ int main(int argc, char** argv) {
   std::deque<sim::SimulatedDevice> devices;
   std::deque<sim::DevicePort> ports;
   std::vector<sim::DevicePort*> portList;
-  for (std::size_t i = 0; i < specs.size(); ++i) {
+  for (std::size_t i = 0; i < lineDevices.size(); ++i) {
     sim::DeviceConfig own = config;
-    own.networkNumber = specs[i].networkNumber;
-    own.modelCode = specs[i].modelCode;
+    own.networkNumber = lineDevices[i].networkNumber;
+    own.modelCode = lineDevices[i].modelCode;
     own.factoryNumber = static_cast<std::uint16_t>(config.factoryNumber + i);
-    SettingsImage start = specs[i].demo ? sim::demoPlantImage() : image;
-    if (specs[i].demo && isValidDeviceKind(own.modelCode)) start.deviceKind = own.modelCode;
+    SettingsImage start = lineDevices[i].demo ? sim::demoPlantImage() : image;
+    if (lineDevices[i].demo && isValidDeviceKind(own.modelCode)) start.deviceKind = own.modelCode;
     sim::SimulatedDevice& device = devices.emplace_back(own, start, clock);
     for (const QString& text : parser.values(faultOpt)) {
       const auto fault = sim::parseFault(text);
       if (!fault) return fail(QStringLiteral("--fault: unknown fault \"%1\"; known: %2").arg(text, sim::faultNames().join(QStringLiteral(", "))));
       device.faults().add(*fault);
     }
-    const QString tag = specs.size() > 1 ? QStringLiteral("[%1] ").arg(specs[i].networkNumber) : QString();
+    const QString tag = lineDevices.size() > 1 ? QStringLiteral("[%1] ").arg(lineDevices[i].networkNumber) : QString();
     device.setLogger([&out, tag](const QString& line) {
       out << QTime::currentTime().toString(QStringLiteral("hh:mm:ss.zzz")) << ' ' << tag << line << Qt::endl;
     });
@@ -201,7 +201,7 @@ int main(int argc, char** argv) {
     // The first device's pair goes to OUT.bfm, the others' to OUT_<network>.bfm.
     for (std::size_t i = 0; i < devices.size(); ++i) {
       QString path = parser.value(saveOpt);
-      if (i > 0) path = pathWithoutExtension(path) + QStringLiteral("_%1.bfm").arg(specs[i].networkNumber);
+      if (i > 0) path = pathWithoutExtension(path) + QStringLiteral("_%1.bfm").arg(lineDevices[i].networkNumber);
       const WriteOutcome written = writeSettingsPair(path, devices[i].exportImage());
       if (!written.settingsWritten || !written.namesWritten) return fail(QStringLiteral("cannot save %1").arg(path));
       out << "saved " << path << Qt::endl;

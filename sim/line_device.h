@@ -8,13 +8,13 @@
 
 namespace nastrum::sim {
 
-struct DeviceSpec {
+struct LineDevice {
   int networkNumber = 1;  // 1 … 254
   int modelCode = 2;      // 0 … 4, as --kind
   bool demo = false;      // the demonstration plant instead of the starting settings
 };
 
 // "5:3" or "12:2:demo"; nothing when the text is not such a device.
-std::optional<DeviceSpec> parseDeviceSpec(const QString& text);
+std::optional<LineDevice> parseLineDevice(const QString& text);
 
 }  // namespace nastrum::sim
