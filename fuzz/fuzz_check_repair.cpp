@@ -18,12 +18,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::Input in(data, size);
   const std::uint8_t choice = in.byte();
 
-  SettingsImage image;
-  EditorState editor;
-  ResetImage(image, editor);
+  static const SettingsImage reset = [] {
+    SettingsImage image;
+    EditorState editor;
+    ResetImage(image, editor);
+    return image;
+  }();
+  static const QByteArray resetRecord = encodeSettingsRecord(reset);
   // The rest sets words of a reset record: a word's number (two bytes), then
   // its four bytes, so a short input reaches any field.
-  QByteArray record = encodeSettingsRecord(image);
+  QByteArray record = resetRecord;
   const int words = static_cast<int>(record.size() / 4);
   while (!in.empty()) {
     const int high = in.byte();
@@ -31,6 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray value = in.take(4);
     record.replace(word * 4, value.size(), value);
   }
+  SettingsImage image = reset;
   decodeSettingsRecord(record, image);
   // Most images carry a kind the program serves; a few keep what they say.
   if ((choice & 3) != 0) image.deviceKind = choice & 3;

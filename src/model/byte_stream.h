@@ -38,7 +38,8 @@ class ByteReader {
   explicit ByteReader(const QByteArray& bytes) : bytes_(bytes) {}
 
   std::uint8_t u8() {
-    const std::uint8_t v = pos_ < bytes_.size() ? static_cast<std::uint8_t>(bytes_[pos_]) : 0;
+    // at() reads without detaching the shared copy (operator[] would copy it).
+    const std::uint8_t v = pos_ < bytes_.size() ? static_cast<std::uint8_t>(bytes_.at(pos_)) : 0;
     ++pos_;
     return v;
   }

@@ -47,26 +47,34 @@ QString firstFreeNumberedName(const QString& stem, const std::function<bool(cons
   }
 }
 
-ReadOutcome readSettingsPair(const QString& settingsPath, SettingsImage& image, EditorState& editor) {
+ReadOutcome decodeSettingsPair(const QByteArray& settingsBytes, const QByteArray& namesBytes, SettingsImage& image,
+                               EditorState& editor) {
   ReadOutcome outcome;
-  QFile settingsFile(settingsPath);
-  if (!settingsFile.open(QIODevice::ReadOnly)) return {ReadFailure::SettingsUnreadable, false};
-  const QByteArray record = settingsFile.read(kSettingsRecordSize);
-  if (record.size() < kSettingsRecordSize) return {ReadFailure::SettingsUnreadable, false};
+  if (settingsBytes.size() < kSettingsRecordSize) return {ReadFailure::SettingsUnreadable, false};
+  const QByteArray record = settingsBytes.left(kSettingsRecordSize);
 
   SettingsImage loaded = image;
   decodeSettingsRecord(record, loaded);
   if (!isValidDeviceKind(loaded.deviceKind)) return {ReadFailure::UnknownDeviceKind, false};
 
-  QByteArray namesRecord;
-  QFile namesFile(namesPathFor(settingsPath));
-  if (namesFile.open(QIODevice::ReadOnly)) namesRecord = namesFile.read(kNamesRecordSize);
-  outcome.namesRead = namesRecord.size() == kNamesRecordSize;
+  outcome.namesRead = namesBytes.size() >= kNamesRecordSize;
 
   ResetImage(image, editor);
   decodeSettingsRecord(record, image);
-  if (outcome.namesRead) decodeNamesRecord(namesRecord, image.names);
+  if (outcome.namesRead) decodeNamesRecord(namesBytes.left(kNamesRecordSize), image.names);
   return outcome;
+}
+
+ReadOutcome readSettingsPair(const QString& settingsPath, SettingsImage& image, EditorState& editor) {
+  QFile settingsFile(settingsPath);
+  if (!settingsFile.open(QIODevice::ReadOnly)) return {ReadFailure::SettingsUnreadable, false};
+  const QByteArray record = settingsFile.read(kSettingsRecordSize);
+
+  // A names file that is missing or unreadable leaves the names as reset.
+  QByteArray namesRecord;
+  QFile namesFile(namesPathFor(settingsPath));
+  if (namesFile.open(QIODevice::ReadOnly)) namesRecord = namesFile.read(kNamesRecordSize);
+  return decodeSettingsPair(record, namesRecord, image, editor);
 }
 
 WriteOutcome writeSettingsPair(const QString& settingsPath, const SettingsImage& image,

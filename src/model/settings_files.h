@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include <QByteArray>
 #include <QString>
 
 #include "model/editor_state.h"
@@ -38,6 +39,14 @@ struct ReadOutcome {
   bool namesRead = false;
   bool ok() const { return failure == ReadFailure::None; }
 };
+
+// Opens a pair from the bytes of its two files (a file that could not be read
+// gives none; bytes past a record are ignored): on success the image is reset
+// and then filled from the settings record and, when the names bytes hold a
+// whole record, from the names. On failure the image and the editor state are
+// left exactly as they were.
+ReadOutcome decodeSettingsPair(const QByteArray& settingsBytes, const QByteArray& namesBytes, SettingsImage& image,
+                               EditorState& editor);
 
 // Reads a pair: on success the image is reset and then filled from the
 // record and, when the names file could be read, from the names. On failure
