@@ -15,31 +15,18 @@
 #include "model/reset_image.h"
 #include "model/settings_files.h"
 #include "model/settings_record.h"
+#include "support/cli_in_process.h"
 
 using namespace nastrum;
 using namespace nastrum::cli;
 
 namespace {
 
-struct CliRun {
-  int code;
-  QString out;
-  QString err;
-  QStringList errLines() const { return err.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-  QStringList outLines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-};
+using test::CliRun;
 
 class Cli : public ::testing::Test {
  protected:
-  CliRun run(const QStringList& args) {
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    CliIo io{outStream, errStream};
-    const int code = runCli(args, io, cliCommands());
-    outStream.flush();
-    errStream.flush();
-    return {code, out, err};
-  }
+  CliRun run(const QStringList& args) { return test::RunCli(args); }
   QString path(const QString& name) const { return dir.filePath(name); }
 
   // A fresh pair of `kind` with `edit` applied.

@@ -1,41 +1,23 @@
 // nastrum-cli diff --device: a file compared with the simulated device, run
 // in this process through a pseudo-terminal and the production serial line.
-#include <atomic>
-#include <thread>
-
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include "app/cli/cli_commands.h"
-#include "app/cli/cli_dispatch.h"
 #include "model/cp1251.h"
 #include "model/settings_files.h"
 #include "sim/demo_image.h"
-#include "sim/device_port.h"
-#include "sim/pty_host.h"
 #include "sim/simulated_device.h"
+#include "support/cli_in_process.h"
+#include "support/devices_on_pty.h"
 
 namespace nastrum::cli {
 namespace {
 
-struct CliRun {
-  int code;
-  QString out;
-  QString err;
-};
-
-CliRun RunCli(const QStringList& args) {
-  QString out, err;
-  QTextStream outStream(&out), errStream(&err);
-  CliIo io{outStream, errStream};
-  const int code = runCli(args, io, cliCommands());
-  outStream.flush();
-  errStream.flush();
-  return {code, out, err};
-}
+using test::CliRun;
+using test::RunCli;
 
 // The small model reads fastest: the demonstration plant as far as it has room for it.
 sim::DeviceConfig smallModel() {
@@ -49,32 +31,10 @@ SettingsImage smallPlant() {
   return image;
 }
 
-// That plant in a simulated device on a pseudo-terminal, served
-// by a thread of its own for the life of the object.
-class DeviceOnPty {
+// That plant in a simulated device on a pseudo-terminal.
+class DeviceOnPty : public test::DevicesOnPty {
  public:
-  DeviceOnPty() : device_(smallModel(), smallPlant(), clock_), port_(device_), host_({&port_}) {
-    QString error;
-    opened_ = host_.open(&error);
-    EXPECT_TRUE(opened_) << error.toStdString();
-    if (opened_) runner_ = std::thread([this] {
-      while (!done_) host_.step(20);
-    });
-  }
-  ~DeviceOnPty() {
-    done_ = true;
-    if (runner_.joinable()) runner_.join();
-  }
-  QString path() const { return host_.slavePath(); }
-
- private:
-  SystemClock clock_;
-  sim::SimulatedDevice device_;
-  sim::DevicePort port_;
-  sim::PtyHost host_;
-  bool opened_ = false;
-  std::atomic<bool> done_{false};
-  std::thread runner_;
+  DeviceOnPty() : DevicesOnPty({{smallModel(), smallPlant()}}) {}
 };
 
 QStringList Link(const QString& port) {

@@ -1,86 +1,48 @@
 // nastrum-cli scan and backup against simulated devices sharing one
 // pseudo-terminal, run in this process through the production serial line.
-#include <atomic>
-#include <deque>
-#include <thread>
-
 #include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include "app/cli/cli_commands.h"
-#include "app/cli/cli_dispatch.h"
 #include "model/editor_state.h"
 #include "model/reset_image.h"
 #include "model/settings_files.h"
-#include "sim/device_port.h"
-#include "sim/pty_host.h"
 #include "sim/simulated_device.h"
+#include "support/cli_in_process.h"
+#include "support/devices_on_pty.h"
 
 namespace nastrum::cli {
 namespace {
 
-struct CliRun {
-  int code;
-  QString out;
-  QString err;
-};
-
-CliRun RunCli(const QStringList& args) {
-  QString out, err;
-  QTextStream outStream(&out), errStream(&err);
-  CliIo io{outStream, errStream};
-  const int code = runCli(args, io, cliCommands());
-  outStream.flush();
-  errStream.flush();
-  return {code, out, err};
-}
+using test::CliRun;
+using test::RunCli;
 
 struct Device {
   int number, model;
   std::uint16_t factory;
 };
 
-// Devices on one pseudo-terminal, served by a thread of their own for the
-// life of the object.
-class LineOnPty {
+// Devices on one pseudo-terminal, each holding a reset image.
+class LineOnPty : public test::DevicesOnPty {
  public:
-  explicit LineOnPty(std::initializer_list<Device> devices) {
+  explicit LineOnPty(std::initializer_list<Device> devices) : DevicesOnPty(line(devices)) {}
+
+ private:
+  static std::vector<test::DeviceOnLine> line(std::initializer_list<Device> devices) {
     SettingsImage image;
     EditorState editor;
     ResetImage(image, editor);
-    std::vector<sim::DevicePort*> list;
+    std::vector<test::DeviceOnLine> out;
     for (const Device& d : devices) {
       sim::DeviceConfig config;
       config.networkNumber = d.number;
       config.modelCode = d.model;
       config.factoryNumber = d.factory;
-      devices_.emplace_back(config, image, clock_);
-      list.push_back(&ports_.emplace_back(devices_.back()));
+      out.push_back({config, image});
     }
-    host_ = std::make_unique<sim::PtyHost>(list);
-    QString error;
-    opened_ = host_->open(&error);
-    EXPECT_TRUE(opened_) << error.toStdString();
-    if (opened_) runner_ = std::thread([this] {
-      while (!done_) host_->step(20);
-    });
+    return out;
   }
-  ~LineOnPty() {
-    done_ = true;
-    if (runner_.joinable()) runner_.join();
-  }
-  QString path() const { return host_->slavePath(); }
-
- private:
-  SystemClock clock_;
-  std::deque<sim::SimulatedDevice> devices_;
-  std::deque<sim::DevicePort> ports_;
-  std::unique_ptr<sim::PtyHost> host_;
-  bool opened_ = false;
-  std::atomic<bool> done_{false};
-  std::thread runner_;
 };
 
 TEST(ScanCommand, PrintsOneLinePerDevice) {

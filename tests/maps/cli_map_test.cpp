@@ -5,10 +5,9 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
-#include "app/cli/cli_commands.h"
-#include "app/cli/cli_dispatch.h"
 #include "maps/map_test_image.h"
 #include "model/settings_files.h"
+#include "support/cli_in_process.h"
 
 namespace nastrum {
 namespace {
@@ -23,25 +22,13 @@ QGuiApplication& guiApplication() {
   return *app;
 }
 
-struct CliRun {
-  int code;
-  QString out;
-  QString err;
-};
+using test::CliRun;
 
 class CliMap : public ::testing::Test {
  protected:
   void SetUp() override { guiApplication(); }
 
-  CliRun run(const QStringList& args) {
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    CliIo io{outStream, errStream};
-    const int code = runCli(args, io, cliCommands());
-    outStream.flush();
-    errStream.flush();
-    return {code, out, err};
-  }
+  CliRun run(const QStringList& args) { return test::RunCli(args); }
 
   QString pair(Word kind) {
     const QString path = dir.filePath(QStringLiteral("plant%1.bfm").arg(kind));

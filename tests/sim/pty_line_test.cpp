@@ -1,13 +1,11 @@
 // The simulator behind a real pseudo-terminal, reached through the
 // program's production serial line.
-#include <atomic>
-#include <thread>
-
 #include <gtest/gtest.h>
 
 #include "link/device_commands.h"
 #include "link/qserialport_line.h"
 #include "sim/pty_host.h"
+#include "support/devices_on_pty.h"
 #include "sim_rig.h"
 
 namespace nastrum::test {
@@ -30,15 +28,13 @@ class PtyLine : public ::testing::Test {
   // only outside that span.
   void open(Channel channel = Channel::Main, bool paced = false) {
     host->setPacing(paced);
-    runner = std::thread([this] {
-      while (!done) host->step(20);
-    });
+    server = std::make_unique<PtyServer>(*host);
+    server->start();
     ASSERT_TRUE(serialPort.OpenPort(host->slavePath(), kDefaultBaudIndex, channel, LineKind::FourWire));
   }
   void stop() {
     serialPort.ClosePort();
-    done = true;
-    if (runner.joinable()) runner.join();
+    if (server) server->stop();
   }
 
   void identifyAndWriteInEveryProtocol();
@@ -47,8 +43,7 @@ class PtyLine : public ::testing::Test {
   std::unique_ptr<sim::SimulatedDevice> device;
   std::unique_ptr<sim::DevicePort> port;
   std::unique_ptr<sim::PtyHost> host;
-  std::thread runner;
-  std::atomic<bool> done{false};
+  std::unique_ptr<PtyServer> server;
 
   SystemClock clock;
   QSerialPortLine line;

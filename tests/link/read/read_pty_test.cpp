@@ -1,8 +1,5 @@
 // The read run through a real pseudo-terminal and the program's production
 // serial line, once per protocol; and nastrum-cli read against orvik-sim.
-#include <atomic>
-#include <thread>
-
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -18,9 +15,8 @@
 #include "model/reset_image.h"
 #include "model/settings_files.h"
 #include "model/settings_record.h"
-#include "sim/device_port.h"
-#include "sim/pty_host.h"
 #include "sim/simulated_device.h"
+#include "support/devices_on_pty.h"
 
 namespace nastrum::test {
 namespace {
@@ -46,25 +42,17 @@ class ReadThroughPty : public ::testing::TestWithParam<int> {};
 TEST_P(ReadThroughPty, TheSmallModelReadsWhole) {
   const int protocol = GetParam();
   const SettingsImage device = FullImage(1, 1);
-  SystemClock deviceClock;
   sim::DeviceConfig config;
   config.modelCode = 1;
-  sim::SimulatedDevice simulated(config, device, deviceClock);
-  sim::DevicePort port(simulated);
-  sim::PtyHost host({&port});
-  QString error;
-  ASSERT_TRUE(host.open(&error)) << error.toStdString();
-  std::atomic<bool> done{false};
-  std::thread runner([&] {
-    while (!done) host.step(20);
-  });
+  DevicesOnPty line({{config, device}});
+  ASSERT_TRUE(line.opened());
 
   SystemClock clock;
   std::unique_ptr<DeviceSession> session = MakeSerialPortSession(clock);
   Workspace workspace;
   ExchangeSettings settings;
   settings.portItem = PortAddress::kOtherItem;
-  settings.otherPort = host.slavePath();
+  settings.otherPort = line.path();
   ChooseProtocol(settings, protocolOfItem(protocol));
   if (settings.protocol == LinkProtocol::Ft12) settings.crcMode = CrcMode::InData;
   RecordingObserver observer;
@@ -74,8 +62,6 @@ TEST_P(ReadThroughPty, TheSmallModelReadsWhole) {
   DeviceReadJob job;
   job.run(ctx, ReadChoice::Constants);
   session->close();
-  done = true;
-  runner.join();
 
   ASSERT_NE(job.result(), nullptr) << observer.log.join(QLatin1Char('\n')).toStdString();
   QTemporaryDir dir;
