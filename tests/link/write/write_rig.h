@@ -17,9 +17,10 @@ class InterceptingSession final : public DeviceSession {
  public:
   explicit InterceptingSession(DeviceSession& inner) : inner_(inner) {}
 
-  // Sees each request (command byte first: 01 read, 05 parameter write, 06
-  // memory write, or the payload of an exchange) before the device; a code
-  // returned is the request's result and the device never hears it.
+  // Sees each request frame (command byte first: 01 read, 05 parameter
+  // write, 06 memory write, 0D reprogramming...) before the device; a code
+  // returned is the request's result and the device never hears it. The
+  // write unlocks pass unseen: a write stands for its unlock.
   std::function<std::optional<int>(const QByteArray& request, QByteArray& reply)> intercept;
   std::vector<QByteArray> requests;
 
@@ -32,26 +33,6 @@ class InterceptingSession final : public DeviceSession {
   bool isOpen() const override { return inner_.isOpen(); }
   const LinkSetup& setup() const override { return inner_.setup(); }
   bool selectDevice(std::uint8_t address) override { return inner_.selectDevice(address); }
-  int exchange(const QByteArray& payload, QByteArray& reply, int replyLength) override {
-    if (auto r = seen(payload, reply)) return *r;
-    return inner_.exchange(payload, reply, replyLength);
-  }
-  int readParam(std::uint16_t param, int size, QByteArray& out) override {
-    if (auto r = seen(Request(0x01, param), out)) return *r;
-    return inner_.readParam(param, size, out);
-  }
-  int writeParam(std::uint16_t param, const QByteArray& data) override {
-    QByteArray none;
-    if (auto r = seen(Request(0x05, param) + data, none)) return *r;
-    return inner_.writeParam(param, data);
-  }
-  int writeMemory(std::uint16_t address, const QByteArray& data) override {
-    QByteArray none;
-    if (auto r = seen(Request(0x06, address) + data, none)) return *r;
-    return inner_.writeMemory(address, data);
-  }
-  int identify(DeviceIdentity& out) override { return inner_.identify(out); }
-  int release() override { return inner_.release(); }
   void purgeReceive() override { inner_.purgeReceive(); }
   void setReadTimeoutMs(int ms) override { inner_.setReadTimeoutMs(ms); }
   bool writeRaw(const QByteArray& bytes) override { return inner_.writeRaw(bytes); }
@@ -69,9 +50,13 @@ class InterceptingSession final : public DeviceSession {
   }
 
  private:
-  std::optional<int> seen(const QByteArray& request, QByteArray& reply) {
-    requests.push_back(request);
-    return intercept ? intercept(request, reply) : std::nullopt;
+  ResultCode Exchange(const QByteArray& request, int replyLength, QByteArray& reply, const LinkParams& params) override {
+    if (!IsWriteUnlock(request)) {
+      requests.push_back(request);
+      if (intercept)
+        if (const std::optional<int> code = intercept(request, reply)) return static_cast<ResultCode>(*code);
+    }
+    return ForwardFrame(inner_, request, replyLength, reply, params);
   }
 
   DeviceSession& inner_;
