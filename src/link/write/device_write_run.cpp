@@ -19,6 +19,7 @@
 #include "model/cp1251.h"
 #include "model/hex_text.h"
 #include "model/kind_profile.h"
+#include "model/settings_image.h"
 
 namespace nastrum {
 
@@ -144,14 +145,16 @@ class WriteRun {
   // words, a log format rather than a fact of the device, so the kinds are
   // named here and not in the profile.
   void logSensorNames(int kind) {
-    if (kind != 1 && kind != 3) return;
+    const std::optional<DeviceKind> model = deviceKindOf(static_cast<Word>(kind));
+    if (model != DeviceKind::Minimal && model != DeviceKind::Large) return;
+    const bool minimal = model == DeviceKind::Minimal;
     const int count = kindProfile(kind).sensors;
     for (int k = 0; k < count; ++k) {
       const NameSlot& slot = image_.names.sensorNames[static_cast<std::size_t>(k)];
-      if (kind == 1 && slot.isEmpty()) continue;
+      if (minimal && slot.isEmpty()) continue;
       const QString name = fromCp1251(slot.bytes());
       const QByteArray device = EncodeDeviceText(slot.bytes()).left(kDeviceNameLength);
-      if (kind == 1) {
+      if (minimal) {
         ctx_.log(name);
       } else {
         ctx_.log(QStringLiteral("до ") + name);
