@@ -18,6 +18,13 @@ QByteArray addressBytes(std::uint16_t address) { return request({address >> 8, a
 
 }  // namespace
 
+bool IsWriteUnlock(const QByteArray& request) {
+  const ParamAddress unlock = device_param::kWriteUnlock;
+  return request.size() >= 3 && static_cast<std::uint8_t>(request[0]) == device_command::kWriteParam &&
+         static_cast<std::uint8_t>(request[1]) == unlock.highByte() &&
+         static_cast<std::uint8_t>(request[2]) == unlock.lowByte();
+}
+
 int ModelCodeFrom(std::uint8_t versionMajor, std::uint8_t versionMinor, std::uint8_t a, std::uint8_t b) {
   if (a == versionMajor && b == versionMinor) return kModelBasic;
   for (int j = kModelMinimal; j <= kModelLarge; ++j)
@@ -125,18 +132,24 @@ ResultCode DeviceCommands::ReprogrammingBuffer(std::uint8_t argument) {
   return send(request({device_command::kReprogrammingBuffer, argument}), 0, none);
 }
 
+ResultCode DeviceCommands::Identify(DeviceIdentity& out) {
+  out = DeviceIdentity{};
+  QByteArray version;
+  const ResultCode versionRead = ReadParam(device_param::kFirmwareVersion, 2, version);
+  if (versionRead != ResultCode::Ok) return versionRead;
+  out.versionMajor = static_cast<std::uint8_t>(version[0]);
+  out.versionMinor = static_cast<std::uint8_t>(version[1]);
+  QByteArray model;
+  const ResultCode modelRead = ReadParam(device_param::kModel, 2, model);
+  if (modelRead != ResultCode::Ok) return modelRead;
+  out.modelCode = ModelCodeFrom(out.versionMajor, out.versionMinor, static_cast<std::uint8_t>(model[0]),
+                                static_cast<std::uint8_t>(model[1]));
+  return ResultCode::Ok;
+}
+
 Identification DeviceCommands::Identify() {
   Identification id;
-  QByteArray version;
-  id.result = ReadParam(device_param::kFirmwareVersion, 2, version);
-  if (id.result != ResultCode::Ok) return id;
-  id.versionMajor = static_cast<std::uint8_t>(version[0]);
-  id.versionMinor = static_cast<std::uint8_t>(version[1]);
-  QByteArray model;
-  id.result = ReadParam(device_param::kModel, 2, model);
-  if (id.result != ResultCode::Ok) return id;
-  id.modelCode = ModelCodeFrom(id.versionMajor, id.versionMinor, static_cast<std::uint8_t>(model[0]),
-                               static_cast<std::uint8_t>(model[1]));
+  id.result = Identify(id);
   return id;
 }
 

@@ -7,7 +7,8 @@
 
 #include <QByteArray>
 
-#include "link/link_layer.h"
+#include "link/frame_exchanger.h"
+#include "link/link_params.h"
 #include "link/param_address.h"
 
 namespace nastrum {
@@ -44,12 +45,20 @@ enum ModelCode : int {
   kModelUnknown = 4,     // a model this program does not serve
 };
 
-struct Identification {
-  ResultCode result = ResultCode::NoAnswer;
+// Version and model of the connected device.
+struct DeviceIdentity {
   std::uint8_t versionMajor = 0;
   std::uint8_t versionMinor = 0;
   int modelCode = kModelBasic;
 };
+
+struct Identification : DeviceIdentity {
+  ResultCode result = ResultCode::NoAnswer;
+};
+
+// Whether `request` is the unlock that goes before every parameter and
+// memory write.
+bool IsWriteUnlock(const QByteArray& request);
 
 // The model code from the version bytes and the two bytes of the model
 // parameter (code, 255 - code).
@@ -57,7 +66,7 @@ int ModelCodeFrom(std::uint8_t versionMajor, std::uint8_t versionMinor, std::uin
 
 class DeviceCommands {
  public:
-  DeviceCommands(LinkLayer& link, const LinkParams& params) : link_(link), params_(params) {}
+  DeviceCommands(FrameExchanger& link, const LinkParams& params) : link_(link), params_(params) {}
 
   const LinkParams& params() const { return params_; }
 
@@ -87,13 +96,16 @@ class DeviceCommands {
   // open the loader, 0x00 abandons it.
   ResultCode ReprogrammingBuffer(std::uint8_t argument);
 
+  // The version, then the model parameter; `out` keeps what was read before
+  // a failure.
+  ResultCode Identify(DeviceIdentity& out);
   Identification Identify();
 
  private:
   ResultCode send(const QByteArray& request, int replyLength, QByteArray& reply);
   ResultCode unlockAndWrite(const QByteArray& unlockBytes, const QByteArray& request);
 
-  LinkLayer& link_;
+  FrameExchanger& link_;
   LinkParams params_;
 };
 

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include "link/frame_exchanger.h"
 #include "link/link_params.h"
 #include "link/result_code.h"
 #include "link/serial_port.h"
@@ -20,7 +21,7 @@ using FrameLog = std::function<void(const QString& line)>;
 
 // Named apart from the runs' device interface, which a production adapter
 // implements on top of this layer and DeviceCommands.
-class LinkLayer {
+class LinkLayer final : public FrameExchanger {
  public:
   explicit LinkLayer(SerialPort& port) : port_(port) {}
 
@@ -34,7 +35,8 @@ class LinkLayer {
   // Sends `request` (the command code and its arguments, 1 ... 200 bytes) and
   // on success leaves the first `replyLength` data bytes of the reply in
   // `reply`. Never throws; a request of a wrong length is not sent (code 8).
-  ResultCode Exchange(const QByteArray& request, int replyLength, QByteArray& reply, const LinkParams& params);
+  ResultCode Exchange(const QByteArray& request, int replyLength, QByteArray& reply,
+                      const LinkParams& params) override;
 
   // Marks `address` with the parity bit on the shared line and waits for the
   // device to echo it; the line stays in the unmarked framing afterwards.

@@ -13,6 +13,7 @@
 
 #include "link/device_commands.h"
 #include "link/frames.h"
+#include "link/link_layer.h"
 #include "link/qserialport_line.h"
 #include "scripted_line.h"
 

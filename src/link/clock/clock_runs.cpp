@@ -35,7 +35,7 @@ class ClockRun {
       keep(connection_.result);
     } else if (!ctx_.stopped()) {
       QByteArray status;
-      keep(RetryExchange(ctx_, [&] { return ctx_.link.readParam(device_param::kStatusWord.word(), 2, status); }));
+      keep(RetryExchange(ctx_, [&] { return toInt(ctx_.link.commands().ReadParam(device_param::kStatusWord, 2, status)); }));
     }
     return true;
   }
@@ -53,13 +53,13 @@ class ClockRun {
   QByteArray read(std::uint16_t param) {
     QByteArray bytes;
     if (failed()) return bytes;
-    keep(RetryExchange(ctx_, [&] { return ctx_.link.readParam(param, 2, bytes); }));
+    keep(RetryExchange(ctx_, [&] { return toInt(ctx_.link.commands().ReadParam(ParamAddress::fromWord(param), 2, bytes)); }));
     return bytes;
   }
 
   void write(std::uint16_t param, const BytePair& bytes) {
     if (failed()) return;
-    keep(RetryExchange(ctx_, [&] { return ctx_.link.writeParam(param, ToByteArray(bytes)); }));
+    keep(RetryExchange(ctx_, [&] { return toInt(ctx_.link.commands().WriteParam(ParamAddress::fromWord(param), ToByteArray(bytes))); }));
   }
 
   void advance() { ctx_.observer.setProgress(ctx_.observer.progress() + 1); }

@@ -56,7 +56,7 @@ class ReadRun {
     if (choice == ReadChoice::Constants && Served(model_)) target_.deviceKind = model_;
 
     QByteArray number;
-    const int read = RetryExchange(ctx_, [&] { return ctx_.link.readParam(device_param::kFactoryNumber.word(), 2, number); });
+    const int read = RetryExchange(ctx_, [&] { return toInt(ctx_.link.commands().ReadParam(device_param::kFactoryNumber, 2, number)); });
     if (read == run_code::kOk) {
       run_.factoryNumber = WordFromBytes(number);
       ctx_.log(c.greeting + QStringLiteral(" заводской №") + HexWord(run_.factoryNumber));
@@ -112,7 +112,7 @@ class ReadRun {
         if (!section.isEmpty()) hooks_.showSection(section);
       }
       QByteArray bytes;
-      const int result = RetryExchange(ctx_, [&] { return exchange(step, bytes); });
+      const int result = RetryExchange(ctx_, [&] { return readStep(step, bytes); });
       advance();
       if (result != run_code::kOk) {
         keep(result);
@@ -124,14 +124,10 @@ class ReadRun {
     }
   }
 
-  int exchange(const ReadStep& step, QByteArray& bytes) {
-    if (step.source == ReadSource::Param) return ctx_.link.readParam(step.address, step.size, bytes);
-    QByteArray request;
-    request.append(static_cast<char>(device_command::kReadMemory));
-    request.append(static_cast<char>(step.address >> 8));
-    request.append(static_cast<char>(step.address & 0xFF));
-    request.append(static_cast<char>(step.size));
-    return ctx_.link.exchange(request, bytes, step.size);
+  int readStep(const ReadStep& step, QByteArray& bytes) {
+    DeviceCommands device = ctx_.link.commands();
+    if (step.source == ReadSource::Param) return toInt(device.ReadParam(ParamAddress::fromWord(step.address), step.size, bytes));
+    return toInt(device.ReadMemory(step.address, step.size, bytes));
   }
 
   void advance() {

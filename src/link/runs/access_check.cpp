@@ -15,7 +15,7 @@ int CheckAccess(RunContext& ctx, const QString& password, const AccessCheckOptio
     status.value = *options.status;
   } else {
     QByteArray reply;
-    const int r = RetryExchange(ctx, [&] { return ctx.link.readParam(device_param::kStatusWord.word(), 2, reply); });
+    const int r = RetryExchange(ctx, [&] { return toInt(ctx.link.commands().ReadParam(device_param::kStatusWord, 2, reply)); });
     if (ctx.stopped()) return run_code::kStoppedByUser;
     if (r != run_code::kOk) return r;
     status.value = WordFromBytes(reply);
@@ -30,11 +30,11 @@ int CheckAccess(RunContext& ctx, const QString& password, const AccessCheckOptio
   QByteArray data;
   data.append(static_cast<char>(high));
   data.append(static_cast<char>(low));
-  int last = RetryExchange(ctx, [&] { return ctx.link.writeParam(device_param::kPassword.word(), data); });
+  int last = RetryExchange(ctx, [&] { return toInt(ctx.link.commands().WriteParam(device_param::kPassword, data)); });
   QString readBack;
   if (last == run_code::kOk) {
     QByteArray reply;
-    last = RetryExchange(ctx, [&] { return ctx.link.readParam(device_param::kPassword.word(), 2, reply); });
+    last = RetryExchange(ctx, [&] { return toInt(ctx.link.commands().ReadParam(device_param::kPassword, 2, reply)); });
     if (last == run_code::kOk) readBack = HexWord(WordFromBytes(reply));
   }
   if (ctx.stopped()) return run_code::kStoppedByUser;

@@ -18,24 +18,15 @@ constexpr std::uint8_t kSyncCommand = 0x00;
 constexpr std::uint8_t kWriteCommand = 0x70;
 constexpr std::uint8_t kFinishCommand = 0xCC;
 
-int BufferCommand(DeviceSession& link, std::uint8_t what) {
-  QByteArray payload;
-  payload.append(static_cast<char>(device_command::kReprogrammingBuffer));
-  payload.append(static_cast<char>(what));
-  QByteArray reply;
-  return link.exchange(payload, reply, 0);
-}
+int BufferCommand(DeviceSession& link, std::uint8_t what) { return toInt(link.commands().ReprogrammingBuffer(what)); }
 
 int ReadChunk(DeviceSession& link, int kind, int offset, QByteArray& chunk) {
   const NamesKindLayout& layout = *NamesLayoutFor(kind);
-  QByteArray payload;
-  payload.append(static_cast<char>(device_command::kReadNamesChunk));
-  payload.append(static_cast<char>(layout.startPage + offset / 256));
-  payload.append(static_cast<char>(offset % 256));
-  payload.append(static_cast<char>(ReadSelector(kind, link.setup().protocol)));
+  const auto address = static_cast<std::uint16_t>((layout.startPage + offset / 256) << 8 | offset % 256);
+  const auto selector = static_cast<std::uint8_t>(ReadSelector(kind, link.setup().protocol));
   int result = run_code::kNoAnswer;
   for (int t = 0; t < kNamesChunkTries; ++t) {
-    result = link.exchange(payload, chunk, kNamesChunkSize);
+    result = toInt(link.commands().ReadNamesChunk(address, selector, chunk));
     if (result == run_code::kOk) return result;
   }
   return result == run_code::kShortReply ? run_code::kNamesChunkLost : result;
@@ -57,17 +48,17 @@ TransferOptions TransferOptionsFor(RunContext& ctx, const QString& dumpFolder) {
 
 int BlockRead(DeviceSession& link, NamesBuffers& buffers, int& modelCode, const TransferOptions& options) {
   DeviceIdentity identity;
-  const int identified = link.identify(identity);
+  const int identified = toInt(link.commands().Identify(identity));
   modelCode = identity.modelCode;
   if (identified != run_code::kOk) return identified;
   const NamesKindLayout* layout = NamesLayoutFor(modelCode);
   if (!layout) return run_code::kKindMismatch;
 
-  for (int offset = 0; offset < layout->readSize; offset += kNamesChunkSize) {
+  for (int offset = 0; offset < layout->readSize; offset += kNamesChunkBytes) {
     QByteArray chunk;
     const int result = ReadChunk(link, modelCode, offset, chunk);
     if (result != run_code::kOk) return result;
-    chunk = chunk.left(kNamesChunkSize);
+    chunk = chunk.left(kNamesChunkBytes);
     if (offset < layout->areaSize)
       Put(buffers.names, offset, chunk);
     else if (offset >= kNamesBufferSize && offset < kNamesBufferSize + layout->workTableSize)
@@ -83,7 +74,7 @@ int BlockRead(DeviceSession& link, NamesBuffers& buffers, int& modelCode, const 
 
 int BlockWrite(DeviceSession& link, const NamesBuffers& buffers, int& modelCode, const TransferOptions& options) {
   DeviceIdentity identity;
-  int result = link.identify(identity);
+  int result = toInt(link.commands().Identify(identity));
   modelCode = identity.modelCode;
   const NamesKindLayout* layout = NamesLayoutFor(modelCode);
   const bool twoWire = link.setup().lineKind == LineKind::TwoWire;

@@ -9,7 +9,6 @@
 
 namespace nastrum {
 
-constexpr int kNamesChunkSize = 64;
 constexpr int kNamesChunkTries = 3;
 constexpr int kLoaderSliceSize = 128;
 constexpr int kBufferOpenPauseMs = 1000;

@@ -64,7 +64,7 @@ Connection Connect(RunContext& ctx, RunKind kind) {
   }
   ctx.observer.setDeviceLabel((kind == RunKind::Read ? QStringLiteral("ОРВИК ") : QStringLiteral("ОРВИК")) + number);
 
-  const auto identify = [&] { return ctx.link.identify(c.identity); };
+  const auto identify = [&] { return toInt(ctx.link.commands().Identify(c.identity)); };
   c.result = IsClockRun(kind) ? identify() : RetryExchange(ctx, identify);
   if (kind != RunKind::Read || c.result == run_code::kOk)
     ctx.log(QStringLiteral("Подключенный прибор: ") + ResultText(c.result));
@@ -89,7 +89,7 @@ void EndConnection(RunContext& ctx, RunKind kind, const Connection& connection) 
   ctx.link.setFrameLog({});
   if (NeedsRelease(ctx.settings) && connection.stage != ConnectStage::PortFailed &&
       (connection.stage != ConnectStage::SelectFailed || IsClockRun(kind)))
-    ctx.link.release();
+    ctx.link.commands().Release();
   ctx.link.setIdleHook({});
 }
 

@@ -1,7 +1,7 @@
 // The device as a run sees it: an open port with its link settings and the
-// device commands that travel over it. LinkDeviceSession forwards to the link
-// layer (framing, retries, write unlock); unit tests put a fake device behind
-// it.
+// device commands that travel over it. The commands build every request
+// here and hand each frame to the session: LinkDeviceSession passes it to the
+// link layer (framing, retries); unit tests put a fake device behind it.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +11,8 @@
 #include <QString>
 
 #include "link/clock.h"
+#include "link/device_commands.h"
+#include "link/frame_exchanger.h"
 #include "link/link_params.h"
 
 namespace nastrum {
@@ -29,16 +31,28 @@ struct LinkSetup {
   int retryPauseMs = kDefaultRetryPauseMs;
 };
 
-// Version and model of the connected device.
-struct DeviceIdentity {
-  std::uint8_t major = 0;
-  std::uint8_t minor = 0;
-  int modelCode = 0;  // 0 basic (refused), 1..3 served kinds, 4 unknown model
-};
+// The link part of a run's settings, as the commands frame their requests.
+inline LinkParams LinkParamsOf(const LinkSetup& setup) {
+  LinkParams p;
+  p.lineKind = setup.lineKind;
+  p.protocol = setup.protocol;
+  p.deviceAddress = setup.address;
+  p.crcMode = setup.crcMode;
+  return p;
+}
 
-class DeviceSession {
+// Privately a frame exchanger: every session implements Exchange (one framed
+// request with the link's own retries), yet requests reach it only through
+// commands(), so each request's bytes are built in one place.
+class DeviceSession : private FrameExchanger {
  public:
-  virtual ~DeviceSession() = default;
+  DeviceSession() = default;
+  DeviceSession(const DeviceSession&) = delete;
+  DeviceSession& operator=(const DeviceSession&) = delete;
+  ~DeviceSession() override = default;
+
+  // The device commands, framed with the settings the session was opened with.
+  DeviceCommands commands() { return DeviceCommands(*this, LinkParamsOf(setup())); }
 
   // Opens the port at `path` with the line part of `setup`; false when the
   // port cannot be opened (nothing stays open then).
@@ -49,18 +63,6 @@ class DeviceSession {
 
   // Addresses one device of a network (traditional protocol); true when it answered.
   virtual bool selectDevice(std::uint8_t address) = 0;
-
-  // One framed request with the link's own retries; `reply` gets
-  // `replyLength` data bytes on success. Returns a result code.
-  virtual int exchange(const QByteArray& payload, QByteArray& reply, int replyLength) = 0;
-  virtual int readParam(std::uint16_t param, int size, QByteArray& out) = 0;
-  // Write unlock, then the write.
-  virtual int writeParam(std::uint16_t param, const QByteArray& data) = 0;
-  // Write unlock for the address, then the memory write.
-  virtual int writeMemory(std::uint16_t address, const QByteArray& data) = 0;
-  virtual int identify(DeviceIdentity& out) = 0;
-  // Command 0x0A, always traditional protocol, address 0.
-  virtual int release() = 0;
 
   // Raw bytes for the reprogramming loader, which has its own byte protocol.
   virtual void purgeReceive() = 0;
@@ -81,6 +83,13 @@ class DeviceSession {
   // A pause of the run's own (the loader's settling time), cut into slices
   // with the idle hook between them.
   virtual void pause(int ms) { clock().sleepMs(ms); }
+
+ protected:
+  // A session that wraps another hands its frames on with this.
+  static ResultCode ForwardFrame(DeviceSession& to, const QByteArray& request, int replyLength, QByteArray& reply,
+                                 const LinkParams& params) {
+    return to.Exchange(request, replyLength, reply, params);
+  }
 };
 
 }  // namespace nastrum

@@ -21,8 +21,8 @@ QString Greeting(RunKind kind, const DeviceIdentity& identity) {
       break;
   }
   const QString version = readRun ? QStringLiteral("версия ") : QStringLiteral(" версия ");
-  return family + fragment + version + QString::number(identity.major) + QLatin1Char('.') +
-         QString::number(identity.minor);
+  return family + fragment + version + QString::number(identity.versionMajor) + QLatin1Char('.') +
+         QString::number(identity.versionMinor);
 }
 
 QString DeviceKindText(int modelCode) {

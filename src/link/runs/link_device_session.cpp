@@ -1,7 +1,5 @@
 #include "link/runs/link_device_session.h"
 
-#include "link/device_commands.h"
-#include "link/param_address.h"
 #include "link/qserialport_line.h"
 
 namespace nastrum {
@@ -10,15 +8,6 @@ LinkDeviceSession::LinkDeviceSession(SerialLine& line, Clock& clock) : port_(lin
 
 LinkDeviceSession::LinkDeviceSession(std::unique_ptr<SerialLine> line, Clock& clock)
     : ownedLine_(std::move(line)), port_(*ownedLine_, clock), link_(port_) {}
-
-LinkParams LinkDeviceSession::params() const {
-  LinkParams p;
-  p.lineKind = setup_.lineKind;
-  p.protocol = setup_.protocol;
-  p.deviceAddress = setup_.address;
-  p.crcMode = setup_.crcMode;
-  return p;
-}
 
 bool LinkDeviceSession::open(const QString& path, const LinkSetup& setup) {
   setup_ = setup;
@@ -34,39 +23,6 @@ bool LinkDeviceSession::isOpen() const { return port_.isOpen(); }
 
 bool LinkDeviceSession::selectDevice(std::uint8_t address) {
   return link_.SelectDevice(address, setup_.lineKind);
-}
-
-int LinkDeviceSession::exchange(const QByteArray& payload, QByteArray& reply, int replyLength) {
-  return toInt(link_.Exchange(payload, replyLength, reply, params()));
-}
-
-int LinkDeviceSession::readParam(std::uint16_t param, int size, QByteArray& out) {
-  DeviceCommands commands(link_, params());
-  return toInt(commands.ReadParam(ParamAddress::fromWord(param), size, out));
-}
-
-int LinkDeviceSession::writeParam(std::uint16_t param, const QByteArray& data) {
-  DeviceCommands commands(link_, params());
-  return toInt(commands.WriteParam(ParamAddress::fromWord(param), data));
-}
-
-int LinkDeviceSession::writeMemory(std::uint16_t address, const QByteArray& data) {
-  DeviceCommands commands(link_, params());
-  return toInt(commands.WriteMemory(address, data));
-}
-
-int LinkDeviceSession::identify(DeviceIdentity& out) {
-  DeviceCommands commands(link_, params());
-  const Identification id = commands.Identify();
-  out.major = id.versionMajor;
-  out.minor = id.versionMinor;
-  out.modelCode = id.modelCode;
-  return toInt(id.result);
-}
-
-int LinkDeviceSession::release() {
-  DeviceCommands commands(link_, params());
-  return toInt(commands.Release());
 }
 
 void LinkDeviceSession::prepareLine() { port_.PrepareLine(setup_.lineKind); }

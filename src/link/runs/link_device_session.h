@@ -23,12 +23,6 @@ class LinkDeviceSession final : public DeviceSession {
   bool isOpen() const override;
   const LinkSetup& setup() const override { return setup_; }
   bool selectDevice(std::uint8_t address) override;
-  int exchange(const QByteArray& payload, QByteArray& reply, int replyLength) override;
-  int readParam(std::uint16_t param, int size, QByteArray& out) override;
-  int writeParam(std::uint16_t param, const QByteArray& data) override;
-  int writeMemory(std::uint16_t address, const QByteArray& data) override;
-  int identify(DeviceIdentity& out) override;
-  int release() override;
   void purgeReceive() override { port_.PurgeReceive(); }
   void setReadTimeoutMs(int ms) override { port_.SetReadTimeoutMs(ms); }
   bool writeRaw(const QByteArray& bytes) override { return port_.write(bytes); }
@@ -39,9 +33,12 @@ class LinkDeviceSession final : public DeviceSession {
   void setIdleHook(std::function<void()> idle) override { port_.setIdleHook(std::move(idle)); }
   void pause(int ms) override { port_.pause(ms); }
 
-  LinkParams params() const;
-
  private:
+  ResultCode Exchange(const QByteArray& request, int replyLength, QByteArray& reply,
+                      const LinkParams& params) override {
+    return link_.Exchange(request, replyLength, reply, params);
+  }
+
   std::unique_ptr<SerialLine> ownedLine_;
   SerialPort port_;
   LinkLayer link_;

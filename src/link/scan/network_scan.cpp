@@ -77,10 +77,10 @@ class Scan {
     const bool selects = NeedsNetworkSelect(settings);
     if (selects && !ctx_.link.selectDevice(ChosenAddress(settings))) return result;
 
-    result.result = ctx_.link.identify(result.identity);
+    result.result = toInt(ctx_.link.commands().Identify(result.identity));
     if (result.result == run_code::kOk) {
       QByteArray number;
-      result.result = ctx_.link.readParam(device_param::kFactoryNumber.word(), 2, number);
+      result.result = toInt(ctx_.link.commands().ReadParam(device_param::kFactoryNumber, 2, number));
       if (result.result == run_code::kOk) result.factoryNumber = WordFromBytes(number);
     }
     const bool secondTalker = !lineQuiet();
@@ -90,7 +90,7 @@ class Scan {
       result.status = ProbeStatus::Found;
     else if (selects || !NothingCame(result.result))
       result.status = ProbeStatus::BadReply;  // the select was answered, or bytes came
-    if (selects) ctx_.link.release();
+    if (selects) ctx_.link.commands().Release();
     return result;
   }
 
@@ -112,7 +112,7 @@ bool ProbeResult::served() const {
 }
 
 QString VersionText(const DeviceIdentity& identity) {
-  return QString::number(identity.major) + QLatin1Char('.') + QString::number(identity.minor);
+  return QString::number(identity.versionMajor) + QLatin1Char('.') + QString::number(identity.versionMinor);
 }
 
 QString ProbeText(const ProbeResult& r) {

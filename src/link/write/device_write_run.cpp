@@ -19,6 +19,7 @@
 #include "model/cp1251.h"
 #include "model/hex_text.h"
 #include "model/kind_profile.h"
+#include "model/settings_image.h"
 
 namespace nastrum {
 
@@ -34,10 +35,6 @@ constexpr int kReprogPolls = 14;
 constexpr int kReprogPollPauseMs = 1020;
 constexpr int kReprogExitMs = 2100;
 constexpr int kStartSettleMs = 2000;
-
-constexpr std::uint8_t kReprogEnterArg = kReprogSection * 16 + kReprogEnter;    // A1
-constexpr std::uint8_t kReprogCancelArg = kReprogSection * 16 + kReprogCancel;  // A0
-constexpr std::uint8_t kReprogLeaveArg = kReprogSection * 16 + kReprogLeave;    // A3
 
 // The code of a value that does not fit the form of its parameter.
 constexpr int kValueDoesNotFit = toInt(ResultCode::FormatMismatch);
@@ -90,7 +87,7 @@ class WriteRun {
 
   void connected() {
     QByteArray reply;
-    const int read = RetryExchange(ctx_, [&] { return ctx_.link.readParam(device_param::kStatusWord.word(), 2, reply); });
+    const int read = RetryExchange(ctx_, [&] { return toInt(ctx_.link.commands().ReadParam(device_param::kStatusWord, 2, reply)); });
     if (!keep(read)) return;
     const std::uint16_t status = WordFromBytes(reply);
 
@@ -114,7 +111,7 @@ class WriteRun {
 
   bool enterStop() {
     ctx_.link.pause(kBeforeStopMs);
-    if (!keep(RetryExchange(ctx_, [&] { return command({device_command::kStop}); }))) return false;
+    if (!keep(RetryExchange(ctx_, [&] { return toInt(ctx_.link.commands().Stop()); }))) return false;
     PauseWatchingStop(ctx_, kStopSettleMs);
     PauseWatchingStop(ctx_, kStopConfirmMs);
     const std::optional<StatusWord> status = readStatus();
@@ -148,14 +145,16 @@ class WriteRun {
   // words, a log format rather than a fact of the device, so the kinds are
   // named here and not in the profile.
   void logSensorNames(int kind) {
-    if (kind != 1 && kind != 3) return;
+    const std::optional<DeviceKind> model = deviceKindOf(static_cast<Word>(kind));
+    if (model != DeviceKind::Minimal && model != DeviceKind::Large) return;
+    const bool minimal = model == DeviceKind::Minimal;
     const int count = kindProfile(kind).sensors;
     for (int k = 0; k < count; ++k) {
       const NameSlot& slot = image_.names.sensorNames[static_cast<std::size_t>(k)];
-      if (kind == 1 && slot.isEmpty()) continue;
+      if (minimal && slot.isEmpty()) continue;
       const QString name = fromCp1251(slot.bytes());
       const QByteArray device = EncodeDeviceText(slot.bytes()).left(kDeviceNameLength);
-      if (kind == 1) {
+      if (minimal) {
         ctx_.log(name);
       } else {
         ctx_.log(QStringLiteral("до ") + name);
@@ -168,7 +167,7 @@ class WriteRun {
   // --- constants -----------------------------------------------------------
 
   void writeConstants() {
-    const int entered = command({device_command::kReprogramming, kReprogEnterArg});
+    const int entered = toInt(ctx_.link.commands().Reprogramming(kReprogSection, kReprogEnter));
     ctx_.log(QStringLiteral("переход в режим репрограммации: приказ послан ") + ResultText(entered));
     PauseWatchingStop(ctx_, kReprogEntryMs);
     if (!keep(entered) || ctx_.stopped()) return;
@@ -239,8 +238,9 @@ class WriteRun {
   }
 
   int send(const WriteStep& step) {
-    if (step.source == ParamSource::Memory) return ctx_.link.writeMemory(step.address, step.data);
-    return ctx_.link.writeParam(step.address, step.data);
+    DeviceCommands device = ctx_.link.commands();
+    if (step.source == ParamSource::Memory) return toInt(device.WriteMemory(step.address, step.data));
+    return toInt(device.WriteParam(ParamAddress::fromWord(step.address), step.data));
   }
 
   void leaveReprogramming() {
@@ -250,16 +250,16 @@ class WriteRun {
     }
     if (!ok()) {
       ctx_.log(QStringLiteral("ошибка записи: ") + ResultText(result_));
-      command({device_command::kReprogramming, kReprogCancelArg});
+      ctx_.link.commands().Reprogramming(kReprogSection, kReprogCancel);
       ctx_.log(QStringLiteral("Отмена репрограммации") + ResultText(result_));
       return;
     }
-    const int left = command({device_command::kReprogramming, kReprogLeaveArg});
+    const int left = toInt(ctx_.link.commands().Reprogramming(kReprogSection, kReprogLeave));
     if (!keep(left)) return;
     ctx_.log(QStringLiteral("Выход из режима репрограммации: приказ послан ") + ResultText(left));
     PauseWatchingStop(ctx_, kReprogExitMs);
     QByteArray reply;
-    const int read = RetryExchange(ctx_, [&] { return ctx_.link.readParam(device_param::kStatusWord.word(), 2, reply); });
+    const int read = RetryExchange(ctx_, [&] { return toInt(ctx_.link.commands().ReadParam(device_param::kStatusWord, 2, reply)); });
     const StatusWord status{WordFromBytes(reply)};
     if (ctx_.spy()) {
       ctx_.log(QStringLiteral("Выход из режима репрограммации: ") + QString::number(read) + QLatin1Char(' ') +
@@ -282,7 +282,7 @@ class WriteRun {
 
   void offerStart() {
     if (!answers_.confirmStart()) return;  // the device stays in STOP
-    const int started = command({device_command::kStart});
+    const int started = toInt(ctx_.link.commands().Start());
     if (!keep(started)) return;
     ctx_.log(QStringLiteral("ПУСК : приказ послан") + ResultText(started));
     PauseWatchingStop(ctx_, kStartSettleMs);
@@ -299,17 +299,9 @@ class WriteRun {
 
   std::optional<StatusWord> readStatus() {
     QByteArray reply;
-    const int read = RetryExchange(ctx_, [&] { return ctx_.link.readParam(device_param::kStatusWord.word(), 2, reply); });
+    const int read = RetryExchange(ctx_, [&] { return toInt(ctx_.link.commands().ReadParam(device_param::kStatusWord, 2, reply)); });
     if (read != run_code::kOk) return std::nullopt;
     return StatusWord{WordFromBytes(reply)};
-  }
-
-  // A mode command: one request without a reply.
-  int command(std::initializer_list<std::uint8_t> bytes) {
-    QByteArray payload;
-    for (const std::uint8_t b : bytes) payload.append(static_cast<char>(b));
-    QByteArray reply;
-    return ctx_.link.exchange(payload, reply, 0);
   }
 
   bool ok() const { return result_ == run_code::kOk; }

@@ -12,13 +12,9 @@ namespace {
 QString Hex(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex(' ').toUpper()); }
 
 int ReadBack(RunContext& ctx, const WriteReadBack& from, QByteArray& bytes) {
-  if (from.source == ParamSource::Param) return ctx.link.readParam(from.address, from.size, bytes);
-  QByteArray request;
-  request.append(static_cast<char>(device_command::kReadMemory));
-  request.append(static_cast<char>(from.address >> 8));
-  request.append(static_cast<char>(from.address & 0xFF));
-  request.append(static_cast<char>(from.size));
-  return ctx.link.exchange(request, bytes, from.size);
+  DeviceCommands device = ctx.link.commands();
+  if (from.source == ParamSource::Param) return toInt(device.ReadParam(ParamAddress::fromWord(from.address), from.size, bytes));
+  return toInt(device.ReadMemory(from.address, from.size, bytes));
 }
 
 }  // namespace

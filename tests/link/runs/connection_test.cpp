@@ -180,7 +180,7 @@ TEST_F(ConnectionTest, StopDuringThePauseStartsNoFurtherExchange) {
   RunContext c = ctx();
   const int r = RetryExchange(c, [&] {
     QByteArray out;
-    return device.readParam(0x4000, 2, out);
+    return toInt(device.commands().ReadParam(device_param::kStatusWord, 2, out));
   });
   EXPECT_EQ(r, 1);
   EXPECT_EQ(device.requests.size(), 1u);
@@ -195,7 +195,7 @@ TEST_F(ConnectionTest, RetryEndsAtTheFirstSuccess) {
   RunContext c = ctx();
   const int r = RetryExchange(c, [&] {
     QByteArray out;
-    return device.readParam(0x4000, 2, out);
+    return toInt(device.commands().ReadParam(device_param::kStatusWord, 2, out));
   });
   EXPECT_EQ(r, 0);
   EXPECT_EQ(device.requests.size(), 2u);

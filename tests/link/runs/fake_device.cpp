@@ -84,67 +84,71 @@ bool FakeDevice::selectDevice(std::uint8_t address) {
   return !dead && address == networkAddress;
 }
 
-int FakeDevice::exchange(const QByteArray& payload, QByteArray& reply, int replyLength) {
-  requests.push_back(payload);
-  virtualClock.sleepMs(20);
-  if (const int f = fault()) return f;
-  const auto command = static_cast<std::uint8_t>(payload[0]);
-  if (command == 0x03) {
-    const int address = static_cast<std::uint8_t>(payload[1]) << 8 | static_cast<std::uint8_t>(payload[2]);
-    reply = memory.mid(address, replyLength);
-  } else {
-    reply.clear();
+ResultCode FakeDevice::Exchange(const QByteArray& request, int replyLength, QByteArray& reply, const LinkParams&) {
+  const auto command = static_cast<std::uint8_t>(request[0]);
+  if (command == 0x0A) {
+    ++releases;
+    requests.push_back(request);
+    return ResultCode::Ok;
   }
-  return 0;
+  if (IsWriteUnlock(request)) return unlock(request);
+  requests.push_back(request);
+  virtualClock.sleepMs(20);
+  if (const int f = fault()) return static_cast<ResultCode>(f);
+  const std::uint8_t high = request.size() > 2 ? static_cast<std::uint8_t>(request[1]) : 0;
+  const std::uint8_t low = request.size() > 2 ? static_cast<std::uint8_t>(request[2]) : 0;
+  const auto address = static_cast<std::uint16_t>(high << 8 | low);
+  switch (command) {
+    case 0x01: reply = readParam(address, replyLength); break;
+    case 0x02:
+    case 0x03: reply = memory.mid(address, replyLength); break;
+    case 0x05:
+      if (!unlockedFor(static_cast<std::uint8_t>(~high), static_cast<std::uint8_t>(~low))) return ResultCode::RequestRefused;
+      return writeParam(address, request.mid(3));
+    case 0x06:
+      if (!unlockedFor(high, low)) return ResultCode::RequestRefused;
+      memory.replace(address, static_cast<int>(request.size()) - 3, request.mid(3));
+      return ResultCode::Ok;
+    default: reply.clear();
+  }
+  return ResultCode::Ok;
 }
 
-int FakeDevice::readParam(std::uint16_t param, int size, QByteArray& out) {
-  requests.push_back(Bytes({0x01, param >> 8, param & 0xFF}));
-  virtualClock.sleepMs(20);
-  if (const int f = fault()) return f;
+ResultCode FakeDevice::unlock(const QByteArray& request) {
+  ++unlocks;
+  unlock_.reset();
+  if (refuseUnlocks || request.size() != 5) return ResultCode::RequestRefused;
+  unlock_ = std::make_pair(static_cast<std::uint8_t>(request[3]), static_cast<std::uint8_t>(request[4]));
+  return ResultCode::Ok;
+}
+
+// An unlock opens the one write it names.
+bool FakeDevice::unlockedFor(std::uint8_t a, std::uint8_t b) {
+  const bool open = unlock_ && unlock_->first == a && unlock_->second == b;
+  unlock_.reset();
+  return open;
+}
+
+QByteArray FakeDevice::readParam(std::uint16_t param, int size) const {
   switch (param) {
-    case 0x401E: out = Bytes({major, minor}); break;
-    case 0x411E: out = Bytes({modelA, modelB}); break;
-    case 0x4000: out = Word(status); break;
-    case 0x4008: out = Word(storedPassword); break;
-    default: out = QByteArray(size, '\0');
+    case 0x401E: return Bytes({major, minor});
+    case 0x411E: return Bytes({modelA, modelB});
+    case 0x4000: return Word(status);
+    case 0x4008: return Word(storedPassword);
+    default: {
+      const auto it = params.find(param);
+      return it != params.end() ? it->second.left(size) : QByteArray(size, '\0');
+    }
   }
-  return 0;
 }
 
-int FakeDevice::writeParam(std::uint16_t param, const QByteArray& data) {
-  requests.push_back(Bytes({0x05, param >> 8, param & 0xFF}) + data);
-  virtualClock.sleepMs(20);
-  if (const int f = fault()) return f;
-  if (param == 0x4008 && keepsWrittenPassword && data.size() == 2)
+ResultCode FakeDevice::writeParam(std::uint16_t param, const QByteArray& data) {
+  if (param != 0x4008) {
+    params[param] = data;
+  } else if (keepsWrittenPassword && data.size() == 2) {
     storedPassword = static_cast<std::uint16_t>(static_cast<std::uint8_t>(data[0]) << 8 | static_cast<std::uint8_t>(data[1]));
-  return 0;
-}
-
-int FakeDevice::writeMemory(std::uint16_t address, const QByteArray& data) {
-  requests.push_back(Bytes({0x06, address >> 8, address & 0xFF}) + data);
-  virtualClock.sleepMs(20);
-  if (const int f = fault()) return f;
-  return 0;
-}
-
-int FakeDevice::identify(DeviceIdentity& out) {
-  QByteArray version, model;
-  if (const int r = readParam(0x401E, 2, version)) return r;
-  if (const int r = readParam(0x411E, 2, model)) return r;
-  out.major = static_cast<std::uint8_t>(version[0]);
-  out.minor = static_cast<std::uint8_t>(version[1]);
-  out.modelCode = 4;
-  if (model == version) out.modelCode = 0;
-  for (int j = 1; j <= 3; ++j)
-    if (static_cast<std::uint8_t>(model[0]) == j && static_cast<std::uint8_t>(model[1]) == 255 - j) out.modelCode = j;
-  return 0;
-}
-
-int FakeDevice::release() {
-  ++releases;
-  requests.push_back(Bytes({0x0A}));
-  return 0;
+  }
+  return ResultCode::Ok;
 }
 
 }  // namespace nastrum::test

@@ -1,12 +1,15 @@
 // A device behind the DeviceSession interface for run tests: it answers the
-// parameters a connection and an access check ask for, serves its names
-// memory in chunks and runs a byte-level loader on its serial line, all on
-// a virtual clock.
+// request frames of the device commands (the parameters a connection and an
+// access check ask for, its names memory in chunks, writes after their
+// unlock) and runs a byte-level loader on its serial line, all on a virtual
+// clock.
 #pragma once
 
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include <QByteArray>
@@ -59,6 +62,7 @@ class FakeDevice final : public DeviceSession {
   bool keepsWrittenPassword = true;       // false: the read-back stays storedPassword
   std::uint8_t networkAddress = 0;        // 0: answers no select
   bool portExists = true;
+  std::map<std::uint16_t, QByteArray> params;  // other parameters: written values, zeros when never written
   QByteArray memory = QByteArray(0x10000, static_cast<char>(0xFF));  // names area by address
   int loaderStartPage = 0x80;
   std::uint8_t loaderHighSelector = 0x18;
@@ -68,10 +72,14 @@ class FakeDevice final : public DeviceSession {
   bool dead = false;         // every request: no answer
   std::uint8_t commandAck = 0x00, packetAck = 0x00, completion = 0x00;
   bool silentLoader = false;
+  bool refuseUnlocks = false;  // every write unlock refused (NAK)
 
   // --- what happened --------------------------------------------------------
   QString openedPath;
-  std::vector<QByteArray> requests;  // payloads of exchanges, parameter reads and writes
+  // Every request frame but the unlocks, which take no time and no fault:
+  // a write stands for its unlock.
+  std::vector<QByteArray> requests;
+  int unlocks = 0;
   std::vector<QByteArray> loaderPackets;
   int releases = 0;
   int selects = 0;
@@ -83,12 +91,6 @@ class FakeDevice final : public DeviceSession {
   bool isOpen() const override { return open_; }
   const LinkSetup& setup() const override { return setup_; }
   bool selectDevice(std::uint8_t address) override;
-  int exchange(const QByteArray& payload, QByteArray& reply, int replyLength) override;
-  int readParam(std::uint16_t param, int size, QByteArray& out) override;
-  int writeParam(std::uint16_t param, const QByteArray& data) override;
-  int writeMemory(std::uint16_t address, const QByteArray& data) override;
-  int identify(DeviceIdentity& out) override;
-  int release() override;
   void purgeReceive() override { loader_.purgeReceive(); }
   void setReadTimeoutMs(int ms) override { loader_.setReadTimeout(ms); }
   bool writeRaw(const QByteArray& bytes) override { return loader_.write(bytes); }
@@ -102,10 +104,16 @@ class FakeDevice final : public DeviceSession {
 
  private:
   friend class LoaderLine;
+  ResultCode Exchange(const QByteArray& request, int replyLength, QByteArray& reply, const LinkParams& params) override;
+  ResultCode unlock(const QByteArray& request);
+  bool unlockedFor(std::uint8_t a, std::uint8_t b);
+  QByteArray readParam(std::uint16_t param, int size) const;
+  ResultCode writeParam(std::uint16_t param, const QByteArray& data);
   int fault();
 
   bool open_ = false;
   LinkSetup setup_;
+  std::optional<std::pair<std::uint8_t, std::uint8_t>> unlock_;
   LoaderLine loader_;
 };
 

@@ -68,10 +68,7 @@ struct SimRig {
     RunContext c = ctx();
     return CheckAccess(c, password);
   }
-  int stopDevice() {
-    QByteArray none;
-    return session.exchange(QByteArray(1, 0x09), none, 0);
-  }
+  int stopDevice() { return toInt(session.commands().Stop()); }
 
   VirtualClock clock;
   sim::SimSerialLine line{clock};

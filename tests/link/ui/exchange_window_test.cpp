@@ -266,7 +266,7 @@ TEST_F(ExchangeWindowTest, StopPressedDuringARunEndsIt) {
       ++attempts;
       if (attempts == 1) QTimer::singleShot(0, child<QPushButton>("B_stop"), &QPushButton::click);
       QByteArray out;
-      return ctx.link.readParam(0x4000, 2, out);
+      return toInt(ctx.link.commands().ReadParam(device_param::kStatusWord, 2, out));
     });
     EXPECT_TRUE(ctx.stopped());
     ctx.log(ResultText(run_code::kStoppedByUser));
