@@ -24,7 +24,7 @@ enum class FaultKind {
   WrongPassword,  // every password is refused
   StopAnswering,  // after `after` requests the device falls silent
   Completion,     // the loader reports `value` as the completion of a packet (-1: none)
-  CorruptWrite,   // the first settings parameter written keeps its bytes wrong from then on
+  CorruptWrite,   // the first settings parameter written, or the names area programmed, keeps a byte wrong from then on
 };
 
 struct Fault {

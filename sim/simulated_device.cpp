@@ -263,7 +263,7 @@ Reply SimulatedDevice::writeParam(ParamKey key, const QByteArray& data, const QB
   if (data.size() != binding.writeSize)
     return refuse(what + QStringLiteral(": %1 bytes expected").arg(binding.writeSize));
   // A cell that does not keep what it is told: acknowledged, stored with its last byte inverted.
-  if (!corruptedKey_ && faults_.take(FaultKind::CorruptWrite, request)) corruptedKey_ = key;
+  if (!corruptedKey_ && !namesCellCorrupt_ && faults_.take(FaultKind::CorruptWrite, request)) corruptedKey_ = key;
   QByteArray stored = data;
   if (corruptedKey_ == key) stored[stored.size() - 1] = static_cast<char>(~stored[stored.size() - 1]);
   store_[key].replace(0, stored.size(), stored);
@@ -459,7 +459,11 @@ QByteArray SimulatedDevice::loaderStage(const QByteArray& bytes, int request) {
     if (namesChecksumValid(loader_.buffer, layoutKind_)) {
       names_ = loader_.buffer;
       ++namesCommits_;
-      log(QStringLiteral("loader: names area programmed"));
+      // A failing cell of the names memory: its first byte keeps the wrong value.
+      if (!corruptedKey_ && !namesCellCorrupt_ && faults_.take(FaultKind::CorruptWrite, request)) namesCellCorrupt_ = true;
+      if (namesCellCorrupt_) names_[0] = static_cast<char>(~names_[0]);
+      log(namesCellCorrupt_ ? QStringLiteral("loader: names area programmed (first byte kept corrupted)")
+                            : QStringLiteral("loader: names area programmed"));
     } else {
       lastRefusal_ = QStringLiteral("names image checksum wrong");
       log(QStringLiteral("loader: names image checksum wrong, names kept"));

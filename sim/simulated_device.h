@@ -157,6 +157,7 @@ class SimulatedDevice {
 
   FaultPlan faults_;
   std::optional<ParamKey> corruptedKey_;  // the parameter a corrupt-write fault broke
+  bool namesCellCorrupt_ = false;          // ... or the first byte of the names area
   QString lastRefusal_;
   int writesAccepted_ = 0;
   int settingsWritesInConversation_ = 0;

@@ -169,7 +169,7 @@ CliCommand writeCommand() {
                      QStringLiteral("where the device is backed up before the write, as DIR/FACTORY/DATE_TIME.bfm "
                                     "(default: the program's data folder)")});
   options.push_back(flag("changed-only", "send only the items whose bytes differ from the backup"));
-  options.push_back(flag("verify", "read back every item written and compare; exit 3 on a difference"));
+  options.push_back(flag("verify", "read back every item (or the names) written and compare; exit 3 on a difference"));
   options.push_back(flag("dry-run", "back up the device, print what the write would change (as diff does) and "
                                     "write nothing"));
   options.push_back({QStringLiteral("format"), QStringLiteral("text|json|html"),

@@ -23,7 +23,7 @@ QString DefaultBackupRoot();
 QString BackupSettingsPath(const QString& root, int factoryNumber, const QDateTime& when);
 
 struct DeviceBackup {
-  RunOutcome outcome;                    // of the read that ended the backup
+  RunOutcome outcome;                    // of the read that ended the backup (portFailed when the port would not open)
   std::unique_ptr<SettingsImage> image;  // what the device holds; null unless every read succeeded
   int factoryNumber = 0;                 // as the device greeted; 0 when it never did
   QString settingsPath;                  // the saved pair; empty unless it was saved

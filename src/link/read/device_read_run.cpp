@@ -27,7 +27,10 @@ class ReadRun {
 
   RunOutcome go(ReadChoice choice) {
     const Connection c = Connect(ctx_, RunKind::Read);
-    if (c.stage == ConnectStage::PortFailed) return outcome_;
+    if (c.stage == ConnectStage::PortFailed) {
+      outcome_.portFailed = true;
+      return outcome_;
+    }
     if (c.stage == ConnectStage::SelectFailed) {
       EndConnection(ctx_, RunKind::Read, c);
       return outcome_;

@@ -1,7 +1,6 @@
 #include "link/read/read_reach.h"
 
-#include <unordered_map>
-
+#include "link/params/field_reach.h"
 #include "link/read/read_map.h"
 #include "link/runs/names_layout.h"
 #include "model/field_walk.h"
@@ -9,39 +8,11 @@
 
 namespace nastrum {
 
-namespace {
-
-const void* valueAddress(const ImageField::Value& value) {
-  return std::visit(
-      [](auto v) -> const void* {
-        if constexpr (std::is_same_v<decltype(v), std::span<std::uint8_t>>)
-          return v.data();
-        else
-          return v;
-      },
-      value);
-}
-
-}  // namespace
-
 std::vector<bool> ConstantsReadReach(int kind) {
-  SettingsImage image;
-  const std::vector<ImageField> fields = imageFields(image);
-  std::unordered_map<const void*, std::size_t> index;
-  for (std::size_t i = 0; i < fields.size(); ++i) index.emplace(valueAddress(fields[i].value), i);
-
-  std::vector<bool> reach(fields.size(), false);
-  const auto mark = [&](const void* address) {
-    if (const auto found = index.find(address); address && found != index.end()) reach[found->second] = true;
-  };
-  mark(&image.deviceKind);  // the read takes the kind from the identified model
-  for (const ReadStep& step : PlanConstantsRead(kind, image)) {
-    mark(step.target.word);
-    mark(step.target.word2);
-    mark(step.target.real);
-    if (step.target.text) mark(step.target.text->data());
-  }
-  return reach;
+  FieldReach reach;
+  reach.mark(&reach.image().deviceKind);  // the read takes the kind from the identified model
+  for (const ReadStep& step : PlanConstantsRead(kind, reach.image())) reach.mark(step.target);
+  return reach.reached();
 }
 
 std::vector<bool> NamesReadReach(int kind) {

@@ -10,6 +10,7 @@ namespace nastrum {
 struct RunOutcome {
   int result = run_code::kOk;  // the first failing code; the stop code after "СТОП"
   bool done = false;           // the run reached its successful end
+  bool portFailed = false;     // the port could not be opened: nothing was sent, and no code says so
 
   // A run keeps its first failing code.
   void keep(int code) {

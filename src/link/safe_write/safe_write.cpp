@@ -61,8 +61,11 @@ SafeWriteOutcome RunSafeWrite(RunContext& ctx, const WriteRequest& request, cons
   out.factoryNumber = backup.factoryNumber;
   if (!backup.saved() || ctx.stopped()) {
     out.backupFailed = true;
+    out.portFailed = backup.outcome.portFailed;
     out.result = ctx.stopped() ? run_code::kStoppedByUser : backup.outcome.result;
-    ctx.log(QStringLiteral("Запись отменена: нет копии настроек прибора. В ОРВИК ничего не записано."));
+    ctx.log(out.portFailed
+                ? QStringLiteral("Запись отменена: порт не открыт. В ОРВИК ничего не записано.")
+                : QStringLiteral("Запись отменена: нет копии настроек прибора. В ОРВИК ничего не записано."));
     ctx.observer.offerAnotherTry(true);
     return out;
   }
@@ -96,7 +99,7 @@ SafeWriteOutcome RunSafeWrite(RunContext& ctx, const WriteRequest& request, cons
 
   WriteRequest write = request;
   write.held = options.changedOnly ? out.held.get() : nullptr;
-  write.verify = options.verify && request.choice == WriteChoice::Constants;
+  write.verify = options.verify;
   const DeviceWriteOutcome written = RunDeviceWrite(ctx, write, answers);
   out.result = written.result;
   out.portFailed = written.portFailed;

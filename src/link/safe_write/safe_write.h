@@ -18,7 +18,7 @@ namespace nastrum {
 struct SafeWriteOptions {
   QString backupRoot;       // empty: DefaultBackupRoot()
   bool changedOnly = true;  // "только изменения": only the items that differ from the backup
-  bool verify = true;       // read back every item written
+  bool verify = true;       // read back every item written, or the names
   bool dryRun = false;      // back up and tell what would change; send nothing
   QDateTime when;           // names the backup; invalid: now
 };
@@ -29,7 +29,7 @@ using ConfirmWrite = std::function<bool(const WritePreview&)>;
 
 struct SafeWriteOutcome {
   int result = 0;                        // the first failing code (the stop code after "СТОП" or a cancel)
-  bool portFailed = false;               // the port could not be opened; nothing was sent
+  bool portFailed = false;               // the port could not be opened (for the backup or the write); nothing was sent
   bool backupFailed = false;             // no backup: nothing was sent
   bool cancelled = false;                // the user said "Отмена" to what will change
   bool nothingToChange = false;          // the device already holds it: nothing was sent

@@ -17,6 +17,7 @@ QString StoppedText() { return ResultText(run_code::kStoppedByUser).trimmed(); }
 
 QString FailureOf(const DeviceBackup& backup) {
   if (backup.image) return QStringLiteral("копию не удалось записать в папку");
+  if (backup.outcome.portFailed) return QStringLiteral("порт не открыт");
   if (backup.outcome.result == run_code::kOk) return QStringLiteral("прибор не отвечает");
   return ResultText(backup.outcome.result).trimmed();
 }

@@ -138,7 +138,10 @@ class WriteRun {
     ctx_.observer.pumpEvents();
     ctx_.link.pause(kAfterNamesMs);
     ctx_.observer.pumpEvents();
-    if (keep(written) && !ctx_.stopped()) offerStart();
+    if (!keep(written) || ctx_.stopped()) return;
+    // A device that does not hold the names meant stays in STOP.
+    if (request_.verify && !keep(VerifyWrittenNames(ctx_, buffers, kind))) return;
+    offerStart();
   }
 
   // The names write logs each model's sensor names in that model's own

@@ -23,7 +23,8 @@ struct WriteRequest {
   // bytes differ from it are sent. Null: every item of the groups.
   const SettingsImage* held = nullptr;
   // Once the reprogramming mode is left, every item written is read back and
-  // compared; a difference fails the run and the device is not started.
+  // compared (after a names write, the names area); a difference fails the
+  // run and the device is not started.
   bool verify = false;
 };
 

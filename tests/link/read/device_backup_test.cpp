@@ -44,19 +44,24 @@ TEST(DeviceBackup, ThePairInTheDevicesFolderHoldsItsConstantsAndNames) {
 }
 
 TEST(DeviceBackup, AStoppedOrFailedReadSavesNothing) {
-  for (const bool stop : {true, false}) {
+  enum class Failure { Stop, NoDevice, NoPort };
+  for (const Failure failure : {Failure::Stop, Failure::NoDevice, Failure::NoPort}) {
+    const int row = static_cast<int>(failure);
     ReadRig rig;
-    if (stop) rig.addDevice(3, FullImage(3, 1));  // else no device answers
-    rig.observer.stop = stop;
+    if (failure != Failure::NoDevice) rig.addDevice(3, FullImage(3, 1));
+    rig.observer.stop = failure == Failure::Stop;
+    rig.line.setMissingPort(failure == Failure::NoPort);
     QTemporaryDir root;
 
     RunContext ctx = rig.ctx();
     const DeviceBackup backup = RunDeviceBackup(ctx, root.path(), true, kWhen);
 
-    EXPECT_FALSE(backup.saved()) << stop;
-    EXPECT_EQ(backup.image, nullptr) << stop;
-    EXPECT_TRUE(backup.outcome.failed()) << stop;
-    EXPECT_TRUE(QDir(root.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty()) << stop;
+    EXPECT_FALSE(backup.saved()) << row;
+    EXPECT_EQ(backup.image, nullptr) << row;
+    // A port that would not open has no code of its own: the outcome says so.
+    EXPECT_TRUE(backup.outcome.failed() || backup.outcome.portFailed) << row;
+    EXPECT_EQ(backup.outcome.portFailed, failure == Failure::NoPort) << row;
+    EXPECT_TRUE(QDir(root.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty()) << row;
   }
 }
 

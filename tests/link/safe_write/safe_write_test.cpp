@@ -2,10 +2,13 @@
 // device held, only the items that changed are sent and then read back, a
 // value the device does not keep fails the write, and nothing is sent
 // without a backup or without anything to change.
+#include <algorithm>
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include "link/param_address.h"
 #include "link/read/full_image.h"
 #include "link/runs/run_codes.h"
 #include "link/safe_write/safe_write.h"
@@ -49,6 +52,15 @@ struct SafeWriteRig : WriteRig {
     RunContext c{workspace, spy, settings, observer, presenter};
     FixedWriteAnswerer answers(false, true);
     return RunSafeWrite(c, WriteRequest{WriteChoice::Constants, groups}, options, answers, confirm);
+  }
+
+  // The device's names, one of them changed, written with the rig's options.
+  SafeWriteOutcome writeNames(const ConfirmWrite& confirm = {}) {
+    workspace.image.names = deviceBefore.names;
+    workspace.image.names.sensorNames[2].setBytes("PODACHA 2");
+    RunContext c{workspace, spy, settings, observer, presenter};
+    FixedWriteAnswerer answers(false, true);
+    return RunSafeWrite(c, WriteRequest{WriteChoice::Names, {}}, options, answers, confirm);
   }
 
   // The parameters written, each send counted.
@@ -164,6 +176,82 @@ TEST(SafeWrite, NothingToChangeSendsNothingAndACancelToo) {
                                    ChosenPort(rig.settings).display +
                                    QStringLiteral("?\nБудет записано значений: 1 (Датчики, Трубопроводы, Архивы, "
                                                   "Системные параметры, Регуляторы)."));
+}
+
+TEST(SafeWrite, WrittenNamesAreReadBackAndANameTheDeviceDoesNotKeepFailsTheWrite) {
+  for (const bool failingCell : {false, true}) {
+    SafeWriteRig rig;
+    // The first byte of the names area (sensor 0's name) does not keep what the loader wrote.
+    if (failingCell) rig.device->faults().add(*sim::parseFault(QStringLiteral("corrupt")));
+
+    const SafeWriteOutcome outcome = rig.writeNames();
+
+    const QString log = rig.observer.log.join('\n');
+    EXPECT_EQ(rig.device->namesCommits(), 1) << failingCell;
+    EXPECT_TRUE(rig.observer.log.contains(QStringLiteral("Проверка записанного: чтение имен из ОРВИК"))) << log.toStdString();
+    EXPECT_EQ(rig.device->exportImage().names.sensorNames[2].bytes(), QByteArray("PODACHA 2")) << failingCell;
+    if (!failingCell) {
+      EXPECT_TRUE(outcome.succeeded()) << log.toStdString();
+      EXPECT_TRUE(rig.observer.log.contains(QStringLiteral("Проверка записанного: все значения совпадают")));
+      EXPECT_EQ(rig.workingState(), StatusWord::kWorking);
+      continue;
+    }
+    EXPECT_TRUE(outcome.verifyFailed()) << log.toStdString();
+    EXPECT_EQ(outcome.result, run_code::kVerifyMismatch);
+    // The name as sent, padded to its slot, and as the device shows it without the lost letter.
+    const QString sent = QString::fromLatin1(rig.deviceBefore.names.sensorNames[0].bytes()).leftJustified(16);
+    EXPECT_TRUE(rig.observer.log.contains(QStringLiteral("Ошибка проверки: SensorNames[0] не совпадает: записано \"") +
+                                          sent + QStringLiteral("\", в ОРВИК \"") + sent.mid(1) + QLatin1Char('"')))
+        << log.toStdString();
+    EXPECT_TRUE(rig.observer.log.contains(QStringLiteral("Проверка записанного: не совпадают значений: 1")));
+    EXPECT_EQ(rig.workingState(), StatusWord::kStopped) << "a device holding a wrong name is not started";
+  }
+}
+
+// The backup of a names write still reads the constants: a backup is a pair
+// that opens and writes back whole. The names write itself reads none.
+TEST(SafeWrite, ANamesWriteReadsNoConstantsBeyondItsBackup) {
+  SafeWriteRig rig;
+  std::size_t backupRequests = 0;
+  const SafeWriteOutcome outcome = rig.writeNames([&](const WritePreview&) {
+    backupRequests = rig.spy.requests.size();
+    return true;
+  });
+
+  ASSERT_TRUE(outcome.succeeded()) << rig.observer.log.join('\n').toStdString();
+  // A parameter read that is not one of the run's own (status, password, factory number).
+  const auto settingsRead = [](const QByteArray& r) {
+    if (r.size() != 3 || r[0] != 0x01) return false;
+    const auto param = static_cast<std::uint16_t>(static_cast<std::uint8_t>(r[1]) << 8 | static_cast<std::uint8_t>(r[2]));
+    return param != device_param::kStatusWord.word() && param != device_param::kPassword.word() &&
+           param != device_param::kFactoryNumber.word();
+  };
+  const auto& requests = rig.spy.requests;
+  EXPECT_GT(std::count_if(requests.begin(), requests.begin() + static_cast<std::ptrdiff_t>(backupRequests), settingsRead), 500);
+  EXPECT_EQ(std::count_if(requests.begin() + static_cast<std::ptrdiff_t>(backupRequests), requests.end(), settingsRead), 0);
+  SettingsImage saved;
+  EditorState editor;
+  ASSERT_TRUE(readSettingsPair(outcome.backupPath, saved, editor).namesRead);
+  EXPECT_EQ(saved.sensors[7].maxValue, rig.deviceBefore.sensors[7].maxValue);
+  EXPECT_EQ(saved.names.sensorNames[2].bytes().trimmed(), rig.deviceBefore.names.sensorNames[2].bytes());
+}
+
+TEST(SafeWrite, APortThatWillNotOpenSaysSoAndSendsNothing) {
+  SafeWriteRig rig;
+  rig.workspace.image.sensors[5].maxValue = 77.25;
+  rig.line.setMissingPort(true);
+  rig.spy.requests.clear();
+
+  const SafeWriteOutcome outcome = rig.write();
+
+  EXPECT_FALSE(outcome.succeeded());
+  EXPECT_TRUE(outcome.portFailed);
+  EXPECT_TRUE(outcome.backupFailed);
+  EXPECT_TRUE(rig.spy.requests.empty());
+  EXPECT_TRUE(QDir(rig.root.path()).isEmpty());
+  ASSERT_FALSE(rig.presenter.shown().empty());
+  EXPECT_TRUE(rig.presenter.shown().back().text.startsWith(QStringLiteral("Неверный номер СОМ-порта ")));
+  EXPECT_EQ(rig.observer.log.last(), QStringLiteral("Запись отменена: порт не открыт. В ОРВИК ничего не записано."));
 }
 
 }  // namespace

@@ -107,6 +107,18 @@ TEST(SiteBackup, ADeviceThatDiesMidwayFailsAloneAndTheOthersAreSaved) {
   EXPECT_EQ(summary[2], QStringLiteral("№ 17 (заводской № 06A6): не сохранено, Нет ответа от ОРВИК"));
 }
 
+TEST(SiteBackup, APortLostAfterTheScanIsNamedForEachDevice) {
+  SiteRig rig;
+  const std::vector<ProbeResult> found = rig.scan({1, 32}).devices();
+  ASSERT_EQ(found.size(), 3u);
+  rig.line.setMissingPort(true);  // the adapter pulled out
+
+  const SiteBackupReport report = rig.backUp(found);
+
+  EXPECT_EQ(report.savedCount(), 0);
+  for (const SiteBackupEntry& e : report.entries) EXPECT_EQ(e.failure, QStringLiteral("порт не открыт"));
+}
+
 TEST(SiteBackup, StopLeavesTheDevicesNotYetReadListedAsStopped) {
   SiteRig rig;
   const std::vector<ProbeResult> found = rig.scan({1, 32}).devices();

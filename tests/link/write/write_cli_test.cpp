@@ -224,6 +224,26 @@ TEST_F(SimulatorOnPty, AValueTheDeviceDoesNotKeepExitsWithThree) {
   EXPECT_TRUE(written.err.contains(QStringLiteral("the device's settings before the write: ")));
 }
 
+TEST_F(SimulatorOnPty, ANameTheDeviceDoesNotKeepExitsWithThree) {
+  start(1, FullImage(1, 1), {"--fault", "corrupt"});
+  const QString file = dir.filePath(QStringLiteral("plant.bfm"));
+  ReadDevice(link, file);
+  ASSERT_EQ(Cli({"read", "--port", link, "--names", "--out", file}).exitCode, 0);
+  SettingsImage plant;
+  EditorState editor;
+  ASSERT_TRUE(readSettingsPair(file, plant, editor).ok());
+  plant.names.sensorNames[2].setBytes("PODACHA 2");
+  ASSERT_TRUE(writeSettingsPair(file, plant).namesWritten);
+
+  const CliRun written = Cli({"write", file, "--port", link, "--names", "--force", "--verify", "--backup-dir",
+                              dir.filePath("backups")});
+  EXPECT_EQ(written.exitCode, 3) << written.err.toStdString();
+  // The small model's names area begins with the hourly archives' names.
+  EXPECT_TRUE(written.err.contains(QStringLiteral("Ошибка проверки: HourArcNames[0] не совпадает: записано \"")))
+      << written.err.toStdString();
+  EXPECT_TRUE(FileBytes(simLog).contains("names area programmed"));
+}
+
 TEST(WriteCommand, BadArgumentsAndNoDevice) {
   QTemporaryDir dir;
   const QString file = dir.filePath(QStringLiteral("plant.bfm"));
@@ -243,6 +263,9 @@ TEST(WriteCommand, BadArgumentsAndNoDevice) {
   const CliRun none = Cli({"write", file, "--port", dir.filePath("missing"), "--attempts", "1", "--all", "--force",
                            "--backup-dir", dir.filePath("backups")});
   EXPECT_EQ(none.exitCode, 1) << none.err.toStdString();
+  EXPECT_TRUE(none.err.contains(QStringLiteral("Неверный номер СОМ-порта "))) << none.err.toStdString();
+  EXPECT_TRUE(none.err.contains(QStringLiteral("Запись отменена: порт не открыт. В ОРВИК ничего не записано.")));
+  EXPECT_TRUE(none.err.contains(QStringLiteral("nastrum-cli write: the port could not be opened")));
 
   // A fresh pair holds no name: writing its names would blank the device's.
   const CliRun blank = Cli({"write", file, "--port", dir.filePath("missing"), "--attempts", "1", "--names", "--force"});

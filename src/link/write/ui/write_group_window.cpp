@@ -53,7 +53,7 @@ WriteGroupWindow::WriteGroupWindow(QWidget* parent) : QDialog(parent) {
   verify_ = new QCheckBox(QStringLiteral("проверить записанное"), this);
   verify_->setObjectName(QStringLiteral("verify"));
   verify_->setChecked(true);
-  verify_->setToolTip(QStringLiteral("Прочитать из ОРВИК каждое записанное значение и сравнить"));
+  verify_->setToolTip(QStringLiteral("Прочитать из ОРВИК каждое записанное значение или имена и сравнить"));
   layout->addWidget(verify_);
 
   auto* buttons = new QHBoxLayout;
