@@ -17,7 +17,7 @@ void copyCheckMarks(const SettingsImage& from, SettingsImage& to) {
 // (or a NaN) is no change, and the check's marks are left out.
 bool sameSettings(const SettingsImage& a, SettingsImage b) {
   copyCheckMarks(a, b);
-  return encodeSettingsRecord(a) == encodeSettingsRecord(b) && encodeNamesRecord(a.names) == encodeNamesRecord(b.names);
+  return storesSame(a, b);
 }
 
 }  // namespace
