@@ -80,7 +80,7 @@ void SettingsDocument::startHistoryHere() {
 void SettingsDocument::announceReplaced() {
   startHistoryHere();
   const Word kind = workspace_.image.deviceKind;
-  emit replaced(kind);
+  emit replaced(deviceKindOf(kind).value_or(DeviceKind::Expandable));
   if (kind == announcedKind_) return;
   announcedKind_ = kind;
   emit kindChanged(kind);

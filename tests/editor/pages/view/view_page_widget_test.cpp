@@ -30,7 +30,7 @@
 #include "model/hex_text.h"
 #include "model/kind_profile.h"
 #include "model/real_text.h"
-#include "populated_image.h"
+#include "support/populated_image.h"
 #include "support/page_driver.h"
 #include "support/scripted_presenter.h"
 #include "support/temp_current_dir.h"

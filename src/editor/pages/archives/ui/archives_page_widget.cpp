@@ -39,7 +39,7 @@ ArchivesPageWidget::~ArchivesPageWidget() = default;
 void ArchivesPageWidget::showCurrent() {
   page_.syncShownFlags();
   refreshGroups();
-  afterTyping();
+  if (page_.takeChange()) emit imageEdited();
 }
 
 void ArchivesPageWidget::refreshGroups() {
@@ -51,7 +51,7 @@ void ArchivesPageWidget::refreshGroups() {
 // buffers), so every group is shown again.
 void ArchivesPageWidget::afterChoice() {
   refreshGroups();
-  afterTyping();
+  if (page_.takeChange()) emit imageEdited();
 }
 
 void ArchivesPageWidget::afterTyping() {

@@ -190,19 +190,19 @@ TEST(RegulatorsDesktopSetupOpen, ShowsTheBoxesObjectsAsANumberEnteredWould) {
       {"no regulator left", 0x0000, true, 0x0000, false},
       {"nothing to do", 0x0000, false, 0x0000, false},
   };
-  widgetApplication();
   for (const Case& c : cases) {
-    Workspace ws{testing::freshImage(3), {}, {}};
-    ScriptedPresenter boxes;
-    RegulatorsDesktopPageWidget widget{ws, boxes};
+    testing::PageDriver<RegulatorsDesktopPageWidget> page;
+    Workspace& ws = page.ws;
+    ws.image = testing::freshImage(3);
+    RegulatorsDesktopPageWidget& widget = page.open(std::make_unique<RegulatorsDesktopPageWidget>(ws, page.boxes));
     ws.image.logicLaw[0] = c.law0;
     if (c.bitBefore) ws.image.sys(sys::SpecialFunctions) = 1 << 12;
-    QSignalSpy edits(widget.get(), &RegulatorsDesktopPageWidget::imageEdited);
-    widget->fillKindChoices(3);
+    QSignalSpy edits(&widget, &RegulatorsDesktopPageWidget::imageEdited);
+    widget.fillKindChoices(3);
     EXPECT_EQ(ws.image.logicLaw[0], c.lawAfter) << c.what;
     EXPECT_EQ(bitOfWord(ws.image.sys(sys::SpecialFunctions), 12), c.bitAfter) << c.what;
     const bool changed = c.law0 != c.lawAfter || c.bitBefore != c.bitAfter;
-    EXPECT_EQ(modified(), changed) << c.what;
+    EXPECT_EQ(page.modified(), changed) << c.what;
     EXPECT_EQ(edits.count(), changed ? 1 : 0) << c.what;
   }
 }
@@ -233,19 +233,19 @@ TEST_F(RegulatorsDesktopPageWidgetTest, SetupOpenClosesTheGapAtTheEntryShown) {
 // A kind 2 image keeps logic flags in the regulator words: opening setup on it
 // leaves them as they are.
 TEST(RegulatorsDesktopSetupOpen, OtherKindsKeepTheirWords) {
-  widgetApplication();
   for (const Word kind : {1, 2}) {
-    Workspace ws{testing::freshImage(kind), {}, {}};
-    ScriptedPresenter boxes;
-    RegulatorsDesktopPageWidget widget{ws, boxes};
+    testing::PageDriver<RegulatorsDesktopPageWidget> page;
+    Workspace& ws = page.ws;
+    ws.image = testing::freshImage(kind);
+    RegulatorsDesktopPageWidget& widget = page.open(std::make_unique<RegulatorsDesktopPageWidget>(ws, page.boxes));
     ws.image.logicLaw[0] = 0xC512;
     storeName(ws.image.names.desktopNames[2], QStringLiteral("N2"));
     const SettingsImage before = ws.image;
-    widget->fillKindChoices(kind);
+    widget.fillKindChoices(kind);
     EXPECT_EQ(ws.image.logicLaw, before.logicLaw) << kind;
     EXPECT_EQ(ws.image.sys(sys::SpecialFunctions), before.sys(sys::SpecialFunctions)) << kind;
     EXPECT_EQ(nameText(ws.image.names.desktopNames[2]), "N2") << kind;
-    EXPECT_FALSE(modified()) << kind;
+    EXPECT_FALSE(page.modified()) << kind;
   }
 }
 

@@ -214,18 +214,18 @@ TEST(RegulatorsSetupOpen, TheRegulatorsFlagFollowsTheFlags) {
       {0xF000, true, false},  // F0 describes no flag
       {0x0100, true, true},
   };
-  widgetApplication();
   for (const Case& c : cases) {
-    Workspace ws{testing::freshImage(2), {}, {}};
-    ScriptedPresenter boxes;
-    RegulatorsPageWidget widget{ws, boxes};
+    testing::PageDriver<RegulatorsPageWidget> page;
+    Workspace& ws = page.ws;
+    ws.image = testing::freshImage(2);
+    RegulatorsPageWidget& widget = page.open(std::make_unique<RegulatorsPageWidget>(ws, page.boxes));
     ws.image.logicLaw[200] = c.law200;
     if (c.bitBefore) ws.image.sys(sys::SpecialFunctions) = 1 << 12;
-    QSignalSpy edits(widget.get(), &RegulatorsPageWidget::imageEdited);
-    widget->fillKindChoices(2);
+    QSignalSpy edits(&widget, &RegulatorsPageWidget::imageEdited);
+    widget.fillKindChoices(2);
     EXPECT_EQ((ws.image.sys(sys::SpecialFunctions) >> 12 & 1) != 0, c.bitAfter) << std::hex << c.law200;
     EXPECT_EQ(ws.image.logicLaw[200], c.law200);
-    EXPECT_EQ(modified(), c.bitBefore != c.bitAfter) << std::hex << c.law200;
+    EXPECT_EQ(page.modified(), c.bitBefore != c.bitAfter) << std::hex << c.law200;
     EXPECT_EQ(edits.count(), c.bitBefore != c.bitAfter ? 1 : 0) << std::hex << c.law200;
   }
 }
