@@ -68,6 +68,10 @@ QByteArray encodeNamesRecord(const NamesRegion& names) {
   return w.out.bytes();
 }
 
+bool storesSame(const SettingsImage& a, const SettingsImage& b) {
+  return encodeSettingsRecord(a) == encodeSettingsRecord(b) && encodeNamesRecord(a.names) == encodeNamesRecord(b.names);
+}
+
 void decodeNamesRecord(const QByteArray& record, NamesRegion& names) {
   Reader r{ByteReader(record)};
   visitNamesRecordFields(names, r);

@@ -21,6 +21,10 @@ void decodeSettingsRecord(const QByteArray& record, SettingsImage& image);
 
 QByteArray encodeNamesRecord(const NamesRegion& names);
 
+// The two images would give the same settings and names records: a real that
+// reads back the same (or a NaN) is no difference.
+bool storesSame(const SettingsImage& a, const SettingsImage& b);
+
 // Length bytes above 16 are read as 16.
 void decodeNamesRecord(const QByteArray& record, NamesRegion& names);
 

@@ -152,7 +152,6 @@ void TarForm::prepareToOpen() {
   for (int k = 0; k < 3; ++k) operandLabels_[static_cast<std::size_t>(k)]->setText(operandCaption(k, pipelines_));
   fillOperandLists();
   showState();
-  workspace_.editor.modified = true;
 }
 
 int TarForm::editSensor(int sensor) {
@@ -181,7 +180,6 @@ void TarForm::store() {
   if (!filled_) return;
   SensorRecord& s = workspace_.image.sensors[static_cast<std::size_t>(sensor_)];
   storeArithState(s, state_, separator_);
-  workspace_.editor.modified = true;
 }
 
 void TarForm::done(int result) {

@@ -17,7 +17,7 @@ void copyCheckMarks(const SettingsImage& from, SettingsImage& to) {
 // (or a NaN) is no change, and the check's marks are left out.
 bool sameSettings(const SettingsImage& a, SettingsImage b) {
   copyCheckMarks(a, b);
-  return encodeSettingsRecord(a) == encodeSettingsRecord(b) && encodeNamesRecord(a.names) == encodeNamesRecord(b.names);
+  return storesSame(a, b);
 }
 
 }  // namespace
@@ -80,7 +80,7 @@ void SettingsDocument::startHistoryHere() {
 void SettingsDocument::announceReplaced() {
   startHistoryHere();
   const Word kind = workspace_.image.deviceKind;
-  emit replaced(kind);
+  emit replaced(deviceKindOf(kind).value_or(DeviceKind::Expandable));
   if (kind == announcedKind_) return;
   announcedKind_ = kind;
   emit kindChanged(kind);

@@ -52,8 +52,9 @@ class SettingsDocument : public QObject {
   void setModified(bool modified);
 
  signals:
-  // The image was replaced as a whole; `kind` is its device kind.
-  void replaced(Word kind);
+  // The image was replaced as a whole; `kind` is its device kind (a word no
+  // kind has counts as the kind every profile falls back to).
+  void replaced(DeviceKind kind);
   void kindChanged(Word kind);
   void modifiedChanged(bool modified);
   // One user action changed the image from `before` to `after`.

@@ -53,7 +53,6 @@ void TakeDeviceClock(Workspace& workspace, const QDateTime& time) {
   const int seconds = time.time().hour() * 3600 + time.time().minute() * 60;
   workspace.editor.deviceSeconds = seconds;
   SetImageClock(workspace.image, time.date(), seconds);
-  workspace.editor.modified = true;
 }
 
 }  // namespace nastrum

@@ -48,7 +48,7 @@ std::optional<QDateTime> ClockTimeFromBytes(const QByteArray& year, const QByteA
 
 // The device time of a successful clock read becomes the time to be written:
 // the image's date and time words and `deviceSeconds` (seconds 0) follow it,
-// and the settings count as changed.
+// and the caller marks the settings modified.
 void TakeDeviceClock(Workspace& workspace, const QDateTime& time);
 
 // The image's clock words from a date and the seconds of a day; the

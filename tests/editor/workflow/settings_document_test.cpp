@@ -12,19 +12,19 @@ class SettingsDocumentTest : public FlowTest {
   void SetUp() override {
     FlowTest::SetUp();
     SettingsDocument& document = flows.document();
-    QObject::connect(&document, &SettingsDocument::replaced, [this](Word) { ++replaced; });
+    QObject::connect(&document, &SettingsDocument::replaced, [this](DeviceKind kind) { replaced.push_back(kind); });
     QObject::connect(&document, &SettingsDocument::kindChanged, [this](Word kind) { kinds.push_back(kind); });
     QObject::connect(&document, &SettingsDocument::modifiedChanged, [this](bool on) { modified.push_back(on); });
   }
 
-  int replaced = 0;
+  std::vector<DeviceKind> replaced;
   std::vector<Word> kinds;
   std::vector<bool> modified;
 };
 
 TEST_F(SettingsDocumentTest, FileOperationsAndEditsAnnounceThemselves) {
   namedImage(3, dir.path("plant.bfm"));
-  EXPECT_EQ(replaced, 1);
+  EXPECT_EQ(replaced, std::vector<DeviceKind>{DeviceKind::Large});
   EXPECT_EQ(kinds, std::vector<Word>{3});
   EXPECT_TRUE(modified.empty()) << "a new image is not modified";
 
@@ -36,22 +36,23 @@ TEST_F(SettingsDocumentTest, FileOperationsAndEditsAnnounceThemselves) {
 
   window.openAnswers.push_back(dir.path("plant.bfm"));
   flows.OpenImage();
-  EXPECT_EQ(replaced, 2);
+  EXPECT_EQ(replaced.size(), 2u);
   EXPECT_EQ(kinds, std::vector<Word>{3}) << "the same kind again";
 
   boxes.then(AnswerOk);  // message 2
   window.openAnswers.push_back(dir.path("missing.bfm"));
   flows.OpenImage();
-  EXPECT_EQ(replaced, 2) << "a file that could not be read leaves the image as it was";
+  EXPECT_EQ(replaced.size(), 2u) << "a file that could not be read leaves the image as it was";
 
   newImage(1);
-  EXPECT_EQ(replaced, 3);
+  EXPECT_EQ(replaced.size(), 3u);
+  EXPECT_EQ(replaced.back(), DeviceKind::Minimal);
   EXPECT_EQ(kinds, (std::vector<Word>{3, 1}));
 
   flows.markModified();
   boxes.then(AnswerNo);  // message 11: close without saving
   flows.CloseImageAsked();
-  EXPECT_EQ(replaced, 4);
+  EXPECT_EQ(replaced.size(), 4u);
   EXPECT_EQ(modified, (std::vector<bool>{true, false, true, false}));
   EXPECT_FALSE(flows.document().isOpen());
   EXPECT_TRUE(boxes.allAnswered());

@@ -79,7 +79,6 @@ ArchiveView ArchivePage::view(ArchiveFamily f) const {
   return viewArchive(ws_.image, f, *n);
 }
 
-void ArchivePage::edited() { ws_.editor.modified = true; }
 
 bool ArchivePage::ask(int code, const QString& value) {
   return ShowMessageCode(presenter_, code, value) == AnswerYes;
@@ -105,12 +104,12 @@ bool ArchivePage::releaseChain(ArchiveFamily f, int n) {
 }
 
 void ArchivePage::chooseState(ArchiveFamily f, ArchiveState state) {
+  const ImageChanges::Scope edit = changes_.scope();
   const auto n = current(groupOf(f));
   if (!n || f == ArchiveFamily::Monthly) return;
   const ArchiveState was = archiveState(f, archiveWords(ws_.image, f, *n).desc);
   if (was == ArchiveState::Invalid) {
     repairArchiveState(ws_.image, f, *n, state);
-    edited();
     return;
   }
   if (state == was) return;
@@ -127,31 +126,30 @@ void ArchivePage::chooseState(ArchiveFamily f, ArchiveState state) {
   }
   if (!releaseChain(f, *n)) return;
   applyArchiveState(ws_.image, f, *n, state);
-  edited();
   if (f == ArchiveFamily::Interval) syncIntervalFlag();
 }
 
 void ArchivePage::chooseMonthlyPresence(bool present) {
+  const ImageChanges::Scope edit = changes_.scope();
   const auto n = current(ArchiveGroup::Monthly);
   if (!n) return;
   applyMonthlyPresence(ws_.image, *n, present);
-  edited();
 }
 
 void ArchivePage::chooseHead(ArchiveFamily f, std::optional<int> head) {
+  const ImageChanges::Scope edit = changes_.scope();
   const auto n = current(groupOf(f));
   if (!n || f == ArchiveFamily::Monthly) return;
   const int refusal = attachContinuation(ws_.image, f, *n, head);
-  edited();
   if (refusal != 0) tell(refusal);
 }
 
 void ArchivePage::chooseExtension(bool extended) {
+  const ImageChanges::Scope edit = changes_.scope();
   const auto n = current(ArchiveGroup::Hourly);
   if (!n) return;
   if (!extended) {
     applyExtension(ws_.image, *n, false);
-    edited();
     return;
   }
   // The slot checks come before question 38, so a refusal costs no chain.
@@ -165,61 +163,60 @@ void ArchivePage::chooseExtension(bool extended) {
     deleteContinuations(ws_.image, ArchiveFamily::Hourly, *n);
   }
   applyExtension(ws_.image, *n, true);
-  edited();
 }
 
 void ArchivePage::chooseItem(ArchiveFamily f, int item) {
+  const ImageChanges::Scope edit = changes_.scope();
   const auto n = current(groupOf(f));
   if (!n) return;
   ArchiveWords w = archiveWords(ws_.image, f, *n);
   applyArchiveItem(w, item);
   setArchiveWords(ws_.image, f, *n, w);
-  edited();
 }
 
 void ArchivePage::chooseOperand(ArchiveFamily f, std::optional<int> number) {
+  const ImageChanges::Scope edit = changes_.scope();
   const auto n = current(groupOf(f));
   if (!n) return;
   ArchiveWords w = archiveWords(ws_.image, f, *n);
   applyArchiveOperand(w, number.value_or(kNoReference));
   setArchiveWords(ws_.image, f, *n, w);
-  edited();
 }
 
 void ArchivePage::chooseDifference(ArchiveFamily f, bool x1, std::optional<int> sensor) {
+  const ImageChanges::Scope edit = changes_.scope();
   const auto n = current(groupOf(f));
   if (!n) return;
   ArchiveWords w = archiveWords(ws_.image, f, *n);
   const int refusal = applyDifferenceOperand(w, x1, sensor);
   setArchiveWords(ws_.image, f, *n, w);
-  edited();
   if (refusal != 0) tell(refusal);
 }
 
 void ArchivePage::tickSum(ArchiveFamily f, int pipeline, bool positive, bool ticked) {
+  const ImageChanges::Scope edit = changes_.scope();
   const auto n = current(groupOf(f));
   if (!n || pipeline < 0 || pipeline > 15) return;
   ArchiveWords w = archiveWords(ws_.image, f, *n);
   if (!applySumTick(w, pipeline, positive, ticked)) return;
   setArchiveWords(ws_.image, f, *n, w);
-  edited();
 }
 
 void ArchivePage::setParameterText(ArchiveFamily f, const QString& hex) {
+  const ImageChanges::Scope edit = changes_.scope();
   const auto n = current(groupOf(f));
   const auto value = HexToInt(hex);
   if (!n || !value || *value > 0xFFFF) return;
   ArchiveWords w = archiveWords(ws_.image, f, *n);
   applyParameterNumber(w, *value);
   setArchiveWords(ws_.image, f, *n, w);
-  edited();
 }
 
 void ArchivePage::setName(ArchiveFamily f, const QString& text) {
+  const ImageChanges::Scope edit = changes_.scope();
   const auto n = current(groupOf(f));
   if (!n) return;
   storeName(archiveName(ws_.image, f, *n), text);
-  edited();
 }
 
 void ArchivePage::copyArchive(ArchiveGroup g) {
@@ -239,6 +236,7 @@ bool ArchivePage::canPasteArchive(ArchiveGroup g) const {
 }
 
 void ArchivePage::pasteArchive(ArchiveGroup g) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!canPasteArchive(g)) return;
   const int n = number(g);
   const Clip& clip = clips_[at(g)];
@@ -254,14 +252,12 @@ void ArchivePage::pasteArchive(ArchiveGroup g) {
     ws_.image.eventType[i] = clip.desc;
     ws_.image.eventParam[i] = clip.pos;
     eventPanelOpen_ = false;
-    edited();
     syncEventFlag();
     return;
   }
   const ArchiveFamily f = familyOf(g);
   if (f == ArchiveFamily::Monthly) {
     setArchiveWords(ws_.image, f, n, {clip.desc, clip.pos, clip.neg});
-    edited();
     return;
   }
   if (f == ArchiveFamily::Interval && isArchiveWorking(clip.desc)) {
@@ -273,7 +269,6 @@ void ArchivePage::pasteArchive(ArchiveGroup g) {
   if (!releaseChain(f, n)) return;
   setArchiveWords(ws_.image, f, n, {});
   pasteChained(f, n, clip);
-  edited();
   if (f == ArchiveFamily::Interval) syncIntervalFlag();
 }
 
@@ -308,24 +303,24 @@ bool ArchivePage::canPasteNames(ArchiveFamily f) const {
 }
 
 void ArchivePage::pasteNames(ArchiveFamily f) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!canPasteNames(f)) return;
   if (familyHasNames(ws_.image, f) && !ask(73)) return;
   pasteArchiveNames(ws_.image, f, ws_.editor.nameClipboard);
-  edited();
 }
 
 void ArchivePage::clearNames(ArchiveFamily f) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!ask(72)) return;
   clearArchiveNames(ws_.image, f, ws_.editor.nameClipboard);
-  edited();
 }
 
 bool ArchivePage::setFlag(int bit, bool on) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!groupExists(ArchiveGroup::Interval)) return false;  // the flags exist on kinds 2 and 3
   Word& word = ws_.image.sys(sys::SpecialFunctions);
   if (bitOfWord(word, bit) == on) return false;
   word = withBit(word, bit, on);
-  edited();
   return true;
 }
 

@@ -12,6 +12,7 @@
 
 #include "descriptors/archive_words.h"
 #include "editor/pages/archives/archive_view.h"
+#include "model/image_changes.h"
 #include "model/message_presenter.h"
 #include "model/workspace.h"
 
@@ -95,6 +96,9 @@ class ArchivePage {
   // keep their flags in step, whichever page changed the archives since.
   bool syncShownFlags();
 
+  // Whether the operations since the last call changed the image.
+  bool takeChange() { return changes_.take(); }
+
  private:
   struct Clip {
     Word desc = 0, pos = 0, neg = 0;
@@ -102,7 +106,6 @@ class ArchivePage {
 
   int count(ArchiveGroup g) const;
   int number(ArchiveGroup g) const;
-  void edited();
   bool ask(int code, const QString& value = {});
   void tell(int code, const QString& value = {});
   // Takes the archive out of its chain and, after question 38, removes the
@@ -116,6 +119,7 @@ class ArchivePage {
   std::array<std::optional<int>, 5> numbers_{0, 0, 0, 0, 0};
   std::array<Clip, 5> clips_{};  // lives as long as the page: survives files
   bool eventPanelOpen_ = false;  // presence ticked, no bit yet
+  ImageChanges changes_{ws_.image};
 };
 
 }  // namespace nastrum

@@ -25,6 +25,7 @@ EventView ArchivePage::eventView() const {
 }
 
 void ArchivePage::setEventPresence(bool present) {
+  const ImageChanges::Scope edit = changes_.scope();
   const auto n = current(ArchiveGroup::Event);
   if (!n) return;
   const auto i = static_cast<std::size_t>(*n);
@@ -42,12 +43,12 @@ void ArchivePage::setEventPresence(bool present) {
   if (ws_.image.eventType[i] != 0 || ws_.image.eventParam[i] != 0) {
     ws_.image.eventType[i] = 0;
     ws_.image.eventParam[i] = 0;
-    edited();
   }
   syncEventFlag();
 }
 
 void ArchivePage::tickEventBit(int box, bool ticked) {
+  const ImageChanges::Scope edit = changes_.scope();
   const auto n = current(ArchiveGroup::Event);
   if (!n || box < 0 || box > 7 || !eventView().present) return;
   Word& type = ws_.image.eventType[static_cast<std::size_t>(*n)];
@@ -55,20 +56,20 @@ void ArchivePage::tickEventBit(int box, bool ticked) {
   const int mask = ticked ? (eventMask(type) | bit) : (eventMask(type) & ~bit);
   type = withEventMask(type, mask);
   eventPanelOpen_ = mask != 0;
-  edited();
   syncEventFlag();
 }
 
 void ArchivePage::chooseEventAddressing(bool byAddress) {
+  const ImageChanges::Scope edit = changes_.scope();
   const auto n = current(ArchiveGroup::Event);
   if (!n || !eventView().present) return;
   const auto i = static_cast<std::size_t>(*n);
   ws_.image.eventType[i] = withEventAddressing(ws_.image.eventType[i], byAddress);
   ws_.image.eventParam[i] = 0;
-  edited();
 }
 
 void ArchivePage::setEventByteText(const QString& text) {
+  const ImageChanges::Scope edit = changes_.scope();
   const auto n = current(ArchiveGroup::Event);
   if (!n || !eventView().present) return;
   Word& type = ws_.image.eventType[static_cast<std::size_t>(*n)];
@@ -78,16 +79,15 @@ void ArchivePage::setEventByteText(const QString& text) {
   const int byteNumber = trimmed.isEmpty() ? 0 : trimmed.toInt(&ok);
   const int refusal = ok ? eventByteMessage(byteNumber) : 15;
   type = withEventByteNumber(type, refusal == 0 ? byteNumber : 0);
-  edited();
   if (refusal != 0) tell(refusal);
 }
 
 void ArchivePage::setEventParamText(const QString& hex) {
+  const ImageChanges::Scope edit = changes_.scope();
   const auto n = current(ArchiveGroup::Event);
   const auto value = HexToInt(hex);
   if (!n || !eventView().present || !value || *value > 0xFFFF) return;
   ws_.image.eventParam[static_cast<std::size_t>(*n)] = *value;
-  edited();
 }
 
 }  // namespace nastrum

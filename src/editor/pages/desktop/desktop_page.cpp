@@ -19,8 +19,9 @@ std::size_t at(int n) { return static_cast<std::size_t>(n); }
 DesktopPage::DesktopPage(Workspace& workspace, MessagePresenter& presenter) : ws_(workspace), presenter_(presenter) {}
 
 int DesktopPage::select(int typed) {
+  const ImageChanges::Scope edit = changes_.scope();
   entry_ = wrapped(typed, 0, kDesktopEntryCount - 1);
-  if (hasDesktop() && closeDesktopGap(ws_.image.names, *entry_)) edited();
+  if (hasDesktop()) closeDesktopGap(ws_.image.names, *entry_);
   return *entry_;
 }
 
@@ -49,9 +50,9 @@ bool DesktopPage::hasDesktop() const { return kindProfile(ws_.image.deviceKind).
 
 bool DesktopPage::shown() const { return hasDesktop() && entry_ && desktopEntryPresent(ws_.image.names, *entry_); }
 Word& DesktopPage::word() { return ws_.image.names.desktopParams[at(*entry_)]; }
-void DesktopPage::edited() { ws_.editor.modified = true; }
 
 bool DesktopPage::setPresent(bool present) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!entry_ || !hasDesktop()) return false;
   if (desktopGapBelow(ws_.image.names, *entry_)) {
     ShowMessageCode(presenter_, kGapMessage);
@@ -63,46 +64,44 @@ bool DesktopPage::setPresent(bool present) {
   } else {
     removeDesktopEntry(ws_.image.names, *entry_);
   }
-  edited();
   return true;
 }
 
 void DesktopPage::chooseGroup(DesktopGroup group) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown()) return;
   word() = desktopGroupDefault(group);
-  edited();
 }
 
 void DesktopPage::chooseItem(int itemCode) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown()) return;
   const std::optional<DesktopGroup> group = desktopGroupOf(word());
   if (!group || !desktopItems(*group).containsCode(itemCode)) return;
   word() = desktopWord(*group, desktopNumberOf(*group, word()), itemCode);
-  edited();
 }
 
 int DesktopPage::setNumber(int typed) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown()) return 0;
   const std::optional<DesktopGroup> group = desktopGroupOf(word());
   if (!group || *group == DesktopGroup::Control) return 0;
   const int number = wrapped(typed, 0, desktopHighestNumber(*group));
   word() = desktopWord(*group, number, desktopItemCodeOf(*group, word()));
-  edited();
   return number;
 }
 
 bool DesktopPage::setName(const QString& text) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!entry_ || !hasDesktop() || !isNameAcceptable(text)) return false;
   storeName(ws_.image.names.desktopNames[at(*entry_)], text);
-  edited();
   return true;
 }
 
 bool DesktopPage::stepForWrite() {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!hasDesktop()) return false;
-  const bool moved = CloseDesktopGaps(ws_.image.names);
-  if (moved) edited();
-  return moved;
+  return CloseDesktopGaps(ws_.image.names);
 }
 
 }  // namespace nastrum

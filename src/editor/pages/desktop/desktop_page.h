@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "descriptors/desktop_params.h"
+#include "model/image_changes.h"
 #include "model/message_presenter.h"
 #include "model/workspace.h"
 
@@ -52,15 +53,18 @@ class DesktopPage {
   // anything moved; the shown entry stays.
   bool stepForWrite();
 
+  // Whether the operations since the last call changed the image.
+  bool takeChange() { return changes_.take(); }
+
  private:
   bool hasDesktop() const;  // the large model only; other kinds show nothing
   bool shown() const;
   Word& word();
-  void edited();
 
   Workspace& ws_;
   MessagePresenter& presenter_;
   std::optional<int> entry_{0};
+  ImageChanges changes_{ws_.image};
 };
 
 }  // namespace nastrum

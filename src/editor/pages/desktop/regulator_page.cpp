@@ -24,12 +24,12 @@ RegulatorPage::RegulatorPage(Workspace& workspace, MessagePresenter& presenter, 
     : ws_(workspace), presenter_(presenter), separator_(separator) {}
 
 int RegulatorPage::select(int typed) {
+  const ImageChanges::Scope edit = changes_.scope();
   number_ = wrapped(typed, 0, kRegulatorCount - 1);
   if (!hasRegulators()) return *number_;
   // A law the page has no item for becomes "Прямой" with "Параметр".
   if (isRegulatorPresent(law()) && !isRegulatorLawKnown(law())) {
     law() = withHighByte(law(), 0x01);
-    edited();
   }
   syncRegulatorsFlag();
   return *number_;
@@ -58,63 +58,64 @@ RegulatorView RegulatorPage::view() const {
 bool RegulatorPage::hasRegulators() const { return kindProfile(ws_.image.deviceKind).regulators > 0; }
 bool RegulatorPage::shown() const { return number_ && isRegulatorPresent(ws_.image.logicLaw[at(*number_)]); }
 Word& RegulatorPage::law() { return ws_.image.logicLaw[at(*number_)]; }
-void RegulatorPage::edited() { ws_.editor.modified = true; }
 
 void RegulatorPage::setPresent(bool present) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!number_) return;
   const int n = *number_;
   law() = present ? 0x0100 : 0;
   ws_.image.logicParam[at(n)] = ws_.image.logicT1[at(n)] = ws_.image.logicT2[at(n)] = 0;
-  edited();
   syncRegulatorsFlag();
 }
 
 void RegulatorPage::setLawByte(bool inverse, bool byAddress) {
+  const ImageChanges::Scope edit = changes_.scope();
   law() = withHighByte(law(), regulatorLawByte(inverse, byAddress));
-  edited();
 }
 
 void RegulatorPage::chooseInverse(bool inverse) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (shown()) setLawByte(inverse, isAddressLaw(law()));
 }
 
 void RegulatorPage::chooseByAddress(bool byAddress) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (shown()) setLawByte(isInverseLaw(law()), byAddress);
 }
 
 int RegulatorPage::setOutput(int typed) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown()) return 0;
   const int output = wrapped(typed, 0, kHighestRegulatorOutput);
   law() = withLowByte(law(), output);
-  edited();
   return output;
 }
 
 void RegulatorPage::setOperandText(const QString& hex) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown()) return;
   const std::optional<Word> value = HexToInt(hex);
   if (!value) return;
   ws_.image.logicParam[at(*number_)] = *value & 0xFFFF;
-  edited();
 }
 
 void RegulatorPage::setK1Text(const QString& text) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown()) return;
   Word high = 0;
   Word low = 0;
   if (!text.trimmed().isEmpty()) std::tie(high, low) = deviceRealWords(ParseNumber(text, separator_, presenter_));
   ws_.image.logicT1[at(*number_)] = high;
   ws_.image.logicT2[at(*number_)] = low;
-  edited();
 }
 
 void RegulatorPage::syncRegulatorsFlag() {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!hasRegulators()) return;  // the logic flag page keeps it there
   Word& word = ws_.image.sys(sys::SpecialFunctions);
   const bool on = anyRegulatorPresent(ws_.image);
   if (bitOfWord(word, kRegulatorsFlagBit) == on) return;
   word = withBit(word, kRegulatorsFlagBit, on);
-  edited();
 }
 
 }  // namespace nastrum

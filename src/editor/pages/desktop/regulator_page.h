@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include "model/image_changes.h"
 #include "model/message_presenter.h"
 #include "model/workspace.h"
 
@@ -47,17 +48,20 @@ class RegulatorPage {
 
   void syncRegulatorsFlag();
 
+  // Whether the operations since the last call changed the image.
+  bool takeChange() { return changes_.take(); }
+
  private:
   bool hasRegulators() const;
   bool shown() const;
   Word& law();
   void setLawByte(bool inverse, bool byAddress);
-  void edited();
 
   Workspace& ws_;
   MessagePresenter& presenter_;
   QChar separator_;
   std::optional<int> number_{0};
+  ImageChanges changes_{ws_.image};
 };
 
 }  // namespace nastrum

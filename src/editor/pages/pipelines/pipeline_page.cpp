@@ -57,7 +57,6 @@ PipelineView PipelinePageRules::view() const {
 FlowRole PipelinePageRules::flowRole() const { return shownFlowRole(workspace_.image, current_, chosenFlowRole_); }
 
 void PipelinePageRules::edited() {
-  workspace_.editor.modified = true;
   emit changed();
 }
 
@@ -76,6 +75,7 @@ bool PipelinePageRules::switchOff() {
 }
 
 bool PipelinePageRules::chooseMedium(int newMedium) {
+  const ImageChanges::Scope edit = changes_.scope();
   PipelineRecord& p = record();
   const auto old = pipelineMedium(p.mainDescriptor);
   if (!old) {  // shown as "ОШИБКА": only the medium digit is put right
@@ -100,41 +100,49 @@ bool PipelinePageRules::chooseMedium(int newMedium) {
 }
 
 void PipelinePageRules::setName(const QString& text) {
+  const ImageChanges::Scope edit = changes_.scope();
   storeName(workspace_.image.names.pipelineNames[static_cast<std::size_t>(current_)], text);
   edited();
 }
 
 void PipelinePageRules::setHeatOption(int bit, bool set) {
+  const ImageChanges::Scope edit = changes_.scope();
   applyHeatOption(record(), bit, set);
   edited();
 }
 
 void PipelinePageRules::setGasUnit(int d2) {
+  const ImageChanges::Scope edit = changes_.scope();
   applyGasUnit(record(), d2);
   edited();
 }
 
 void PipelinePageRules::setCorrection(bool on) {
+  const ImageChanges::Scope edit = changes_.scope();
   applyCorrection(record(), on);
   edited();
 }
 
 void PipelinePageRules::setCalibration(int code) {
+  const ImageChanges::Scope edit = changes_.scope();
   applyCalibration(record(), code);
   edited();
 }
 
 void PipelinePageRules::setPayment(const Payment& payment) {
+  const ImageChanges::Scope edit = changes_.scope();
   applyPayment(record(), payment, workspace_.image.deviceKind);
   edited();
 }
 
 void PipelinePageRules::setTariffHour(bool night, int hour) {
+  const ImageChanges::Scope edit = changes_.scope();
   applyTariffHour(record(), night, hour);
   edited();
 }
 
 bool PipelinePageRules::chooseFlowRole(FlowRole role) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (const int refusal = flowRoleRefusal(medium(), workspace_.image.deviceKind, role)) {
     ShowMessageCode(presenter_, refusal);
     return false;
@@ -146,6 +154,7 @@ bool PipelinePageRules::chooseFlowRole(FlowRole role) {
 }
 
 void PipelinePageRules::chooseFlowItem(std::optional<int> item) {
+  const ImageChanges::Scope edit = changes_.scope();
   const FlowRole role = flowRole();
   if (role == FlowRole::FromPipeline)
     applyFlowSource(record(), item);
@@ -155,21 +164,25 @@ void PipelinePageRules::chooseFlowItem(std::optional<int> item) {
 }
 
 void PipelinePageRules::chooseRoleByte(PipelineRole role, int byte) {
+  const ImageChanges::Scope edit = changes_.scope();
   applyRoleByte(record(), role, byte);
   edited();
 }
 
 void PipelinePageRules::chooseOverflow(std::optional<int> pipeline) {
+  const ImageChanges::Scope edit = changes_.scope();
   record().bigPipeRef = withOverflow(record().bigPipeRef, pipeline);
   edited();
 }
 
 void PipelinePageRules::setCutoffPresent(bool present) {
+  const ImageChanges::Scope edit = changes_.scope();
   applyPipelineCutoff(record(), present ? defaultCutoffCode(workspace_.image.deviceKind) : kNoCutoff);
   edited();
 }
 
 void PipelinePageRules::chooseCutoffPlace(const QString& module, const QString& pair) {
+  const ImageChanges::Scope edit = changes_.scope();
   const int kind = workspace_.image.deviceKind;
   auto code = cutoffCode(kind, module, pair);
   if (!code) {  // a new module: its first terminals
@@ -182,6 +195,7 @@ void PipelinePageRules::chooseCutoffPlace(const QString& module, const QString& 
 }
 
 bool PipelinePageRules::setTemperatureComputed(bool computed) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (const int refusal = temperatureSourceRefusal(record(), computed)) {
     ShowMessageCode(presenter_, refusal);
     return false;
@@ -192,6 +206,7 @@ bool PipelinePageRules::setTemperatureComputed(bool computed) {
 }
 
 bool PipelinePageRules::setPressureComputed(bool computed) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (const int refusal = pressureSourceRefusal(record(), computed)) {
     ShowMessageCode(presenter_, refusal);
     return false;
@@ -214,6 +229,7 @@ bool PipelinePageRules::setPressureComputed(bool computed) {
 }
 
 bool PipelinePageRules::setLink(int q, bool linked) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (q == current_ || q < 0 || q > lastNumber()) return false;
   if (linked) {
     if (const int refusal = linkRefusal(workspace_.image, current_, q)) {
@@ -227,6 +243,7 @@ bool PipelinePageRules::setLink(int q, bool linked) {
 }
 
 bool PipelinePageRules::enterReal(PipelineReal field, const QString& text) {
+  const ImageChanges::Scope edit = changes_.scope();
   const QString trimmed = text.trimmed();
   if (field == PipelineReal::MonthFactor && trimmed == QStringLiteral("-")) return true;  // a sign still being typed
   double value = ParseNumber(text, separator_, presenter_);
@@ -254,6 +271,7 @@ void PipelinePageRules::copy() {
 bool PipelinePageRules::canPaste() const { return (clipboard_.mainDescriptor & 0xFFFF) != 0; }
 
 bool PipelinePageRules::paste() {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!canPaste() || copiedFrom_ == current_) return false;
   if (!isActivePipeline(record().mainDescriptor) && pipelineMedium(record().mainDescriptor)) {
     if (!switchOff()) return false;

@@ -15,6 +15,7 @@
 #include "descriptors/reference.h"
 #include "editor/pages/pipelines/pipeline_reals.h"
 #include "editor/pages/pipelines/pipeline_view.h"
+#include "model/image_changes.h"
 #include "model/message_presenter.h"
 #include "model/workspace.h"
 
@@ -37,9 +38,9 @@ class PipelinePageRules : public QObject {
   PipelineView prepareView();
   PipelineView view() const;
 
-  // Edits of the current pipeline. Each one that is accepted writes the image,
-  // sets Modified and emits `changed`; a refused or cancelled one changes
-  // nothing and returns false.
+  // Edits of the current pipeline. Each one that is accepted writes the image
+  // and emits `changed`; a refused or cancelled one changes nothing and
+  // returns false.
   bool chooseMedium(int medium);
   void setName(const QString& text);
   void setHeatOption(int bit, bool set);
@@ -72,6 +73,9 @@ class PipelinePageRules : public QObject {
   bool canPaste() const;
   bool paste();
 
+  // Whether the edits since the last call changed the image.
+  bool takeChange() { return changes_.take(); }
+
  signals:
   // The current pipeline or the image changed; the sub-pages show it again.
   void changed();
@@ -83,7 +87,7 @@ class PipelinePageRules : public QObject {
   FlowRole flowRole() const;
   bool switchOff();    // asks the reference questions; false when declined
   bool askReferences(const ReferenceList& refs);
-  void edited();
+  void edited();  // emits `changed`
 
   Workspace& workspace_;
   MessagePresenter& presenter_;
@@ -94,6 +98,7 @@ class PipelinePageRules : public QObject {
   std::optional<FlowRole> chosenFlowRole_;  // of the current pipeline, until it changes
   // The medium-pressure byte hidden by a computed pressure of the current pipeline.
   std::optional<int> hiddenMediumPressure_;
+  ImageChanges changes_{workspace_.image};
 };
 
 }  // namespace nastrum

@@ -18,6 +18,7 @@ LogicFlagPage::LogicFlagPage(Workspace& workspace, MessagePresenter& presenter, 
     : ws_(workspace), presenter_(presenter), separator_(separator) {}
 
 int LogicFlagPage::select(int typed) {
+  const ImageChanges::Scope edit = changes_.scope();
   number_ = wrapped(typed, 0, kLogicFlagCount - 1);
   syncRegulatorsFlag();
   return *number_;
@@ -39,7 +40,6 @@ bool LogicFlagPage::shown() const {
 
 bool LogicFlagPage::hasDelays() const { return *number_ < kDelayedFlagCount; }
 
-void LogicFlagPage::edited() { ws_.editor.modified = true; }
 
 void LogicFlagPage::clearOperands() {
   param() = k1() = k2() = 0;
@@ -50,40 +50,40 @@ void LogicFlagPage::clearOperands() {
 }
 
 void LogicFlagPage::setPresent(bool present) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!number_) return;
   law() = present ? 0x0100 : 0;
   clearOperands();
-  edited();
   syncRegulatorsFlag();
 }
 
 void LogicFlagPage::chooseOutputKind(bool secondary) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown()) return;
   law() = withLowByte(withBit(law(), kSecondaryOutputBit, secondary), 0);
-  edited();
 }
 
 int LogicFlagPage::setOutput(int typed) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown()) return 0;
   const int highest = bitOfWord(law(), kSecondaryOutputBit) ? kHighestSecondaryFlag : kHighestControlOutput;
   const int output = wrapped(typed, 0, highest);
   law() = withLowByte(law(), output);
-  edited();
   return output;
 }
 
 void LogicFlagPage::chooseCombination(int combination) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown()) return;
   law() = withCombination(law(), combination);
-  edited();
 }
 
 void LogicFlagPage::chooseLawType(bool logical) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown()) return;
   // Bit 15 (the output kind) and the output number stay; bits 14..12 clear.
   law() = withDigit(law() & 0x8FFF, 2, logical ? 4 : 1);
   clearOperands();
-  edited();
 }
 
 void LogicFlagPage::setLawCode(int code, bool oneBit) {
@@ -107,27 +107,28 @@ void LogicFlagPage::setLawCode(int code, bool oneBit) {
 }
 
 void LogicFlagPage::chooseOperandKind(bool byAddress) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown() || lawFamily(law()) == LawFamily::OneBit) return;
   setLawCode(lawCodeFor(listCodeOf(digitOf(law(), 2)), byAddress), false);
-  edited();
 }
 
 void LogicFlagPage::chooseOneBit(bool oneBit) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown()) return;
   setLawCode(4, oneBit);
   // "Байтовый" starts from operand 0, no shift and an empty mask.
   param() = k1() = k2() = 0;
-  edited();
 }
 
 void LogicFlagPage::chooseLaw(int lawListCode) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown()) return;
   const bool oneBit = lawFamily(law()) == LawFamily::OneBit;
   setLawCode(oneBit ? lawListCode : lawCodeFor(lawListCode, lawByAddress(law())), oneBit);
-  edited();
 }
 
 void LogicFlagPage::setOperandText(const QString& hex) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown()) return;
   const std::optional<Word> value = HexToInt(hex);
   if (!value) return;
@@ -147,43 +148,43 @@ void LogicFlagPage::setOperandText(const QString& hex) {
     }
     default: param() = operand; break;
   }
-  edited();
 }
 
 void LogicFlagPage::setMeanOperandText(const QString& hex) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown()) return;
   const std::optional<Word> value = HexToInt(hex);
   if (!value) return;
   k2() = *value & 0xFFFF;
-  edited();
 }
 
 void LogicFlagPage::chooseMeanFunction(bool function) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown()) return;
   param() = function ? meanFunctionWord(0, isVariableStep(ws_.image.tableFunctions[0]), 1) : kMeanIsParameter;
-  edited();
 }
 
 void LogicFlagPage::chooseTable(int table) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown() || table < 0 || table >= kTableCount) return;
   const bool variable = isVariableStep(ws_.image.tableFunctions[static_cast<std::size_t>(table)]);
   int points = digitOf(param(), 4);
   const int most = variable ? kMostPointsVariableStep : kMostPointsConstantStep;
   if (points < 1 || points > most) points = 1;
   param() = meanFunctionWord(table, variable, points);
-  edited();
 }
 
 int LogicFlagPage::setPoints(int typed) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown()) return 0;
   const bool variable = digitOf(param(), 2) == 1;
   const int points = wrapped(typed, 1, variable ? kMostPointsVariableStep : kMostPointsConstantStep);
   param() = withDigit(param(), 4, points);
-  edited();
   return points;
 }
 
 void LogicFlagPage::setK1Text(const QString& text) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown()) return;
   if (text.trimmed().isEmpty()) {
     k1() = k2() = 0;
@@ -192,68 +193,67 @@ void LogicFlagPage::setK1Text(const QString& text) {
     k1() = high;
     k2() = low;
   }
-  edited();
 }
 
 DecimalPair LogicFlagPage::setClockPair(int first, int second) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown()) return {};
   const bool date = clockOperand(param()) == ClockOperand::Date;
   const DecimalPair pair = date ? DecimalPair{wrapped(first, 1, 31), wrapped(second, 1, 12)}
                                 : DecimalPair{wrapped(first, 0, 23), wrapped(second, 0, 59)};
   k1() = joinDecimalPair(pair.first, pair.second);
-  edited();
   return pair;
 }
 
 int LogicFlagPage::setYear(int typed) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown()) return 0;
   const int year = wrapped(typed, kFirstYear, kLastYear);
   k1() = year;
-  edited();
   return year;
 }
 
 void LogicFlagPage::chooseShift(int shift) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown()) return;
   k1() = withDigit(k1(), 2, shift);
-  edited();
 }
 
 void LogicFlagPage::tickMask(int box, bool ticked) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown() || box < 0 || box > 7) return;
   k1() = withBit(k1(), 7 - box, ticked);
-  edited();
 }
 
 void LogicFlagPage::tickReference(int box, bool ticked) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown() || box < 0 || box > 7) return;
   k2() = withBit(k2(), 7 - box, ticked);
-  edited();
 }
 
 DecimalPair LogicFlagPage::setOperateDelay(int minutes, int seconds) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown() || !hasDelays()) return {};
   const DecimalPair pair{wrapped(minutes, 0, 59), wrapped(seconds, 0, 59)};
   ws_.image.logicT1[static_cast<std::size_t>(*number_)] = joinDecimalPair(pair.first, pair.second);
-  edited();
   return pair;
 }
 
 DecimalPair LogicFlagPage::setReleaseDelay(int minutes, int seconds) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!shown() || !hasDelays()) return {};
   const DecimalPair pair{wrapped(minutes, 0, 59), wrapped(seconds, 0, 59)};
   ws_.image.logicT2[static_cast<std::size_t>(*number_)] = joinDecimalPair(pair.first, pair.second);
-  edited();
   return pair;
 }
 
 void LogicFlagPage::syncRegulatorsFlag() {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!kindProfile(ws_.image.deviceKind).hasLogicFlags) return;  // the large model's regulators keep it there
   Word& word = ws_.image.sys(sys::SpecialFunctions);
   const bool on = anyFlagDescribed(ws_.image);
   if (bitOfWord(word, kRegulatorsFlagBit) == on) return;
   word = withBit(word, kRegulatorsFlagBit, on);
-  edited();
 }
 
 }  // namespace nastrum

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include "editor/pages/regulators/logic_flag_view.h"
+#include "model/image_changes.h"
 #include "model/message_presenter.h"
 #include "model/workspace.h"
 
@@ -57,6 +58,9 @@ class LogicFlagPage {
   // Sets "Регуляторы" of SpecialFunctions from the flags.
   void syncRegulatorsFlag();
 
+  // Whether the operations since the last call changed the image.
+  bool takeChange() { return changes_.take(); }
+
  private:
   Word& law();
   Word& param();
@@ -66,12 +70,12 @@ class LogicFlagPage {
   bool hasDelays() const;
   void clearOperands();
   void setLawCode(int code, bool oneBit);
-  void edited();
 
   Workspace& ws_;
   MessagePresenter& presenter_;
   QChar separator_;
   std::optional<int> number_{0};
+  ImageChanges changes_{ws_.image};
 };
 
 }  // namespace nastrum

@@ -90,10 +90,7 @@ QString SensorPage::name() const {
   return nameText(workspace_.image.names.sensorNames[static_cast<std::size_t>(current_)]);
 }
 
-void SensorPage::edited(const QString& written) {
-  workspace_.editor.modified = true;
-  lastWritten_ = written;
-}
+void SensorPage::edited(const QString& written) { lastWritten_ = written; }
 
 void SensorPage::editedDescriptor() { edited(HexWord(record().mainDescriptor & 0xFFFF)); }
 
@@ -114,6 +111,7 @@ bool SensorPage::confirmChange(SensorChangeKind kind, int value) {
 // --- Family and analog choices -------------------------------------------------
 
 bool SensorPage::chooseFamily(int familyChoice) {
+  const ImageChanges::Scope edit = changes_.scope();
   const SensorView v = view();
   if (error_ && familyChoice != ChooseAbsent) {
     repairFamilyDigit(rec(), familyChoice, kind());
@@ -130,11 +128,13 @@ bool SensorPage::chooseFamily(int familyChoice) {
 }
 
 void SensorPage::chooseStorage(bool withStorage) {
+  const ImageChanges::Scope edit = changes_.scope();
   applyStorage(rec(), withStorage);
   editedDescriptor();
 }
 
 bool SensorPage::chooseQuantity(int quantity) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (view().quantity == quantity) return true;
   if (!confirmChange(SensorChangeKind::Quantity, quantity)) return false;
   applyQuantity(rec(), quantity);
@@ -143,6 +143,7 @@ bool SensorPage::chooseQuantity(int quantity) {
 }
 
 bool SensorPage::choosePressureKind(int absolute) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!confirmChange(SensorChangeKind::PressureKind, absolute)) return false;
   applyPressureKind(rec(), absolute);
   editedDescriptor();
@@ -150,21 +151,25 @@ bool SensorPage::choosePressureKind(int absolute) {
 }
 
 void SensorPage::choosePressureUnit(int unitCode) {
+  const ImageChanges::Scope edit = changes_.scope();
   applyPressureUnit(rec(), unitCode);
   editedDescriptor();
 }
 
 void SensorPage::chooseTap(int tapCode) {
+  const ImageChanges::Scope edit = changes_.scope();
   applyTap(rec(), tapCode);
   editedDescriptor();
 }
 
 void SensorPage::chooseDiffUnit(int unitCode) {
+  const ImageChanges::Scope edit = changes_.scope();
   applyDiffUnit(rec(), unitCode);
   editedDescriptor();
 }
 
 bool SensorPage::chooseFlowKind(int flowKind) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!confirmChange(SensorChangeKind::FlowKind, flowKind)) return false;
   applyFlowKind(rec(), flowKind, kind());
   editedDescriptor();
@@ -172,11 +177,13 @@ bool SensorPage::chooseFlowKind(int flowKind) {
 }
 
 void SensorPage::choosePulseWeight(int code) {
+  const ImageChanges::Scope edit = changes_.scope();
   applyPulseWeight(rec(), code);
   editedDescriptor();
 }
 
 void SensorPage::chooseTemperatureKind(int temperatureKind, int sub) {
+  const ImageChanges::Scope edit = changes_.scope();
   applyTemperatureKind(rec(), temperatureKind, sub);
   editedDescriptor();
 }
@@ -184,21 +191,25 @@ void SensorPage::chooseTemperatureKind(int temperatureKind, int sub) {
 void SensorPage::chooseRtd(int rtdD3) { chooseTemperatureKind(Rtd, rtdD3); }
 
 void SensorPage::chooseRtdStandard(int rtdStandard) {
+  const ImageChanges::Scope edit = changes_.scope();
   applyRtdStandard(rec(), rtdStandard);
   editedReal(record().const2);
 }
 
 void SensorPage::chooseThermocouple(int d3) {
+  const ImageChanges::Scope edit = changes_.scope();
   applyThermocoupleType(rec(), d3);
   editedDescriptor();
 }
 
 void SensorPage::chooseSignal(int signal) {
+  const ImageChanges::Scope edit = changes_.scope();
   applySignal(rec(), signal);
   editedDescriptor();
 }
 
 void SensorPage::chooseFault(int code) {
+  const ImageChanges::Scope edit = changes_.scope();
   applyFault(rec(), code, kind());
   editedDescriptor();
 }
@@ -206,6 +217,7 @@ void SensorPage::chooseFault(int code) {
 // --- Connection ------------------------------------------------------------------
 
 bool SensorPage::chooseChannel(const QString& module, const QString& pair, bool filtered) {
+  const ImageChanges::Scope edit = changes_.scope();
   const SensorFamily family = view().family;
   const auto code = channelCode(kind(), family, module, pair, filtered);
   if (!code) return false;
@@ -219,6 +231,7 @@ bool SensorPage::chooseChannel(const QString& module, const QString& pair, bool 
 }
 
 bool SensorPage::chooseCutoff(std::optional<ChannelPlace> place) {
+  const ImageChanges::Scope edit = changes_.scope();
   int code = kNoCutoff;
   if (place) {
     if (place->module.isEmpty()) {
@@ -237,6 +250,7 @@ bool SensorPage::chooseCutoff(std::optional<ChannelPlace> place) {
 // --- Reals -----------------------------------------------------------------------
 
 void SensorPage::setReal(SensorReal which, const QString& text) {
+  const ImageChanges::Scope edit = changes_.scope();
   const double empty = which == SensorReal::MonthFactor ? 1.0 : 0.0;
   const double value = text.trimmed().isEmpty() ? empty : ParseNumber(text, separator_, presenter_);
   realRef(which) = value;
@@ -244,6 +258,7 @@ void SensorPage::setReal(SensorReal which, const QString& text) {
 }
 
 bool SensorPage::setColdJunctionPresent(bool present) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!present) {
     applyColdJunction(rec(), std::nullopt);
     editedReal(record().const2);
@@ -259,11 +274,13 @@ bool SensorPage::setColdJunctionPresent(bool present) {
 }
 
 void SensorPage::chooseColdJunction(int sensor) {
+  const ImageChanges::Scope edit = changes_.scope();
   applyColdJunction(rec(), sensor);
   editedReal(record().const2);
 }
 
 bool SensorPage::setLiquidColumn(const QString& density, const QString& height, bool belowPipe) {
+  const ImageChanges::Scope edit = changes_.scope();
   auto read = [this](const QString& t) {
     return t.trimmed().isEmpty() ? 0.0 : ParseNumber(t, separator_, presenter_);
   };
@@ -280,6 +297,7 @@ bool SensorPage::setLiquidColumn(const QString& density, const QString& height, 
 }
 
 void SensorPage::setPipeSide(bool belowPipe) {
+  const ImageChanges::Scope edit = changes_.scope();
   const double magnitude = std::fabs(record().const2);
   rec().const2 = belowPipe ? -magnitude : magnitude;
   editedReal(record().const2);
@@ -287,6 +305,7 @@ void SensorPage::setPipeSide(bool belowPipe) {
 
 void SensorPage::setCharacteristic(const QString& gmin, const QString& fmin, const QString& gmax,
                                    const QString& fmax) {
+  const ImageChanges::Scope edit = changes_.scope();
   auto read = [this](const QString& t) {
     return t.trimmed().isEmpty() ? 0.0 : ParseNumber(t, separator_, presenter_);
   };
@@ -301,6 +320,7 @@ void SensorPage::setCharacteristic(const QString& gmin, const QString& fmin, con
 // --- Conditional sensors -------------------------------------------------------------
 
 bool SensorPage::chooseConversion(int conversion) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (error_) {
     repairConversion(rec(), conversion);
     editedDescriptor();
@@ -324,11 +344,13 @@ bool SensorPage::chooseConversion(int conversion) {
 }
 
 void SensorPage::chooseConditionalStorage(int d2) {
+  const ImageChanges::Scope edit = changes_.scope();
   applyConditionalStorage(rec(), d2);
   editedDescriptor();
 }
 
 void SensorPage::chooseSignStorage(int a1) {
+  const ImageChanges::Scope edit = changes_.scope();
   applySignStorage(rec(), a1);
   edited(HexWord(record().auxDescriptor & 0xFFFF));
 }
@@ -339,17 +361,20 @@ Term SensorPage::term(int index) const {
 }
 
 void SensorPage::storeTerm(int index, const Term& t) {
+  const ImageChanges::Scope edit = changes_.scope();
   applyTerm(rec(), index, t);
   editedReal(encodeTerm(t));
 }
 
 void SensorPage::setTermPresent(int index, bool present) {
+  const ImageChanges::Scope edit = changes_.scope();
   Term t;
   t.present = present;  // a new term starts as "+", number 0, weight 0
   storeTerm(index, t);
 }
 
 void SensorPage::setTermNegative(int index, bool negative) {
+  const ImageChanges::Scope edit = changes_.scope();
   Term t = term(index);
   if (!t.present) return;
   t.negative = negative;
@@ -357,6 +382,7 @@ void SensorPage::setTermNegative(int index, bool negative) {
 }
 
 bool SensorPage::setTermNumber(int index, const QString& text) {
+  const ImageChanges::Scope edit = changes_.scope();
   Term t = term(index);
   if (!t.present) return false;
   bool ok = true;
@@ -370,6 +396,7 @@ bool SensorPage::setTermNumber(int index, const QString& text) {
 }
 
 bool SensorPage::setTermWeight(int index, const QString& text) {
+  const ImageChanges::Scope edit = changes_.scope();
   Term t = term(index);
   if (!t.present) return false;
   const double weight = text.trimmed().isEmpty() ? 0.0 : ParseNumber(text, separator_, presenter_);
@@ -381,6 +408,7 @@ bool SensorPage::setTermWeight(int index, const QString& text) {
 }
 
 bool SensorPage::setParameterNumber(const QString& hexText) {
+  const ImageChanges::Scope edit = changes_.scope();
   const QString text = hexText.trimmed();
   if (text.size() > 4) return false;
   for (QChar c : text)
@@ -404,6 +432,7 @@ bool SensorPage::tableHasVariableStep() const {
 }
 
 void SensorPage::chooseTable(int table) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (table < 0 || table >= tableCount(kind())) return;
   const auto& values = workspace_.image.tableFunctions[static_cast<std::size_t>(table)];
   rec().const1 = encodeTableRef({table, isVariableStep(values)});
@@ -411,6 +440,7 @@ void SensorPage::chooseTable(int table) {
 }
 
 bool SensorPage::chooseTableStep(bool variableStep) {
+  const ImageChanges::Scope edit = changes_.scope();
   const auto ref = tableRef();
   if (!ref) return false;
   const auto& values = workspace_.image.tableFunctions[static_cast<std::size_t>(ref->table)];
@@ -429,6 +459,7 @@ double SensorPage::tableValue(int index) const {
 }
 
 void SensorPage::setTableValue(int index, const QString& text) {
+  const ImageChanges::Scope edit = changes_.scope();
   const auto ref = tableRef();
   if (!ref || index < 0 || index >= kVariableStepIndex) return;
   const double value = text.trimmed().isEmpty() ? 0.0 : ParseNumber(text, separator_, presenter_);
@@ -439,6 +470,7 @@ void SensorPage::setTableValue(int index, const QString& text) {
 // --- Name -------------------------------------------------------------------------------
 
 void SensorPage::setName(const QString& text) {
+  const ImageChanges::Scope edit = changes_.scope();
   storeName(image().names.sensorNames[static_cast<std::size_t>(current_)], text);
   edited(nameForSlot(text));
 }
@@ -457,6 +489,7 @@ bool SensorPage::canPaste() const {
 }
 
 bool SensorPage::paste() {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!canPaste() || buffer_.number == record().number) return false;
   if (view().family == SensorFamily::Absent) {
     // An empty sensor may still be named by archives: the family change asks.

@@ -3,8 +3,8 @@
 // first, and the copy buffer. The widget only takes the user's choice, calls
 // one of these operations and shows the sensor again.
 //
-// Every operation that changes the image sets `editor.modified`; showing a
-// sensor stores only the repairs of the vocabulary and never sets it.
+// The operations report through takeChange() whether they changed the image;
+// showing a sensor stores only the repairs of the vocabulary and is no edit.
 // Operations that can be refused return false when nothing was written (the
 // user answered "Нет", or the input was rejected with a message).
 #pragma once
@@ -19,6 +19,7 @@
 #include "descriptors/sensor_constants.h"
 #include "descriptors/sensor_references.h"
 #include "descriptors/sensor_view.h"
+#include "model/image_changes.h"
 #include "model/message_presenter.h"
 #include "model/workspace.h"
 
@@ -156,11 +157,14 @@ class SensorPage {
   // Returns whether the sensor changed.
   bool paste();
 
+  // Whether the edits since the last call changed the image.
+  bool takeChange() { return changes_.take(); }
+
  private:
   SensorRecord& rec();
   SettingsImage& image() { return workspace_.image; }
   int kind() const { return static_cast<int>(workspace_.image.deviceKind); }
-  void edited(const QString& written);
+  void edited(const QString& written);  // keeps what was written for the diagnostic field
   void editedDescriptor();
   void editedReal(double value);
   // Asks the first reference's question; on "Да" removes every reference.
@@ -176,6 +180,7 @@ class SensorPage {
   bool error_ = false;
   SensorCopy buffer_;
   QString lastWritten_;
+  ImageChanges changes_{workspace_.image};
 };
 
 }  // namespace nastrum

@@ -39,13 +39,13 @@ int SystemPage::hourlyCorrection() const { return SignedDigits(sys(sys::ClockCor
 int SystemPage::dailyCorrection() const { return SignedDigits(sys(sys::ClockCorrection), 2); }
 
 void SystemPage::setHourlyCorrection(int seconds) {
+  const ImageChanges::Scope edit = changes_.scope();
   sys(sys::ClockCorrection) = WithSignedDigits(sys(sys::ClockCorrection), 0, seconds);
-  edited();
 }
 
 void SystemPage::setDailyCorrection(int seconds) {
+  const ImageChanges::Scope edit = changes_.scope();
   sys(sys::ClockCorrection) = WithSignedDigits(sys(sys::ClockCorrection), 2, seconds);
-  edited();
 }
 
 // --- Summer time and interval ---------------------------------------------
@@ -58,19 +58,19 @@ bool SystemPage::aprilSwitch() const { return Digit(sys(sys::SummerTimeInterval)
 bool SystemPage::septemberSwitch() const { return Digit(sys(sys::SummerTimeInterval), 1) == 9; }
 
 void SystemPage::setSummerTime(bool on) {
+  const ImageChanges::Scope edit = changes_.scope();
   Word& w = sys(sys::SummerTimeInterval);
   w = ((on ? 0x3A : 0x00) << 8) | (w & 0xFF);
-  edited();
 }
 
 void SystemPage::setAprilSwitch(bool april) {
+  const ImageChanges::Scope edit = changes_.scope();
   sys(sys::SummerTimeInterval) = WithDigit(sys(sys::SummerTimeInterval), 0, april ? 4 : 3);
-  edited();
 }
 
 void SystemPage::setSeptemberSwitch(bool september) {
+  const ImageChanges::Scope edit = changes_.scope();
   sys(sys::SummerTimeInterval) = WithDigit(sys(sys::SummerTimeInterval), 1, september ? 9 : 0xA);
-  edited();
 }
 
 std::optional<int> SystemPage::intervalIndex() const {
@@ -78,11 +78,11 @@ std::optional<int> SystemPage::intervalIndex() const {
 }
 
 void SystemPage::setInterval(int index) {
+  const ImageChanges::Scope edit = changes_.scope();
   const ChoiceList& list = system_codes::intervals();
   if (index < 0 || index >= list.size()) return;
   Word& w = sys(sys::SummerTimeInterval);
   w = (w & ~0xFF) | list.at(index).code;
-  edited();
 }
 
 // --- Archive write modes and settlement ------------------------------------
@@ -91,31 +91,31 @@ int SystemPage::dailyArchiveMode() const { return Digit(sys(sys::ArchiveWriteMod
 int SystemPage::monthlyArchiveMode() const { return Digit(sys(sys::ArchiveWriteMode), 1) != 0 ? 1 : 0; }
 
 void SystemPage::setDailyArchiveMode(int mode) {
+  const ImageChanges::Scope edit = changes_.scope();
   sys(sys::ArchiveWriteMode) = WithDigit(sys(sys::ArchiveWriteMode), 0, mode != 0 ? 1 : 0);
-  edited();
 }
 
 void SystemPage::setMonthlyArchiveMode(int mode) {
+  const ImageChanges::Scope edit = changes_.scope();
   sys(sys::ArchiveWriteMode) = WithDigit(sys(sys::ArchiveWriteMode), 1, mode != 0 ? 1 : 0);
-  edited();
 }
 
 int SystemPage::settlementHour() const { return sys(sys::SettlementHourDate) / 100; }
 int SystemPage::settlementDate() const { return sys(sys::SettlementHourDate) % 100; }
 
 int SystemPage::setSettlementHour(int hour) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (hour < 0) hour = 23;
   if (hour > 23) hour = 0;
   sys(sys::SettlementHourDate) = hour * 100 + settlementDate();
-  edited();
   return hour;
 }
 
 int SystemPage::setSettlementDate(int date) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (date < 1) date = 31;
   if (date > 31) date = 1;
   sys(sys::SettlementHourDate) = settlementHour() * 100 + date;
-  edited();
   return date;
 }
 
@@ -128,6 +128,7 @@ QString SystemPage::defaultValueText(int index) const {
 }
 
 void SystemPage::setDefaultValue(int index, const QString& text) {
+  const ImageChanges::Scope edit = changes_.scope();
   DefaultValueSet& d = workspace_.image.defaultValues;
   const std::array<double*, 4> fields{&d.coldSourceTemp, &d.carrierTemp, &d.carrierPressure, &d.atmPressure};
   if (index < 0 || index >= static_cast<int>(fields.size())) return;
@@ -137,7 +138,6 @@ void SystemPage::setDefaultValue(int index, const QString& text) {
   } else if (const std::optional<double> v = readRealText(text, separator_)) {
     field = *v;
   }
-  edited();
 }
 
 QString SystemPage::passwordText() const {
@@ -145,9 +145,9 @@ QString SystemPage::passwordText() const {
 }
 
 void SystemPage::setPassword(const QString& hexText) {
+  const ImageChanges::Scope edit = changes_.scope();
   sys(sys::PasswordPresent) = 1;
   sys(sys::DevicePassword) = hexText.isEmpty() ? 0 : HexToInt(hexText).value_or(0) & 0xFFFF;
-  edited();
 }
 
 // --- Current generators ------------------------------------------------------
@@ -188,41 +188,41 @@ bool SystemPage::showGenerator(int n) {
 }
 
 void SystemPage::setGeneratorPresent(bool present) {
+  const ImageChanges::Scope edit = changes_.scope();
   CurrentGenRecord& g = workspace_.image.currentGenerators[static_cast<std::size_t>(generator_)];
   g = CurrentGenRecord{};
   if (present) g.lawDescriptor = 0x0100;
-  edited();
   showGenerator(generator_);
 }
 
 void SystemPage::setGeneratorDescribesAddress(bool address) {
+  const ImageChanges::Scope edit = changes_.scope();
   Word& law = workspace_.image.currentGenerators[static_cast<std::size_t>(generator_)].lawDescriptor;
   law = (law & ~0xFF) | (address ? 0x11 : 0x00);
-  edited();
 }
 
 void SystemPage::setGeneratorRange(bool fourToTwenty) {
+  const ImageChanges::Scope edit = changes_.scope();
   Word& law = workspace_.image.currentGenerators[static_cast<std::size_t>(generator_)].lawDescriptor;
   law = (law & 0xFF) | ((fourToTwenty ? 0x10 : 0x01) << 8);
-  edited();
 }
 
 void SystemPage::setGeneratorParameter(const QString& hexText) {
+  const ImageChanges::Scope edit = changes_.scope();
   workspace_.image.currentGenerators[static_cast<std::size_t>(generator_)].paramDescriptor =
       hexText.isEmpty() ? 0 : HexToInt(hexText).value_or(0) & 0xFFFF;
-  edited();
 }
 
 void SystemPage::setGeneratorScaleEnd(const QString& text) {
+  const ImageChanges::Scope edit = changes_.scope();
   workspace_.image.currentGenerators[static_cast<std::size_t>(generator_)].scaleEnd =
       ParseNumber(text, separator_, presenter_);
-  edited();
 }
 
 void SystemPage::setGeneratorScaleStart(const QString& text) {
+  const ImageChanges::Scope edit = changes_.scope();
   workspace_.image.currentGenerators[static_cast<std::size_t>(generator_)].scaleStart =
       ParseNumber(text, separator_, presenter_);
-  edited();
 }
 
 }  // namespace nastrum

@@ -3,7 +3,8 @@
 // generators, and what each choice writes there. The widget takes the choice,
 // calls one of these operations and shows the page again.
 //
-// Every operation that changes the image sets `editor.modified`. Operations
+// The operations report through takeChange() whether they changed the image;
+// the widget tells the main window from that. Operations
 // that can be refused return false when nothing was written (a refused
 // choice, a "Нет" to a question); the widget then shows the page again.
 #pragma once
@@ -15,6 +16,7 @@
 #include <QStringList>
 
 #include "descriptors/channel_word.h"
+#include "model/image_changes.h"
 #include "model/message_presenter.h"
 #include "model/workspace.h"
 
@@ -165,10 +167,12 @@ class SystemPage {
   void chooseBatteryModule(int module);
   void chooseBatteryContact(int contact);
 
+  // Whether the operations since the last call changed the image.
+  bool takeChange() { return changes_.take(); }
+
  private:
   Word& sys(int index) { return workspace_.image.sys(index); }
   Word sys(int index) const { return workspace_.image.sys(index); }
-  void edited() { workspace_.editor.modified = true; }
   // Sets a box's bit as it is, without the box's questions; true when the
   // word changed (an edit).
   bool putFunction(SpecialFunction f, bool on);
@@ -185,6 +189,7 @@ class SystemPage {
   QChar separator_;
   int channel_ = 0;
   int generator_ = 0;
+  ImageChanges changes_{workspace_.image};
 };
 
 }  // namespace nastrum

@@ -83,12 +83,13 @@ ChannelView SystemPage::channelView() const {
 }
 
 void SystemPage::chooseProtocol(Protocol protocol) {
+  const ImageChanges::Scope edit = changes_.scope();
   Word& w = sys(setupIndex());
   w = withProtocol(w, protocol);
-  edited();
 }
 
 bool SystemPage::chooseLinkType(LinkType type) {
+  const ImageChanges::Scope edit = changes_.scope();
   Word& w = sys(linkTypeIndex());
   // The link type decides together with the protocol of the word it writes.
   int speed = 0;
@@ -100,17 +101,17 @@ bool SystemPage::chooseLinkType(LinkType type) {
   }
   w = *next;
   if (speed != 0) sys(linkTypeIndex() == sys::AuxChannelSetup ? sys::AuxChannelBaud : sys::MainChannelBaud) = speed;
-  edited();
   return true;
 }
 
 void SystemPage::setNetwork(bool on) {
+  const ImageChanges::Scope edit = changes_.scope();
   Word& w = sys(setupIndex());
   w = withNetwork(w, on);
-  edited();
 }
 
 int SystemPage::setNetworkNumber(const QString& text) {
+  const ImageChanges::Scope edit = changes_.scope();
   bool ok = false;
   int n = text.trimmed().toInt(&ok);
   if (!ok) n = 1;
@@ -119,37 +120,36 @@ int SystemPage::setNetworkNumber(const QString& text) {
   Word& w = sys(setupIndex());
   const bool networkOn = networkNumberOf(w) != 0 || ft;
   w = withNetworkNumber(w, networkOn ? n : 0);
-  edited();
   return n;
 }
 
 void SystemPage::chooseCrc(Crc crc) {
+  const ImageChanges::Scope edit = changes_.scope();
   Word& w = sys(setupIndex());
   w = withCrc(w, crc);
-  edited();
 }
 
 void SystemPage::setSwitchedLine(bool switched) {
+  const ImageChanges::Scope edit = changes_.scope();
   Word& w = sys(lineIndex());
   w = withSwitchedLine(w, switched);
-  edited();
 }
 
 int SystemPage::setRings(const QString& text) {
+  const ImageChanges::Scope edit = changes_.scope();
   bool ok = false;
   int rings = text.trimmed().toInt(&ok);
   if (!ok || rings < 1 || rings > 15) rings = 1;
   Word& w = sys(lineIndex());
   w = withRings(w, rings);
-  edited();
   return rings;
 }
 
 void SystemPage::chooseSpeed(int index) {
+  const ImageChanges::Scope edit = changes_.scope();
   const ChoiceList& list = system_codes::speeds();
   if (index < 0 || index >= list.size()) return;
   sys(baudIndex()) = list.at(index).code;
-  edited();
 }
 
 QString SystemPage::modemFieldText(const QString& typed) {
@@ -165,8 +165,8 @@ QString SystemPage::modemFieldText(const QString& typed) {
 }
 
 void SystemPage::setModemText(const QString& text) {
+  const ImageChanges::Scope edit = changes_.scope();
   modemText() = EditToDeviceText(modemFieldText(text));
-  edited();
 }
 
 }  // namespace nastrum

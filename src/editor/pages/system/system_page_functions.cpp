@@ -59,6 +59,7 @@ bool SystemPage::function(SpecialFunction f) const {
 }
 
 bool SystemPage::setFunction(SpecialFunction f, bool on) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (on == function(f)) return true;
   SettingsImage& image = workspace_.image;
   if (!on && f == SpecialFunction::CurrentGenerator && anyGeneratorPresent()) {
@@ -94,11 +95,11 @@ bool SystemPage::setFunction(SpecialFunction f, bool on) {
 }
 
 bool SystemPage::putFunction(SpecialFunction f, bool on) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (function(f) == on) return false;
   const int bit = 1 << BitOf(f, kind());
   Word& w = sys(sys::SpecialFunctions);
   w = on ? (w | bit) : (w & ~bit);
-  edited();
   return true;
 }
 
@@ -136,24 +137,24 @@ BatteryView SystemPage::batteryView() const {
 }
 
 void SystemPage::chooseBatterySensor(int index) {
+  const ImageChanges::Scope edit = changes_.scope();
   const QList<int> sensors = batterySensors();
   const int sensor = index >= 0 && index < sensors.size() ? sensors[index] : kNoSensor;
   Word& w = sys(sys::BatteryControl);
   w = (sensor << 8) | (w & 0xFF);
-  edited();
 }
 
 void SystemPage::chooseBatteryModule(int module) {
+  const ImageChanges::Scope edit = changes_.scope();
   Word& w = sys(sys::BatteryControl);
   w = (w & ~0xFF) | system_codes::batteryOutput(kind(), module, 0);
-  edited();
 }
 
 void SystemPage::chooseBatteryContact(int contact) {
+  const ImageChanges::Scope edit = changes_.scope();
   Word& w = sys(sys::BatteryControl);
   const auto place = system_codes::batteryPlace(kind(), w & 0xFF);
   w = (w & ~0xFF) | system_codes::batteryOutput(kind(), place ? place->first : 0, contact);
-  edited();
 }
 
 }  // namespace nastrum

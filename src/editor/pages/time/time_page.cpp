@@ -49,20 +49,17 @@ void TimePage::setDeviceTime(const QTime& time) {
   followsComputer_ = false;
   workspace_.editor.deviceSeconds = SecondsOf(time);
   storeClock(date(QDate::currentDate()));
-  workspace_.editor.modified = true;
 }
 
 void TimePage::setDate(const QDate& d) {
   if (!d.isValid()) return;
   followsComputer_ = false;
   storeClock(d);
-  workspace_.editor.modified = true;
 }
 
 void TimePage::synchronise(const QDateTime& computerNow) {
   workspace_.editor.deviceSeconds = SecondsOf(computerNow.time());
   storeClock(computerNow.date());
-  workspace_.editor.modified = true;
   followsComputer_ = true;
 }
 

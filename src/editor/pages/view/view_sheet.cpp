@@ -18,6 +18,7 @@ bool ViewSheetModel::beginRawEdit() {
 
 StoreOutcome ViewSheetModel::storeCell(int table, int row, int column, const QString& text, QChar separator,
                                        MessagePresenter& messages) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!mayEdit() || table < 0 || table >= static_cast<int>(tables_.size())) return StoreOutcome::Unchanged;
   const ViewCell* cell = tables_[static_cast<std::size_t>(table)].cellAt(row, column);
   // Leaving a cell as it is shown stores nothing: the shown text may be
@@ -29,6 +30,7 @@ StoreOutcome ViewSheetModel::storeCell(int table, int row, int column, const QSt
 }
 
 StoreOutcome ViewSheetModel::storeModem(int index, const QString& text, MessagePresenter& messages) {
+  const ImageChanges::Scope edit = changes_.scope();
   if (!mayEdit() || index < 0 || index >= static_cast<int>(modem_.size())) return StoreOutcome::Unchanged;
   const std::optional<ModemText> bytes = readModemBytes(text);
   if (!bytes) {
@@ -45,9 +47,6 @@ QString ViewSheetModel::modemText(int index) const {
   return modemBytesText(*modem_[static_cast<std::size_t>(index)].bytes);
 }
 
-void ViewSheetModel::stored() {
-  workspace_.editor.modified = true;
-  rebuild();
-}
+void ViewSheetModel::stored() { rebuild(); }
 
 }  // namespace nastrum

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "editor/pages/view/view_tables.h"
+#include "model/image_changes.h"
 #include "model/message_presenter.h"
 #include "model/workspace.h"
 
@@ -28,8 +29,9 @@ class ViewSheetModel {
   bool beginRawEdit();
 
   // Stores the text typed into grid cell (row, column) of table `table`. Only
-  // the privileged user stores, and only a text that differs from the shown one; a stored value marks the image modified and
-  // rebuilds the tables, since one field can change how others are shown.
+  // the privileged user stores, and only a text that differs from the shown
+  // one; a stored value rebuilds the tables, since one field can change how
+  // others are shown.
   StoreOutcome storeCell(int table, int row, int column, const QString& text, QChar separator,
                          MessagePresenter& messages);
 
@@ -38,6 +40,9 @@ class ViewSheetModel {
   StoreOutcome storeModem(int index, const QString& text, MessagePresenter& messages);
   QString modemText(int index) const;
 
+  // Whether the stores since the last call changed the image.
+  bool takeChange() { return changes_.take(); }
+
  private:
   void stored();
 
@@ -45,6 +50,7 @@ class ViewSheetModel {
   Workspace& workspace_;
   std::vector<ViewTable> tables_;
   std::vector<ModemField> modem_;
+  ImageChanges changes_{workspace_.image};
 };
 
 }  // namespace nastrum

@@ -40,7 +40,7 @@ TEST_F(ArchivePageTest, NumberBoxesWrapAndRefuseText) {
   EXPECT_FALSE(page.selectText(G::Hourly, ""));
   EXPECT_TRUE(boxes.shown().empty());
   EXPECT_EQ(page.selectText(G::Hourly, "-1"), 31);
-  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_FALSE(page.takeChange());
 }
 
 TEST_F(ArchivePageTest, HourlyChainKeepsItsLevelsContiguous) {
@@ -59,7 +59,7 @@ TEST_F(ArchivePageTest, HourlyChainKeepsItsLevelsContiguous) {
   EXPECT_EQ(desc(F::Hourly, 7), 0x2803);
   EXPECT_EQ(desc(F::Hourly, 9), 0x3803);
   EXPECT_EQ(page.view(F::Hourly).chainCells[0], "-");
-  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_TRUE(page.takeChange());
   EXPECT_TRUE(boxes.shown().empty());
 }
 
@@ -87,7 +87,7 @@ TEST_F(ArchivePageTest, ContinuationNeedsAHead) {
   page.chooseState(F::Daily, S::Continuation);
   EXPECT_EQ(boxes.codes(), std::vector<int>{61});
   EXPECT_EQ(desc(F::Daily, 0), 0);
-  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_FALSE(page.takeChange());
 }
 
 // Head 2 with continuations 4 and 6; then a state change of the head.
@@ -95,14 +95,14 @@ TEST_F(ArchivePageTest, RemovingAHeadAsksForItsChain) {
   for (int answer : {AnswerNo, AnswerYes}) {
     SCOPED_TRACE(answer);
     useKind(2);
-    ws.editor.modified = false;
+    page.takeChange();
     put(F::Interval, 2, 0x0240);
     put(F::Interval, 4, 0x1802);
     put(F::Interval, 6, 0x2802);
     boxes.clear();
     boxes.then(answer);
     page.select(G::Interval, 2);
-    ws.editor.modified = false;
+    page.takeChange();
     page.chooseState(F::Interval, S::NotWorking);
     ASSERT_EQ(boxes.codes(), std::vector<int>{38});
     EXPECT_TRUE(boxes.last().text.contains(QStringLiteral("№ 4 ,")));
@@ -110,7 +110,7 @@ TEST_F(ArchivePageTest, RemovingAHeadAsksForItsChain) {
     EXPECT_EQ(desc(F::Interval, 2), yes ? 0 : 0x0240);
     EXPECT_EQ(desc(F::Interval, 4), yes ? 0 : 0x1802);
     EXPECT_EQ(desc(F::Interval, 6), yes ? 0 : 0x2802);
-    EXPECT_EQ(ws.editor.modified, yes);
+    EXPECT_EQ(page.takeChange(), yes);
   }
 }
 
@@ -258,7 +258,7 @@ TEST_F(ArchivePageTest, HeadItemsAndOperands) {
 
 TEST_F(ArchivePageTest, EventEditing) {
   page.select(G::Event, 3);
-  ws.editor.modified = false;
+  page.takeChange();
   page.setEventPresence(true);
   EventView v = page.eventView();
   EXPECT_TRUE(v.present);
@@ -288,14 +288,14 @@ TEST_F(ArchivePageTest, EventEditing) {
   EXPECT_FALSE(isEventDescribed(ws.image.eventType[3]));
   EXPECT_FALSE(page.eventView().present);
   EXPECT_FALSE(bitOfWord(ws.image.sys(sys::SpecialFunctions), kEventArchiveFlagBit));
-  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_TRUE(page.takeChange());
 }
 
 TEST_F(ArchivePageTest, IntervalFlagFollowsTheIntervalArchives) {
   put(F::Interval, 4, 0x0140);
   page.select(G::Interval, 0);  // showing sets the flag from the archives
   EXPECT_TRUE(bitOfWord(ws.image.sys(sys::SpecialFunctions), kIntervalArchiveFlagBit));
-  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_TRUE(page.takeChange());
   put(F::Interval, 4, 0);
   page.chooseState(F::Interval, S::Head);
   EXPECT_TRUE(bitOfWord(ws.image.sys(sys::SpecialFunctions), kIntervalArchiveFlagBit));
@@ -309,7 +309,7 @@ TEST_F(ArchivePageTest, IntervalFlagFollowsTheIntervalArchives) {
 }
 
 TEST_F(ArchivePageTest, NamesMenu) {
-  ws.editor.modified = false;
+  page.takeChange();
   storeName(archiveName(ws.image, F::Monthly, 62), "Тепло");
   page.copyNames(F::Monthly);
   EXPECT_TRUE(page.canPasteNames(F::Monthly));
@@ -327,7 +327,7 @@ TEST_F(ArchivePageTest, NamesMenu) {
   page.clearNames(F::Monthly);
   EXPECT_TRUE(archiveName(ws.image, F::Monthly, 62).isEmpty());
   EXPECT_FALSE(page.canPasteNames(F::Monthly));
-  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_TRUE(page.takeChange());
   EXPECT_TRUE(boxes.allAnswered());
 
   page.select(G::Hourly, 1);

@@ -83,10 +83,10 @@ TEST_F(RegulatorPageTest, NumbersWrapAndUnknownLawsBecomeDirect) {
   EXPECT_EQ(page.select(-1), 63);
   EXPECT_EQ(page.select(64), 0);
   ws.image.logicLaw[5] = 0x3307;
-  ws.editor.modified = false;
+  page.takeChange();
   page.select(5);
   EXPECT_EQ(ws.image.logicLaw[5], 0x0107);
-  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_TRUE(page.takeChange());
 }
 
 class DesktopPageTest : public ::testing::Test {
@@ -115,7 +115,7 @@ TEST_F(DesktopPageTest, TickingANewEntryGivesTheDefault) {
   EXPECT_EQ(v.number, 0);
   EXPECT_EQ(v.numberMaximum, 63);
   EXPECT_EQ(v.itemCode, 0x10);
-  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_TRUE(page.takeChange());
 }
 
 TEST_F(DesktopPageTest, GapsAreRefusedForTickingAndUnticking) {
@@ -129,7 +129,7 @@ TEST_F(DesktopPageTest, GapsAreRefusedForTickingAndUnticking) {
   EXPECT_FALSE(strict.setPresent(false));
   EXPECT_EQ(refusals.codes(), (std::vector<int>{74, 74}));
   EXPECT_TRUE(changedFields(before, ws.image).empty());
-  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_FALSE(page.takeChange());
   strict.select(2);
   EXPECT_TRUE(strict.setPresent(true));
 }
@@ -157,7 +157,7 @@ TEST_F(DesktopPageTest, ShowingAnAbsentEntryClosesTheGap) {
   EXPECT_EQ(word(1), 0x0811);
   EXPECT_TRUE(nameOf(2).isEmpty());
   EXPECT_EQ(page.view().name, "N2");
-  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_TRUE(page.takeChange());
 }
 
 TEST_F(DesktopPageTest, GroupItemAndNumberBuildTheWord) {
@@ -226,7 +226,7 @@ TEST_F(DesktopPageTest, OtherKindsShowAndChangeNothing) {
   EXPECT_FALSE(page.stepForWrite());
   EXPECT_FALSE(page.view().present);
   EXPECT_EQ(nameOf(2), "N2");
-  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_FALSE(page.takeChange());
 }
 
 TEST_F(DesktopPageTest, SteppingBeforeAWriteIsAnEditOnlyWhenSomethingMoves) {
@@ -234,10 +234,10 @@ TEST_F(DesktopPageTest, SteppingBeforeAWriteIsAnEditOnlyWhenSomethingMoves) {
   name(2, QStringLiteral("N2"));
   EXPECT_TRUE(page.stepForWrite());
   EXPECT_EQ(nameOf(1), "N2");
-  EXPECT_TRUE(ws.editor.modified);
-  ws.editor.modified = false;
+  EXPECT_TRUE(page.takeChange());
+  page.takeChange();
   EXPECT_FALSE(page.stepForWrite());
-  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_FALSE(page.takeChange());
 }
 
 }  // namespace

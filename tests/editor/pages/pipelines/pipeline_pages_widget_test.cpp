@@ -14,6 +14,7 @@
 #include "editor/pages/pipelines/ui/pipeline_sensors_page.h"
 #include "model/settings_record.h"
 #include "pipeline_fixture.h"
+#include "support/page_driver.h"
 #include "support/scripted_presenter.h"
 #include "support/widget_application.h"
 
@@ -33,12 +34,12 @@ void typeKeys(QWidget* w, const QString& text) {
 }
 
 // Both sub-pages over one workspace, as the main window holds them.
-struct Pages {
-  explicit Pages(Workspace& ws) : workspace(ws) {}
-  QApplication& app = widgetApplication();  // before any widget
-  Workspace& workspace;
-  ScriptedPresenter boxes;
-  PipelineDescriptionPage description{workspace, boxes};
+struct Pages : testing::PageDriver<PipelineSubPage> {
+  explicit Pages(Workspace& workspace) : PageDriver(workspace) {
+    QObject::connect(&sensors, &PipelineSubPage::imageEdited, &document, &SettingsDocument::markModified);
+  }
+  PipelineDescriptionPage& description{
+      static_cast<PipelineDescriptionPage&>(open(std::make_unique<PipelineDescriptionPage>(ws, boxes)))};
   PipelineSensorsPage sensors{description};
   QSignalSpy descriptionEdits{&description, &PipelineSubPage::imageEdited};
   QSignalSpy sensorEdits{&sensors, &PipelineSubPage::imageEdited};
@@ -275,7 +276,7 @@ TEST(PipelinePages, EveryMediumAndKindBuildsThePipelineItsChoicesEncode) {
     EXPECT_EQ(QString::number(got.pressureSensors, 16), QString::number(want.pressureSensors, 16));
     EXPECT_EQ(QString::number(got.impurityTariff, 16), QString::number(want.impurityTariff, 16));
     EXPECT_TRUE(pages.boxes.shown().empty());
-    EXPECT_TRUE(ws.editor.modified);
+    EXPECT_TRUE(pages.modified());
     EXPECT_GT(pages.descriptionEdits.count() + pages.sensorEdits.count(), 0);
   }
 }
@@ -293,7 +294,7 @@ TEST(PipelinePages, APipelineReadFromADeviceShowsItsMeaningAndChangesNoByte) {
   pages.description.showCurrent();
   pages.sensors.showCurrent();
   EXPECT_EQ(encodeSettingsRecord(ws.image), before);
-  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_FALSE(pages.modified());
   EXPECT_EQ(pages.descriptionEdits.count() + pages.sensorEdits.count(), 0);
 
   const std::pair<const char*, const char*> expected[] = {
@@ -340,7 +341,7 @@ TEST(PipelinePages, APipelineReadFromADeviceShowsItsMeaningAndChangesNoByte) {
   pages.sensors.showCurrent();
   EXPECT_TRUE(pages.errorShown(QStringLiteral("tempMeasure")));
   EXPECT_EQ(pipeline(ws.image, 0).tempSensors, 0x0304);
-  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_FALSE(pages.modified());
 }
 
 // A sensor list's items keep their numbers and hint at the sensor they name.
@@ -375,7 +376,7 @@ TEST(PipelinePages, NumberBoxWrapsAndBothPagesFollow) {
   QTest::keyClicks(number, QStringLiteral("4"));
   EXPECT_EQ(pages.description.page().current(), 0);
   EXPECT_EQ(number->value(), 0);
-  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_FALSE(pages.modified());
 }
 
 TEST(PipelinePages, NamesMirrorAndFollowTheNameRule) {
@@ -389,7 +390,7 @@ TEST(PipelinePages, NamesMirrorAndFollowTheNameRule) {
   EXPECT_EQ(name->maxLength(), 15);
   EXPECT_EQ(name2->maxLength(), 15);
   EXPECT_EQ(nameText(ws.image.names.pipelineNames[0]), QStringLiteral("Выход"));
-  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_TRUE(pages.modified());
   EXPECT_EQ(pages.descriptionEdits.count(), 5);
   EXPECT_EQ(pages.sensorEdits.count(), 0);
 }
@@ -477,7 +478,7 @@ TEST(PipelinePages, SwitchOffQuestionDecidesTheWholeChange) {
       EXPECT_EQ(pages.shown(QStringLiteral("pipeMedium")), QStringLiteral("вода"));
       EXPECT_EQ(pages.shown(QStringLiteral("pipeMedium2")), QStringLiteral("вода"));
       EXPECT_EQ(encodeSettingsRecord(ws.image), before);
-      EXPECT_FALSE(ws.editor.modified);
+      EXPECT_FALSE(pages.modified());
     }
   }
 }
@@ -501,7 +502,7 @@ TEST(PipelinePages, CopyAndPasteThroughTheHeaderPopup) {
   EXPECT_EQ(pipeline(ws.image, 2).mainDescriptor, 0x4702);
   EXPECT_EQ(pipeline(ws.image, 2).pressureSensors, 0x0640);
   EXPECT_EQ(pipeline(ws.image, 2).number, 3);
-  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_TRUE(pages.modified());
 }
 
 TEST(PipelinePages, CutoffTerminalsFollowTheModule) {
@@ -533,7 +534,7 @@ TEST(PipelinePages, ClosingWithTheNumberFieldFocusedRunsNoHandler) {
     QApplication::processEvents();
     ASSERT_TRUE(number->hasFocus());
   }
-  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_FALSE(ws.editor.modified) << "closing the pages marked nothing";
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ TEST_F(LogicFlagPageTest, CreatingAndDeletingAFlag) {
   create(5);
   EXPECT_EQ(law(5), 0x0100);
   EXPECT_EQ(ws.image.logicT1[5], 0);
-  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_TRUE(page.takeChange());
   EXPECT_TRUE(regulatorsTicked());
   const LogicFlagView v = page.view();
   EXPECT_TRUE(v.present);
@@ -240,10 +240,10 @@ TEST_F(LogicFlagPageTest, ShowingKeepsRegulatorsInStepOnlyWhenItChanges) {
   ws.image.logicLaw[200] = 0x0100;
   page.select(0);
   EXPECT_TRUE(regulatorsTicked());
-  EXPECT_TRUE(ws.editor.modified);
-  ws.editor.modified = false;
+  EXPECT_TRUE(page.takeChange());
+  page.takeChange();
   page.select(1);
-  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_FALSE(page.takeChange());
   const LogicFlagView before = page.view();
   EXPECT_FALSE(before.present);
 }

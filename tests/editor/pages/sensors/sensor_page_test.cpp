@@ -82,7 +82,7 @@ TEST(SensorPageShow, StoresOnlyRepairsAndNeverMarksModified) {
   const SettingsImage before = ws.image;
   page.show(5);
   EXPECT_TRUE(sameImage(before, ws.image));
-  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_FALSE(page.takeChange());
 }
 
 TEST(SensorPageShow, InvalidFamilyRepairsOnlyTheFirstDigit) {
@@ -99,7 +99,7 @@ TEST(SensorPageShow, InvalidFamilyRepairsOnlyTheFirstDigit) {
   EXPECT_EQ(sensorOf(ws, 0).mainDescriptor, 0xC352);
   EXPECT_EQ(sensorOf(ws, 0).auxDescriptor, 0x1180);
   EXPECT_FALSE(page.hasError());
-  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_TRUE(page.takeChange());
 }
 
 TEST(SensorPageReferences, OneQuestionRemovesEveryReferenceOfTheChange) {
@@ -123,10 +123,10 @@ TEST(SensorPageReferences, OneQuestionRemovesEveryReferenceOfTheChange) {
       EXPECT_EQ(pipeOf(ws, 2).flowSensors, 0);
       EXPECT_EQ(pipeOf(ws, 7).flowSensors, 0);
       EXPECT_EQ(sensorOf(ws, 5).mainDescriptor, 0);
-      EXPECT_TRUE(ws.editor.modified);
+      EXPECT_TRUE(page.takeChange());
     } else {
       EXPECT_TRUE(sameImage(before, ws.image));
-      EXPECT_FALSE(ws.editor.modified);
+      EXPECT_FALSE(page.takeChange());
     }
   }
 }
@@ -456,7 +456,7 @@ TEST(SensorPageCopy, PasteKeepsNumberAndStandardAndSkipsItsSource) {
   EXPECT_EQ(pasted.auxDescriptor, 0x0380);
   EXPECT_EQ(pasted.const2, 390.83);
   EXPECT_EQ(pasted.minValue, -50);
-  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_TRUE(page.takeChange());
 
   // A copy from another device kind would name other terminals: it stays out.
   ws.image.deviceKind = 3;
@@ -474,7 +474,7 @@ TEST(SensorPageName, StoresTheFieldCutToSixteen) {
   page.setName("Тепловычислитель-1");
   EXPECT_EQ(page.name(), "Тепловычислитель");
   EXPECT_EQ(nameText(ws.image.names.sensorNames[4]), "Тепловычислитель");
-  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_TRUE(page.takeChange());
 }
 
 }  // namespace

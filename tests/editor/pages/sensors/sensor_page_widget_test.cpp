@@ -27,6 +27,7 @@
 #include "sim/demo_image.h"
 #include "support/fresh_image.h"
 #include "support/scripted_presenter.h"
+#include "support/page_driver.h"
 #include "support/widget_application.h"
 
 namespace nastrum {
@@ -34,36 +35,19 @@ namespace {
 
 const QChar kComma(u',');
 
-struct Page {
-  explicit Page(Word kind, std::initializer_list<int> answers = {}) : boxes(answers) {
-    widgetApplication();
+struct Page : testing::PageDriver<SensorPageWidget> {
+  explicit Page(Word kind, std::initializer_list<int> answers = {}) {
+    for (const int answer : answers) boxes.then(answer);
     ws.image = testing::freshImage(kind);
     ws.editor.fileOpen = true;
-    widget = std::make_unique<SensorPageWidget>(ws, boxes, kComma, nullptr);
+    open(std::make_unique<SensorPageWidget>(ws, boxes, kComma, nullptr));
   }
 
-  template <typename T>
-  T* find(const char* name) {
-    T* w = widget->findChild<T*>(QLatin1String(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-  }
   ChoiceBox* box(const char* name) { return find<ChoiceBox>(name); }
-  bool choose(const char* name, const QString& text) {
-    ChoiceBox* b = box(name);
-    const bool found = b && b->chooseText(text);
-    EXPECT_TRUE(found) << name << ": " << text.toStdString();
-    return found;
-  }
   QString shown(const char* name) { return box(name)->currentText(); }
-  bool visible(const char* name) { return !find<QWidget>(name)->isHidden(); }
   void type(const char* name, const QString& text) {
-    QLineEdit* edit = find<QLineEdit>(name);
-    edit->clear();
-    for (QChar ch : text) {  // key by key, through the field's filter (any alphabet)
-      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-      QApplication::sendEvent(edit, &press);
-    }
+    find<QLineEdit>(name)->clear();
+    typeKeys(name, text);
   }
   // The text of the label that names a field.
   QString captionOf(const char* name) {
@@ -74,10 +58,6 @@ struct Page {
   }
   void go(int n) { find<QSpinBox>("sensorNumber")->setValue(n); }
   SensorRecord& sensor(int n) { return ws.image.sensors[static_cast<std::size_t>(n)]; }
-
-  Workspace ws;
-  ScriptedPresenter boxes;
-  std::unique_ptr<SensorPageWidget> widget;
 };
 
 bool sameImage(const SettingsImage& a, const SettingsImage& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
@@ -222,7 +202,7 @@ TEST(SensorPageWidget, ChoicesStoreTheVocabularysCodesOnEveryKind) {
       EXPECT_EQ(p.sensor(1).const2, expected.const2);
       EXPECT_EQ(p.sensor(1).const3, expected.const3);
       EXPECT_EQ(p.sensor(1).rtdStandard, expected.rtdStandard);
-      EXPECT_TRUE(p.ws.editor.modified);
+      EXPECT_TRUE(p.modified());
       EXPECT_TRUE(p.boxes.shown().empty());
     }
   }
@@ -358,7 +338,7 @@ TEST(SensorPageWidget, StoredSensorShowsItsChoicesWithoutChangingAByte) {
   EXPECT_EQ(p.shown("conversionRepairBox"), "ОШИБКА");
 
   EXPECT_TRUE(sameImage(before, p.ws.image));
-  EXPECT_FALSE(p.ws.editor.modified);
+  EXPECT_FALSE(p.modified());
 
   // Repairing the conversion rewrites D3 only.
   p.choose("conversionRepairBox", "Копирующий датчик для архивирования");
@@ -380,7 +360,7 @@ TEST(SensorPageWidget, ShowingTheSensorsOfADeviceImageChangesNoByte) {
     if (!described) clearToEmpty(expected.sensors[static_cast<std::size_t>(n)]);
   }
   EXPECT_TRUE(sameImage(expected, p.ws.image));
-  EXPECT_FALSE(p.ws.editor.modified);
+  EXPECT_FALSE(p.modified());
 }
 
 TEST(SensorPageWidget, DamagedRealsAreShownWithoutHarm) {
@@ -395,7 +375,7 @@ TEST(SensorPageWidget, DamagedRealsAreShownWithoutHarm) {
       ++n;
     }
     for (int s : {0, 1, 2, 3, 10, 11, 12, 13, 20, 21, 22, 23}) p.go(s);
-    EXPECT_FALSE(p.ws.editor.modified);
+    EXPECT_FALSE(p.modified());
     if (kind == 2) {
       p.go(3);  // a term beyond any sensor number shows as the largest number, never as a negative one
       EXPECT_EQ(p.widget->page().term(0).number, 2147483647);
@@ -419,7 +399,7 @@ TEST(SensorPageWidget, RefusedReferenceQuestionPutsTheChoiceBack) {
     if (answer == AnswerNo) {
       EXPECT_EQ(p.shown("familyBox"), "числоимпульсный");
       EXPECT_TRUE(sameImage(before, p.ws.image));
-      EXPECT_FALSE(p.ws.editor.modified);
+      EXPECT_FALSE(p.modified());
     } else {
       EXPECT_EQ(p.shown("familyBox"), "аналоговый");
       EXPECT_EQ(pipe.flowSensors, 0);
@@ -450,14 +430,14 @@ TEST(SensorPageWidget, ListsTakeNoTyping) {
     QApplication::sendEvent(family, &press);
   }
   EXPECT_EQ(family->currentText(), "датчика нет");
-  EXPECT_FALSE(p.ws.editor.modified);
+  EXPECT_FALSE(p.modified());
 
   // Choosing the item already shown changes nothing either.
   p.choose("familyBox", "аналоговый");
-  p.ws.editor.modified = false;
+  p.document.setModified(false);
   p.choose("storageBox", "с хранением");
   p.choose("familyBox", "аналоговый");
-  EXPECT_FALSE(p.ws.editor.modified);
+  EXPECT_FALSE(p.modified());
 }
 
 TEST(SensorPageWidget, EveryFieldIsNamedForTheScreenReader) {
@@ -484,7 +464,7 @@ TEST(SensorPageWidget, NameFieldFollowsTheNameRule) {
   EXPECT_EQ(p.find<QLineEdit>("nameEdit")->text(), "Сырыабвгдежзик");
   EXPECT_EQ(p.find<QLineEdit>("nameEdit")->maxLength(), 14);
   EXPECT_EQ(nameText(p.ws.image.names.sensorNames[0]), "Сырыабвгдежзик");
-  EXPECT_TRUE(p.ws.editor.modified);
+  EXPECT_TRUE(p.modified());
 }
 
 TEST(SensorPageWidget, TermRowsOfSmallModelArithmetic) {
@@ -638,6 +618,17 @@ TEST(SensorPageWidget, ThermocoupleColdJunction) {
   EXPECT_EQ(p.shown("coldJunctionBox"), "9");
 }
 
+TEST(SensorPageWidget, OpeningTheArithmeticWindowCountsAsAnEdit) {
+  Page p(3);
+  p.choose("familyBox", "условный");
+  p.document.setModified(false);
+  QTimer::singleShot(0, p.widget.get(), [&] {
+    p.widget->arithmeticWindow().findChild<QPushButton*>("exitButton")->click();
+  });
+  p.find<QPushButton>("arithmeticButton")->click();
+  EXPECT_TRUE(p.modified()) << "closing the window always writes back";
+}
+
 TEST(SensorPageWidget, LargeModelArithmeticGoesThroughItsWindow) {
   Page p(3);
   p.sensor(5).mainDescriptor = 0x9101;
@@ -648,7 +639,7 @@ TEST(SensorPageWidget, LargeModelArithmeticGoesThroughItsWindow) {
   // A new formula names no sensor: the lists show "нет" (sensor 0 is the one edited).
   EXPECT_EQ(p.find<QLabel>("arithmeticSummary")->text().section(u'\n', 0, 1), "ИТОГ:  R =  X \nX - не используется");
   EXPECT_EQ(p.widget->arithmeticWindow().findChild<ChoiceBox*>("operandX")->currentText(), "нет");
-  p.ws.editor.modified = false;
+  p.document.setModified(false);
   QTimer::singleShot(0, p.widget.get(), [&] {
     TarForm& form = p.widget->arithmeticWindow();
     EXPECT_TRUE(form.isModal());
@@ -659,7 +650,7 @@ TEST(SensorPageWidget, LargeModelArithmeticGoesThroughItsWindow) {
   p.find<QPushButton>("arithmeticButton")->click();
   EXPECT_EQ(p.sensor(0).auxDescriptor, 0x6000);
   EXPECT_EQ(p.sensor(0).const1, 5);
-  EXPECT_TRUE(p.ws.editor.modified);
+  EXPECT_TRUE(p.modified());
   EXPECT_EQ(p.find<QLabel>("arithmeticSummary")->text().section(u'\n', 0, 1), "ИТОГ:  R = (X * 1)\nX - датчик № 5");
 
   // Another source: the operands become pipelines.

@@ -26,7 +26,7 @@ TEST(SystemPage, ClockCorrectionSummerTimeIntervalAndSettlement) {
   EXPECT_EQ(r.word(sys::ClockCorrection), 0x1A03);
   EXPECT_EQ(r.page.hourlyCorrection(), -10);
   EXPECT_EQ(r.page.dailyCorrection(), 3);
-  EXPECT_TRUE(r.workspace.editor.modified);
+  EXPECT_TRUE(r.page.takeChange());
 
   EXPECT_EQ(r.word(sys::SummerTimeInterval), 0x3A05);
   EXPECT_TRUE(r.page.summerTime());
@@ -341,7 +341,7 @@ TEST(SystemPage, ShowingAGeneratorPutsTheGeneratorFlagInStep) {
     const bool changed = r.page.showGenerator(0);
     EXPECT_EQ((r.word(sys::SpecialFunctions) >> 13 & 1) != 0, c.bitAfter) << c.kind << " " << std::hex << c.law;
     EXPECT_EQ(changed, c.bitBefore != c.bitAfter) << c.kind << " " << std::hex << c.law;
-    EXPECT_EQ(r.workspace.editor.modified, changed) << c.kind << " " << std::hex << c.law;
+    EXPECT_EQ(r.page.takeChange(), changed) << c.kind << " " << std::hex << c.law;
   }
 
   Rig r(2);

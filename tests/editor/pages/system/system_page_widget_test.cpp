@@ -15,28 +15,22 @@
 #include "widgets/wrap_spin_box.h"
 #include "editor/pages/system/ui/system_page_widget.h"
 #include "support/fresh_image.h"
+#include "support/page_driver.h"
 #include "support/scripted_presenter.h"
 #include "support/widget_application.h"
 
 namespace nastrum {
 namespace {
 
-struct PageRig {
+struct PageRig : testing::PageDriver<SystemPageWidget> {
   explicit PageRig(Word kind) {
     workspace.image = testing::freshImage(kind);
     workspace.editor.fileOpen = true;
-    widget.emplace(workspace, presenter, QLatin1Char(','));
+    open(std::make_unique<SystemPageWidget>(workspace, presenter, QLatin1Char(',')));
     widget->fillKindChoices(kind);
     widget->show();
   }
-  template <typename T>
-  T* find(const char* name) {
-    T* w = widget->findChild<T*>(QLatin1String(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-  }
   ChoiceBox* list(const char* name) { return find<ChoiceBox>(name); }
-  bool choose(const char* name, const QString& text) { return list(name)->chooseText(text); }
   QStringList items(const char* name) {
     QStringList out;
     ChoiceBox* box = list(name);
@@ -45,15 +39,13 @@ struct PageRig {
   }
   Word word(int index) { return workspace.image.sys(index); }
 
-  QApplication& app = widgetApplication();
-  Workspace workspace;
-  ScriptedPresenter presenter;
-  std::optional<SystemPageWidget> widget;
+  Workspace& workspace = ws;
+  ScriptedPresenter& presenter = boxes;
 };
 
 TEST(SystemPageWidget, ShowingWritesNothingAndEditsStoreTheirWords) {
   PageRig r(2);
-  EXPECT_FALSE(r.workspace.editor.modified);
+  EXPECT_FALSE(r.modified());
   EXPECT_EQ(r.list("summerTime")->currentText(), QStringLiteral("Есть"));
   EXPECT_EQ(r.list("springMonth")->currentText(), QStringLiteral("март"));
   EXPECT_EQ(r.list("autumnMonth")->currentText(), QStringLiteral("октябрь"));
@@ -63,7 +55,7 @@ TEST(SystemPageWidget, ShowingWritesNothingAndEditsStoreTheirWords) {
   r.find<QSpinBox>("hourlyCorrection")->setValue(-10);
   r.find<QSpinBox>("dailyCorrection")->setValue(3);
   EXPECT_EQ(r.word(sys::ClockCorrection), 0x1A03);
-  EXPECT_TRUE(r.workspace.editor.modified);
+  EXPECT_TRUE(r.modified());
 
   ASSERT_TRUE(r.choose("summerTime", QStringLiteral("Нет")));
   EXPECT_EQ(r.word(sys::SummerTimeInterval), 0x0005);

@@ -48,11 +48,11 @@ TEST(ViewCells, SensorCodeWith47IsShownWith50AndStoredOnlyWhenTyped) {
 
   EXPECT_EQ(s.store(0, 0, 5, "9502"), StoreOutcome::Unchanged);  // merely leaving the cell
   EXPECT_EQ(s.ws.image.sensors[5].mainDescriptor, 0x9472);
-  EXPECT_FALSE(s.ws.editor.modified);
+  EXPECT_FALSE(s.model.takeChange());
 
   EXPECT_EQ(s.store(0, 0, 5, "2340"), StoreOutcome::Stored);
   EXPECT_EQ(s.ws.image.sensors[5].mainDescriptor, 0x2340);
-  EXPECT_TRUE(s.ws.editor.modified);
+  EXPECT_TRUE(s.model.takeChange());
 }
 
 TEST(ViewCells, RealsAreNotRoundedByLeavingACellAndBadTextKeepsTheValue) {
@@ -65,12 +65,12 @@ TEST(ViewCells, RealsAreNotRoundedByLeavingACellAndBadTextKeepsTheValue) {
   EXPECT_EQ(s.store(0, 2, 0, "-2,5"), StoreOutcome::Stored);
   EXPECT_EQ(s.ws.image.sensors[0].const1, -2.5);
 
-  s.ws.editor.modified = false;
+  s.model.takeChange();
   s.boxes.then(AnswerOk);
   EXPECT_EQ(s.store(0, 2, 0, "1,2,3"), StoreOutcome::Rejected);
   EXPECT_EQ(s.boxes.codes(), std::vector<int>{7});
   EXPECT_EQ(s.ws.image.sensors[0].const1, -2.5);
-  EXPECT_FALSE(s.ws.editor.modified);
+  EXPECT_FALSE(s.model.takeChange());
 
   EXPECT_EQ(s.store(0, 2, 0, "  "), StoreOutcome::Unchanged);  // an emptied cell stores nothing
   EXPECT_EQ(s.ws.image.sensors[0].const1, -2.5);
@@ -83,7 +83,7 @@ TEST(ViewCells, NothingIsStoredWithoutThePrivilege) {
   EXPECT_EQ(s.store(0, 8, 1, "12"), StoreOutcome::Unchanged);
   EXPECT_EQ(s.ws.image.pipelines[1].mainDescriptor, before.mainDescriptor);
   EXPECT_EQ(s.ws.image.pipelines[1].pipeDiameter, before.pipeDiameter);
-  EXPECT_FALSE(s.ws.editor.modified);
+  EXPECT_FALSE(s.model.takeChange());
 }
 
 TEST(ViewCells, BadHexIsRefused) {
@@ -226,7 +226,7 @@ TEST(ViewCells, ModemBytesRoundTripAndRefuseNonBytes) {
   ASSERT_EQ(s.model.modemFields().size(), 2u);
   EXPECT_EQ(s.model.storeModem(1, QStringLiteral("41 54 0D"), s.boxes), StoreOutcome::Stored);
   EXPECT_EQ(s.ws.image.modemInitAux, at);
-  EXPECT_TRUE(s.ws.editor.modified);
+  EXPECT_TRUE(s.model.takeChange());
 }
 
 }  // namespace

@@ -30,7 +30,8 @@
 #include "model/hex_text.h"
 #include "model/kind_profile.h"
 #include "model/real_text.h"
-#include "populated_image.h"
+#include "support/populated_image.h"
+#include "support/page_driver.h"
 #include "support/scripted_presenter.h"
 #include "support/temp_current_dir.h"
 #include "support/text_recorder.h"
@@ -48,12 +49,11 @@ QString dec4(Word w) { return QStringLiteral("%1").arg(w, 4, 10, QLatin1Char('0'
 // What a cell must show: rows of (caption-free) expected values, per object.
 using Expect = std::function<QString(int object)>;
 
-struct Page {
+struct Page : testing::PageDriver<ViewPageWidget> {
   Page(ViewSheet sheet, Word kind) {
-    widgetApplication();
     ws.image = testing::populatedImage(kind);
     ws.editor.fileOpen = true;
-    widget = std::make_unique<ViewPageWidget>(sheet, ws, boxes, kComma, nullptr);
+    open(std::make_unique<ViewPageWidget>(sheet, ws, boxes, kComma, nullptr));
     widget->showCurrent();
   }
   QTableWidget* table(const char* name) { return widget->findChild<QTableWidget*>(QLatin1String(name)); }
@@ -90,10 +90,6 @@ struct Page {
     QTest::keyClick(editor, Qt::Key_Return);
     QApplication::processEvents();  // the view commits and closes the editor queued
   }
-
-  Workspace ws;
-  ScriptedPresenter boxes;
-  std::unique_ptr<ViewPageWidget> widget;
 };
 
 class EveryKind : public ::testing::TestWithParam<Word> {};
@@ -329,7 +325,7 @@ TEST(ViewPagePrivilege, EditWithoutPasswordAsksAndStoresNothing) {
   EXPECT_EQ(t->editTriggers(), QAbstractItemView::NoEditTriggers);
   EXPECT_EQ(std::memcmp(&before.sensors, &p.ws.image.sensors, sizeof before.sensors), 0);
   EXPECT_EQ(p.cell("sensorTable", 1, 6), hex(before.sensors[5].mainDescriptor));
-  EXPECT_FALSE(p.ws.editor.modified);
+  EXPECT_FALSE(p.modified());
   EXPECT_EQ(edited.count(), 0);
 }
 
@@ -365,7 +361,7 @@ TEST(ViewPagePrivilege, MovingToAnotherCellAsksForThePasswordAndTheDiagnosticTex
   EXPECT_EQ(diagnostic.at(1).at(0).toString(), p.cell("sensorTable", 3, 2));
   EXPECT_EQ(diagnostic.at(2).at(0).toString(), p.cell("sensorTable", 4, 2));
   EXPECT_EQ(std::memcmp(&before.sensors, &p.ws.image.sensors, sizeof before.sensors), 0);
-  EXPECT_FALSE(p.ws.editor.modified);
+  EXPECT_FALSE(p.modified());
 
   // The privileged user moves freely.
   p.ws.editor.accessLevel = 1;
@@ -390,7 +386,7 @@ TEST(ViewPagePrivilege, APrivilegedDoubleClickOffersSavingAndMarksTheImage) {
   EXPECT_EQ(offered.count(), 1);
   EXPECT_EQ(p.ws.image.sys(sys::PrivilegedMark), 1);
   EXPECT_NE(t->indexWidget(t->model()->index(2, 2)), nullptr);  // the cell editor is open
-  EXPECT_FALSE(p.ws.editor.modified);                         // nothing typed yet
+  EXPECT_FALSE(p.modified());                         // nothing typed yet
 }
 
 TEST(ViewPagePrivilege, WrongPasswordLeavesEverythingAsItWas) {
@@ -405,7 +401,7 @@ TEST(ViewPagePrivilege, WrongPasswordLeavesEverythingAsItWas) {
   EXPECT_EQ(p.table("sensorTable")->editTriggers(), QAbstractItemView::NoEditTriggers);
   EXPECT_EQ(p.ws.image.sys(sys::PrivilegedMark), before.sys(sys::PrivilegedMark));
   EXPECT_EQ(std::memcmp(&before.sensors, &p.ws.image.sensors, sizeof before.sensors), 0);
-  EXPECT_FALSE(p.ws.editor.modified);
+  EXPECT_FALSE(p.modified());
 }
 
 TEST(ViewPagePrivilege, WithThePasswordATypedValueIsStoredAtOnce) {
@@ -418,7 +414,7 @@ TEST(ViewPagePrivilege, WithThePasswordATypedValueIsStoredAtOnce) {
 
   p.typeInto("sensorTable", 1, 6, "2340");
   EXPECT_EQ(p.ws.image.sensors[5].mainDescriptor, 0x2340);
-  EXPECT_TRUE(p.ws.editor.modified);
+  EXPECT_TRUE(p.modified());
   EXPECT_EQ(edited.count(), 1);
   EXPECT_EQ(p.cell("sensorTable", 1, 6), "2340");
 
@@ -466,7 +462,7 @@ TEST(ViewPagePrivilege, PrivilegedModemBytesAreStored) {
   field->setText(QStringLiteral("41 54 0D"));
   emit field->editingFinished();
   EXPECT_EQ(p.ws.image.modemInitMain, EditToDeviceText("AT"));
-  EXPECT_TRUE(p.ws.editor.modified);
+  EXPECT_TRUE(p.modified());
 }
 
 TEST(ViewMode, PagesInTheMainWindowFillOnViewAndAskThroughItsPasswordWindow) {

@@ -37,9 +37,9 @@ ArchivesPageWidget::ArchivesPageWidget(Workspace& workspace, MessagePresenter& p
 ArchivesPageWidget::~ArchivesPageWidget() = default;
 
 void ArchivesPageWidget::showCurrent() {
-  const bool flagsChanged = page_.syncShownFlags();
+  page_.syncShownFlags();
   refreshGroups();
-  if (flagsChanged) emit imageEdited();
+  if (page_.takeChange()) emit imageEdited();
 }
 
 void ArchivesPageWidget::refreshGroups() {
@@ -51,11 +51,11 @@ void ArchivesPageWidget::refreshGroups() {
 // buffers), so every group is shown again.
 void ArchivesPageWidget::afterChoice() {
   refreshGroups();
-  if (workspace_.editor.modified) emit imageEdited();
+  if (page_.takeChange()) emit imageEdited();
 }
 
 void ArchivesPageWidget::afterTyping() {
-  if (workspace_.editor.modified) emit imageEdited();
+  if (page_.takeChange()) emit imageEdited();
 }
 
 }  // namespace nastrum

@@ -40,7 +40,7 @@ void RegulatorsDesktopPageWidget::showCurrent() {
 bool RegulatorsDesktopPageWidget::stepDesktopForWrite() {
   const bool moved = desktop_.stepForWrite();
   showCurrent();
-  if (moved) emit imageEdited();
+  reportChange();
   return moved;
 }
 
@@ -52,11 +52,16 @@ void RegulatorsDesktopPageWidget::fillKindChoices(Word /*kind*/) {
 
 void RegulatorsDesktopPageWidget::afterChoice() {
   showCurrent();
-  if (workspace_.editor.modified) emit imageEdited();
+  reportChange();
 }
 
-void RegulatorsDesktopPageWidget::afterTyping() {
-  if (workspace_.editor.modified) emit imageEdited();
+void RegulatorsDesktopPageWidget::afterTyping() { reportChange(); }
+
+void RegulatorsDesktopPageWidget::reportChange() {
+  // Both are asked: each forgets what it reported.
+  const bool regulatorChanged = regulators_.takeChange();
+  const bool desktopChanged = desktop_.takeChange();
+  if (regulatorChanged || desktopChanged) emit imageEdited();
 }
 
 }  // namespace nastrum

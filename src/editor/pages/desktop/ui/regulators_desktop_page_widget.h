@@ -43,6 +43,7 @@ class RegulatorsDesktopPageWidget : public QWidget {
  private:
   void afterChoice();
   void afterTyping();
+  void reportChange();  // imageEdited when either part changed the image
 
   Workspace& workspace_;
   RegulatorPage regulators_;

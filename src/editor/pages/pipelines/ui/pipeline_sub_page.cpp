@@ -76,14 +76,15 @@ void PipelineSubPage::typed(const std::function<bool()>& change, const std::func
     accepted = change();
   }
   if (!accepted && refused) refused();
-  emit imageEdited();
+  if (page_->takeChange()) emit imageEdited();
 }
 
 void PipelineSubPage::chosen(bool accepted) {
-  if (accepted)
-    emit imageEdited();
-  else
+  const bool changed = page_->takeChange();
+  if (!accepted)
     showCurrent();
+  else if (changed)
+    emit imageEdited();
 }
 
 }  // namespace nastrum

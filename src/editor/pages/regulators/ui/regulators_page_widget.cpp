@@ -160,11 +160,11 @@ void RegulatorsPageWidget::fillKindChoices(Word /*kind*/) {
 
 void RegulatorsPageWidget::afterChoice() {
   showCurrent();
-  if (workspace_.editor.modified) emit imageEdited();
+  afterTyping();
 }
 
 void RegulatorsPageWidget::afterTyping() {
-  if (workspace_.editor.modified) emit imageEdited();
+  if (page_.takeChange()) emit imageEdited();
 }
 
 void RegulatorsPageWidget::showCurrent() {

@@ -30,7 +30,8 @@ SensorPageWidget::SensorPageWidget(Workspace& workspace, MessagePresenter& prese
 }
 
 void SensorPageWidget::afterChoice(bool accepted) {
-  if (accepted && workspace_.editor.modified) {
+  const bool changed = page_.takeChange();
+  if (accepted && changed) {
     emit written(page_.lastWritten());
     emit imageEdited();
   }
@@ -38,7 +39,7 @@ void SensorPageWidget::afterChoice(bool accepted) {
 }
 
 void SensorPageWidget::afterText() {
-  if (!workspace_.editor.modified) return;
+  if (!page_.takeChange()) return;
   emit written(page_.lastWritten());
   emit imageEdited();
 }
@@ -242,7 +243,8 @@ void SensorPageWidget::connectConditionalHandlers() {
   }
   connect(arithmeticButton_, &QPushButton::clicked, this, [this] {
     tarForm_->editSensor(page_.current());
-    afterChoice(true);
+    emit imageEdited();  // the arithmetic window is an edit from the moment it shows
+    showCurrent();
   });
   connect(parameterNumber_, &QLineEdit::textEdited, this, [this](const QString& text) {
     if (page_.setParameterNumber(text)) afterText();

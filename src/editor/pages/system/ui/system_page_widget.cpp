@@ -61,7 +61,11 @@ void SystemPageWidget::showGeneratorNumber(int n) {
 
 void SystemPageWidget::edited() {
   showCurrent();
-  emit imageEdited();
+  reportChange();
+}
+
+void SystemPageWidget::reportChange() {
+  if (page_.takeChange()) emit imageEdited();
 }
 
 void SystemPageWidget::showCurrent() {
@@ -207,11 +211,11 @@ void SystemPageWidget::connectControls() {
   for (std::size_t i = 0; i < defaults_.size(); ++i)
     connect(defaults_[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
       page_.setDefaultValue(static_cast<int>(i), text);
-      emit imageEdited();  // the fields keep what is being typed
+      reportChange();  // the fields keep what is being typed
     });
   connect(password_, &QLineEdit::textEdited, this, [this](const QString& text) {
     page_.setPassword(text);
-    emit imageEdited();
+    reportChange();
   });
 
   connect(channel_, &ChoiceBox::codeChosen, this, [this](int code) {
@@ -265,7 +269,7 @@ void SystemPageWidget::connectControls() {
       modem_->setTextCursor(cursor);
     }
     page_.setModemText(kept);
-    emit imageEdited();
+    reportChange();
   });
 
   connect(generatorNumber_, &WrapSpinBox::valueEntered, this, &SystemPageWidget::showGeneratorNumber);
@@ -283,17 +287,17 @@ void SystemPageWidget::connectControls() {
   });
   connect(generatorParameter_, &QLineEdit::textEdited, this, [this](const QString& text) {
     page_.setGeneratorParameter(text);
-    emit imageEdited();
+    reportChange();
   });
   // The scales store every key at once, so a save started from the tool bar
   // or a shortcut never misses one; leaving the field shows what was stored.
   connect(scaleEnd_, &QLineEdit::textEdited, this, [this](const QString& text) {
     page_.setGeneratorScaleEnd(text);
-    emit imageEdited();
+    reportChange();
   });
   connect(scaleStart_, &QLineEdit::textEdited, this, [this](const QString& text) {
     page_.setGeneratorScaleStart(text);
-    emit imageEdited();
+    reportChange();
   });
   for (QLineEdit* scale : {scaleEnd_, scaleStart_})
     connect(scale, &QLineEdit::editingFinished, this, [this, scale] {

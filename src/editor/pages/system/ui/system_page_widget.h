@@ -48,6 +48,8 @@ class SystemPageWidget : public QWidget {
   void showBattery();
   // After a user edit: the page again and the main window told.
   void edited();
+  // The main window told when the last operations changed the image.
+  void reportChange();
   // Generator n shown; the main window told when that put its flag in step.
   void showGeneratorNumber(int n);
 

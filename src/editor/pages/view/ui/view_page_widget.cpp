@@ -253,18 +253,18 @@ bool ViewPageWidget::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ViewPageWidget::commitCell(int table, int row, int column, const QString& text) {
-  const StoreOutcome outcome = model_.storeCell(table, row, column, text, separator_, messages_);
+  model_.storeCell(table, row, column, text, separator_, messages_);
   fill();  // a refused or empty text shows the field's value again
-  if (outcome == StoreOutcome::Stored) emit imageEdited();
+  if (model_.takeChange()) emit imageEdited();
 }
 
 void ViewPageWidget::commitModem(int index) {
   if (!model_.mayEdit()) return;
   const QString text = modemEdits_[static_cast<std::size_t>(index)]->text();
   if (text == model_.modemText(index)) return;
-  const StoreOutcome outcome = model_.storeModem(index, text, messages_);
+  model_.storeModem(index, text, messages_);
   fill();
-  if (outcome == StoreOutcome::Stored) emit imageEdited();
+  if (model_.takeChange()) emit imageEdited();
 }
 
 }  // namespace nastrum

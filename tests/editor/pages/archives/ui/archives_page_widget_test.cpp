@@ -20,6 +20,7 @@
 #include "model/hex_text.h"
 #include "editor/pages/archives/ui/archives_page_widget.h"
 #include "support/fresh_image.h"
+#include "support/page_driver.h"
 #include "support/scripted_presenter.h"
 #include "support/widget_application.h"
 
@@ -46,18 +47,16 @@ void typeText(QWidget* field, const QString& text) {
   }
 }
 
-class ArchivesPageWidgetTest : public ::testing::Test {
+class ArchivesPageWidgetTest : public ::testing::Test, protected testing::PageDriver<ArchivesPageWidget> {
  protected:
+  ArchivesPageWidgetTest() {
+    ws.image = testing::freshImage(2);
+    open(std::make_unique<ArchivesPageWidget>(ws, boxes));
+  }
   void useKind(Word kind) {
     ws.image = testing::freshImage(kind);
-    ws.editor.modified = false;
-    widget.showCurrent();
-  }
-  template <typename T>
-  T* find(const QString& name) {
-    T* found = widget.findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
+    document.setModified(false);
+    widget->showCurrent();
   }
   QComboBox* combo(const QString& name) { return find<QComboBox>(name); }
   void choose(const QString& comboName, const QString& text) {
@@ -68,15 +67,10 @@ class ArchivesPageWidgetTest : public ::testing::Test {
   }
   void show(F f, int n) { find<QSpinBox>(prefixOf(f) + "Number")->setValue(n); }
   ArchiveWords words(F f, int n) const { return archiveWords(ws.image, f, n); }
-
-  QApplication& app = widgetApplication();
-  Workspace ws{testing::freshImage(2), {}, {}};
-  ScriptedPresenter boxes;
-  ArchivesPageWidget widget{ws, boxes};
 };
 
 TEST_F(ArchivesPageWidgetTest, ANewImageShowsEveryArchiveFree) {
-  QSignalSpy edits(&widget, &ArchivesPageWidget::imageEdited);
+  QSignalSpy edits(widget.get(), &ArchivesPageWidget::imageEdited);
   useKind(2);
   for (F f : {F::Hourly, F::Daily, F::Interval})
     EXPECT_EQ(combo(prefixOf(f) + "State")->currentText(), "не работает");
@@ -90,7 +84,7 @@ TEST_F(ArchivesPageWidgetTest, ANewImageShowsEveryArchiveFree) {
   useKind(1);
   EXPECT_TRUE(find<QGroupBox>("intervalGroup")->isHidden());
   EXPECT_TRUE(find<QGroupBox>("eventGroup")->isHidden());
-  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_FALSE(modified());
   EXPECT_EQ(edits.count(), 0);
 }
 
@@ -113,12 +107,12 @@ TEST_F(ArchivesPageWidgetTest, NumberBoxesWrapRound) {
   hour->setFocus();
   edit->selectAll();
   QTest::keyClick(edit, Qt::Key_Backspace);
-  EXPECT_FALSE(combo("hourState")->isVisibleTo(&widget));
+  EXPECT_FALSE(combo("hourState")->isVisibleTo(widget.get()));
   QTest::keyClicks(edit, "-x");
   EXPECT_EQ(edit->text(), "");
   QTest::keyClicks(edit, "7");
-  EXPECT_TRUE(combo("hourState")->isVisibleTo(&widget));
-  EXPECT_EQ(widget.rules().current(ArchiveGroup::Hourly), 7);
+  EXPECT_TRUE(combo("hourState")->isVisibleTo(widget.get()));
+  EXPECT_EQ(widget->rules().current(ArchiveGroup::Hourly), 7);
   EXPECT_TRUE(boxes.shown().empty());
 }
 
@@ -128,7 +122,7 @@ TEST_F(ArchivesPageWidgetTest, EveryItemStoresTheWordsOfItsChoices) {
   ws.image.sensors[2].mainDescriptor = 0x1000;
   ws.image.sensors[5].mainDescriptor = 0x1000;
   ws.image.pipelines[3].mainDescriptor = 0x1000;
-  widget.showCurrent();
+  widget->showCurrent();
   for (F f : {F::Hourly, F::Daily, F::Monthly, F::Interval}) {
     const QString p = prefixOf(f);
     show(f, 1);
@@ -167,13 +161,13 @@ TEST_F(ArchivesPageWidgetTest, EveryItemStoresTheWordsOfItsChoices) {
     }
   }
   EXPECT_TRUE(boxes.shown().empty());
-  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_TRUE(modified());
 }
 
 TEST_F(ArchivesPageWidgetTest, TheSameSensorTwiceIsRefused) {
   ws.image.sensors[4].mainDescriptor = 0x1000;
   setArchiveWords(ws.image, F::Daily, 0, {0x0180, 0x0004, 0x0040});
-  widget.showCurrent();
+  widget->showCurrent();
   boxes.acknowledgeOkBoxes();
   choose("dayX2", "4");
   EXPECT_EQ(boxes.codes(), std::vector<int>{49});
@@ -183,7 +177,7 @@ TEST_F(ArchivesPageWidgetTest, TheSameSensorTwiceIsRefused) {
 
 TEST_F(ArchivesPageWidgetTest, ContinuationsBuildAChain) {
   setArchiveWords(ws.image, F::Hourly, 3, {0x0140, 0, 0});
-  widget.showCurrent();
+  widget->showCurrent();
   for (int n : {5, 6}) {
     show(F::Hourly, n);
     choose("hourState", "продолжение");
@@ -209,7 +203,7 @@ TEST_F(ArchivesPageWidgetTest, RemovingAHeadWithAChainAsksFirst) {
     setArchiveWords(ws.image, F::Daily, 2, {0x0140, 0, 0});
     setArchiveWords(ws.image, F::Daily, 7, {0x1002, 0, 0});
     show(F::Daily, 2);
-    widget.showCurrent();
+    widget->showCurrent();
     boxes.clear();
     boxes.then(answer);
     choose("dayState", "не работает");
@@ -272,21 +266,21 @@ TEST_F(ArchivesPageWidgetTest, IntervalSlotRefusalNamesTheHourlyPair) {
 TEST_F(ArchivesPageWidgetTest, BrokenWordsShowErrors) {
   setArchiveWords(ws.image, F::Hourly, 0, {0x0345, 0, 0});
   setArchiveWords(ws.image, F::Daily, 0, {0x0107, 0, 0});  // sensor 7 is not described
-  widget.showCurrent();
+  widget->showCurrent();
   EXPECT_EQ(combo("hourState")->currentIndex(), -1);
   EXPECT_EQ(combo("hourState")->placeholderText(), "ОШИБКА");
   EXPECT_TRUE(find<QComboBox>("hourItem")->isHidden() || find<QComboBox>("hourItem")->parentWidget()->isHidden());
   EXPECT_EQ(combo("daySensor")->currentIndex(), -1);
   EXPECT_FALSE(find<QLabel>("daySensorError")->isHidden());
   EXPECT_EQ(find<QLabel>("daySensorError")->text(), "ОШИБКА");
-  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_FALSE(modified());
 
   choose("hourState", "головной");  // the choice only repairs the kind digit
   EXPECT_EQ(words(F::Hourly, 0).desc, 0x0145);
 
   // A pipeline a file put into both masks can be taken out of either.
   setArchiveWords(ws.image, F::Monthly, 0, {0x0280, 0x0004, 0x0004});
-  widget.showCurrent();
+  widget->showCurrent();
   EXPECT_TRUE(find<QCheckBox>("monthPlus2")->isEnabled());
   find<QCheckBox>("monthPlus2")->click();
   EXPECT_EQ(words(F::Monthly, 0), (ArchiveWords{0x0280, 0, 4}));
@@ -294,7 +288,7 @@ TEST_F(ArchivesPageWidgetTest, BrokenWordsShowErrors) {
 }
 
 TEST_F(ArchivesPageWidgetTest, EventsAndTheirFields) {
-  QSignalSpy edits(&widget, &ArchivesPageWidget::imageEdited);
+  QSignalSpy edits(widget.get(), &ArchivesPageWidget::imageEdited);
   find<QSpinBox>("eventNumber")->setValue(4);
   find<QCheckBox>("eventPresent")->click();
   EXPECT_FALSE(find<QCheckBox>("eventBit15")->isHidden());
@@ -377,11 +371,11 @@ TEST_F(ArchivesPageWidgetTest, ShowingPutsTheArchiveFlagsInStep) {
       ws.image.eventType[9] = c.eventType;
     }
     ws.image.sys(sys::SpecialFunctions) = c.flagsBefore;
-    QSignalSpy edits(&widget, &ArchivesPageWidget::imageEdited);
-    widget.showCurrent();
+    QSignalSpy edits(widget.get(), &ArchivesPageWidget::imageEdited);
+    widget->showCurrent();
     const bool changed = c.flagsAfter != c.flagsBefore;
     EXPECT_EQ(ws.image.sys(sys::SpecialFunctions), c.flagsAfter) << c.what;
-    EXPECT_EQ(ws.editor.modified, changed) << c.what;
+    EXPECT_EQ(modified(), changed) << c.what;
     EXPECT_EQ(edits.count(), changed ? 1 : 0) << c.what;
   }
 }

@@ -16,19 +16,18 @@
 #include "model/hex_text.h"
 #include "model/real_text.h"
 #include "support/fresh_image.h"
+#include "support/page_driver.h"
 #include "support/scripted_presenter.h"
 #include "support/widget_application.h"
 
 namespace nastrum {
 namespace {
 
-class RegulatorsDesktopPageWidgetTest : public ::testing::Test {
+class RegulatorsDesktopPageWidgetTest : public ::testing::Test, protected testing::PageDriver<RegulatorsDesktopPageWidget> {
  protected:
-  template <typename T>
-  T* find(const QString& name) {
-    T* found = widget.findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
+  RegulatorsDesktopPageWidgetTest() {
+    ws.image = testing::freshImage(3);
+    open(std::make_unique<RegulatorsDesktopPageWidget>(ws, boxes));
   }
   void choose(const QString& box, const QString& text) {
     ASSERT_TRUE(find<ChoiceBox>(box)->chooseText(text)) << box.toStdString() << ": " << text.toStdString();
@@ -49,11 +48,6 @@ class RegulatorsDesktopPageWidgetTest : public ::testing::Test {
   }
   QString nameOf(int n) const { return nameText(ws.image.names.desktopNames[static_cast<std::size_t>(n)]); }
   Word word(int n) const { return ws.image.names.desktopParams[static_cast<std::size_t>(n)]; }
-
-  QApplication& app = widgetApplication();
-  Workspace ws{testing::freshImage(3), {}, {}};
-  ScriptedPresenter boxes;
-  RegulatorsDesktopPageWidget widget{ws, boxes};
 };
 
 TEST_F(RegulatorsDesktopPageWidgetTest, RegulatorWordsFromTheControls) {
@@ -81,14 +75,14 @@ TEST_F(RegulatorsDesktopPageWidgetTest, RegulatorWordsFromTheControls) {
   EXPECT_EQ(find<ChoiceBox>("regulatorLaw")->currentText(), "Обратный");
   EXPECT_EQ(find<QLineEdit>("regulatorK1")->text().left(2), "1" + QString(systemDecimalSeparator()));
   ws.image.logicT1[9] = ws.image.logicT2[9] = 0xFFFF;
-  widget.showCurrent();
+  widget->showCurrent();
   EXPECT_EQ(find<QLineEdit>("regulatorK1")->text().left(10), "4294966784") << "a wide value is never cut";
   find<WrapSpinBox>("regulatorNumber")->setValue(-1);
   EXPECT_EQ(find<WrapSpinBox>("regulatorNumber")->value(), 63);
 }
 
 TEST_F(RegulatorsDesktopPageWidgetTest, TickingAnEntryShowsTheDefault) {
-  QSignalSpy edits(&widget, &RegulatorsDesktopPageWidget::imageEdited);
+  QSignalSpy edits(widget.get(), &RegulatorsDesktopPageWidget::imageEdited);
   EXPECT_FALSE(shown("desktopBody"));
   EXPECT_TRUE(shown("desktopPresent"));
   find<QCheckBox>("desktopPresent")->setChecked(true);
@@ -132,7 +126,7 @@ TEST_F(RegulatorsDesktopPageWidgetTest, GroupsItemsAndNumbersBuildTheWord) {
 TEST_F(RegulatorsDesktopPageWidgetTest, GapsAreRefusedAndClosed) {
   name(0, "N0");
   name(1, "N1");
-  widget.showCurrent();
+  widget->showCurrent();
   boxes.acknowledgeOkBoxes();
   find<WrapSpinBox>("desktopNumber")->setValue(3);
   find<QCheckBox>("desktopPresent")->setChecked(true);
@@ -172,8 +166,8 @@ TEST_F(RegulatorsDesktopPageWidgetTest, SteppingBeforeAWrite) {
   name(0, "N0");
   name(2, "N2");
   name(4, "N4");
-  QSignalSpy edits(&widget, &RegulatorsDesktopPageWidget::imageEdited);
-  EXPECT_TRUE(widget.stepDesktopForWrite());
+  QSignalSpy edits(widget.get(), &RegulatorsDesktopPageWidget::imageEdited);
+  EXPECT_TRUE(widget->stepDesktopForWrite());
   EXPECT_EQ(nameOf(1), "N2");
   EXPECT_EQ(nameOf(2), "N4");
   EXPECT_EQ(edits.count(), 1);
@@ -196,11 +190,11 @@ TEST(RegulatorsDesktopSetupOpen, ShowsTheBoxesObjectsAsANumberEnteredWould) {
       {"no regulator left", 0x0000, true, 0x0000, false},
       {"nothing to do", 0x0000, false, 0x0000, false},
   };
-  widgetApplication();
   for (const Case& c : cases) {
-    Workspace ws{testing::freshImage(3), {}, {}};
-    ScriptedPresenter boxes;
-    RegulatorsDesktopPageWidget widget{ws, boxes};
+    testing::PageDriver<RegulatorsDesktopPageWidget> page;
+    Workspace& ws = page.ws;
+    ws.image = testing::freshImage(3);
+    RegulatorsDesktopPageWidget& widget = page.open(std::make_unique<RegulatorsDesktopPageWidget>(ws, page.boxes));
     ws.image.logicLaw[0] = c.law0;
     if (c.bitBefore) ws.image.sys(sys::SpecialFunctions) = 1 << 12;
     QSignalSpy edits(&widget, &RegulatorsDesktopPageWidget::imageEdited);
@@ -208,7 +202,7 @@ TEST(RegulatorsDesktopSetupOpen, ShowsTheBoxesObjectsAsANumberEnteredWould) {
     EXPECT_EQ(ws.image.logicLaw[0], c.lawAfter) << c.what;
     EXPECT_EQ(bitOfWord(ws.image.sys(sys::SpecialFunctions), 12), c.bitAfter) << c.what;
     const bool changed = c.law0 != c.lawAfter || c.bitBefore != c.bitAfter;
-    EXPECT_EQ(ws.editor.modified, changed) << c.what;
+    EXPECT_EQ(page.modified(), changed) << c.what;
     EXPECT_EQ(edits.count(), changed ? 1 : 0) << c.what;
   }
 }
@@ -223,15 +217,15 @@ TEST_F(RegulatorsDesktopPageWidgetTest, SetupOpenClosesTheGapAtTheEntryShown) {
   // Another file, with a gap at entry 1, is opened while the box holds 1.
   ws.image.names.desktopNames[1].clear();
   ws.image.names.desktopParams[1] = 0xFFFF;
-  ws.editor.modified = false;
-  QSignalSpy edits(&widget, &RegulatorsDesktopPageWidget::imageEdited);
-  widget.fillKindChoices(3);
+  document.setModified(false);
+  QSignalSpy edits(widget.get(), &RegulatorsDesktopPageWidget::imageEdited);
+  widget->fillKindChoices(3);
   EXPECT_EQ(nameOf(1), "N2");
   EXPECT_EQ(word(1), 0x0811);
   EXPECT_TRUE(nameOf(2).isEmpty());
   EXPECT_EQ(word(2), 0xFFFF) << "the absent entry's word moved down, not zeroed";
   EXPECT_EQ(nameOf(3), "N4");
-  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_TRUE(modified());
   EXPECT_EQ(edits.count(), 1);
   EXPECT_EQ(find<QLineEdit>("desktopName")->text(), "N2");
 }
@@ -239,11 +233,11 @@ TEST_F(RegulatorsDesktopPageWidgetTest, SetupOpenClosesTheGapAtTheEntryShown) {
 // A kind 2 image keeps logic flags in the regulator words: opening setup on it
 // leaves them as they are.
 TEST(RegulatorsDesktopSetupOpen, OtherKindsKeepTheirWords) {
-  widgetApplication();
   for (const Word kind : {1, 2}) {
-    Workspace ws{testing::freshImage(kind), {}, {}};
-    ScriptedPresenter boxes;
-    RegulatorsDesktopPageWidget widget{ws, boxes};
+    testing::PageDriver<RegulatorsDesktopPageWidget> page;
+    Workspace& ws = page.ws;
+    ws.image = testing::freshImage(kind);
+    RegulatorsDesktopPageWidget& widget = page.open(std::make_unique<RegulatorsDesktopPageWidget>(ws, page.boxes));
     ws.image.logicLaw[0] = 0xC512;
     storeName(ws.image.names.desktopNames[2], QStringLiteral("N2"));
     const SettingsImage before = ws.image;
@@ -251,7 +245,7 @@ TEST(RegulatorsDesktopSetupOpen, OtherKindsKeepTheirWords) {
     EXPECT_EQ(ws.image.logicLaw, before.logicLaw) << kind;
     EXPECT_EQ(ws.image.sys(sys::SpecialFunctions), before.sys(sys::SpecialFunctions)) << kind;
     EXPECT_EQ(nameText(ws.image.names.desktopNames[2]), "N2") << kind;
-    EXPECT_FALSE(ws.editor.modified) << kind;
+    EXPECT_FALSE(page.modified()) << kind;
   }
 }
 

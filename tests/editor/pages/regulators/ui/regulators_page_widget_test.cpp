@@ -12,19 +12,18 @@
 #include "widgets/choice_box.h"
 #include "model/hex_text.h"
 #include "support/fresh_image.h"
+#include "support/page_driver.h"
 #include "support/scripted_presenter.h"
 #include "support/widget_application.h"
 
 namespace nastrum {
 namespace {
 
-class RegulatorsPageWidgetTest : public ::testing::Test {
+class RegulatorsPageWidgetTest : public ::testing::Test, protected testing::PageDriver<RegulatorsPageWidget> {
  protected:
-  template <typename T>
-  T* find(const QString& name) {
-    T* found = widget.findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
+  RegulatorsPageWidgetTest() {
+    ws.image = testing::freshImage(2);
+    open(std::make_unique<RegulatorsPageWidget>(ws, boxes));
   }
   void choose(const QString& box, const QString& text) {
     ASSERT_TRUE(find<ChoiceBox>(box)->chooseText(text)) << box.toStdString() << ": " << text.toStdString();
@@ -41,15 +40,10 @@ class RegulatorsPageWidgetTest : public ::testing::Test {
   }
   bool shown(const QString& name) { return !find<QWidget>(name)->isHidden(); }
   QString lawOf(int n) const { return HexWord(ws.image.logicLaw[static_cast<std::size_t>(n)]); }
-
-  QApplication& app = widgetApplication();
-  Workspace ws{testing::freshImage(2), {}, {}};
-  ScriptedPresenter boxes;
-  RegulatorsPageWidget widget{ws, boxes};
 };
 
 TEST_F(RegulatorsPageWidgetTest, CreatingAFlagShowsTheDefaultLaw) {
-  QSignalSpy edits(&widget, &RegulatorsPageWidget::imageEdited);
+  QSignalSpy edits(widget.get(), &RegulatorsPageWidget::imageEdited);
   EXPECT_FALSE(shown("flagBody"));
   createFlag(70);
   EXPECT_EQ(lawOf(70), "0100");
@@ -184,10 +178,10 @@ TEST_F(RegulatorsPageWidgetTest, ShowingNeverEdits) {
   ws.image.logicParam[0] = 0x1234;
   ws.image.logicK1[0] = 0x0281;
   ws.image.sys(sys::SpecialFunctions) = withBit(0, 12, true);
-  ws.editor.modified = false;
-  QSignalSpy edits(&widget, &RegulatorsPageWidget::imageEdited);
-  widget.showCurrent();
-  EXPECT_FALSE(ws.editor.modified);
+  document.setModified(false);
+  QSignalSpy edits(widget.get(), &RegulatorsPageWidget::imageEdited);
+  widget->showCurrent();
+  EXPECT_FALSE(modified());
   EXPECT_EQ(edits.count(), 0);
   EXPECT_EQ(find<QLineEdit>("operandX")->text(), "1234");
   EXPECT_EQ(find<ChoiceBox>("operandShift")->currentText(), "2");
@@ -199,7 +193,7 @@ TEST_F(RegulatorsPageWidgetTest, ShowingNeverEdits) {
 
 TEST_F(RegulatorsPageWidgetTest, ALawCodeWithoutAnItemIsShownAsAnError) {
   ws.image.logicLaw[2] = 0x0305;
-  ws.editor.modified = false;
+  document.setModified(false);
   showFlag(2);
   EXPECT_TRUE(find<QCheckBox>("flagPresent")->isChecked());
   EXPECT_EQ(find<ChoiceBox>("lawChoice")->currentText(), "ОШИБКА");
@@ -220,18 +214,18 @@ TEST(RegulatorsSetupOpen, TheRegulatorsFlagFollowsTheFlags) {
       {0xF000, true, false},  // F0 describes no flag
       {0x0100, true, true},
   };
-  widgetApplication();
   for (const Case& c : cases) {
-    Workspace ws{testing::freshImage(2), {}, {}};
-    ScriptedPresenter boxes;
-    RegulatorsPageWidget widget{ws, boxes};
+    testing::PageDriver<RegulatorsPageWidget> page;
+    Workspace& ws = page.ws;
+    ws.image = testing::freshImage(2);
+    RegulatorsPageWidget& widget = page.open(std::make_unique<RegulatorsPageWidget>(ws, page.boxes));
     ws.image.logicLaw[200] = c.law200;
     if (c.bitBefore) ws.image.sys(sys::SpecialFunctions) = 1 << 12;
     QSignalSpy edits(&widget, &RegulatorsPageWidget::imageEdited);
     widget.fillKindChoices(2);
     EXPECT_EQ((ws.image.sys(sys::SpecialFunctions) >> 12 & 1) != 0, c.bitAfter) << std::hex << c.law200;
     EXPECT_EQ(ws.image.logicLaw[200], c.law200);
-    EXPECT_EQ(ws.editor.modified, c.bitBefore != c.bitAfter) << std::hex << c.law200;
+    EXPECT_EQ(page.modified(), c.bitBefore != c.bitAfter) << std::hex << c.law200;
     EXPECT_EQ(edits.count(), c.bitBefore != c.bitAfter ? 1 : 0) << std::hex << c.law200;
   }
 }
