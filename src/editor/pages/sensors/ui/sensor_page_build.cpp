@@ -54,19 +54,24 @@ void SensorPageWidget::build() {
   errorLayout->addWidget(conversionRepair_);
   layout->addWidget(errorPanel_);
 
+  // Three columns (the family's groups, where the sensor is connected, its
+  // reals) keep the page within a 1280x800 screen without scrolling.
   auto* columns = new QHBoxLayout;
-  auto* left = new QVBoxLayout;
-  auto* right = new QVBoxLayout;
-  left->addWidget(buildAnalog());
-  left->addWidget(buildCounting());
-  left->addWidget(buildConditional());
-  left->addWidget(buildTable());
-  left->addStretch();
-  right->addWidget(buildConnection());
-  right->addWidget(buildConstants());
-  right->addStretch();
-  columns->addLayout(left, 1);
-  columns->addLayout(right, 1);
+  auto* family = new QVBoxLayout;
+  family->addWidget(buildAnalog());
+  family->addWidget(buildCounting());
+  family->addWidget(buildConditional());
+  family->addWidget(buildTable());
+  family->addStretch();
+  auto* connection = new QVBoxLayout;
+  connection->addWidget(buildConnection());
+  connection->addStretch();
+  auto* reals = new QVBoxLayout;
+  reals->addWidget(buildConstants());
+  reals->addStretch();
+  columns->addLayout(family, 1);
+  columns->addLayout(connection, 1);
+  columns->addLayout(reals, 1);
   layout->addLayout(columns);
   layout->addStretch();
 
