@@ -79,9 +79,11 @@ SettingsImage varietyImage(Word kind) {
 struct FirstStart {
   QApplication& app = applicationOn1280x800();
   AppRig rig;
+  QSize roomy;  // the size a first start gives where the screen has room
 
   explicit FirstStart(Word kind) {
     rig.program.show();  // nothing remembered
+    roomy = rig.form.roomySize();
     rig.action("newAction")->trigger();
     rig.form.flows().ChooseNewKind(kind);
     rig.form.flows().ConfirmNewKind();
@@ -110,29 +112,41 @@ std::string where(const QWidget* page, Word kind, int object = -1) {
   return text;
 }
 
-TEST(PageFit, EveryPageOfEveryKindFitsTheFirstStartWindowOn1280x800) {
+// Shows every object of every editor page, checking each whole and unsqueezed.
+void expectEveryPageWhole(Tbase_form& form, Word kind, const std::string& window) {
+  forEachEditorPage(form, [&](QWidget* page) {
+    auto check = [&](int object) {
+      const std::string at = window + ", " + where(page, kind, object);
+      expectShownWhole(page, at);
+      expectNothingSqueezed(page, at);
+    };
+    auto* sensorNumber = page->findChild<QSpinBox*>(QStringLiteral("sensorNumber"));
+    auto* pipeNumber = page->findChild<QSpinBox*>(QStringLiteral("pipeNumber"));
+    if (!pipeNumber) pipeNumber = page->findChild<QSpinBox*>(QStringLiteral("pipeNumber2"));
+    if (sensorNumber) {
+      forEachNumber(sensorNumber, static_cast<int>(std::size(kSensorVariety)), [&](int n) {
+        check(n);
+        auto* tubes = page->findChild<ChoiceBox*>(QStringLiteral("tubeFillBox"));
+        if (tubes && tubes->isVisible() && tubes->chooseText(QStringLiteral("жидкостью"))) check(n);
+      });
+    } else if (pipeNumber) {
+      forEachNumber(pipeNumber, 9, check);
+    } else {
+      check(-1);
+    }
+  });
+}
+
+// As placed on 1280x800, and at the size a first start gives where the
+// screen has room for it (a taller screen).
+TEST(PageFit, EveryPageOfEveryKindFitsTheFirstStartWindow) {
   for (const Word kind : {1, 2, 3}) {
     FirstStart start(kind);
-    forEachEditorPage(start.rig.form, [&](QWidget* page) {
-      auto check = [&](int object) {
-        expectShownWhole(page, where(page, kind, object));
-        expectNothingSqueezed(page, where(page, kind, object));
-      };
-      auto* sensorNumber = page->findChild<QSpinBox*>(QStringLiteral("sensorNumber"));
-      auto* pipeNumber = page->findChild<QSpinBox*>(QStringLiteral("pipeNumber"));
-      if (!pipeNumber) pipeNumber = page->findChild<QSpinBox*>(QStringLiteral("pipeNumber2"));
-      if (sensorNumber) {
-        forEachNumber(sensorNumber, static_cast<int>(std::size(kSensorVariety)), [&](int n) {
-          check(n);
-          auto* tubes = page->findChild<ChoiceBox*>(QStringLiteral("tubeFillBox"));
-          if (tubes && tubes->isVisible() && tubes->chooseText(QStringLiteral("жидкостью"))) check(n);
-        });
-      } else if (pipeNumber) {
-        forEachNumber(pipeNumber, 9, check);
-      } else {
-        check(-1);
-      }
-    });
+    Tbase_form& form = start.rig.form;
+    expectEveryPageWhole(form, kind, "on 1280x800");
+    form.showNormal();
+    form.resize(start.roomy);
+    expectEveryPageWhole(form, kind, "at the roomy size");
   }
 }
 

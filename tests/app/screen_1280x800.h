@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -74,7 +73,8 @@ inline void expectNothingSqueezed(QWidget* tab, const std::string& where = {}) {
 }
 
 // The page on `tab` is shown whole: no scroll area on it needs more room
-// than its viewport has, so none shows a scroll bar.
+// than its viewport has, so none shows a scroll bar (the sizes decide; the
+// bars themselves follow a layout pass later).
 inline void expectShownWhole(QWidget* tab, const std::string& where = {}) {
   settleLayouts();
   const std::string page = where.empty() ? tab->objectName().toStdString() : where;
@@ -85,8 +85,6 @@ inline void expectShownWhole(QWidget* tab, const std::string& where = {}) {
     EXPECT_TRUE(wanted.width() <= room.width() && wanted.height() <= room.height())
         << page << " wants " << wanted.width() << "x" << wanted.height() << ", has " << room.width() << "x"
         << room.height();
-    EXPECT_FALSE(area->verticalScrollBar()->isVisible()) << page;
-    EXPECT_FALSE(area->horizontalScrollBar()->isVisible()) << page;
   }
 }
 

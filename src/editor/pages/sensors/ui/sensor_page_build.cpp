@@ -54,24 +54,23 @@ void SensorPageWidget::build() {
   errorLayout->addWidget(conversionRepair_);
   layout->addWidget(errorPanel_);
 
-  // Three columns (the family's groups, where the sensor is connected, its
-  // reals) keep the page within a 1280x800 screen without scrolling.
+  // Two columns: what the sensor is (its family's groups, then its cutoff
+  // and fault handling), and where it is connected with its reals. Each
+  // stays short enough for a 1280x800 screen without scrolling.
   auto* columns = new QHBoxLayout;
-  auto* family = new QVBoxLayout;
-  family->addWidget(buildAnalog());
-  family->addWidget(buildCounting());
-  family->addWidget(buildConditional());
-  family->addWidget(buildTable());
-  family->addStretch();
-  auto* connection = new QVBoxLayout;
-  connection->addWidget(buildConnection());
-  connection->addStretch();
-  auto* reals = new QVBoxLayout;
-  reals->addWidget(buildConstants());
-  reals->addStretch();
-  columns->addLayout(family, 1);
-  columns->addLayout(connection, 1);
-  columns->addLayout(reals, 1);
+  auto* left = new QVBoxLayout;
+  left->addWidget(buildAnalog());
+  left->addWidget(buildCounting());
+  left->addWidget(buildConditional());
+  left->addWidget(buildTable());
+  left->addWidget(buildCutoff());
+  left->addStretch();
+  auto* right = new QVBoxLayout;
+  right->addWidget(buildConnection());
+  right->addWidget(buildConstants());
+  right->addStretch();
+  columns->addLayout(left, 1);
+  columns->addLayout(right, 1);
   layout->addLayout(columns);
   layout->addStretch();
 
@@ -227,11 +226,7 @@ QWidget* SensorPageWidget::buildCounting() {
 }
 
 QWidget* SensorPageWidget::buildConnection() {
-  auto* part = namedPart(QStringLiteral("connectionPart"), this);
-  auto* layout = new QVBoxLayout(part);
-  layout->setContentsMargins(0, 0, 0, 0);
-
-  connection_ = namedGroup(QStringLiteral("connectionGroup"), QStringLiteral("Место подключения датчика:"), part);
+  connection_ = namedGroup(QStringLiteral("connectionGroup"), QStringLiteral("Место подключения датчика:"), this);
   auto* form = new QFormLayout(connection_);
   module_ = choiceBox(QStringLiteral("moduleBox"), {}, connection_);
   form->addRow(captionFor(QStringLiteral("Клеммник"), module_, connection_), module_);
@@ -246,7 +241,13 @@ QWidget* SensorPageWidget::buildConnection() {
   channelCode_ = new QLabel(connection_);
   channelCode_->setObjectName(QStringLiteral("channelCode"));
   form->addRow(QStringLiteral("№ канала:"), channelCode_);
-  layout->addWidget(connection_);
+  return connection_;
+}
+
+QWidget* SensorPageWidget::buildCutoff() {
+  auto* part = namedPart(QStringLiteral("cutoffPart"), this);
+  auto* layout = new QVBoxLayout(part);
+  layout->setContentsMargins(0, 0, 0, 0);
 
   cutoff_ = namedGroup(QStringLiteral("cutoffGroup"), QStringLiteral("Условие отключения датчика:"), part);
   auto* cutoffForm = new QFormLayout(cutoff_);
