@@ -14,8 +14,12 @@ namespace nastrum {
 inline QString errorText() { return QStringLiteral("ОШИБКА"); }
 
 struct Choice {
+  Choice() = default;
+  Choice(int code, QString text, QString hint = {}) : code(code), text(std::move(text)), hint(std::move(hint)) {}
+
   int code = 0;
   QString text;
+  QString hint;  // the item's tooltip where the text alone says little; empty for none
   bool operator==(const Choice&) const = default;
 };
 
@@ -24,7 +28,7 @@ class ChoiceList {
   ChoiceList() = default;
   ChoiceList(std::initializer_list<Choice> items) : items_(items) {}
 
-  void add(int code, const QString& text) { items_.push_back({code, text}); }
+  void add(int code, const QString& text, const QString& hint = {}) { items_.push_back({code, text, hint}); }
   const std::vector<Choice>& items() const& { return items_; }
   std::vector<Choice> items() && { return std::move(items_); }  // safe on a temporary list
   auto begin() const { return items_.begin(); }

@@ -27,4 +27,10 @@ QString sensorHint(const SettingsImage& image, int sensorNumber) {
   return name + QStringLiteral(" — ") + quantity;
 }
 
+ChoiceList withSensorHints(const SettingsImage& image, const ChoiceList& choices) {
+  ChoiceList hinted;
+  for (const Choice& c : choices) hinted.add(c.code, c.text, sensorHint(image, c.code));
+  return hinted;
+}
+
 }  // namespace nastrum

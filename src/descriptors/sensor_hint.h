@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "descriptors/choice_list.h"
 #include "model/settings_image.h"
 
 namespace nastrum {
@@ -12,5 +13,9 @@ namespace nastrum {
 // the family for a sensor that is not analog ("числоимпульсный"); empty for
 // a number that is no sensor.
 QString sensorHint(const SettingsImage& image, int sensorNumber);
+
+// `choices` whose codes are sensor numbers, each item hinting at its sensor
+// ("нет" and other codes that are no sensor get no hint).
+ChoiceList withSensorHints(const SettingsImage& image, const ChoiceList& choices);
 
 }  // namespace nastrum

@@ -43,6 +43,13 @@ bool wouldChangeChoice(const QKeyEvent& event) {
 
 }  // namespace
 
+void showItemHints(QComboBox* box, const ChoiceList& choices) {
+  for (int i = 0; i < box->count() && i < choices.size(); ++i) {
+    const QString& hint = choices.at(i).hint;
+    box->setItemData(i, hint.isEmpty() ? QVariant() : QVariant(hint), Qt::ToolTipRole);
+  }
+}
+
 ChoiceBox::ChoiceBox(const QString& objectName, QWidget* parent) : QComboBox(parent) {
   setObjectName(objectName);
   setEditable(false);
@@ -60,6 +67,7 @@ void ChoiceBox::setChoices(const ChoiceList& choices) {
   const QSignalBlocker blocker(this);
   clear();
   for (const Choice& c : choices) addItem(c.text, c.code);
+  showItemHints(this, choices);
   shown_ = choices.isEmpty() ? std::nullopt : std::optional<int>(choices.at(0).code);
 }
 

@@ -15,6 +15,9 @@
 
 namespace nastrum {
 
+// Gives item i of `box` the hint of choice i as its tooltip (none where empty).
+void showItemHints(QComboBox* box, const ChoiceList& choices);
+
 class ChoiceBox : public QComboBox {
   Q_OBJECT
  public:

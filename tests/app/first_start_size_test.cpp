@@ -2,13 +2,7 @@
 // platform given that screen): at the size that shows the largest editor
 // page whole where that fits, maximised where it does not; either way a page
 // scrolls as a whole rather than squeezing a control below its natural height.
-#include <QComboBox>
-#include <QFile>
-#include <QLabel>
-#include <QListWidget>
 #include <QScreen>
-#include <QTabWidget>
-#include <QTemporaryDir>
 
 #include "app/first_placement.h"
 #include "app_rig.h"
@@ -16,64 +10,10 @@
 #include "check/ui/check_windows.h"
 #include "check/ui/error_window.h"
 #include "model/settings_files.h"
+#include "screen_1280x800.h"
 
 namespace nastrum::testing {
 namespace {
-
-// Made before the executable's one QApplication: the offscreen platform
-// reads its screens from this file.
-QApplication& applicationOn1280x800() {
-  static QTemporaryDir dir;
-  static const bool configured = [] {
-    QFile config(dir.filePath(QStringLiteral("screen.json")));
-    if (!config.open(QIODevice::WriteOnly)) return false;
-    config.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1280, "height": 800,
-                                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    config.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
-    return true;
-  }();
-  EXPECT_TRUE(configured);
-  return widgetApplication();
-}
-
-// Every list and entry field shown on `tab` has at least its natural height.
-void expectNothingSqueezed(QWidget* tab) {
-  QApplication::processEvents();
-  const QString page = tab->objectName();
-  for (auto* field : tab->findChildren<QWidget*>()) {
-    if (!field->isVisible()) continue;
-    if (qobject_cast<QComboBox*>(field)) {
-      EXPECT_GE(field->height(), field->sizeHint().height()) << page.toStdString() << " "
-                                                             << field->objectName().toStdString();
-    }
-    if (qobject_cast<QListWidget*>(field)) {
-      EXPECT_GE(field->height(), field->minimumSizeHint().height())
-          << page.toStdString() << " " << field->objectName().toStdString();
-    }
-    if (auto* label = qobject_cast<QLabel*>(field); label && !label->wordWrap() && !label->text().isEmpty()) {
-      EXPECT_GE(label->width(), label->minimumSizeHint().width()) << label->text().toStdString();
-    }
-  }
-}
-
-// Every editor page in turn, the pipeline tab's two pages among them.
-template <typename Check>
-void forEachEditorPage(Tbase_form& form, Check check) {
-  QTabWidget* tabs = form.editorPages();
-  for (int i = 0; i < tabs->count(); ++i) {
-    if (!tabs->isTabVisible(i)) continue;
-    tabs->setCurrentIndex(i);
-    if (!tabs->widget(i)->isAncestorOf(form.pipelinePages())) {
-      check(tabs->widget(i));
-      continue;
-    }
-    for (int j = 0; j < form.pipelinePages()->count(); ++j) {
-      form.pipelinePages()->setCurrentIndex(j);
-      check(form.pipelinePages()->widget(j));
-    }
-  }
-}
 
 struct FirstStart {
   QApplication& app = applicationOn1280x800();
@@ -107,7 +47,7 @@ TEST(FirstStartSize, LargeEnoughForThePagesOrMaximisedOn1280x800) {
   EXPECT_GT(form.height(), 700);
 
   start.openPlant();
-  forEachEditorPage(form, expectNothingSqueezed);
+  forEachEditorPage(form, [](QWidget* page) { expectNothingSqueezed(page); });
 }
 
 // A window smaller than a page scrolls it rather than squeezing it.
@@ -118,7 +58,7 @@ TEST(FirstStartSize, ASmallerWindowScrollsThePage) {
   start.openPlant();
   form.showNormal();
   form.resize(640, 500);
-  forEachEditorPage(form, expectNothingSqueezed);
+  forEachEditorPage(form, [](QWidget* page) { expectNothingSqueezed(page); });
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "descriptors/descriptor_digits.h"
 #include "descriptors/name_rule.h"
+#include "descriptors/sensor_hint.h"
 #include "model/hex_text.h"
 
 namespace nastrum {
@@ -23,7 +24,7 @@ void viewHead(const SettingsImage& image, const ArchiveWords& w, ArchiveView& v)
   v.panel = operandPanelOf(*v.item);
   switch (v.panel) {
     case OperandPanel::Sensor:
-      v.operandChoices = archiveSensorChoices(image);
+      v.operandChoices = withSensorHints(image, archiveSensorChoices(image));
       v.operandIndex = v.operandChoices.indexOfCode(archiveSensorOperand(w.desc));
       break;
     case OperandPanel::Pipeline: {
@@ -34,7 +35,7 @@ void viewHead(const SettingsImage& image, const ArchiveWords& w, ArchiveView& v)
       break;
     }
     case OperandPanel::Difference:
-      v.sensorChoices = archiveSensorChoices(image);
+      v.sensorChoices = withSensorHints(image, archiveSensorChoices(image));
       v.x1Index = differenceIndex(v.sensorChoices, w.pos);
       v.x2Index = differenceIndex(v.sensorChoices, w.neg);
       break;

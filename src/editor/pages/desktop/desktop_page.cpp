@@ -2,6 +2,7 @@
 
 #include "descriptors/desktop_steps.h"
 #include "descriptors/name_rule.h"
+#include "descriptors/sensor_hint.h"
 #include "editor/pages/regulators/object_number.h"
 #include "model/kind_profile.h"
 #include "model/message_catalogue.h"
@@ -40,6 +41,7 @@ DesktopView DesktopPage::view() const {
     v.numberCaption = *v.group == DesktopGroup::Measurement ? QStringLiteral("№ датчика:") : QStringLiteral("№ трубопровода:");
     v.number = desktopNumberOf(*v.group, w);
     v.numberMaximum = desktopHighestNumber(*v.group);
+    if (*v.group == DesktopGroup::Measurement) v.numberHint = sensorHint(ws_.image, v.number);
   }
   const int code = desktopItemCodeOf(*v.group, w);
   if (desktopItems(*v.group).containsCode(code)) v.itemCode = code;

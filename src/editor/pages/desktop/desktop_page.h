@@ -23,6 +23,7 @@ struct DesktopView {
   QString numberCaption;              // "№ датчика:" / "№ трубопровода:"
   int number = 0;
   int numberMaximum = 0;
+  QString numberHint;  // "ИЗМЕРЕНИЕ": the sensor's name and quantity
   std::optional<int> itemCode;  // the selected item; nullopt selects none
   QString name;
 };

@@ -31,9 +31,7 @@ ListView listOf(ChoiceList choices, int code) {
 
 // A list of sensors by number: each item hints at the sensor's name and quantity.
 ListView sensorListOf(const SettingsImage& image, ChoiceList choices, int code) {
-  ListView v = listOf(std::move(choices), code);
-  for (int i = 0; i < v.choices.size(); ++i) v.hints << sensorHint(image, v.choices.at(i).code);
-  return v;
+  return listOf(withSensorHints(image, choices), code);
 }
 
 bool contains(const std::vector<PipelineRole>& roles, PipelineRole r) {

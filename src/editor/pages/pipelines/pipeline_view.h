@@ -25,7 +25,6 @@ struct ListView {
   ChoiceList choices;
   int index = -1;
   bool error = false;
-  QStringList hints;  // per item, where the item names a sensor by number: its name and quantity
 
   int selectedCode(int fallback) const { return index >= 0 ? choices.at(index).code : fallback; }
 };

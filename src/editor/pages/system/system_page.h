@@ -69,6 +69,7 @@ struct GeneratorView {
 struct BatteryView {
   bool shown = false;
   QStringList sensors;   // the voltage sensors' numbers, then "нет"
+  QStringList sensorHints;  // per item of `sensors`: the sensor's name and quantity
   int sensorIndex = -1;  // -1: "ОШИБКА" (a sensor that is not in the list)
   int module = 0, contact = 0;
   QString channelText;   // "№ канала: 12"

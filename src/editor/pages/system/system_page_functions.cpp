@@ -2,6 +2,7 @@
 #include "descriptors/kind_codes.h"
 #include "editor/pages/system/system_page.h"
 
+#include "descriptors/sensor_hint.h"
 #include "descriptors/system_codes.h"
 #include "model/hex_text.h"
 #include "model/kind_profile.h"
@@ -127,8 +128,12 @@ BatteryView SystemPage::batteryView() const {
     return v;
   v.shown = true;
   const QList<int> sensors = batterySensors();
-  for (int n : sensors) v.sensors << QString::number(n);
+  for (int n : sensors) {
+    v.sensors << QString::number(n);
+    v.sensorHints << sensorHint(workspace_.image, n);
+  }
   v.sensors << QStringLiteral("нет");
+  v.sensorHints << QString();
   v.sensorIndex = sensor == kNoSensor ? static_cast<int>(sensors.size()) : static_cast<int>(sensors.indexOf(sensor));
   v.module = place->first;
   v.contact = place->second;

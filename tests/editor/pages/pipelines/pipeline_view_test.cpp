@@ -94,12 +94,16 @@ TEST(PipelineView, SensorItemsHintAtTheSensorsNameAndQuantity) {
   PipelinePageRules page(ws, boxes, QLatin1Char(','));
   const PipelineView v = page.prepareView();
   EXPECT_EQ(v.flowList.choices.texts(), (QStringList{"1", "2", "нет"}));
-  EXPECT_EQ(v.flowList.hints, (QStringList{"перепад давления", "перепад давления", ""}));
+  auto hints = [](const ChoiceList& list) {
+    QStringList out;
+    for (const Choice& c : list) out << c.hint;
+    return out;
+  };
+  EXPECT_EQ(hints(v.flowList.choices), (QStringList{"перепад давления", "перепад давления", ""}));
   const ListView& temperature = v.role(PipelineRole::TempMeasure).sensors;
-  ASSERT_EQ(temperature.hints.size(), temperature.choices.size());
   const int three = temperature.choices.indexOfText(QStringLiteral("3")).value_or(-1);
   ASSERT_GE(three, 0);
-  EXPECT_EQ(temperature.hints[three], QStringLiteral("Т подачи — температура"));
+  EXPECT_EQ(temperature.choices.at(three).hint, QStringLiteral("Т подачи — температура"));
 }
 
 TEST(PipelineView, StoredCodesTheRolesCannotShowAreErrorsAndKept) {

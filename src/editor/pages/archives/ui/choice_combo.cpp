@@ -2,12 +2,15 @@
 
 #include <QSignalBlocker>
 
+#include "widgets/choice_box.h"
+
 namespace nastrum {
 
 void fillCombo(QComboBox* combo, const ChoiceList& choices, std::optional<int> index) {
   const QSignalBlocker block(combo);
   combo->clear();
   for (const Choice& c : choices) combo->addItem(c.text, c.code);
+  showItemHints(combo, choices);
   combo->setCurrentIndex(index.value_or(-1));
 }
 

@@ -110,6 +110,7 @@ void DesktopEntryGroup::refresh() {
   objectCaption_->setVisible(v.showNumber);
   object_->setVisible(v.showNumber);
   if (v.showNumber) object_->showValue(0, v.numberMaximum, v.number);
+  object_->setToolTip(v.numberHint);
   const QSignalBlocker block(name_);
   if (name_->text() != v.name) {
     name_->setMaxLength(nameMaxLength(v.name));

@@ -29,9 +29,7 @@ void PipelineChoiceBox::fill(const ListView& view) {
     clear();
     addItems(view.choices.texts());
   }
-  for (int i = 0; i < count(); ++i)
-    setItemData(i, i < view.hints.size() && !view.hints[i].isEmpty() ? QVariant(view.hints[i]) : QVariant(),
-                Qt::ToolTipRole);
+  showItemHints(this, view.choices);
   setCurrentIndex(view.index);
 }
 

@@ -39,17 +39,20 @@ PipelineDescriptionPage::PipelineDescriptionPage(Workspace& workspace, MessagePr
   });
   connect(pasteAction_, &QAction::triggered, this, [this] { chosen(page().paste()); });
 
-  auto* left = new QVBoxLayout;
-  left->addWidget(buildFlow());
-  left->addWidget(buildGas());
-  left->addStretch();
+  // The flow takes the left column; the gas data (shown only for gas, which
+  // has no links) heads the right one, so that every medium fits a 1280x800
+  // screen without scrolling.
+  auto* flow = new QVBoxLayout;
+  flow->addWidget(buildFlow());
+  flow->addStretch();
   auto* right = new QVBoxLayout;
+  right->addWidget(buildGas());
   right->addWidget(buildPayment());
   right->addWidget(buildCutoff());
   right->addWidget(buildLinks());
   right->addStretch();
   auto* columns = new QHBoxLayout;
-  columns->addLayout(left);
+  columns->addLayout(flow);
   columns->addLayout(right);
   // The heat options have long items: they take the whole width.
   auto* bodyLayout = new QVBoxLayout(body_);

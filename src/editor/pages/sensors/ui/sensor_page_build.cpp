@@ -54,14 +54,18 @@ void SensorPageWidget::build() {
   errorLayout->addWidget(conversionRepair_);
   layout->addWidget(errorPanel_);
 
+  // Two columns: what the sensor is (its family's groups, then its cutoff
+  // and fault handling), and where it is connected with its reals. Each
+  // stays short enough for a 1280x800 screen without scrolling.
   auto* columns = new QHBoxLayout;
   auto* left = new QVBoxLayout;
-  auto* right = new QVBoxLayout;
   left->addWidget(buildAnalog());
   left->addWidget(buildCounting());
   left->addWidget(buildConditional());
   left->addWidget(buildTable());
+  left->addWidget(buildCutoff());
   left->addStretch();
+  auto* right = new QVBoxLayout;
   right->addWidget(buildConnection());
   right->addWidget(buildConstants());
   right->addStretch();
@@ -222,11 +226,7 @@ QWidget* SensorPageWidget::buildCounting() {
 }
 
 QWidget* SensorPageWidget::buildConnection() {
-  auto* part = namedPart(QStringLiteral("connectionPart"), this);
-  auto* layout = new QVBoxLayout(part);
-  layout->setContentsMargins(0, 0, 0, 0);
-
-  connection_ = namedGroup(QStringLiteral("connectionGroup"), QStringLiteral("Место подключения датчика:"), part);
+  connection_ = namedGroup(QStringLiteral("connectionGroup"), QStringLiteral("Место подключения датчика:"), this);
   auto* form = new QFormLayout(connection_);
   module_ = choiceBox(QStringLiteral("moduleBox"), {}, connection_);
   form->addRow(captionFor(QStringLiteral("Клеммник"), module_, connection_), module_);
@@ -241,7 +241,13 @@ QWidget* SensorPageWidget::buildConnection() {
   channelCode_ = new QLabel(connection_);
   channelCode_->setObjectName(QStringLiteral("channelCode"));
   form->addRow(QStringLiteral("№ канала:"), channelCode_);
-  layout->addWidget(connection_);
+  return connection_;
+}
+
+QWidget* SensorPageWidget::buildCutoff() {
+  auto* part = namedPart(QStringLiteral("cutoffPart"), this);
+  auto* layout = new QVBoxLayout(part);
+  layout->setContentsMargins(0, 0, 0, 0);
 
   cutoff_ = namedGroup(QStringLiteral("cutoffGroup"), QStringLiteral("Условие отключения датчика:"), part);
   auto* cutoffForm = new QFormLayout(cutoff_);

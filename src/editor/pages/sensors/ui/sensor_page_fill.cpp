@@ -17,6 +17,7 @@
 #include "arith/ui/tar_form.h"
 #include "descriptors/descriptor_digits.h"
 #include "descriptors/name_rule.h"
+#include "descriptors/sensor_hint.h"
 #include "descriptors/sensor_show.h"
 #include "widgets/choice_box.h"
 #include "editor/pages/sensors/ui/sensor_page_widget.h"
@@ -146,7 +147,8 @@ void SensorPageWidget::fillAnalog(const SensorView& v) {
   thermocoupleKind_->showCode(v.thermocouple);
   const bool coldSensor = r.const2 != kNoColdJunction;
   coldJunctionPresence_->showCode(coldSensor ? 1 : 0);
-  coldJunction_->setChoices(numberList(coldJunctionCandidates(workspace_.image, page_.current())));
+  coldJunction_->setChoices(
+      withSensorHints(workspace_.image, numberList(coldJunctionCandidates(workspace_.image, page_.current()))));
   // Showing repaired a thermocouple's reference; other sensors keep any Const2.
   if (v.temperatureKind == Thermocouple && coldSensor) coldJunction_->showCode(static_cast<int>(r.const2));
   coldJunctionLabel_->setVisible(coldSensor);

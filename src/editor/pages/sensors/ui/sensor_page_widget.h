@@ -50,6 +50,7 @@ class SensorPageWidget : public QWidget {
   QWidget* buildAnalog();
   QWidget* buildCounting();
   QWidget* buildConnection();
+  QWidget* buildCutoff();
   QWidget* buildConstants();
   QWidget* buildConditional();
   QWidget* buildTable();

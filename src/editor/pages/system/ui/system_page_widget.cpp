@@ -25,10 +25,10 @@ ChoiceList Offered(const QStringList& texts, const ChoiceList& source) {
   return list;
 }
 
-// Items numbered from 0 in the order shown.
-ChoiceList Numbered(const QStringList& texts) {
+// Items numbered from 0 in the order shown, each with its hint where given.
+ChoiceList Numbered(const QStringList& texts, const QStringList& hints = {}) {
   ChoiceList list;
-  for (int i = 0; i < texts.size(); ++i) list.add(i, texts[i]);
+  for (int i = 0; i < texts.size(); ++i) list.add(i, texts[i], hints.value(i));
   return list;
 }
 
@@ -158,7 +158,7 @@ void SystemPageWidget::showBattery() {
   const BatteryView b = page_.batteryView();
   batteryGroup_->setVisible(b.shown);
   if (!b.shown) return;
-  batterySensor_->setChoices(Numbered(b.sensors));
+  batterySensor_->setChoices(Numbered(b.sensors, b.sensorHints));
   batterySensor_->showCode(b.sensorIndex >= 0 ? std::optional<int>(b.sensorIndex) : std::nullopt);
   batteryModule_->setChoices(Numbered(page_.batteryModules()));
   batteryModule_->showCode(b.module);
