@@ -219,12 +219,15 @@ TEST(SafeWrite, ANamesWriteReadsNoConstantsBeyondItsBackup) {
   });
 
   ASSERT_TRUE(outcome.succeeded()) << rig.observer.log.join('\n').toStdString();
-  // A parameter read that is not one of the run's own (status, password, factory number).
+  // A parameter read that is not one of the run's own (status, password,
+  // factory number, and the identification's version and model).
   const auto settingsRead = [](const QByteArray& r) {
     if (r.size() != 3 || r[0] != 0x01) return false;
     const auto param = static_cast<std::uint16_t>(static_cast<std::uint8_t>(r[1]) << 8 | static_cast<std::uint8_t>(r[2]));
-    return param != device_param::kStatusWord.word() && param != device_param::kPassword.word() &&
-           param != device_param::kFactoryNumber.word();
+    for (const ParamAddress own : {device_param::kStatusWord, device_param::kPassword, device_param::kFactoryNumber,
+                                   device_param::kFirmwareVersion, device_param::kModel})
+      if (param == own.word()) return false;
+    return true;
   };
   const auto& requests = rig.spy.requests;
   EXPECT_GT(std::count_if(requests.begin(), requests.begin() + static_cast<std::ptrdiff_t>(backupRequests), settingsRead), 500);
