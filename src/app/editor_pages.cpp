@@ -13,6 +13,7 @@
 #include "editor/pages/view/ui/view_page_widget.h"
 #include "editor/ui/base_form.h"
 #include "editor/ui/page_host.h"
+#include "editor/workflow/settings_document.h"
 #include "model/real_text.h"
 
 namespace nastrum {
@@ -42,6 +43,12 @@ InstalledPages installEditorPages(PageHost& pages, Tbase_form& mainWindow, Works
   pages.add(EditorPage::RegulatorsDesktop, new RegulatorsDesktopPageWidget(workspace, messages));
   InstalledPages installed;
   installed.time = pages.add(EditorPage::Time, new TimePageWidget(workspace, messages));
+
+  // An emptied image takes the names copy and the device time to set along.
+  SettingsDocument& document = mainWindow.flows().document();
+  QObject::connect(&document, &SettingsDocument::freshImage, archives, [archives] { archives->rules().forgetNames(); });
+  QObject::connect(&document, &SettingsDocument::freshImage, installed.time,
+                   [time = installed.time] { time->page().forgetDeviceTime(); });
 
   // "Просмотр": one table page per family; an edit asks the main window's password first.
   const std::pair<ViewPage, ViewSheet> views[] = {{ViewPage::Sensors, ViewSheet::Sensors},

@@ -1,11 +1,7 @@
 // Editor state kept beside the settings image; never stored in files.
 #pragma once
 
-#include <array>
-
 #include <QString>
-
-#include "model/settings_image.h"
 
 namespace nastrum {
 
@@ -17,8 +13,6 @@ struct EditorState {
   int accessLevel = 0;       // 1 after the privileged password was accepted
   bool spyMode = false;      // diagnostic mode
   bool checkFailed = false;  // the last check found errors the correction can repair
-  std::array<NameSlot, 64> nameClipboard{};  // the names copy/paste buffer
-  int deviceSeconds = 1;     // seconds of the device time to set
 };
 
 }  // namespace nastrum

@@ -18,7 +18,6 @@ void ResetImage(SettingsImage& image, EditorState& editor) {
   editor.checkFailed = false;
 
   image.systemBlock = kSystemDefaults;
-  editor.deviceSeconds = 1;
 
   for (auto& table : image.tableFunctions) table.fill(0.0);
   image.reservedPairs.fill(0);
@@ -33,7 +32,6 @@ void ResetImage(SettingsImage& image, EditorState& editor) {
     names.sensorNames[n].clear();
     names.dayArcNames[n].clear();
     names.monthArcNames[n].clear();
-    editor.nameClipboard[n].clear();
     if (i < 16) {
       names.pipelineNames[n].clear();
       names.desktopNames[n].clear();

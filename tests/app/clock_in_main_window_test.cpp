@@ -86,7 +86,7 @@ TEST_F(ClockInMainWindow, TheReadBecomesThePagesTime) {
   EXPECT_EQ(ws.image.sys(sys::DateYear), 2005);
   EXPECT_EQ(ws.image.sys(sys::DateDDMM), 703);
   EXPECT_EQ(ws.image.sys(sys::TimeHHMM), 905);
-  EXPECT_EQ(ws.editor.deviceSeconds, 9 * 3600 + 5 * 60);
+  EXPECT_EQ(page.page().deviceSeconds(), 9 * 3600 + 5 * 60);
   EXPECT_TRUE(ws.editor.modified);
   EXPECT_EQ(form.diagnosticField1()->text(), QStringLiteral("09:05"));
   EXPECT_EQ(exchange.windowTitle(), QStringLiteral("Обмен с ОРВИК"));
@@ -96,7 +96,7 @@ TEST_F(ClockInMainWindow, TheWriteSendsThePagesTimeWithItsPassword) {
   ws.image.sys(sys::TimeHHMM) = 1430;
   ws.image.sys(sys::DateDDMM) = 2812;
   ws.image.sys(sys::DateYear) = 2024;
-  ws.editor.deviceSeconds = 14 * 3600 + 30 * 60 + 56;
+  page.page().setDeviceTime(QTime(14, 30, 56));
   page.findChild<QLineEdit*>(QStringLiteral("Edit26"))->setText(QStringLiteral("5A3C"));
   closeExchangeWhenDone();
   page.findChild<QPushButton*>(QStringLiteral("Button4"))->click();

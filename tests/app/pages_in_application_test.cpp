@@ -9,6 +9,7 @@
 #include "editor/pages/archives/ui/archives_page_widget.h"
 #include "editor/pages/pipelines/ui/field_edits.h"
 #include "editor/pages/sensors/ui/sensor_page_widget.h"
+#include "editor/pages/time/ui/time_page_widget.h"
 #include "editor/ui/page_host.h"
 #include "editor/workflow/settings_document.h"
 
@@ -82,6 +83,28 @@ void openNewImage(AppRig& rig, Word kind) {
   rig.form.flows().ChooseNewKind(kind);
   rig.form.flows().ConfirmNewKind();
   rig.form.refresh();
+}
+
+// What a page keeps beside the image goes with an emptied image (a new one,
+// with or without closing the old first): the archive page's names copy and
+// the time page's device time.
+TEST(PagesInApplication, AnEmptiedImageTakesThePagesOwnCopiesWithIt) {
+  for (const bool closeFirst : {false, true}) {
+    AppRig rig;
+    openNewImage(rig, 1);
+    auto* archives = rig.form.findChild<ArchivesPageWidget*>();
+    auto* time = rig.form.findChild<TimePageWidget*>();
+    ASSERT_TRUE(archives && time);
+    storeName(archiveName(rig.ws.image, ArchiveFamily::Daily, 0), QStringLiteral("T1"));
+    archives->rules().copyNames(ArchiveFamily::Daily);
+    time->page().setDeviceTime(QTime(9, 5, 12));
+    ASSERT_TRUE(archives->rules().canPasteNames(ArchiveFamily::Daily));
+
+    if (closeFirst) rig.form.flows().CloseImage();
+    openNewImage(rig, 1);
+    EXPECT_FALSE(archives->rules().canPasteNames(ArchiveFamily::Daily)) << closeFirst;
+    EXPECT_LT(time->page().deviceSeconds(), 60) << "started over at 0:00:01 (its timer may tick), " << closeFirst;
+  }
 }
 
 Word functionBits(const AppRig& rig) { return rig.ws.image.sys(sys::SpecialFunctions); }

@@ -147,7 +147,7 @@ class RunSequence : public ::testing::Test, protected DeviceOnLine, protected Ap
   void writeClock() {
     seen = {};
     clockStartMs = simClock.nowMs();
-    ws.editor.deviceSeconds = 21 * 3600 + 57;  // no countdown
+    time->page().setDeviceTime(QTime(21, 0, 57));  // no countdown
     time->findChild<QPushButton*>(QStringLiteral("sync_b"))->click();
     answerExchange();
     time->findChild<QLineEdit*>(QStringLiteral("Edit26"))->setText(QStringLiteral("5A3C"));

@@ -240,7 +240,6 @@ TEST(ResetImage, LeavesNoNameOfTheOldFile) {
   fill(image.names.monthArcNames);
   fill(image.names.intervalArcNames);
   fill(image.names.desktopNames);
-  fill(editor.nameClipboard);
   editor.checkFailed = true;
   ResetImage(image, editor);
 
@@ -256,6 +255,5 @@ TEST(ResetImage, LeavesNoNameOfTheOldFile) {
   EXPECT_TRUE(allEmpty(image.names.monthArcNames));
   EXPECT_TRUE(allEmpty(image.names.intervalArcNames));
   EXPECT_TRUE(allEmpty(image.names.desktopNames));
-  EXPECT_TRUE(allEmpty(editor.nameClipboard));
   EXPECT_FALSE(editor.checkFailed);
 }

@@ -28,7 +28,7 @@ void DeviceClockAction::takeReading(const QDateTime& time) {
   if (page_) {
     page_->takeDeviceClock(time);
   } else {
-    TakeDeviceClock(workspace_, time);
+    TakeDeviceClock(workspace_.image, time);
   }
   if (QLineEdit* field = main_.diagnosticField1()) field->setText(time.time().toString(QStringLiteral("HH:mm")));
   main_.imageModified();

@@ -48,11 +48,11 @@ MainWindowFlows::MainWindowFlows(Workspace& workspace, MessagePresenter& message
 
 void MainWindowFlows::Start() {
   EditorState& editor = workspace_.editor;
-  editor.unnamedNew = false;
-  editor.fileOpen = false;
+  document_.closeFile();
   document_.markUnmodified();
   editor.spyMode = false;
   ResetImage(workspace_.image, editor);
+  document_.announceFresh();
   state_ = MainWindowState{};
   state_.title = programTitle();
   document_.announceReplaced();
@@ -70,13 +70,14 @@ void MainWindowFlows::NewImage() {
   EditorState& editor = workspace_.editor;
   workspace_.run.exchangeMode = 0;
 
-  if (editor.fileOpen && editor.modified) {
+  if (document_.isOpen() && document_.isModified()) {
     const ReplaceAnswer answer = askBeforeReplacing();
     if (answer == ReplaceAnswer::Stop) return;
-    editor.fileOpen = false;
+    document_.closeFile();
     if (answer == ReplaceAnswer::Discarded) {
       window_.closeCheckWindows();
       ResetImage(workspace_.image, editor);
+      document_.announceFresh();
       document_.announceReplaced();
     }
   }
@@ -113,10 +114,12 @@ void MainWindowFlows::takeNewImage(bool fromDevice) {
 
   state_.choosingKind = false;
   state_.pages = PageSet::None;
-  editor.fileOpen = true;
+  document_.openUnnamed();
   document_.markUnmodified();
-  editor.unnamedNew = true;
-  if (!fromDevice) ResetImage(image, editor);
+  if (!fromDevice) {
+    ResetImage(image, editor);
+    document_.announceFresh();
+  }
 
   if (image.sys(sys::PrivilegedMark) != 1) {
     window_.runCheck(false);
@@ -130,8 +133,8 @@ void MainWindowFlows::takeNewImage(bool fromDevice) {
   state_.viewPage = ViewPage::Sensors;
 
   state_.saveOffered = fromDevice;
-  editor.currentFileName = defaultNewName(fromDevice);
-  state_.title = windowTitle(image.deviceKind, editor.currentFileName,
+  document_.nameFile(defaultNewName(fromDevice));
+  state_.title = windowTitle(image.deviceKind, document_.fileName(),
                              fromDevice ? TitleSource::DeviceRead : TitleSource::File);
   document_.announceReplaced();
 }
@@ -156,7 +159,7 @@ void MainWindowFlows::FinishDeviceRead(bool userConstants) {
 }
 
 bool MainWindowFlows::AskSaveBeforeDeviceRead() {
-  if (!workspace_.editor.fileOpen || !workspace_.editor.modified) return true;
+  if (!document_.isOpen() || !document_.isModified()) return true;
   const int answer = ShowMessageCode(messages_, kMsgSaveBeforeRead);
   if (answer == AnswerYes) return SaveImage();
   return answer == AnswerNo;
@@ -165,19 +168,18 @@ bool MainWindowFlows::AskSaveBeforeDeviceRead() {
 void MainWindowFlows::CancelNewKind() {
   if (!state_.choosingKind) return;
   state_.choosingKind = false;
-  if (!workspace_.editor.fileOpen) state_.title = programTitle();
+  if (!document_.isOpen()) state_.title = programTitle();
 }
 
 bool MainWindowFlows::prepareOpen() {
   lastOpenAttempt_ = false;
   if (state_.choosingKind) return false;
-  EditorState& editor = workspace_.editor;
 
-  if (editor.fileOpen && editor.modified) {
+  if (document_.isOpen() && document_.isModified()) {
     if (askBeforeReplacing() == ReplaceAnswer::Stop) return false;
   }
-  if (editor.fileOpen) {
-    editor.fileOpen = false;
+  if (document_.isOpen()) {
+    document_.closeFile();
     state_.pages = PageSet::None;
   }
 
@@ -199,21 +201,20 @@ void MainWindowFlows::OpenImage(const QString& path) {
 }
 
 void MainWindowFlows::openChosen(const QString& path) {
-  EditorState& editor = workspace_.editor;
-  editor.unnamedNew = false;
   document_.markUnmodified();
-  editor.currentFileName = openedPathName(path);
+  document_.beginOpening(openedPathName(path));
   lastOpenAttempt_ = true;
 
-  const ReadOutcome outcome = readSettingsPair(editor.currentFileName, workspace_.image, editor);
+  const ReadOutcome outcome = readSettingsPair(document_.fileName(), workspace_.image, workspace_.editor);
   if (!outcome.ok()) {
-    showFileError(editor.currentFileName);
+    showFileError(document_.fileName());
     return;
   }
 
-  editor.fileOpen = true;
+  document_.announceFresh();  // the read started from an empty image
+  document_.openedFile();
   document_.markUnmodified();
-  state_.title = windowTitle(workspace_.image.deviceKind, editor.currentFileName);
+  state_.title = windowTitle(workspace_.image.deviceKind, document_.fileName());
   state_.pages = PageSet::None;
   document_.announceReplaced();
   window_.runCheck(true);
@@ -239,22 +240,19 @@ MainWindowFlows::SaveResult MainWindowFlows::writeFiles(const QString& settingsP
 }
 
 bool MainWindowFlows::SaveImage() {
-  EditorState& editor = workspace_.editor;
-  if (!editor.fileOpen || state_.choosingKind) return false;
-  if (editor.unnamedNew) return SaveImageAs();
+  if (!document_.isOpen() || state_.choosingKind) return false;
+  if (document_.isUnnamedNew()) return SaveImageAs();
   // With the names unsaved the image stays modified, so closing still asks.
-  if (writeFiles(editor.currentFileName, true) != SaveResult::Saved) return false;
-  editor.unnamedNew = false;
+  if (writeFiles(document_.fileName(), true) != SaveResult::Saved) return false;
   document_.markUnmodified();
   state_.saveOffered = false;
   return true;
 }
 
 bool MainWindowFlows::SaveImageAs() {
-  EditorState& editor = workspace_.editor;
-  if (!editor.fileOpen || state_.choosingKind) return false;
+  if (!document_.isOpen() || state_.choosingKind) return false;
 
-  const std::optional<QString> chosen = window_.chooseFileToSave(editor.currentFileName);
+  const std::optional<QString> chosen = window_.chooseFileToSave(document_.fileName());
   if (!chosen || chosen->isEmpty()) return false;
   QString name = *chosen;
   // Whole extension, dot included: "plantbfm" would otherwise keep its
@@ -268,8 +266,7 @@ bool MainWindowFlows::SaveImageAs() {
   if (saved == SaveResult::Failed) return false;
 
   // The settings now live under the new name even when their names do not.
-  editor.currentFileName = name;
-  editor.unnamedNew = false;
+  document_.renameTo(name);
   state_.title = windowTitle(workspace_.image.deviceKind, name);
   if (saved == SaveResult::NamesLost) return false;
   document_.markUnmodified();
@@ -278,22 +275,20 @@ bool MainWindowFlows::SaveImageAs() {
 }
 
 void MainWindowFlows::CloseImage() {
-  EditorState& editor = workspace_.editor;
-  if (!editor.fileOpen || state_.choosingKind) return;
-  editor.fileOpen = false;
-  editor.unnamedNew = false;
+  if (!document_.isOpen() || state_.choosingKind) return;
+  document_.closeFile();
   document_.markUnmodified();
   state_.pages = PageSet::None;
   state_.saveOffered = false;
-  ResetImage(workspace_.image, editor);
+  ResetImage(workspace_.image, workspace_.editor);
+  document_.announceFresh();
   state_.title = programTitle();
   document_.announceReplaced();
 }
 
 void MainWindowFlows::CloseImageAsked() {
-  EditorState& editor = workspace_.editor;
-  if (!editor.fileOpen || state_.choosingKind) return;
-  if (editor.modified) {
+  if (!document_.isOpen() || state_.choosingKind) return;
+  if (document_.isModified()) {
     const int answer = ShowMessageCode(messages_, kMsgSaveBeforeClosing);
     if (answer == AnswerCancel) return;
     if (answer == AnswerYes && !SaveImage()) return;
@@ -303,8 +298,7 @@ void MainWindowFlows::CloseImageAsked() {
 
 bool MainWindowFlows::QueryExit() {
   window_.closeCheckWindows();
-  const EditorState& editor = workspace_.editor;
-  if (editor.fileOpen && editor.modified) {
+  if (document_.isOpen() && document_.isModified()) {
     const int answer = ShowMessageCode(messages_, kMsgSaveBeforeClosing);
     if (answer == AnswerYes) return SaveImage();  // a failed or cancelled save keeps the program running
     return answer == AnswerNo;

@@ -6,7 +6,7 @@
 namespace nastrum {
 
 void MainWindowFlows::EnterSetup() {
-  if (!workspace_.editor.fileOpen || state_.choosingKind) return;
+  if (!document_.isOpen() || state_.choosingKind) return;
   if (workspace_.editor.checkFailed) {
     window_.showCorrectionPrompt();
     return;
@@ -23,7 +23,7 @@ void MainWindowFlows::EnterSetup() {
 }
 
 void MainWindowFlows::EnterView() {
-  if (!workspace_.editor.fileOpen || state_.choosingKind) return;
+  if (!document_.isOpen() || state_.choosingKind) return;
   window_.fillViewTables();
   ViewPage page = viewPageFor(state_.editorPage);
   // The editor page last shown may belong to a file of another kind opened
@@ -35,7 +35,7 @@ void MainWindowFlows::EnterView() {
 }
 
 void MainWindowFlows::CheckSettings() {
-  if (!workspace_.editor.fileOpen || state_.choosingKind) return;
+  if (!document_.isOpen() || state_.choosingKind) return;
   window_.runCheck(true);
   state_.pages = PageSet::None;  // the check hides both page sets
 }

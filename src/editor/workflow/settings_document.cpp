@@ -38,6 +38,30 @@ void SettingsDocument::setModified(bool modified) {
   emit modifiedChanged(modified);
 }
 
+void SettingsDocument::openUnnamed() {
+  workspace_.editor.fileOpen = true;
+  workspace_.editor.unnamedNew = true;
+}
+
+void SettingsDocument::beginOpening(const QString& path) {
+  workspace_.editor.unnamedNew = false;
+  workspace_.editor.currentFileName = path;
+}
+
+void SettingsDocument::openedFile() { workspace_.editor.fileOpen = true; }
+
+void SettingsDocument::nameFile(const QString& path) { workspace_.editor.currentFileName = path; }
+
+void SettingsDocument::renameTo(const QString& path) {
+  workspace_.editor.currentFileName = path;
+  workspace_.editor.unnamedNew = false;
+}
+
+void SettingsDocument::closeFile() {
+  workspace_.editor.fileOpen = false;
+  workspace_.editor.unnamedNew = false;
+}
+
 void SettingsDocument::markModified() {
   setModified(true);
   if (stepPending_) return;

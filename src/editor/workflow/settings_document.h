@@ -21,6 +21,28 @@ class SettingsDocument : public QObject {
   SettingsImage& image() const { return workspace_.image; }
   bool isOpen() const { return workspace_.editor.fileOpen; }
   bool isModified() const { return workspace_.editor.modified; }
+  // Made by "Новый" or a device read: the name is one the user never chose.
+  bool isUnnamedNew() const { return workspace_.editor.unnamedNew; }
+  // The full path of the settings file the title and the messages name.
+  const QString& fileName() const { return workspace_.editor.currentFileName; }
+
+  // Where the image belongs. In the windows only these change it; a run
+  // without a window (the command line, a backup) sets up the workspace it
+  // made for itself.
+  //
+  // An image made by "Новый" or read from the device is open; the name it
+  // gets (nameFile) is not the user's choice.
+  void openUnnamed();
+  // An open of `path` begins: messages name that file from now on, while
+  // nothing counts as open until openedFile() says the read went well.
+  void beginOpening(const QString& path);
+  void openedFile();
+  // Names the file without changing what is open.
+  void nameFile(const QString& path);
+  // The user chose `path` and the settings were written there.
+  void renameTo(const QString& path);
+  // Nothing is open: closed, at the start, or another image is on its way.
+  void closeFile();
   Word kind() const { return workspace_.image.deviceKind; }
 
   // Every edit of the image: "Сохранить" is offered from now on. The step is
@@ -37,6 +59,10 @@ class SettingsDocument : public QObject {
   // closed, reset): the windows show it afresh, and no undo reaches back
   // past this point.
   void announceReplaced();
+  // The image was emptied before it was filled (new, opened, closed, at
+  // start); a device read fills it without that. Comes before
+  // announceReplaced().
+  void announceFresh() { emit freshImage(); }
   // Part of the image came from elsewhere (the device's names): no undo
   // reaches back past this point; the modified flag stays as it is.
   void startHistoryHere();
@@ -55,6 +81,9 @@ class SettingsDocument : public QObject {
   // The image was replaced as a whole; `kind` is its device kind (a word no
   // kind has counts as the kind every profile falls back to).
   void replaced(DeviceKind kind);
+  // What a page keeps beside the image (the names copy, the device time to
+  // set) goes with an emptied image.
+  void freshImage();
   void kindChanged(Word kind);
   void modifiedChanged(bool modified);
   // One user action changed the image from `before` to `after`.

@@ -49,10 +49,10 @@ void SetImageClock(SettingsImage& image, const QDate& date, int secondsOfDay) {
   image.sys(sys::DateYear) = date.year();
 }
 
-void TakeDeviceClock(Workspace& workspace, const QDateTime& time) {
+int TakeDeviceClock(SettingsImage& image, const QDateTime& time) {
   const int seconds = time.time().hour() * 3600 + time.time().minute() * 60;
-  workspace.editor.deviceSeconds = seconds;
-  SetImageClock(workspace.image, time.date(), seconds);
+  SetImageClock(image, time.date(), seconds);
+  return seconds;
 }
 
 }  // namespace nastrum

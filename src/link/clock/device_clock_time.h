@@ -47,9 +47,10 @@ std::optional<ClockWriteBytes> ClockBytesFor(const QDateTime& time);
 std::optional<QDateTime> ClockTimeFromBytes(const QByteArray& year, const QByteArray& date, const QByteArray& time);
 
 // The device time of a successful clock read becomes the time to be written:
-// the image's date and time words and `deviceSeconds` (seconds 0) follow it,
-// and the caller marks the settings modified.
-void TakeDeviceClock(Workspace& workspace, const QDateTime& time);
+// the image's date and time words follow it, and the seconds of the day it
+// gives (seconds 0) are the time page's; the caller marks the settings
+// modified.
+int TakeDeviceClock(SettingsImage& image, const QDateTime& time);
 
 // The image's clock words from a date and the seconds of a day; the
 // settings are not marked as changed by this.

@@ -1,4 +1,5 @@
 // The document's signals as the file operations and the edits drive them.
+#include <functional>
 #include <vector>
 
 #include "editor/workflow/flow_fixture.h"
@@ -56,6 +57,62 @@ TEST_F(SettingsDocumentTest, FileOperationsAndEditsAnnounceThemselves) {
   EXPECT_EQ(modified, (std::vector<bool>{true, false, true, false}));
   EXPECT_FALSE(flows.document().isOpen());
   EXPECT_TRUE(boxes.allAnswered());
+}
+
+// The image emptied before it is filled takes what the pages keep beside it
+// along; a device read fills it without emptying it first.
+TEST_F(SettingsDocumentTest, OnlyAnEmptiedImageIsAnnouncedFresh) {
+  int fresh = 0;
+  QObject::connect(&flows.document(), &SettingsDocument::freshImage, [&fresh] { ++fresh; });
+  const struct {
+    const char* step;
+    std::function<void()> run;
+    int fresh;
+  } steps[] = {
+      {"new", [this] { namedImage(2, dir.path("plant.bfm")); }, 1},
+      {"save", [this] { ASSERT_TRUE(flows.SaveImage()); }, 0},
+      {"open", [this] { flows.OpenImage(dir.path("plant.bfm")); }, 1},
+      {"open a missing file", [this] {
+         boxes.then(AnswerOk);
+         flows.OpenImage(dir.path("none.bfm"));
+       }, 0},
+      {"device read", [this] {
+         ws.run.factoryNumber = 0x12;
+         flows.TakeOverDeviceRead();
+       }, 0},
+      {"close", [this] { flows.CloseImage(); }, 1},
+  };
+  for (const auto& step : steps) {
+    fresh = 0;
+    window.openAnswers.clear();
+    step.run();
+    EXPECT_EQ(fresh, step.fresh) << step.step;
+  }
+  EXPECT_FALSE(flows.document().isOpen());
+}
+
+// Where the image belongs, as the file operations leave it.
+TEST_F(SettingsDocumentTest, TheFileOperationsSayWhereTheImageBelongs) {
+  const SettingsDocument& document = flows.document();
+  newImage(2);
+  EXPECT_TRUE(document.isOpen());
+  EXPECT_TRUE(document.isUnnamedNew());
+  EXPECT_FALSE(document.fileName().isEmpty());
+
+  window.saveAnswers.push_back(dir.path("plant"));
+  ASSERT_TRUE(flows.SaveImage());
+  EXPECT_FALSE(document.isUnnamedNew());
+  EXPECT_TRUE(document.fileName().endsWith(QStringLiteral("plant.bfm"))) << document.fileName().toStdString();
+
+  flows.CloseImage();
+  EXPECT_FALSE(document.isOpen());
+  boxes.then(AnswerOk);
+  flows.OpenImage(dir.path("none.bfm"));
+  EXPECT_FALSE(document.isOpen()) << "a failed open leaves nothing open";
+  EXPECT_TRUE(document.fileName().endsWith(QStringLiteral("none.bfm"))) << "the message named it";
+  flows.OpenImage(dir.path("plant.bfm"));
+  EXPECT_TRUE(document.isOpen());
+  EXPECT_FALSE(document.isUnnamedNew());
 }
 
 TEST_F(SettingsDocumentTest, AnEditThatSetTheFlagItselfIsStillAnnounced) {

@@ -55,12 +55,11 @@ TEST(ClockBytes, DeviceBytesMakeTheDateAndTime) {
 
 TEST(ClockBytes, TakingTheDeviceClockSetsTheTimeToWrite) {
   Workspace w;
-  w.editor.deviceSeconds = 77;
-  TakeDeviceClock(w, QDateTime(QDate(2005, 3, 7), QTime(9, 5)));
+  EXPECT_EQ(TakeDeviceClock(w.image, QDateTime(QDate(2005, 3, 7), QTime(9, 5, 42))), 9 * 3600 + 5 * 60)
+      << "the device's seconds are not written back";
   EXPECT_EQ(w.image.sys(sys::TimeHHMM), 905);
   EXPECT_EQ(w.image.sys(sys::DateDDMM), 703);
   EXPECT_EQ(w.image.sys(sys::DateYear), 2005);
-  EXPECT_EQ(w.editor.deviceSeconds, 9 * 3600 + 5 * 60);
   EXPECT_FALSE(w.editor.modified) << "the main window marks the settings modified";
 }
 

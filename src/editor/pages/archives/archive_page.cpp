@@ -296,23 +296,23 @@ void ArchivePage::pasteChained(ArchiveFamily f, int n, const Clip& clip) {
   }
 }
 
-void ArchivePage::copyNames(ArchiveFamily f) { copyArchiveNames(ws_.image, f, ws_.editor.nameClipboard); }
+void ArchivePage::copyNames(ArchiveFamily f) { copyArchiveNames(ws_.image, f, nameClipboard_); }
 
 bool ArchivePage::canPasteNames(ArchiveFamily f) const {
-  return clipboardHasNames(ws_.editor.nameClipboard, f, ws_.image.deviceKind);
+  return clipboardHasNames(nameClipboard_, f, ws_.image.deviceKind);
 }
 
 void ArchivePage::pasteNames(ArchiveFamily f) {
   const ImageChanges::Scope edit = changes_.scope();
   if (!canPasteNames(f)) return;
   if (familyHasNames(ws_.image, f) && !ask(73)) return;
-  pasteArchiveNames(ws_.image, f, ws_.editor.nameClipboard);
+  pasteArchiveNames(ws_.image, f, nameClipboard_);
 }
 
 void ArchivePage::clearNames(ArchiveFamily f) {
   const ImageChanges::Scope edit = changes_.scope();
   if (!ask(72)) return;
-  clearArchiveNames(ws_.image, f, ws_.editor.nameClipboard);
+  clearArchiveNames(ws_.image, f, nameClipboard_);
 }
 
 bool ArchivePage::setFlag(int bit, bool on) {

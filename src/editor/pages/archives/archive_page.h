@@ -10,6 +10,7 @@
 
 #include <QString>
 
+#include "descriptors/archive_names.h"
 #include "descriptors/archive_words.h"
 #include "editor/pages/archives/archive_view.h"
 #include "model/image_changes.h"
@@ -80,6 +81,9 @@ class ArchivePage {
   bool canPasteNames(ArchiveFamily f) const;
   void pasteNames(ArchiveFamily f);
   void clearNames(ArchiveFamily f);
+  // A fresh image (new, opened, closed) empties the names copy; a device
+  // read keeps it.
+  void forgetNames() { nameClipboard_ = NameClipboard{}; }
 
   // --- Events (the event in the event box) -------------------------------------
   void setEventPresence(bool present);
@@ -118,6 +122,7 @@ class ArchivePage {
   MessagePresenter& presenter_;
   std::array<std::optional<int>, 5> numbers_{0, 0, 0, 0, 0};
   std::array<Clip, 5> clips_{};  // lives as long as the page: survives files
+  NameClipboard nameClipboard_{};
   bool eventPanelOpen_ = false;  // presence ticked, no bit yet
   ImageChanges changes_{ws_.image};
 };

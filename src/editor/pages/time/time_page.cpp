@@ -20,7 +20,7 @@ QDate TimePage::date(const QDate& fallback) const {
 }
 
 QTime TimePage::deviceTime() const {
-  const int s = ((workspace_.editor.deviceSeconds % kSecondsPerDay) + kSecondsPerDay) % kSecondsPerDay;
+  const int s = ((deviceSeconds_ % kSecondsPerDay) + kSecondsPerDay) % kSecondsPerDay;
   return QTime(s / 3600, s % 3600 / 60, s % 60);
 }
 
@@ -32,22 +32,21 @@ void TimePage::tick(const QDateTime& computerNow) {
   if (!workspace_.editor.fileOpen) return;
   if (followsComputer_) {
     // A timer drifts; the computer's clock does not.
-    workspace_.editor.deviceSeconds = SecondsOf(computerNow.time());
+    deviceSeconds_ = SecondsOf(computerNow.time());
     storeClock(computerNow.date());
     return;
   }
   QDate d = date(QDate::currentDate());
-  int& seconds = workspace_.editor.deviceSeconds;
-  seconds = (SecondsOf(deviceTime()) + 1) % kSecondsPerDay;
+  deviceSeconds_ = (SecondsOf(deviceTime()) + 1) % kSecondsPerDay;
   // The device's own clock starts the next day at midnight; the time to be
   // written must too, or a write just after midnight would set yesterday.
-  if (seconds == 0) d = d.addDays(1);
+  if (deviceSeconds_ == 0) d = d.addDays(1);
   storeClock(d);
 }
 
 void TimePage::setDeviceTime(const QTime& time) {
   followsComputer_ = false;
-  workspace_.editor.deviceSeconds = SecondsOf(time);
+  deviceSeconds_ = SecondsOf(time);
   storeClock(date(QDate::currentDate()));
 }
 
@@ -58,14 +57,14 @@ void TimePage::setDate(const QDate& d) {
 }
 
 void TimePage::synchronise(const QDateTime& computerNow) {
-  workspace_.editor.deviceSeconds = SecondsOf(computerNow.time());
+  deviceSeconds_ = SecondsOf(computerNow.time());
   storeClock(computerNow.date());
   followsComputer_ = true;
 }
 
 void TimePage::takeDeviceClock(const QDateTime& deviceTime) {
   followsComputer_ = false;
-  TakeDeviceClock(workspace_, deviceTime);
+  deviceSeconds_ = TakeDeviceClock(workspace_.image, deviceTime);
 }
 
 ClockSource TimePage::timeToWrite(const std::function<QDateTime()>& computerNow) const {

@@ -1,6 +1,6 @@
 // The rules of the "Время" page: the running copy of the time that a clock
-// write will send (the seconds of the day in `editor.deviceSeconds`, the date
-// and minutes in the image's TimeHHMM, DateDDMM and DateYear), the user's
+// write will send (the seconds of the day kept here, the date and minutes in
+// the image's TimeHHMM, DateDDMM and DateYear), the user's
 // edits of it, the synchronisation with the computer's clock and the
 // countdown before a write.
 #pragma once
@@ -21,6 +21,11 @@ class TimePage {
   QDate date(const QDate& fallback) const;
   // The time of `tek_tektime`.
   QTime deviceTime() const;
+  // Its seconds of the day; the countdown before a write waits on them.
+  int deviceSeconds() const { return deviceSeconds_; }
+  // A fresh image (new, opened, closed) starts the time over at 0:00:01; a
+  // device read keeps it running.
+  void forgetDeviceTime() { deviceSeconds_ = 1; }
 
   // The one-second timer: the device time moves on by a second (after 23:59:59
   // to 0:00:00 of the next day), or follows the computer's clock after "<",
@@ -54,6 +59,7 @@ class TimePage {
   Workspace& workspace_;
   QString password_;
   bool followsComputer_ = false;
+  int deviceSeconds_ = 1;
 };
 
 }  // namespace nastrum

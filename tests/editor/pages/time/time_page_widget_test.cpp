@@ -33,6 +33,8 @@ struct TimeRig : testing::PageDriver<TimePageWidget> {
   }
   Workspace& workspace = ws;
   ScriptedPresenter& presenter = boxes;
+  int deviceSeconds() const { return widget->page().deviceSeconds(); }
+  void setDeviceSeconds(int seconds) { widget->page().setDeviceTime(QTime(0, 0).addSecs(seconds)); }
   QDateTime computerNow{QDate(2026, 5, 4), QTime(10, 20, 30)};
   // Lets the countdown's timer run until it has ended, keeping its labels.
   QStringList runCountdown() {
@@ -48,13 +50,13 @@ struct TimeRig : testing::PageDriver<TimePageWidget> {
 
 TEST(TimePageWidget, TheTimerKeepsTheClockWordsWithoutMarkingChanges) {
   TimeRig rig;
-  rig.workspace.editor.deviceSeconds = 23 * 3600 + 59 * 60 + 58;
+  rig.setDeviceSeconds(23 * 3600 + 59 * 60 + 58);
   rig.widget->tick();
   EXPECT_EQ(rig.workspace.image.sys(sys::TimeHHMM), 2359);
   EXPECT_EQ(rig.find<QTimeEdit>("tek_tektime")->time(), QTime(23, 59, 59));
   EXPECT_EQ(rig.find<QTimeEdit>("tek_time")->time(), QTime(10, 20, 30));
   rig.widget->tick();
-  EXPECT_EQ(rig.workspace.editor.deviceSeconds, 0);
+  EXPECT_EQ(rig.deviceSeconds(), 0);
   EXPECT_EQ(rig.workspace.image.sys(sys::TimeHHMM), 0);
   EXPECT_EQ(rig.workspace.image.sys(sys::DateDDMM), 101) << "midnight begins the next day";
   EXPECT_EQ(rig.workspace.image.sys(sys::DateYear), 2026);
@@ -66,7 +68,7 @@ TEST(TimePageWidget, UserEditsAndSynchronisationMarkChanges) {
   TimeRig rig;
   QSignalSpy edited(rig.widget.get(), &TimePageWidget::imageEdited);
   rig.find<QTimeEdit>("tek_tektime")->setTime(QTime(9, 5, 12));
-  EXPECT_EQ(rig.workspace.editor.deviceSeconds, 9 * 3600 + 5 * 60 + 12);
+  EXPECT_EQ(rig.deviceSeconds(), 9 * 3600 + 5 * 60 + 12);
   EXPECT_EQ(rig.workspace.image.sys(sys::TimeHHMM), 905);
   EXPECT_TRUE(rig.modified());
   rig.find<QDateEdit>("tek_date")->setDate(QDate(2024, 3, 7));
@@ -79,7 +81,7 @@ TEST(TimePageWidget, UserEditsAndSynchronisationMarkChanges) {
   sync->click();
   EXPECT_EQ(rig.workspace.image.sys(sys::TimeHHMM), 1020);
   EXPECT_EQ(rig.workspace.image.sys(sys::DateDDMM), 405);
-  EXPECT_EQ(rig.workspace.editor.deviceSeconds, 10 * 3600 + 20 * 60 + 30);
+  EXPECT_EQ(rig.deviceSeconds(), 10 * 3600 + 20 * 60 + 30);
   EXPECT_EQ(rig.find<QTimeEdit>("tek_tektime")->time(), QTime(10, 20, 30));
   EXPECT_TRUE(rig.modified());
   EXPECT_EQ(edited.count(), 3);
@@ -87,7 +89,7 @@ TEST(TimePageWidget, UserEditsAndSynchronisationMarkChanges) {
 
 TEST(TimePageWidget, TheWriteWaitsUntilTheMinuteIsAboutToEnd) {
   TimeRig rig;
-  rig.workspace.editor.deviceSeconds = 14 * 3600 + 10;
+  rig.setDeviceSeconds(14 * 3600 + 10);
   rig.find<QLineEdit>("Edit26")->setText(QStringLiteral("12AB"));
   QSignalSpy write(rig.widget.get(), &TimePageWidget::clockWriteRequested);
   rig.find<QPushButton>("Button4")->click();
@@ -104,7 +106,7 @@ TEST(TimePageWidget, TheWriteWaitsUntilTheMinuteIsAboutToEnd) {
   EXPECT_TRUE(rig.find<QLabel>("countdownLabel")->isHidden());
   EXPECT_TRUE(rig.find<QPushButton>("Button4")->isEnabled());
 
-  rig.workspace.editor.deviceSeconds = 14 * 3600 + 57;
+  rig.setDeviceSeconds(14 * 3600 + 57);
   rig.find<QPushButton>("Button4")->click();
   EXPECT_FALSE(rig.widget->countingDown()) << "second 57 writes at once";
   EXPECT_EQ(write.count(), 2);
@@ -113,7 +115,7 @@ TEST(TimePageWidget, TheWriteWaitsUntilTheMinuteIsAboutToEnd) {
 TEST(TimePageWidget, ACancelledCountdownWritesNothing) {
   TimeRig rig;
   rig.widget->setCountdownStepMs(60'000);
-  rig.workspace.editor.deviceSeconds = 30;
+  rig.setDeviceSeconds(30);
   QSignalSpy write(rig.widget.get(), &TimePageWidget::clockWriteRequested);
   QSignalSpy read(rig.widget.get(), &TimePageWidget::clockReadRequested);
   rig.find<QPushButton>("Button4")->click();
@@ -137,7 +139,7 @@ TEST(TimePageWidget, AfterSynchronisingTheWriteSendsTheComputersTimeAsItIsThen) 
   rig.computerNow = rig.computerNow.addMSecs(61'500);
   EXPECT_EQ(synced(), rig.computerNow);
   rig.widget->tick();
-  EXPECT_EQ(rig.workspace.editor.deviceSeconds, 10 * 3600 + 21 * 60 + 31) << "follows the computer, not the tick count";
+  EXPECT_EQ(rig.deviceSeconds(), 10 * 3600 + 21 * 60 + 31) << "follows the computer, not the tick count";
 
   // A time the user set runs on with the computer's clock from the press.
   rig.find<QTimeEdit>("tek_tektime")->setTime(QTime(8, 0, 0));

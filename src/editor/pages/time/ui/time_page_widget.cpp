@@ -155,7 +155,7 @@ void TimePageWidget::showCountdown(int secondsLeft) {
 
 void TimePageWidget::writeClock() {
   if (countingDown()) return;
-  const int seconds = workspace_.editor.deviceSeconds;
+  const int seconds = page_.deviceSeconds();
   stepsLeft_ = CountdownSleeps(seconds);
   if (stepsLeft_ == 0) {
     emit clockWriteRequested(password_->text());
