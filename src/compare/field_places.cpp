@@ -18,16 +18,6 @@ namespace {
 
 bool is(const char* a, const char* b) { return a && b && std::strcmp(a, b) == 0; }
 
-const void* valueAddress(const ImageField::Value& value) {
-  return std::visit(
-      [](auto v) -> const void* {
-        if constexpr (std::is_same_v<decltype(v), std::span<std::uint8_t>>)
-          return v.data();
-        else
-          return v;
-      },
-      value);
-}
 
 // How the tables of the view pages are grouped into pages and objects.
 struct TableGroup {
@@ -108,7 +98,7 @@ class FieldLayoutBuilder {
     index_.assign(sizeof(SettingsImage), -1);
     for (std::size_t i = 0; i < fields.size(); ++i) {
       layout_.slots_.push_back({fields[i].info, {}, std::nullopt});
-      index_[static_cast<std::size_t>(offsetOf(valueAddress(fields[i].value)))] = static_cast<int>(i);
+      index_[static_cast<std::size_t>(offsetOf(fields[i].address()))] = static_cast<int>(i);
     }
     placeViewTables();
     placeModemTexts();

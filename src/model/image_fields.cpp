@@ -1,5 +1,8 @@
 #include "model/image_fields.h"
 
+#include <type_traits>
+#include <variant>
+
 namespace nastrum {
 
 namespace {
@@ -59,6 +62,17 @@ bool systemWordIsNumber(int index) {
     default:
       return false;
   }
+}
+
+const void* ImageField::address() const {
+  return std::visit(
+      [](auto v) -> const void* {
+        if constexpr (std::is_same_v<decltype(v), std::span<std::uint8_t>>)
+          return v.data();
+        else
+          return v;
+      },
+      value);
 }
 
 std::vector<ImageField> imageFields(SettingsImage& image) {

@@ -340,6 +340,8 @@ struct ImageField {
   Value value;
 
   QString path() const { return info.name.path(); }
+  // Where the value lives in its image: what pointers into the image match.
+  const void* address() const;
 };
 
 // Every field of `image` in the order of visitImageFields, bound to `image`

@@ -1,30 +1,12 @@
 #include "link/params/field_reach.h"
 
-#include <type_traits>
-#include <variant>
-
 #include "model/image_fields.h"
 
 namespace nastrum {
 
-namespace {
-
-const void* ValueAddress(const ImageField::Value& value) {
-  return std::visit(
-      [](auto v) -> const void* {
-        if constexpr (std::is_same_v<decltype(v), std::span<std::uint8_t>>)
-          return v.data();
-        else
-          return v;
-      },
-      value);
-}
-
-}  // namespace
-
 FieldReach::FieldReach() {
   const std::vector<ImageField> fields = imageFields(image_);
-  for (std::size_t i = 0; i < fields.size(); ++i) index_.emplace(ValueAddress(fields[i].value), i);
+  for (std::size_t i = 0; i < fields.size(); ++i) index_.emplace(fields[i].address(), i);
   reached_.assign(fields.size(), false);
 }
 
