@@ -31,7 +31,7 @@ bool CheckSession::RunCheck(bool withReport) {
     return false;
   }
 
-  const ReportHeader header{workspace_.image.deviceKind, workspace_.editor.currentFileName,
+  const ReportHeader header{workspace_.image.deviceKind, workspace_.file.fileName(),
                             report_.dateTime ? report_.dateTime() : reportDateTime(QDateTime::currentDateTime())};
   last_ = evaluateRules(workspace_.image, workspace_.editor.spyMode);
   applyCheckMarks(workspace_.image, workspace_.editor, last_);

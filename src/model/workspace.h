@@ -2,6 +2,7 @@
 // Windows and runs receive it by reference; nothing about it is global.
 #pragma once
 
+#include "model/document_file.h"
 #include "model/editor_state.h"
 #include "model/run_state.h"
 #include "model/settings_image.h"
@@ -10,6 +11,7 @@ namespace nastrum {
 
 struct Workspace {
   SettingsImage image;
+  DocumentFile file;  // where the image belongs; the settings document writes it
   EditorState editor;
   RunState run;
 };

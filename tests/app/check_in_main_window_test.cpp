@@ -50,7 +50,7 @@ TEST(CheckInMainWindow, OpenedFileWithRepairableErrorsIsCorrectedBeforeSetup) {
   EXPECT_EQ(workspace.image.sensors[7].mainDescriptor, 0x2300);
   EXPECT_EQ(workspace.image.pipelines[3].flowSensors, 0x0040);
   EXPECT_FALSE(check.errorWindow().isVisible());
-  EXPECT_FALSE(workspace.editor.modified);
+  EXPECT_FALSE(workspace.file.isModified());
 
   rig.action("nastroiki")->trigger();
   EXPECT_EQ(form.flows().state().pages, PageSet::Editor);

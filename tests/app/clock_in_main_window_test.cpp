@@ -52,7 +52,7 @@ class ClockInMainWindow : public ::testing::Test, protected ClockDevice, protect
     form.flows().ChooseNewKind(2);
     form.flows().ConfirmNewKind();
     form.refresh();
-    ws.editor.modified = false;
+    form.flows().document().markUnmodified();
     page.setCountdownStepMs(0);
     // The computer's clock runs with the line's, as it does in the program.
     page.setComputerClock([this] { return computerStart.addMSecs(simClock.nowMs()); });
@@ -87,7 +87,7 @@ TEST_F(ClockInMainWindow, TheReadBecomesThePagesTime) {
   EXPECT_EQ(ws.image.sys(sys::DateDDMM), 703);
   EXPECT_EQ(ws.image.sys(sys::TimeHHMM), 905);
   EXPECT_EQ(page.page().deviceSeconds(), 9 * 3600 + 5 * 60);
-  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_TRUE(ws.file.isModified());
   EXPECT_EQ(form.diagnosticField1()->text(), QStringLiteral("09:05"));
   EXPECT_EQ(exchange.windowTitle(), QStringLiteral("Обмен с ОРВИК"));
 }
@@ -132,13 +132,13 @@ TEST_F(ClockInMainWindow, TheRunningClockNeverMarksTheSettingsModified) {
     for (int i = 0; i < tabs->count(); ++i)
       if (tabs->widget(i)->isAncestorOf(installed)) tabs->setCurrentIndex(i);
   ASSERT_TRUE(installed->isVisible());
-  ws.editor.modified = false;
+  form.flows().document().markUnmodified();
   form.refresh();
   for (int i = 0; i < 3; ++i) {
     installed->tick();
     QCoreApplication::processEvents();
   }
-  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_FALSE(ws.file.isModified());
   EXPECT_FALSE(form.windowTitle().contains(QLatin1Char('*')));
 }
 

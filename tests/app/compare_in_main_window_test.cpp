@@ -107,7 +107,7 @@ TEST_F(CompareInMainWindow, DoubleClickOpensSetupAtTheObjectWithTheControlFocuse
 
   // Comparing changed nothing of the open settings but the clock words,
   // which the time page keeps running while setup is open.
-  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_FALSE(ws.file.isModified());
   SettingsImage open = ws.image, before = plant;
   for (SettingsImage* image : {&open, &before})
     for (const int word : {sys::TimeHHMM, sys::DateDDMM, sys::DateYear}) image->sys(word) = 0;

@@ -191,7 +191,7 @@ TEST_F(RememberedTest, OpenedFilesAreListedNewestFirstAndKeptBetweenStarts) {
   EXPECT_TRUE(second_item->text().startsWith(QStringLiteral("&2 ")));
   second.boxes.then(AnswerOk);
   second_item->trigger();
-  EXPECT_TRUE(second.program.workspace().editor.fileOpen);
+  EXPECT_TRUE(second.program.workspace().file.isOpen());
   EXPECT_EQ(QFileInfo(form.recentFiles().first()), QFileInfo(dir.path(QStringLiteral("f.bfm"))));
 
   ASSERT_TRUE(QFile::remove(dir.path(QStringLiteral("e.bfm"))));

@@ -65,8 +65,8 @@ TEST_F(NetworkInMainWindow, ASavedDevicesRowOpensItsPair) {
 
   ASSERT_TRUE(driven);
   EXPECT_FALSE(window.isVisible());
-  EXPECT_TRUE(ws.editor.fileOpen);
-  EXPECT_TRUE(ws.editor.currentFileName.startsWith(dir.path(QStringLiteral("site/0606/")))) << ws.editor.currentFileName.toStdString();
+  EXPECT_TRUE(ws.file.isOpen());
+  EXPECT_TRUE(ws.file.fileName().startsWith(dir.path(QStringLiteral("site/0606/")))) << ws.file.fileName().toStdString();
   EXPECT_EQ(ws.image.deviceKind, 2);
 }
 

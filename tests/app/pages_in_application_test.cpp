@@ -54,7 +54,7 @@ TEST(PagesInApplication, AnAddedPageIsShownFilledAndOffersSaving) {
   EXPECT_FALSE(rig.action("saveAction")->isEnabled());
 
   page->edit();
-  EXPECT_TRUE(rig.ws.editor.modified);
+  EXPECT_TRUE(rig.ws.file.isModified());
   EXPECT_EQ(modified, std::vector<bool>{true});
   EXPECT_TRUE(rig.action("saveAction")->isEnabled());
   EXPECT_TRUE(rig.form.findChild<QToolButton*>(QStringLiteral("save_b"))->isEnabled());
@@ -73,7 +73,7 @@ TEST(PagesInApplication, TheProgramsPagesSitInTheirTabsAndOpenOnEveryKind) {
     rig.form.refresh();
     rig.action("nastroiki")->trigger();
     EXPECT_EQ(rig.form.flows().state().pages, PageSet::Editor) << kind;
-    EXPECT_FALSE(rig.ws.editor.modified) << "showing the pages is no edit, kind " << kind;
+    EXPECT_FALSE(rig.ws.file.isModified()) << "showing the pages is no edit, kind " << kind;
   }
   EXPECT_TRUE(rig.boxes.shown().empty());
 }
@@ -125,7 +125,7 @@ TEST(PagesInApplication, OpeningSetupShowsEveryBoxsObject) {
   setArchiveWords(image, ArchiveFamily::Interval, 3, {0x0140, 0, 0});
   image.eventType[1] = 0x0100;
   ASSERT_EQ(functionBits(rig), 0);
-  ASSERT_FALSE(rig.ws.editor.modified);
+  ASSERT_FALSE(rig.ws.file.isModified());
 
   rig.action("nastroiki")->trigger();
   ASSERT_EQ(rig.form.flows().state().pages, PageSet::Editor);
@@ -133,7 +133,7 @@ TEST(PagesInApplication, OpeningSetupShowsEveryBoxsObject) {
   EXPECT_EQ(image.logicLaw[0], 0x0112);
   EXPECT_EQ(nameText(image.names.desktopNames[0]), QStringLiteral("N1"));
   EXPECT_EQ(image.names.desktopParams[0], 0x0811);
-  EXPECT_TRUE(rig.ws.editor.modified);
+  EXPECT_TRUE(rig.ws.file.isModified());
   EXPECT_TRUE(rig.action("saveAction")->isEnabled());
 
   // Everything gone: the next opening clears the four flags.

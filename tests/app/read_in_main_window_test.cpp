@@ -86,10 +86,10 @@ TEST_F(ReadInMainWindow, ConstantsBecomeANewFileNamedAfterTheFactoryNumber) {
   EXPECT_TRUE(windowShown);
   EXPECT_EQ(boxes.codes(), std::vector<int>{6});
   EXPECT_TRUE(ws.run.runDone);
-  EXPECT_TRUE(ws.editor.fileOpen);
-  EXPECT_TRUE(ws.editor.unnamedNew);
-  EXPECT_FALSE(ws.editor.modified);
-  EXPECT_EQ(ws.editor.currentFileName, QStringLiteral("0A7F_1.bfm"));
+  EXPECT_TRUE(ws.file.isOpen());
+  EXPECT_TRUE(ws.file.isUnnamedNew());
+  EXPECT_FALSE(ws.file.isModified());
+  EXPECT_EQ(ws.file.fileName(), QStringLiteral("0A7F_1.bfm"));
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Наструм - ОРВИК : считанные настройки с ОРВИК расширяемый - 0A7F_1"));
   EXPECT_TRUE(form.findChild<QAction*>(QStringLiteral("saveAction"))->isEnabled());
   EXPECT_EQ(ws.image.deviceKind, 2);
@@ -105,16 +105,16 @@ TEST_F(ReadInMainWindow, AFailedReadLeavesTheUsersImageAndFile) {
   ws.image.sensors[0].const1 = 42.5;
   form.imageModified();
   const QString title = form.windowTitle();
-  const QString name = ws.editor.currentFileName;
+  const QString name = ws.file.fileName();
   boxes.then(AnswerNo);
 
   readFromDevice();
 
   EXPECT_FALSE(ws.run.runDone);
   EXPECT_NE(ws.run.runError, 0);
-  EXPECT_TRUE(ws.editor.fileOpen);
-  EXPECT_TRUE(ws.editor.modified);
-  EXPECT_EQ(ws.editor.currentFileName, name);
+  EXPECT_TRUE(ws.file.isOpen());
+  EXPECT_TRUE(ws.file.isModified());
+  EXPECT_EQ(ws.file.fileName(), name);
   EXPECT_EQ(form.windowTitle(), title);
   EXPECT_EQ(ws.image.deviceKind, 3);
   EXPECT_EQ(ws.image.sensors[0].const1, 42.5);
@@ -129,7 +129,7 @@ TEST_F(ReadInMainWindow, CancellingMessageSixReadsNothing) {
   form.findChild<QAction*>(QStringLiteral("readAction"))->trigger();
   EXPECT_FALSE(exchange.isVisible());
   EXPECT_TRUE(line.sent().isEmpty());
-  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_TRUE(ws.file.isModified());
 }
 
 TEST_F(ReadInMainWindow, NamesReplaceTheNamesOfTheOpenFile) {
@@ -137,7 +137,7 @@ TEST_F(ReadInMainWindow, NamesReplaceTheNamesOfTheOpenFile) {
   addDevice(2, device);
   newImage(2);
   ws.image.sensors[3].mainDescriptor = 0x1234;
-  const QString name = ws.editor.currentFileName;
+  const QString name = ws.file.fileName();
 
   readFromDevice([this] {
     exchange.findChild<QAbstractButton*>(QStringLiteral("RadioGroup1_1"))->click();
@@ -147,8 +147,8 @@ TEST_F(ReadInMainWindow, NamesReplaceTheNamesOfTheOpenFile) {
   EXPECT_TRUE(ws.run.runDone);
   EXPECT_EQ(ws.image.names.pipelineNames[2].bytes().trimmed(), device.names.pipelineNames[2].bytes());
   EXPECT_EQ(ws.image.sensors[3].mainDescriptor, 0x1234);
-  EXPECT_EQ(ws.editor.currentFileName, name);
-  EXPECT_TRUE(ws.editor.modified) << "the device's names are unsaved changes of the open file";
+  EXPECT_EQ(ws.file.fileName(), name);
+  EXPECT_TRUE(ws.file.isModified()) << "the device's names are unsaved changes of the open file";
   EXPECT_EQ(form.flows().state().pages, PageSet::Editor);
 }
 

@@ -232,7 +232,7 @@ TEST_F(RunSequence, EveryRunKeepsItsOwnChoiceWhateverCameBefore) {
     ws.image.names.sensorNames[1].setBytes(toCp1251(QStringLiteral("Обратка %1").arg(stepNumber)));
     ws.image.sensors[0].const1 = 10.0 + stepNumber;
     ws.image.sys(sys::DevicePassword) = kPassword;
-    ws.editor.modified = false;  // no question about saving before a read
+    form.flows().document().markUnmodified();  // no question about saving before a read
     const int commits = device->namesCommits();
     step.run();
     for (int guard = 0; (time->countingDown() || seen.log.isEmpty()) && guard < 100000; ++guard)

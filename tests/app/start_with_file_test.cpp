@@ -21,11 +21,11 @@ TEST(StartWithFile, TheFileIsOpenedAndCheckedAsTheOpenItemWould) {
 
   rig.program.openAtStart(QStringLiteral("plant.bfm"));  // relative to the current directory
 
-  EXPECT_TRUE(rig.ws.editor.fileOpen);
-  EXPECT_FALSE(rig.ws.editor.modified);
-  EXPECT_EQ(QFileInfo(rig.ws.editor.currentFileName), QFileInfo(rig.dir.path("plant.bfm")));
+  EXPECT_TRUE(rig.ws.file.isOpen());
+  EXPECT_FALSE(rig.ws.file.isModified());
+  EXPECT_EQ(QFileInfo(rig.ws.file.fileName()), QFileInfo(rig.dir.path("plant.bfm")));
   EXPECT_EQ(rig.ws.image.deviceKind, 3);
-  EXPECT_EQ(rig.form.windowTitle(), QStringLiteral("Наструм - ОРВИК 9: ") + pathWithoutExtension(rig.ws.editor.currentFileName));
+  EXPECT_EQ(rig.form.windowTitle(), QStringLiteral("Наструм - ОРВИК 9: ") + pathWithoutExtension(rig.ws.file.fileName()));
   EXPECT_TRUE(rig.form.findChild<QMenu*>(QStringLiteral("paramsMenu"))->menuAction()->isVisible());
   EXPECT_TRUE(rig.program.checkWindows().errorWindow().isVisible());
   EXPECT_TRUE(rig.ws.editor.checkFailed);
@@ -44,7 +44,7 @@ TEST(StartWithFile, AFileThatCannotBeOpenedGivesItsMessageAndAnEmptyWindow) {
 
     ASSERT_EQ(rig.boxes.codes().back(), 2) << name;
     EXPECT_TRUE(rig.boxes.last().text.contains(QString::fromLatin1(name), Qt::CaseInsensitive)) << name;
-    EXPECT_FALSE(rig.ws.editor.fileOpen) << name;
+    EXPECT_FALSE(rig.ws.file.isOpen()) << name;
     EXPECT_EQ(rig.form.windowTitle(), QStringLiteral("Наструм - ОРВИК"));
     EXPECT_FALSE(rig.form.findChild<QMenu*>(QStringLiteral("paramsMenu"))->menuAction()->isVisible());
     EXPECT_FALSE(rig.program.checkWindows().errorWindow().isVisible());

@@ -43,7 +43,7 @@ struct UndoRig : AppRig {
     files.openAnswers.push_back(path);
     boxes.then(AnswerOk);  // "Проверка ошибок не обнаружила."
     action("openAction")->trigger();
-    ASSERT_TRUE(ws.editor.fileOpen);
+    ASSERT_TRUE(ws.file.isOpen());
   }
   PipelineChoiceBox* medium() { return form.findChild<PipelineChoiceBox*>(QStringLiteral("pipeMedium")); }
   // Pipeline 0 switched off on its page.
@@ -69,11 +69,11 @@ TEST(UndoInMainWindow, AMediumChangeWithItsCascadeIsOneStepUndoneWordForWord) {
   rig.enterSetup();
   const QByteArray before = everyWord(rig.ws.image);
   ASSERT_EQ(rig.ws.image.sys(sys::SpecialFunctions), 1 << 8);
-  const int steps = rig.form.undo().stack().count();
+  const int steps = rig.form.flows().document().undoSteps();
 
   rig.boxes.then(AnswerYes);  // message 50: the interval archive records the pipeline
   rig.switchOffPipeline();
-  EXPECT_EQ(rig.form.undo().stack().count(), steps + 1) << "the cascade is part of the one step";
+  EXPECT_EQ(rig.form.flows().document().undoSteps(), steps + 1) << "the cascade is part of the one step";
   const QByteArray after = everyWord(rig.ws.image);
   ASSERT_EQ(archiveWords(rig.ws.image, ArchiveFamily::Interval, 0).desc, 0);
   ASSERT_EQ(rig.ws.image.sys(sys::SpecialFunctions), 0);
@@ -98,25 +98,25 @@ TEST(UndoInMainWindow, ModifiedFollowsTheCleanPointOfSavesAndUndos) {
   UndoRig rig;
   rig.openFile(testing::meteredImage(2));
   rig.enterSetup();
-  ASSERT_FALSE(rig.ws.editor.modified) << "showing water pipeline 0 changes nothing";
+  ASSERT_FALSE(rig.ws.file.isModified()) << "showing water pipeline 0 changes nothing";
 
   rig.switchOffPipeline();
-  EXPECT_TRUE(rig.ws.editor.modified);
+  EXPECT_TRUE(rig.ws.file.isModified());
   rig.undo()->trigger();
-  EXPECT_FALSE(rig.ws.editor.modified) << "back at the opened image";
+  EXPECT_FALSE(rig.ws.file.isModified()) << "back at the opened image";
   EXPECT_FALSE(rig.saveEnabled());
   EXPECT_EQ(rig.medium()->currentText(), QStringLiteral("вода"));
   rig.redo()->trigger();
-  EXPECT_TRUE(rig.ws.editor.modified);
+  EXPECT_TRUE(rig.ws.file.isModified());
   EXPECT_TRUE(rig.saveEnabled());
 
   rig.action("saveAction")->trigger();  // the same file, no window
-  EXPECT_FALSE(rig.ws.editor.modified);
+  EXPECT_FALSE(rig.ws.file.isModified());
   rig.undo()->trigger();
-  EXPECT_TRUE(rig.ws.editor.modified) << "the image before the save differs from the file";
+  EXPECT_TRUE(rig.ws.file.isModified()) << "the image before the save differs from the file";
   EXPECT_EQ(rig.medium()->currentText(), QStringLiteral("вода"));
   rig.redo()->trigger();
-  EXPECT_FALSE(rig.ws.editor.modified);
+  EXPECT_FALSE(rig.ws.file.isModified());
   EXPECT_TRUE(rig.boxes.allAnswered());
 }
 
@@ -146,7 +146,7 @@ TEST(UndoInMainWindow, UndoNeverReachesPastANewImageAnOpenOrARead) {
   rig.ws.run.runDone = true;
   AcceptDeviceRead(rig.form.flows(), rig.ws, rig.form, &read, false);
   rig.form.refresh();
-  EXPECT_TRUE(rig.ws.editor.modified);
+  EXPECT_TRUE(rig.ws.file.isModified());
   EXPECT_FALSE(rig.undo()->isEnabled()) << "after the names read";
   EXPECT_EQ(rig.ws.image.names.sensorNames[0].bytes(), QByteArray("T1"));
   EXPECT_TRUE(rig.boxes.allAnswered());

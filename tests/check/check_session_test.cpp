@@ -20,8 +20,7 @@ class CheckSessionTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
     workspace.image = meteredImage(2);
-    workspace.editor.fileOpen = true;
-    workspace.editor.currentFileName = QStringLiteral("site.bfm");
+    workspace.file = DocumentFile::opened(QStringLiteral("site.bfm"));
   }
   CheckSession session(MessagePresenter& presenter) {
     return CheckSession(workspace, presenter, view, ReportTarget{reportPath(), [] { return QStringLiteral("10.12.2026 04:00"); }});
@@ -104,7 +103,6 @@ TEST_F(CheckSessionTest, ErrorsThatCannotBeRepairedLeaveSetupAllowed) {
 TEST_F(CheckSessionTest, RepairChangesExactlyTheAnnouncedDigitsAndChecksAgain) {
   breakRepairably();
   workspace.image.sensors[7].mainDescriptor = 0x2100;  // becomes a valid 2300
-  workspace.editor.modified = false;
   ScriptedPresenter boxes{AnswerOk};  // the new check is clean
   CheckSession s = session(boxes);
   s.RunCheck(true);
@@ -117,7 +115,7 @@ TEST_F(CheckSessionTest, RepairChangesExactlyTheAnnouncedDigitsAndChecksAgain) {
   EXPECT_EQ(workspace.image.sensors[7].auxDescriptor, before.sensors[7].auxDescriptor);
   EXPECT_EQ(workspace.image.pipelines[3].flowSensors, before.pipelines[3].flowSensors);
   EXPECT_FALSE(workspace.editor.checkFailed);
-  EXPECT_FALSE(workspace.editor.modified);
+  EXPECT_FALSE(workspace.file.isModified());
   EXPECT_FALSE(view.promptOpen);
   EXPECT_FALSE(view.windowOpen);
   EXPECT_TRUE(view.calls.contains("beep"));

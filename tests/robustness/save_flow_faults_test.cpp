@@ -39,14 +39,14 @@ TEST_F(FlowTest, SaveWhoseNamesFailSavesTheSettingsAndSaysSo) {
   EXPECT_FALSE(flows.SaveImage());
   expectNamesNotSavedBox(boxes, QStringLiteral("plant.nam"));
   EXPECT_EQ(dir.read(QStringLiteral("plant.bfm")), encodeSettingsRecord(ws.image));
-  EXPECT_TRUE(ws.editor.modified) << "the unsaved names are still to be saved";
+  EXPECT_TRUE(ws.file.isModified()) << "the unsaved names are still to be saved";
 
   // Closing offers to save again; a save that loses the names again keeps the image.
   boxes.clear();
   boxes.then(AnswerYes).then(AnswerOk);
   flows.CloseImageAsked();
   EXPECT_EQ(boxes.codes(), (std::vector<int>{11, 0}));
-  EXPECT_TRUE(ws.editor.fileOpen);
+  EXPECT_TRUE(ws.file.isOpen());
   EXPECT_EQ(ws.image.names.sensorNames[3].bytes(), QByteArray("edited"));
 }
 
@@ -60,7 +60,7 @@ TEST_F(FlowTest, SaveAsWhoseNamesFailMovesToTheNewSettingsAndStaysModified) {
   EXPECT_FALSE(flows.SaveImageAs());
   expectNamesNotSavedBox(boxes, QStringLiteral("other.nam"));
   EXPECT_EQ(dir.read(QStringLiteral("other.bfm")).size(), kSettingsRecordSize);
-  EXPECT_EQ(ws.editor.currentFileName, QStringLiteral("other.bfm")) << "Save goes where the settings now are";
+  EXPECT_EQ(ws.file.fileName(), QStringLiteral("other.bfm")) << "Save goes where the settings now are";
   EXPECT_EQ(flows.state().title, QStringLiteral("Наструм - ОРВИК минимальный: other"));
-  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_TRUE(ws.file.isModified());
 }

@@ -4,6 +4,7 @@
 #include "model/editor_state.h"
 #include "model/reset_image.h"
 #include "model/settings_image.h"
+#include "model/workspace.h"
 
 namespace nastrum::testing {
 
@@ -13,6 +14,13 @@ inline SettingsImage freshImage(Word kind) {
   ResetImage(image, editor);
   image.deviceKind = kind;
   return image;
+}
+
+// A workspace holding such an image, with nothing open.
+inline Workspace freshWorkspace(Word kind) {
+  Workspace workspace;
+  workspace.image = freshImage(kind);
+  return workspace;
 }
 
 }  // namespace nastrum::testing

@@ -56,18 +56,18 @@ RunOutcome DeviceWriteAction::runWrite(RunContext& ctx) {
 }
 
 bool DeviceWriteAction::confirmInWindow(const WritePreview& preview) {
-  WritePreviewDialog dialog(preview, WriteChangesComparison(preview, workspace_.editor.currentFileName), &exchange_);
+  WritePreviewDialog dialog(preview, WriteChangesComparison(preview, workspace_.file.fileName()), &exchange_);
   return dialog.exec() == QDialog::Accepted;
 }
 
 void DeviceWriteAction::markModifiedUnlessSaved() {
-  const QString path = workspace_.editor.currentFileName;
+  const QString path = workspace_.file.fileName();
   SettingsImage onDisk;
   EditorState editor;
   const bool same = !path.isEmpty() && readSettingsPair(path, onDisk, editor).ok() &&
                     encodeSettingsRecord(onDisk) == encodeSettingsRecord(workspace_.image) &&
                     encodeNamesRecord(onDisk.names) == encodeNamesRecord(workspace_.image.names);
-  if (!same && !workspace_.editor.modified) main_.flows().markModified();
+  if (!same && !workspace_.file.isModified()) main_.flows().markModified();
 }
 
 bool DeviceWriteAction::checkAllowsWrite() {
@@ -91,7 +91,7 @@ bool DeviceWriteAction::blankNamesAllowed() {
 }
 
 void DeviceWriteAction::start() {
-  if (!workspace_.editor.fileOpen) return;
+  if (!workspace_.file.isOpen()) return;
   main_.flows().HidePageSets();
   main_.closeCheckWindows();
   workspace_.run.exchangeMode = kWriteMode;

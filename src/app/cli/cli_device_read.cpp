@@ -15,7 +15,6 @@ DeviceImage readDeviceImage(const QString& command, const ExchangeSettings& sett
                             const SettingsImage& base, CliIo& io) {
   Workspace workspace;
   workspace.image = base;  // a names read keeps the other settings of the image it reads into
-  workspace.editor.fileOpen = true;
 
   SystemClock clock;
   const std::unique_ptr<DeviceSession> session = MakeSerialPortSession(clock);

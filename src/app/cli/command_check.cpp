@@ -55,7 +55,6 @@ int runCheck(const CliArgs& args, CliIo& io) {
   if (!image) return ExitBadInput;
 
   EditorState editor;
-  editor.currentFileName = file;
   CheckResult result = evaluateRules(*image, false);
   applyCheckMarks(*image, editor, result);
   printRows(result, io.out);

@@ -64,7 +64,6 @@ int runRead(const CliArgs& args, CliIo& io) {
     // The names belong to a settings file: the pair must be there.
     const ReadOutcome opened = readSettingsPair(a.out, workspace.image, workspace.editor);
     if (!opened.ok()) return io.fail(kName, QStringLiteral("%1: names are read into an existing settings pair").arg(a.out));
-    workspace.editor.fileOpen = true;
   } else if (!a.force) {
     for (const QString& existing : {a.out, namesPathFor(a.out)})
       if (QFileInfo::exists(existing))

@@ -120,7 +120,6 @@ int runWrite(const CliArgs& args, CliIo& io) {
   // The check and the run work on a copy in memory: the pair on disk is never changed by a write.
   Workspace workspace;
   workspace.image = *image;
-  workspace.editor.fileOpen = true;
   if (!CheckAllowsWrite(workspace.image, a.force, io)) return ExitBadInput;
   if (kindProfile(workspace.image.deviceKind).hasDesktop) CloseDesktopGaps(workspace.image.names);
 

@@ -60,7 +60,7 @@ void CheckWindows::hidePageSets() {
 }
 
 void CheckWindows::showErrors(const CheckResult& result, bool spyMode) {
-  window_->setFileName(workspace_.editor.currentFileName);
+  window_->setFileName(workspace_.file.fileName());
   window_->showResult(result, spyMode);
   window_->show();
   window_->raise();

@@ -183,7 +183,7 @@ CompareOptions CompareWindow::options() const {
 }
 
 void CompareWindow::compareAgain() {
-  const QString thisName = QDir::toNativeSeparators(workspace_.editor.currentFileName);
+  const QString thisName = QDir::toNativeSeparators(workspace_.file.fileName());
   if (other_) {
     comparison_ = compareSettings(workspace_.image, thisName, other_->image, other_->name, options());
   } else {

@@ -61,8 +61,7 @@ Tbase_form::Tbase_form(Workspace& workspace, MessagePresenter& messages, FileDia
       workspace_(workspace),
       messages_(messages),
       fileDialogs_(fileDialogs),
-      flows_(workspace, messages, *this),
-      undo_(flows_.document()) {
+      flows_(workspace, messages, *this) {
   setObjectName(QStringLiteral("Tbase_form"));
 
   buildMenus();
@@ -203,9 +202,9 @@ void Tbase_form::buildEditMenu() {
   undoAction_ = namedAction(editMenu_, QStringLiteral("undoAction"), QStringLiteral("Отменить"), QKeySequence::Undo);
   redoAction_ = namedAction(editMenu_, QStringLiteral("redoAction"), QStringLiteral("Повторить"));
   redoAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-  connect(undoAction_, &QAction::triggered, this, [this] { run([this] { undo_.undo(); }); });
-  connect(redoAction_, &QAction::triggered, this, [this] { run([this] { undo_.redo(); }); });
-  connect(&undo_, &DocumentUndo::changed, this, [this] {
+  connect(undoAction_, &QAction::triggered, this, [this] { run([this] { flows_.document().undo(); }); });
+  connect(redoAction_, &QAction::triggered, this, [this] { run([this] { flows_.document().redo(); }); });
+  connect(&flows_.document(), &SettingsDocument::undoChanged, this, [this] {
     if (!refreshing_) refresh();
   });
 }
@@ -403,16 +402,16 @@ void Tbase_form::open(Open openFlow) {
   run(openFlow);
   // The diagnostic field shows where the names of the last open came from.
   if (flows_.lastOpenAttempt()) {
-    diag1_->setText(namesPathFor(workspace_.editor.currentFileName));
-    noteFileResult(workspace_.editor.currentFileName);
+    diag1_->setText(namesPathFor(workspace_.file.fileName()));
+    noteFileResult(workspace_.file.fileName());
   }
 }
 
 void Tbase_form::noteFileResult(const QString& tried) {
-  const EditorState& editor = workspace_.editor;
-  if (editor.fileOpen && !editor.unnamedNew && !editor.modified)
-    recent_.add(QDir::toNativeSeparators(editor.currentFileName));
-  else if (!tried.isEmpty() && !editor.fileOpen)
+  const DocumentFile& file = workspace_.file;
+  if (file.isOpen() && !file.isUnnamedNew() && !file.isModified())
+    recent_.add(QDir::toNativeSeparators(file.fileName()));
+  else if (!tried.isEmpty() && !file.isOpen())
     recent_.remove(tried);
   else
     return;
@@ -501,18 +500,18 @@ void Tbase_form::refresh() {
   const MainWindowState& state = flows_.state();
 
   setWindowTitle(state.title);
-  fileStatus_->setText(workspace_.editor.fileOpen ? QDir::toNativeSeparators(workspace_.editor.currentFileName)
+  fileStatus_->setText(workspace_.file.isOpen() ? QDir::toNativeSeparators(workspace_.file.fileName())
                                                   : QString());
-  kindStatus_->setText(workspace_.editor.fileOpen ? kindName(workspace_.image.deviceKind) : QString());
+  kindStatus_->setText(workspace_.file.isOpen() ? kindName(workspace_.image.deviceKind) : QString());
 
   fileMenu_->menuAction()->setVisible(l.fileMenuVisible);
   helpMenu_->menuAction()->setVisible(l.helpMenuVisible);
   paramsMenu_->menuAction()->setVisible(l.paramsMenuVisible);
   // Undo works on an image being edited, not while "Новый" asks for a kind.
-  const bool editing = workspace_.editor.fileOpen && !state.choosingKind;
+  const bool editing = workspace_.file.isOpen() && !state.choosingKind;
   editMenu_->menuAction()->setVisible(l.paramsMenuVisible);
-  undoAction_->setEnabled(editing && undo_.canUndo());
-  redoAction_->setEnabled(editing && undo_.canRedo());
+  undoAction_->setEnabled(editing && flows_.document().canUndo());
+  redoAction_->setEnabled(editing && flows_.document().canRedo());
   mapsMenu_->menuAction()->setVisible(l.mapsMenuVisible);
   toolBar_->setVisible(l.toolBarVisible);
 

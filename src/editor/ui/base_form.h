@@ -11,7 +11,6 @@
 #include "editor/workflow/recent_files.h"
 #include "editor/workflow/main_window_services.h"
 #include "editor/workflow/setup_place.h"
-#include "editor/ui/document_undo.h"
 
 class QAction;
 class QGroupBox;
@@ -41,8 +40,6 @@ class Tbase_form : public QMainWindow, public MainWindowServices {
   ~Tbase_form() override;
 
   MainWindowFlows& flows() { return flows_; }
-  // The steps of the settings document; "Отменить" and "Повторить" walk them.
-  DocumentUndo& undo() { return undo_; }
   std::optional<QString> chooseFileToOpen() override;
   std::optional<QString> chooseFileToSave(const QString& proposedPath) override;
   void closeCheckWindows() override { emit checkWindowsClosing(); }
@@ -168,7 +165,6 @@ class Tbase_form : public QMainWindow, public MainWindowServices {
   MessagePresenter& messages_;
   FileDialogs& fileDialogs_;
   MainWindowFlows flows_;
-  DocumentUndo undo_;
   bool refreshing_ = false;
   bool writeAvailable_ = false;
 

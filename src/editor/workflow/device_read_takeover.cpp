@@ -7,7 +7,7 @@ namespace nastrum {
 void AcceptDeviceRead(MainWindowFlows& flows, Workspace& workspace, MainWindowServices& window,
                       const SettingsImage* readImage, bool userConstants) {
   if (!readImage) workspace.run.runDone = false;
-  if (!workspace.run.runDone || (!userConstants && !workspace.editor.fileOpen)) {
+  if (!workspace.run.runDone || (!userConstants && !workspace.file.isOpen())) {
     workspace.run.runDone = false;
     flows.FinishDeviceRead(userConstants);
     return;

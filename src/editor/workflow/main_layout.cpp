@@ -4,7 +4,7 @@ namespace nastrum {
 
 MainLayout computeMainLayout(const Workspace& workspace, const MainWindowState& state) {
   MainLayout layout;
-  const bool loaded = workspace.editor.fileOpen;
+  const bool loaded = workspace.file.isOpen();
   const KindProfile& kind = kindProfile(workspace.image.deviceKind);
 
   layout.paramsMenuVisible = loaded;
@@ -14,7 +14,7 @@ MainLayout computeMainLayout(const Workspace& workspace, const MainWindowState& 
   layout.saveAsEnabled = loaded;
   layout.closeEnabled = loaded;
   layout.writeEnabled = loaded;
-  layout.saveEnabled = loaded && (workspace.editor.modified || state.saveOffered);
+  layout.saveEnabled = loaded && (workspace.file.isModified() || state.saveOffered);
 
   layout.editorPagesVisible = loaded && state.pages == PageSet::Editor;
   layout.viewPagesVisible = loaded && state.pages == PageSet::View;

@@ -115,6 +115,8 @@ void MainWindowFlows::takeNewImage(bool fromDevice) {
   state_.choosingKind = false;
   state_.pages = PageSet::None;
   document_.openUnnamed();
+  // Named before the check, whose window and report name the settings.
+  document_.nameFile(defaultNewName(fromDevice));
   document_.markUnmodified();
   if (!fromDevice) {
     ResetImage(image, editor);
@@ -133,7 +135,6 @@ void MainWindowFlows::takeNewImage(bool fromDevice) {
   state_.viewPage = ViewPage::Sensors;
 
   state_.saveOffered = fromDevice;
-  document_.nameFile(defaultNewName(fromDevice));
   state_.title = windowTitle(image.deviceKind, document_.fileName(),
                              fromDevice ? TitleSource::DeviceRead : TitleSource::File);
   document_.announceReplaced();

@@ -1,5 +1,7 @@
 #include "editor/workflow/settings_document.h"
 
+#include <QUndoCommand>
+
 #include "model/settings_record.h"
 
 namespace nastrum {
@@ -20,46 +22,69 @@ bool sameSettings(const SettingsImage& a, SettingsImage b) {
   return storesSame(a, b);
 }
 
+// A step holds two whole images (some tens of kilobytes in memory): a long
+// session keeps its last few hundred steps, not all of them.
+constexpr int kUndoLimit = 200;
+
 }  // namespace
 
+class ImageStep final : public QUndoCommand {
+ public:
+  ImageStep(SettingsDocument& document, const SettingsImage& before, const SettingsImage& after)
+      : document_(document), before_(before), after_(after) {}
+
+  void undo() override { document_.restore(before_); }
+  void redo() override {
+    // Pushing the step runs redo once; the image is already `after` then.
+    if (done_) document_.restore(after_);
+    done_ = true;
+  }
+
+ private:
+  SettingsDocument& document_;
+  const SettingsImage before_;
+  const SettingsImage after_;
+  bool done_ = false;
+};
+
 SettingsDocument::SettingsDocument(Workspace& workspace, QObject* parent)
-    : QObject(parent),
-      workspace_(workspace),
-      announcedKind_(workspace.image.deviceKind),
-      announcedModified_(workspace.editor.modified),
-      committed_(workspace.image) {}
+    : QObject(parent), workspace_(workspace), announcedKind_(workspace.image.deviceKind), committed_(workspace.image) {
+  history_.setUndoLimit(kUndoLimit);
+  connect(&history_, &QUndoStack::indexChanged, this, [this] {
+    if (!restarting_) setModified(!history_.isClean());
+  });
+  connect(&history_, &QUndoStack::canUndoChanged, this, &SettingsDocument::undoChanged);
+  connect(&history_, &QUndoStack::canRedoChanged, this, &SettingsDocument::undoChanged);
+}
 
 void SettingsDocument::setModified(bool modified) {
-  workspace_.editor.modified = modified;
-  // Compared with what was last announced, not with the flag: a page that
-  // set the flag itself before telling still gets "Сохранить" offered.
-  if (announcedModified_ == modified) return;
-  announcedModified_ = modified;
+  if (workspace_.file.modified_ == modified) return;
+  workspace_.file.modified_ = modified;
   emit modifiedChanged(modified);
 }
 
 void SettingsDocument::openUnnamed() {
-  workspace_.editor.fileOpen = true;
-  workspace_.editor.unnamedNew = true;
+  workspace_.file.open_ = true;
+  workspace_.file.unnamedNew_ = true;
 }
 
 void SettingsDocument::beginOpening(const QString& path) {
-  workspace_.editor.unnamedNew = false;
-  workspace_.editor.currentFileName = path;
+  workspace_.file.unnamedNew_ = false;
+  workspace_.file.fileName_ = path;
 }
 
-void SettingsDocument::openedFile() { workspace_.editor.fileOpen = true; }
+void SettingsDocument::openedFile() { workspace_.file.open_ = true; }
 
-void SettingsDocument::nameFile(const QString& path) { workspace_.editor.currentFileName = path; }
+void SettingsDocument::nameFile(const QString& path) { workspace_.file.fileName_ = path; }
 
 void SettingsDocument::renameTo(const QString& path) {
-  workspace_.editor.currentFileName = path;
-  workspace_.editor.unnamedNew = false;
+  workspace_.file.fileName_ = path;
+  workspace_.file.unnamedNew_ = false;
 }
 
 void SettingsDocument::closeFile() {
-  workspace_.editor.fileOpen = false;
-  workspace_.editor.unnamedNew = false;
+  workspace_.file.open_ = false;
+  workspace_.file.unnamedNew_ = false;
 }
 
 void SettingsDocument::markModified() {
@@ -75,7 +100,7 @@ void SettingsDocument::commitStep() {
   if (sameSettings(committed_, workspace_.image)) return;
   const SettingsImage before = committed_;
   committed_ = workspace_.image;
-  emit stepMade(before, committed_);
+  history_.push(new ImageStep(*this, before, committed_));
 }
 
 void SettingsDocument::recordCorrection() {
@@ -92,13 +117,32 @@ void SettingsDocument::markUnmodified() {
   // the check normalises words) is where the next step starts from.
   committed_ = workspace_.image;
   setModified(false);
-  emit saved();
+  history_.setClean();
 }
 
 void SettingsDocument::startHistoryHere() {
   stepPending_ = false;
   committed_ = workspace_.image;
-  emit historyStarted();
+  startHistory();
+}
+
+void SettingsDocument::startHistory() {
+  // The image may be modified already (the device's names taken into an
+  // open file): then no point of the new history is clean.
+  restarting_ = true;
+  history_.clear();
+  if (isModified()) history_.resetClean();
+  restarting_ = false;
+}
+
+void SettingsDocument::undo() {
+  commitStep();
+  history_.undo();
+}
+
+void SettingsDocument::redo() {
+  commitStep();
+  history_.redo();
 }
 
 void SettingsDocument::announceReplaced() {

@@ -1,11 +1,13 @@
 // The settings image as a document that windows follow by signals, so that no
 // window reaches into another to learn that the image changed. It is the one
-// place that sets or clears the modified flag, and it cuts the edits into
-// steps an undo stack can keep: everything one user action changed (a page
-// edit with its cascades, a paste, a correction, a hex edit) is one step.
+// writer of where the image belongs (open, its file, modified), and it keeps
+// the undo history: everything one user action changed (a page edit with its
+// cascades, a paste, a correction, a hex edit) is one step, and undo and
+// redo put a step's whole image back (an image is small, about 18 KB).
 #pragma once
 
 #include <QObject>
+#include <QUndoStack>
 
 #include "model/workspace.h"
 
@@ -19,16 +21,13 @@ class SettingsDocument : public QObject {
 
   Workspace& workspace() const { return workspace_; }
   SettingsImage& image() const { return workspace_.image; }
-  bool isOpen() const { return workspace_.editor.fileOpen; }
-  bool isModified() const { return workspace_.editor.modified; }
-  // Made by "Новый" or a device read: the name is one the user never chose.
-  bool isUnnamedNew() const { return workspace_.editor.unnamedNew; }
-  // The full path of the settings file the title and the messages name.
-  const QString& fileName() const { return workspace_.editor.currentFileName; }
+  const DocumentFile& file() const { return workspace_.file; }
+  bool isOpen() const { return file().isOpen(); }
+  bool isModified() const { return file().isModified(); }
+  bool isUnnamedNew() const { return file().isUnnamedNew(); }
+  const QString& fileName() const { return file().fileName(); }
 
-  // Where the image belongs. In the windows only these change it; a run
-  // without a window (the command line, a backup) sets up the workspace it
-  // made for itself.
+  // Where the image belongs.
   //
   // An image made by "Новый" or read from the device is open; the name it
   // gets (nameFile) is not the user's choice.
@@ -70,12 +69,15 @@ class SettingsDocument : public QObject {
   // Cuts the step of the edits made so far now instead of later; a save, an
   // undo and a replacement call it first so that no edit slips past them.
   void commitStep();
-  // Undo and redo: the image becomes `image` as a step saw it. The check's
-  // marks stay as the last check left them: they describe that check, not
-  // the step.
-  void restore(const SettingsImage& image);
-  // The undo stack's clean state (the image as last opened or saved).
-  void setModified(bool modified);
+  // Undo and redo. An edit still waiting to become a step becomes one
+  // first, so that undo takes back exactly what the user just did. The
+  // check's marks stay as the last check left them: they describe that
+  // check, not the step.
+  bool canUndo() const { return history_.canUndo(); }
+  bool canRedo() const { return history_.canRedo(); }
+  void undo();
+  void redo();
+  int undoSteps() const { return history_.count(); }
 
  signals:
   // The image was replaced as a whole; `kind` is its device kind (a word no
@@ -86,21 +88,24 @@ class SettingsDocument : public QObject {
   void freshImage();
   void kindChanged(Word kind);
   void modifiedChanged(bool modified);
-  // One user action changed the image from `before` to `after`.
-  void stepMade(const SettingsImage& before, const SettingsImage& after);
-  // The image matches its files: the undo stack's clean point.
-  void saved();
-  // A point no undo may pass (replaced, or names read from the device).
-  void historyStarted();
+  // canUndo or canRedo may have changed.
+  void undoChanged();
   // An undo or redo put a step's image in place: the pages show it afresh.
   void restored();
 
  private:
+  friend class ImageStep;
+  // The image becomes `image` as a step saw it.
+  void restore(const SettingsImage& image);
+  void setModified(bool modified);
+  void startHistory();
+
   Workspace& workspace_;
   Word announcedKind_;
-  bool announcedModified_;
   SettingsImage committed_;  // the image as the last step left it
   bool stepPending_ = false;
+  QUndoStack history_;
+  bool restarting_ = false;  // clearing the history is no change of the flag
 };
 
 }  // namespace nastrum

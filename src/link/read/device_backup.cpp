@@ -22,7 +22,6 @@ QString BackupSettingsPath(const QString& root, int factoryNumber, const QDateTi
 
 DeviceBackup RunDeviceBackup(RunContext& ctx, const QString& root, bool withNames, const QDateTime& when) {
   Workspace own;  // the backup's image is never the one being edited
-  own.editor.fileOpen = true;
   RunContext backupCtx{own, ctx.link, ctx.settings, ctx.observer, ctx.presenter};
 
   DeviceBackup backup;

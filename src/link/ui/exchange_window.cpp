@@ -344,7 +344,7 @@ void ExchangeWindow::activate() {
   stop_->hide();
   refreshSettingsControls();
 
-  const ModeLayout layout = LayoutForMode(mode(), workspace_.editor.fileOpen);
+  const ModeLayout layout = LayoutForMode(mode(), workspace_.file.isOpen());
   setWindowTitle(layout.windowCaption);
   panel1_->setVisible(layout.settingsPanel);
   panel2_->setVisible(layout.log);
@@ -444,7 +444,7 @@ void ExchangeWindow::setSpeedLabel(const QString& text) { speedLabel_->setText(t
 void ExchangeWindow::pumpEvents() { QCoreApplication::processEvents(); }
 
 void ExchangeWindow::offerAnotherTry(bool offered) {
-  readWrite_->setVisible(offered && (mode() == kReadMode ? workspace_.editor.fileOpen : false));
+  readWrite_->setVisible(offered && (mode() == kReadMode ? workspace_.file.isOpen() : false));
   readWrite_->setEnabled(offered);
   passwordLabel_->setVisible(offered);
   password_->setVisible(offered);
@@ -458,7 +458,7 @@ void ExchangeWindow::setStopVisible(bool visible) { stop_->setVisible(visible); 
 void ExchangeWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   activate();
-  if (LayoutForMode(mode(), workspace_.editor.fileOpen).startsAtOnce)
+  if (LayoutForMode(mode(), workspace_.file.isOpen()).startsAtOnce)
     QTimer::singleShot(0, this, &ExchangeWindow::start);
 }
 

@@ -18,8 +18,7 @@ class CheckWindowsTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
     workspace.image = meteredImage(2);
-    workspace.editor.fileOpen = true;
-    workspace.editor.currentFileName = QStringLiteral("C:/sites/boiler.bfm");
+    workspace.file = DocumentFile::opened(QStringLiteral("C:/sites/boiler.bfm"));
     // Sensor 7 (error 20) and pipeline 3 (error 141) can be repaired, sensor 9 (error 10) cannot.
     setSensor(workspace.image, 7, 0x2100, 0x0100);
     setWaterPipeline(workspace.image, 3);

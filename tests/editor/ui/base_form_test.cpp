@@ -162,13 +162,13 @@ TEST_F(BaseFormTest, SaveOpenCloseRoundTrip) {
   form.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
   QTest::keyClick(&form, Qt::Key_F10);
-  EXPECT_FALSE(ws.editor.fileOpen);
+  EXPECT_FALSE(ws.file.isOpen());
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Наструм - ОРВИК"));
   EXPECT_FALSE(menu("paramsMenu")->isVisible());
 
   files.openAnswers.push_back(dir.path(QStringLiteral("plant.bfm")));
   action("openAction")->trigger();
-  EXPECT_TRUE(ws.editor.fileOpen);
+  EXPECT_TRUE(ws.file.isOpen());
   EXPECT_EQ(ws.image.sensors[7].mainDescriptor, 0x2340);
   EXPECT_TRUE(form.windowTitle().startsWith(QStringLiteral("Наструм - ОРВИК расширяемый: ")));
   EXPECT_TRUE(form.windowTitle().endsWith(QStringLiteral("plant")));
@@ -180,7 +180,7 @@ TEST_F(BaseFormTest, SaveAsKeepsTheTypedExtensionAndAsksBeforeOverwriting) {
   newImage(3);
   files.saveAnswers.push_back(QStringLiteral("plant.BfM"));
   action("saveAsAction")->trigger();
-  EXPECT_EQ(ws.editor.currentFileName, QStringLiteral("plant.BfM"));
+  EXPECT_EQ(ws.file.fileName(), QStringLiteral("plant.BfM"));
   EXPECT_EQ(dir.read(QStringLiteral("plant.nam")).size(), kNamesRecordSize);
 
   files.saveAnswers.push_back(QStringLiteral("plant.BfM"));
@@ -197,7 +197,7 @@ TEST_F(BaseFormTest, BadFileShowsMessage2) {
   action("openAction")->trigger();
   ASSERT_EQ(boxes.codes(), std::vector<int>{2});
   EXPECT_EQ(boxes.last().caption, QStringLiteral("Ошибка открытия файла данных"));
-  EXPECT_FALSE(ws.editor.fileOpen);
+  EXPECT_FALSE(ws.file.isOpen());
   EXPECT_FALSE(menu("paramsMenu")->isVisible());
 }
 
@@ -211,7 +211,7 @@ TEST_F(BaseFormTest, PromptsBeforeLosingChanges) {
 
   boxes.then(AnswerCancel);  // message 11 on closing the window
   EXPECT_FALSE(form.close());
-  EXPECT_TRUE(ws.editor.fileOpen && ws.editor.modified);
+  EXPECT_TRUE(ws.file.isOpen() && ws.file.isModified());
 
   boxes.then(AnswerNo);
   EXPECT_TRUE(form.close());
@@ -269,12 +269,12 @@ TEST_F(BaseFormTest, KeyboardShortcutsReachTheirFlows) {
   QTest::keyClick(&form, Qt::Key_N, Qt::ControlModifier);
   EXPECT_TRUE(shown("typeGroup"));
   find<QPushButton>("typeOk")->click();
-  EXPECT_TRUE(ws.editor.fileOpen);
+  EXPECT_TRUE(ws.file.isOpen());
 
   files.saveAnswers.push_back(QStringLiteral("plant"));
   form.imageModified();
   QTest::keyClick(&form, Qt::Key_F2);
-  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_FALSE(ws.file.isModified());
   EXPECT_TRUE(QFile::exists(dir.path(QStringLiteral("plant.bfm"))));
 
   files.openAnswers.push_back(std::nullopt);

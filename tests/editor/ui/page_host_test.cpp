@@ -133,7 +133,7 @@ TEST_F(PageHostTest, AnEditOffersSavingAndTheModesFillThePages) {
   EXPECT_EQ(view->shown, 0);
 
   sensors->edit();
-  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_TRUE(ws.file.isModified());
   EXPECT_TRUE(action("saveAction")->isEnabled());
   EXPECT_TRUE(form.findChild<QToolButton*>(QStringLiteral("save_b"))->isEnabled());
 

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/workflow/main_window_services.h"
+#include "model/document_file.h"
 
 namespace nastrum {
 
@@ -20,6 +21,8 @@ class FakeWindowServices final : public MainWindowServices {
 
   std::vector<QString> proposedSaveNames;
   std::vector<bool> checks;  // withReport of every check run, in order
+  const DocumentFile* file = nullptr;  // the settings' file, as each check found it:
+  std::vector<QString> checkedFileNames;
   int openWindowsShown = 0;
   int checkWindowsClosed = 0;
   int correctionPrompts = 0;
@@ -47,7 +50,10 @@ class FakeWindowServices final : public MainWindowServices {
     return answer;
   }
   void closeCheckWindows() override { ++checkWindowsClosed; }
-  void runCheck(bool withReport) override { checks.push_back(withReport); }
+  void runCheck(bool withReport) override {
+    checks.push_back(withReport);
+    if (file) checkedFileNames.push_back(file->fileName());
+  }
   void showCorrectionPrompt() override { ++correctionPrompts; }
   void fillKindChoices(Word kind) override { kindChoicesFilled.push_back(kind); }
   void fillViewTables() override { ++viewTablesFilled; }

@@ -27,8 +27,8 @@ TEST_F(FlowTest, SavingANewImageAsksForANameAndWritesThePair) {
   EXPECT_EQ(window.proposedSaveNames, std::vector<QString>{QStringLiteral("adjustment_0.bfm")});
   EXPECT_EQ(dir.read(QStringLiteral("plant.bfm")).size(), kSettingsRecordSize);
   EXPECT_EQ(dir.read(QStringLiteral("plant.nam")).size(), kNamesRecordSize);
-  EXPECT_EQ(ws.editor.currentFileName, QStringLiteral("plant.bfm"));
-  EXPECT_FALSE(ws.editor.unnamedNew);
+  EXPECT_EQ(ws.file.fileName(), QStringLiteral("plant.bfm"));
+  EXPECT_FALSE(ws.file.isUnnamedNew());
   EXPECT_EQ(flows.state().title, QStringLiteral("Наструм - ОРВИК расширяемый: plant"));
   EXPECT_TRUE(boxes.shown().empty());
 }
@@ -49,7 +49,7 @@ TEST_F(FlowTest, SaveAsAddsTheExtensionOnlyWhenItIsMissing) {
   for (const Case& c : cases) {
     window.saveAnswers.push_back(QString::fromUtf8(c.typed));
     ASSERT_TRUE(flows.SaveImageAs()) << c.typed;
-    EXPECT_EQ(ws.editor.currentFileName, QString::fromUtf8(c.settings));
+    EXPECT_EQ(ws.file.fileName(), QString::fromUtf8(c.settings));
     EXPECT_TRUE(QFile::exists(dir.path(QString::fromUtf8(c.settings)))) << c.settings;
     EXPECT_TRUE(QFile::exists(dir.path(QString::fromUtf8(c.names)))) << c.names;
   }
@@ -66,13 +66,13 @@ TEST_F(FlowTest, SaveAsOverAnExistingFileAsksFirst) {
   EXPECT_EQ(boxes.codes(), std::vector<int>{3});
   EXPECT_EQ(dir.read(QStringLiteral("old.bfm")), QByteArray("old settings"));
   EXPECT_EQ(dir.read(QStringLiteral("old.nam")), QByteArray("old names"));
-  EXPECT_EQ(ws.editor.currentFileName, QStringLiteral("mine.bfm")) << "a declined name must not become the target of Save";
+  EXPECT_EQ(ws.file.fileName(), QStringLiteral("mine.bfm")) << "a declined name must not become the target of Save";
 
   window.saveAnswers.push_back(QStringLiteral("old"));
   boxes.then(AnswerYes);
   EXPECT_TRUE(flows.SaveImageAs());
   EXPECT_EQ(dir.read(QStringLiteral("old.bfm")).size(), kSettingsRecordSize);
-  EXPECT_EQ(ws.editor.currentFileName, QStringLiteral("old.bfm"));
+  EXPECT_EQ(ws.file.fileName(), QStringLiteral("old.bfm"));
 }
 
 TEST_F(FlowTest, SaveClearsThePrivilegedMarkButSaveAsKeepsIt) {
@@ -90,23 +90,23 @@ TEST_F(FlowTest, SaveClearsThePrivilegedMarkButSaveAsKeepsIt) {
 TEST_F(FlowTest, FailedSaveShowsMessage2AndChangesNothing) {
   namedImage(2, QStringLiteral("plant"));
   const QString unreachable = dir.path(QStringLiteral("missing/plant.bfm"));
-  ws.editor.currentFileName = unreachable;
-  ws.editor.modified = true;
+  flows.document().nameFile(unreachable);
+  flows.markModified();
   ws.image.sys(sys::PrivilegedMark) = 1;
 
   boxes.then(AnswerOk);
   EXPECT_FALSE(flows.SaveImage());
   ASSERT_EQ(boxes.codes(), std::vector<int>{2});
   EXPECT_TRUE(boxes.last().text.endsWith(QStringLiteral("(") + unreachable + QStringLiteral(")")));
-  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_TRUE(ws.file.isModified());
   EXPECT_EQ(ws.image.sys(sys::PrivilegedMark), 1);
 
   window.saveAnswers.push_back(dir.path(QStringLiteral("missing/other")));
   boxes.then(AnswerOk);
   EXPECT_FALSE(flows.SaveImageAs());
   EXPECT_EQ(boxes.codes(), (std::vector<int>{2, 2}));
-  EXPECT_EQ(ws.editor.currentFileName, unreachable);
-  EXPECT_TRUE(ws.editor.modified);
+  EXPECT_EQ(ws.file.fileName(), unreachable);
+  EXPECT_TRUE(ws.file.isModified());
 }
 
 TEST_F(FlowTest, SaveCloseOpenRoundTrip) {
@@ -118,7 +118,7 @@ TEST_F(FlowTest, SaveCloseOpenRoundTrip) {
   ASSERT_TRUE(flows.SaveImage());
 
   flows.CloseImage();
-  EXPECT_FALSE(ws.editor.fileOpen);
+  EXPECT_FALSE(ws.file.isOpen());
   EXPECT_EQ(flows.state().title, programTitle());
   EXPECT_EQ(ws.image.sensors[5].mainDescriptor, 0);
   EXPECT_TRUE(ws.image.names.sensorNames[5].isEmpty());
@@ -126,9 +126,9 @@ TEST_F(FlowTest, SaveCloseOpenRoundTrip) {
   window.checks.clear();
   window.openAnswers.push_back(dir.path(QStringLiteral("plant.bfm")));
   flows.OpenImage();
-  EXPECT_TRUE(ws.editor.fileOpen);
-  EXPECT_FALSE(ws.editor.modified);
-  EXPECT_FALSE(ws.editor.unnamedNew);
+  EXPECT_TRUE(ws.file.isOpen());
+  EXPECT_FALSE(ws.file.isModified());
+  EXPECT_FALSE(ws.file.isUnnamedNew());
   EXPECT_EQ(ws.image.deviceKind, 3);
   EXPECT_EQ(ws.image.sensors[5].mainDescriptor, 0x2340);
   EXPECT_EQ(ws.image.names.sensorNames[5].bytes(), QByteArray("T1"));
@@ -163,7 +163,7 @@ TEST_F(FlowTest, UnreadableSettingsFileShowsMessage2AndLoadsNothing) {
     flows.OpenImage();
     EXPECT_EQ(boxes.codes(), std::vector<int>{2}) << c.name;
     EXPECT_TRUE(boxes.last().text.contains(QString::fromUtf8(c.name))) << c.name;
-    EXPECT_FALSE(ws.editor.fileOpen) << c.name;
+    EXPECT_FALSE(ws.file.isOpen()) << c.name;
     EXPECT_EQ(ws.image.sensors[1].mainDescriptor, 0x1111) << c.name << ": the image is left as it was";
     EXPECT_EQ(flows.state().title, programTitle());
     EXPECT_FALSE(flows.layout().paramsMenuVisible);
@@ -180,7 +180,7 @@ TEST_F(FlowTest, LongSettingsFileIsReadFromItsFirstRecordAndMissingNamesAreSilen
 
   window.openAnswers.push_back(dir.path(QStringLiteral("long.bfm")));
   flows.OpenImage();
-  EXPECT_TRUE(ws.editor.fileOpen);
+  EXPECT_TRUE(ws.file.isOpen());
   EXPECT_EQ(ws.image.deviceKind, 1);
   EXPECT_EQ(ws.image.sensors[2].mainDescriptor, 0x1234);
   EXPECT_TRUE(ws.image.names.sensorNames[0].isEmpty());
@@ -191,7 +191,7 @@ TEST_F(FlowTest, CancelledOpenLeavesNoImageLoaded) {
   namedImage(2, QStringLiteral("plant"));
   window.openAnswers.push_back(std::nullopt);
   flows.OpenImage();
-  EXPECT_FALSE(ws.editor.fileOpen);
+  EXPECT_FALSE(ws.file.isOpen());
   EXPECT_EQ(flows.state().title, programTitle());
   EXPECT_TRUE(boxes.shown().empty());
 }

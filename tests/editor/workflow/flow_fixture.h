@@ -13,7 +13,10 @@ namespace nastrum {
 
 class FlowTest : public ::testing::Test {
  protected:
-  void SetUp() override { flows.Start(); }
+  void SetUp() override {
+    window.file = &ws.file;
+    flows.Start();
+  }
 
   // "Новый", the kind's radio button, "ОК".
   void newImage(Word kind) {

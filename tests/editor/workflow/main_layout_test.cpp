@@ -1,16 +1,19 @@
 #include <gtest/gtest.h>
 
 #include "editor/workflow/main_layout.h"
+#include "editor/workflow/settings_document.h"
 
 using namespace nastrum;
 
 namespace {
 
+// An open image, as made and perhaps edited through its document.
 Workspace loaded(Word kind, bool modified = false) {
   Workspace ws;
   ws.image.deviceKind = kind;
-  ws.editor.fileOpen = true;
-  ws.editor.modified = modified;
+  SettingsDocument document(ws);
+  document.openUnnamed();
+  if (modified) document.markModified();
   return ws;
 }
 

@@ -8,16 +8,19 @@ TEST_F(FlowTest, NewImageOfEachKindIsUnnamedCheckedAndTitled) {
                           "Наструм - ОРВИК 9: adjustment_0"};
   for (Word kind : {1, 2, 3}) {
     window.checks.clear();
+    window.checkedFileNames.clear();
     ws.image.sensors[4].mainDescriptor = 0x2340;  // left over from before
     newImage(kind);
     EXPECT_EQ(ws.image.deviceKind, kind);
-    EXPECT_TRUE(ws.editor.fileOpen);
-    EXPECT_TRUE(ws.editor.unnamedNew);
-    EXPECT_FALSE(ws.editor.modified);
+    EXPECT_TRUE(ws.file.isOpen());
+    EXPECT_TRUE(ws.file.isUnnamedNew());
+    EXPECT_FALSE(ws.file.isModified());
     EXPECT_EQ(ws.image.sensors[4].mainDescriptor, 0) << "a hand-made image starts from the defaults";
-    EXPECT_EQ(ws.editor.currentFileName, QStringLiteral("adjustment_0.bfm"));
+    EXPECT_EQ(ws.file.fileName(), QStringLiteral("adjustment_0.bfm"));
     EXPECT_EQ(flows.state().title, QString::fromUtf8(titles[kind - 1]));
     EXPECT_EQ(window.checks, std::vector<bool>{false}) << "checked without a report";
+    EXPECT_EQ(window.checkedFileNames, std::vector<QString>{QStringLiteral("adjustment_0.bfm")})
+        << "the check's window names the new settings, not the ones before";
     EXPECT_FALSE(flows.state().choosingKind);
     EXPECT_FALSE(flows.layout().saveEnabled);
   }
@@ -27,11 +30,11 @@ TEST_F(FlowTest, NewImageOfEachKindIsUnnamedCheckedAndTitled) {
 TEST_F(FlowTest, DefaultNameSkipsNamesTakenInTheCurrentDirectory) {
   ASSERT_TRUE(dir.write(QStringLiteral("adjustment_0.bfm"), "x"));
   newImage(2);
-  EXPECT_EQ(ws.editor.currentFileName, QStringLiteral("adjustment_1.bfm"));
+  EXPECT_EQ(ws.file.fileName(), QStringLiteral("adjustment_1.bfm"));
 
   for (int n = 1; n <= 9; ++n) ASSERT_TRUE(dir.write(QStringLiteral("adjustment_%1.bfm").arg(n), "x"));
   newImage(2);
-  EXPECT_EQ(ws.editor.currentFileName, QStringLiteral("adjustment_10.bfm"));
+  EXPECT_EQ(ws.file.fileName(), QStringLiteral("adjustment_10.bfm"));
   EXPECT_EQ(flows.state().title, QStringLiteral("Наструм - ОРВИК расширяемый: adjustment_10"));
 }
 
@@ -45,7 +48,7 @@ TEST_F(FlowTest, KindChooserStartsOnExpandableAndCancelKeepsTheLoadedImage) {
   flows.CancelNewKind();
   EXPECT_FALSE(flows.state().choosingKind);
   EXPECT_EQ(ws.image.deviceKind, 3) << "a radio button alone must not change the loaded image";
-  EXPECT_TRUE(ws.editor.fileOpen);
+  EXPECT_TRUE(ws.file.isOpen());
   EXPECT_EQ(flows.state().title, title);
   EXPECT_TRUE(flows.layout().paramsMenuVisible);
 }
@@ -66,7 +69,7 @@ TEST_F(FlowTest, AccessLevelLastsOverOpenAndCloseUntilTheNextNewImage) {
   flows.CloseImage();
   window.openAnswers.push_back(dir.path(QStringLiteral("plant.bfm")));
   flows.OpenImage();
-  ASSERT_TRUE(ws.editor.fileOpen);
+  ASSERT_TRUE(ws.file.isOpen());
   EXPECT_EQ(ws.editor.accessLevel, 1);
   newImage(2);
   EXPECT_EQ(ws.editor.accessLevel, 0);
@@ -92,11 +95,11 @@ TEST_F(FlowTest, DeviceReadIsTakenOverUnderTheFactoryNumber) {
   EXPECT_EQ(ws.image.sensors[0].mainDescriptor, 0x2340) << "the read image is not reset";
   EXPECT_EQ(ws.image.pipelines[0].impurityTariff, 0x4040);
   EXPECT_EQ(ws.image.pipelines[1].impurityTariff, 0x1234);
-  EXPECT_EQ(ws.editor.currentFileName, QStringLiteral("1A2B_1.bfm"));
+  EXPECT_EQ(ws.file.fileName(), QStringLiteral("1A2B_1.bfm"));
   EXPECT_EQ(flows.state().title, QStringLiteral("Наструм - ОРВИК : считанные настройки с ОРВИК минимальный - 1A2B_1"));
   EXPECT_TRUE(window.checks.empty()) << "a privileged read is not checked here";
-  EXPECT_TRUE(ws.editor.unnamedNew);
-  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_TRUE(ws.file.isUnnamedNew());
+  EXPECT_FALSE(ws.file.isModified());
   EXPECT_TRUE(flows.layout().saveEnabled) << "saving is offered for a fresh read";
 
   window.saveAnswers.push_back(QStringLiteral("site"));
@@ -112,14 +115,14 @@ TEST_F(FlowTest, DeviceReadIsNamedAfterTheDeviceWhateverTheExchangeModeSays) {
   ws.run.exchangeMode = 0;
   ws.run.factoryNumber = 0x00C7;
   flows.TakeOverDeviceRead();
-  EXPECT_EQ(ws.editor.currentFileName, QStringLiteral("00C7_0.bfm"));
+  EXPECT_EQ(ws.file.fileName(), QStringLiteral("00C7_0.bfm"));
   EXPECT_TRUE(flows.layout().saveEnabled);
 
   ws.run.exchangeMode = 1;
   flows.NewImage();
   ws.run.exchangeMode = 1;  // left over from a read
   flows.ConfirmNewKind();
-  EXPECT_EQ(ws.editor.currentFileName, QStringLiteral("adjustment_0.bfm"));
+  EXPECT_EQ(ws.file.fileName(), QStringLiteral("adjustment_0.bfm"));
 }
 
 TEST_F(FlowTest, UnsavedChangesAreOfferedForSavingBeforeADeviceRead) {
@@ -130,7 +133,7 @@ TEST_F(FlowTest, UnsavedChangesAreOfferedForSavingBeforeADeviceRead) {
   EXPECT_FALSE(flows.AskSaveBeforeDeviceRead());
   EXPECT_TRUE(flows.AskSaveBeforeDeviceRead());
   EXPECT_TRUE(flows.AskSaveBeforeDeviceRead());
-  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_FALSE(ws.file.isModified());
   EXPECT_EQ(boxes.codes(), (std::vector<int>{6, 6, 6}));
 }
 
@@ -140,7 +143,7 @@ TEST_F(FlowTest, FinishedDeviceReadActsOnlyOnSuccess) {
   ws.run.runDone = false;
   flows.FinishDeviceRead(true);
   EXPECT_EQ(ws.run.exchangeMode, 0);
-  EXPECT_EQ(ws.editor.currentFileName, QStringLiteral("plant.bfm")) << "a failed read changes nothing";
+  EXPECT_EQ(ws.file.fileName(), QStringLiteral("plant.bfm")) << "a failed read changes nothing";
 
   ws.run.runDone = true;
   flows.FinishDeviceRead(false);  // names and desktop: the editor opens on the image
@@ -151,8 +154,8 @@ TEST_F(FlowTest, FinishedDeviceReadActsOnlyOnSuccess) {
   window.checks.clear();
   flows.FinishDeviceRead(true);
   EXPECT_EQ(ws.image.sys(sys::PrivilegedMark), 1);
-  EXPECT_EQ(ws.editor.currentFileName, QStringLiteral("00C7_0.bfm"));
-  EXPECT_TRUE(ws.editor.unnamedNew);
+  EXPECT_EQ(ws.file.fileName(), QStringLiteral("00C7_0.bfm"));
+  EXPECT_TRUE(ws.file.isUnnamedNew());
   EXPECT_EQ(flows.state().pages, PageSet::None);
   EXPECT_TRUE(window.checks.empty());
 }

@@ -115,52 +115,45 @@ TEST_F(SettingsDocumentTest, TheFileOperationsSayWhereTheImageBelongs) {
   EXPECT_FALSE(document.isUnnamedNew());
 }
 
-TEST_F(SettingsDocumentTest, AnEditThatSetTheFlagItselfIsStillAnnounced) {
-  newImage(2);
-  ws.editor.modified = true;  // as a page's rules do before the page tells
-  flows.markModified();
-  EXPECT_EQ(modified, std::vector<bool>{true});
-}
-
 // One user action is one step however often its handlers report the edit;
-// an edit that changed nothing is none; undo leaves the check's marks alone.
+// an edit that changed nothing is none; undo leaves the check's marks alone
+// and walks back to the clean state; a replacement starts the history anew.
 TEST_F(SettingsDocumentTest, EditsAreCutIntoStepsOfWholeImages) {
   newImage(2);
   SettingsDocument& document = flows.document();
-  std::vector<std::pair<SettingsImage, SettingsImage>> steps;
-  QObject::connect(&document, &SettingsDocument::stepMade,
-                   [&steps](const SettingsImage& before, const SettingsImage& after) { steps.emplace_back(before, after); });
-  const SettingsImage opened = ws.image;
+  EXPECT_FALSE(document.canUndo());
 
   ws.image.pipelines[0].mainDescriptor = 0x1000;
   flows.markModified();
   ws.image.hourArcDesc[0] = 0x0200;  // a cascade of the same action
   flows.markModified();
   document.commitStep();  // as once the event has been handled
-  ASSERT_EQ(steps.size(), 1u);
-  EXPECT_EQ(steps[0].first.pipelines[0].mainDescriptor, 0);
-  EXPECT_EQ(steps[0].second.pipelines[0].mainDescriptor, 0x1000);
-  EXPECT_EQ(steps[0].second.hourArcDesc[0], 0x0200);
+  EXPECT_EQ(document.undoSteps(), 1);
 
   ws.image.sys(sys::CheckErrorsMark) = 1;  // a check ran
   flows.markModified();
   document.commitStep();
-  EXPECT_EQ(steps.size(), 1u) << "the check's marks are no edit";
+  EXPECT_EQ(document.undoSteps(), 1) << "the check's marks are no edit";
 
-  document.restore(opened);
+  document.undo();
   EXPECT_EQ(ws.image.pipelines[0].mainDescriptor, 0);
-  EXPECT_EQ(ws.image.hourArcDesc[0], 0);
+  EXPECT_EQ(ws.image.hourArcDesc[0], 0) << "the cascade went with its edit";
   EXPECT_EQ(ws.image.sys(sys::CheckErrorsMark), 1) << "the marks describe the last check";
+  EXPECT_FALSE(document.isModified()) << "back at the image as it was made";
+  EXPECT_EQ(modified, (std::vector<bool>{true, false}));
+  document.redo();
+  EXPECT_EQ(ws.image.pipelines[0].mainDescriptor, 0x1000);
+  EXPECT_EQ(ws.image.hourArcDesc[0], 0x0200);
+  EXPECT_TRUE(document.isModified());
 
-  int started = 0;
-  QObject::connect(&document, &SettingsDocument::historyStarted, [&started] { ++started; });
   ws.image.pipelines[1].mainDescriptor = 0x1000;
   flows.markModified();
   boxes.then(AnswerNo);  // message 4: the change is dropped
   newImage(3);
   document.commitStep();
-  EXPECT_EQ(steps.size(), 1u) << "an edit before a replacement is no step after it";
-  EXPECT_GT(started, 0);
+  EXPECT_FALSE(document.canUndo()) << "no undo reaches back past a new image";
+  EXPECT_FALSE(document.canRedo());
+  EXPECT_FALSE(document.isModified());
   EXPECT_TRUE(boxes.allAnswered());
 }
 

@@ -27,12 +27,12 @@ TEST_F(UnsavedChangesTest, NewImageAsksMessage4) {
   boxes.then(AnswerCancel);
   flows.NewImage();
   EXPECT_FALSE(flows.state().choosingKind);
-  EXPECT_TRUE(ws.editor.fileOpen && ws.editor.modified);
+  EXPECT_TRUE(ws.file.isOpen() && ws.file.isModified());
 
   boxes.then(AnswerNo);
   flows.NewImage();
   EXPECT_TRUE(flows.state().choosingKind);
-  EXPECT_FALSE(ws.editor.fileOpen);
+  EXPECT_FALSE(ws.file.isOpen());
   EXPECT_EQ(ws.image.sensors[3].mainDescriptor, 0) << "the discarded image is reset";
   EXPECT_FALSE(editSaved());
   EXPECT_EQ(boxes.codes(), (std::vector<int>{4, 4}));
@@ -59,7 +59,7 @@ TEST_F(FlowTest, YesWhoseSaveFailsKeepsTheImage) {
   flows.OpenImage();
   EXPECT_EQ(window.openWindowsShown, 0);
   EXPECT_FALSE(flows.QueryExit()) << "the program must not end with the changes unsaved";
-  EXPECT_TRUE(ws.editor.fileOpen && ws.editor.modified);
+  EXPECT_TRUE(ws.file.isOpen() && ws.file.isModified());
   EXPECT_EQ(boxes.codes(), (std::vector<int>{4, 4, 11}));
 }
 
@@ -67,13 +67,13 @@ TEST_F(UnsavedChangesTest, OpenAsksMessage4BeforeTheFileWindow) {
   boxes.then(AnswerCancel);
   flows.OpenImage();
   EXPECT_EQ(window.openWindowsShown, 0);
-  EXPECT_TRUE(ws.editor.fileOpen);
+  EXPECT_TRUE(ws.file.isOpen());
 
   boxes.then(AnswerNo);
   window.openAnswers.push_back(std::nullopt);
   flows.OpenImage();
   EXPECT_EQ(window.openWindowsShown, 1);
-  EXPECT_FALSE(ws.editor.fileOpen);
+  EXPECT_FALSE(ws.file.isOpen());
   EXPECT_FALSE(editSaved());
 }
 
@@ -105,11 +105,11 @@ TEST_F(FlowTest, QueryExitWithoutChangesAsksMessage16) {
 TEST_F(UnsavedChangesTest, CloseKeyAsksBeforeDroppingChanges) {
   boxes.then(AnswerCancel);
   flows.CloseImageAsked();
-  EXPECT_TRUE(ws.editor.fileOpen);
+  EXPECT_TRUE(ws.file.isOpen());
 
   boxes.then(AnswerNo);
   flows.CloseImageAsked();
-  EXPECT_FALSE(ws.editor.fileOpen);
+  EXPECT_FALSE(ws.file.isOpen());
   EXPECT_FALSE(editSaved());
   EXPECT_EQ(boxes.codes(), (std::vector<int>{11, 11}));
 }
@@ -117,6 +117,6 @@ TEST_F(UnsavedChangesTest, CloseKeyAsksBeforeDroppingChanges) {
 TEST_F(FlowTest, CloseKeyWithoutChangesClosesAtOnce) {
   newImage(3);
   flows.CloseImageAsked();
-  EXPECT_FALSE(ws.editor.fileOpen);
+  EXPECT_FALSE(ws.file.isOpen());
   EXPECT_TRUE(boxes.shown().empty());
 }

@@ -80,7 +80,7 @@ TEST(ClockRead, ReadsTheDeviceClock) {
   EXPECT_TRUE(rig.workspace.run.runDone);
   EXPECT_EQ(rig.workspace.run.runError, 0);
   EXPECT_EQ(rig.observer.progressPosition, 2);
-  EXPECT_FALSE(rig.workspace.editor.modified) << "the caller takes the reading over";
+  EXPECT_FALSE(rig.workspace.file.isModified()) << "the caller takes the reading over";
 }
 
 TEST(ClockRead, AnEarlyModelGetsOnlyTheMismatchLineAfterTheGreeting) {

@@ -60,7 +60,7 @@ TEST(ClockBytes, TakingTheDeviceClockSetsTheTimeToWrite) {
   EXPECT_EQ(w.image.sys(sys::TimeHHMM), 905);
   EXPECT_EQ(w.image.sys(sys::DateDDMM), 703);
   EXPECT_EQ(w.image.sys(sys::DateYear), 2005);
-  EXPECT_FALSE(w.editor.modified) << "the main window marks the settings modified";
+  EXPECT_FALSE(w.file.isModified()) << "the main window marks the settings modified";
 }
 
 struct CountdownTrace {

@@ -195,7 +195,7 @@ TEST_F(ExchangeWindowTest, ModesLayTheWindowOut) {
       {kClockWriteMode, false, QStringLiteral("Запись в ОРВИК"), false, true, false, false, false, false},
   };
   for (const auto& c : cases) {
-    workspace.editor.fileOpen = c.fileOpen;
+    workspace.file = c.fileOpen ? DocumentFile::opened(QStringLiteral("plant.bfm")) : DocumentFile();
     window.setMode(c.mode);
     window.activate();
     EXPECT_EQ(window.windowTitle(), c.caption) << c.mode;
@@ -212,7 +212,7 @@ TEST_F(ExchangeWindowTest, ModesLayTheWindowOut) {
 
 TEST_F(ExchangeWindowTest, ReadWriteChoiceSetsTheStartCaption) {
   auto* start = child<QPushButton>("Set_OnLine");
-  workspace.editor.fileOpen = true;
+  workspace.file = DocumentFile::opened(QStringLiteral("plant.bfm"));
   window.setMode(kReadMode);
   window.activate();
   clickChoice(1);

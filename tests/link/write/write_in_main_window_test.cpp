@@ -168,8 +168,8 @@ TEST_F(WriteInMainWindow, AfterAWriteTheSettingsDifferingFromTheFileAreMarkedMod
   openImage(image);
   const QString path = QDir::current().filePath(QStringLiteral("plant.bfm"));
   ASSERT_TRUE(writeSettingsPair(path, image).settingsWritten);
-  ws.editor.currentFileName = path;
-  ws.editor.modified = false;
+  form.flows().document().renameTo(path);
+  form.flows().document().markUnmodified();
   boxes.then(AnswerNo);  // leave the device in STOP
 
   writeToDevice([](WriteGroupWindow& w) {
@@ -182,7 +182,7 @@ TEST_F(WriteInMainWindow, AfterAWriteTheSettingsDifferingFromTheFileAreMarkedMod
   EXPECT_EQ(previews[0].items.size(), 1u) << "only the adjusted descriptor differs";
   EXPECT_EQ(device.exportImage().sensors[0].mainDescriptor, 0x9502);
   EXPECT_EQ(ws.image.sensors[0].mainDescriptor, 0x9502);
-  EXPECT_TRUE(ws.editor.modified) << "the open settings are the device's, not the file's";
+  EXPECT_TRUE(ws.file.isModified()) << "the open settings are the device's, not the file's";
 }
 
 TEST_F(WriteInMainWindow, ACheckWithErrorsRefusesUnlessPrivileged) {

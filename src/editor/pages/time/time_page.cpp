@@ -29,7 +29,7 @@ void TimePage::storeClock(const QDate& date) {
 }
 
 void TimePage::tick(const QDateTime& computerNow) {
-  if (!workspace_.editor.fileOpen) return;
+  if (!workspace_.file.isOpen()) return;
   if (followsComputer_) {
     // A timer drifts; the computer's clock does not.
     deviceSeconds_ = SecondsOf(computerNow.time());

@@ -26,7 +26,7 @@ class ArchivePageTest : public ::testing::Test {
     page.chooseHead(f, head);
   }
 
-  Workspace ws{::nastrum::testing::freshImage(2), {}, {}};
+  Workspace ws = ::nastrum::testing::freshWorkspace(2);
   ScriptedPresenter boxes;
   ArchivePage page{ws, boxes};
 };

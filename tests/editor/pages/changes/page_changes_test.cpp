@@ -97,7 +97,6 @@ TEST(PageChanges, AChoiceIsAnEditOnlyWhenItChangesTheImage) {
   for (const Case& c : cases) {
     Workspace ws;
     ws.image = testing::freshImage(3);
-    ws.editor.fileOpen = true;
     ScriptedPresenter boxes;
     EXPECT_EQ(c.run(ws, boxes), Verdicts(true, false)) << c.what;
     EXPECT_TRUE(boxes.codes().empty()) << c.what;

@@ -25,7 +25,7 @@ std::vector<QString> changedFields(const SettingsImage& before, const SettingsIm
 
 class RegulatorPageTest : public ::testing::Test {
  protected:
-  Workspace ws{::nastrum::testing::freshImage(3), {}, {}};
+  Workspace ws = ::nastrum::testing::freshWorkspace(3);
   ScriptedPresenter boxes;
   RegulatorPage page{ws, boxes, u','};
 };
@@ -98,7 +98,7 @@ class DesktopPageTest : public ::testing::Test {
   QString nameOf(int n) const { return nameText(ws.image.names.desktopNames[static_cast<std::size_t>(n)]); }
   Word word(int n) const { return ws.image.names.desktopParams[static_cast<std::size_t>(n)]; }
 
-  Workspace ws{::nastrum::testing::freshImage(3), {}, {}};
+  Workspace ws = ::nastrum::testing::freshWorkspace(3);
   ScriptedPresenter boxes;
   DesktopPage page{ws, boxes};
 };

@@ -25,7 +25,6 @@ enum : Word {
 inline Workspace workspaceOf(Word kind) {
   Workspace ws;
   ws.image = testing::freshImage(kind);
-  ws.editor.fileOpen = true;
   return ws;
 }
 

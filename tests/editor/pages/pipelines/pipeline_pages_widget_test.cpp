@@ -534,7 +534,7 @@ TEST(PipelinePages, ClosingWithTheNumberFieldFocusedRunsNoHandler) {
     QApplication::processEvents();
     ASSERT_TRUE(number->hasFocus());
   }
-  EXPECT_FALSE(ws.editor.modified) << "closing the pages marked nothing";
+  EXPECT_FALSE(ws.file.isModified()) << "closing the pages marked nothing";
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ TEST(PipelineView, APipelineReadFromADeviceShowsWhatItsCodesMean) {
   const QByteArray before = encodeSettingsRecord(ws.image);
   const PipelineView v = page.prepareView();
   EXPECT_EQ(encodeSettingsRecord(ws.image), before);
-  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_FALSE(ws.file.isModified());
   EXPECT_TRUE(boxes.shown().empty());
 
   EXPECT_EQ(selected(v.medium), QStringLiteral("вода"));
@@ -144,7 +144,7 @@ TEST(PipelineView, RepairsWhenShownNeverMarkTheImageModified) {
   EXPECT_EQ(share.pipeDiameter, 0);
   EXPECT_EQ(v.diameterCaption, QStringLiteral("Доля расхода:"));
   EXPECT_EQ(v.real(PipelineReal::PipeDiameter).text, QStringLiteral("0"));
-  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_FALSE(ws.file.isModified());
 }
 
 TEST(PipelineView, InvalidMediumShowsOnlyTheError) {

@@ -23,7 +23,7 @@ class LogicFlagPageTest : public ::testing::Test {
   Word k2(int n) const { return ws.image.logicK2[static_cast<std::size_t>(n)]; }
   bool regulatorsTicked() const { return bitOfWord(ws.image.sys(sys::SpecialFunctions), kRegulatorsFlagBit); }
 
-  Workspace ws{::nastrum::testing::freshImage(2), {}, {}};
+  Workspace ws = ::nastrum::testing::freshWorkspace(2);
   ScriptedPresenter boxes;
   LogicFlagPage page{ws, boxes, u','};
 };

@@ -26,7 +26,6 @@ bool sameImage(const SettingsImage& a, const SettingsImage& b) { return std::mem
 Workspace workspaceOf(Word kind) {
   Workspace ws;
   ws.image = testing::freshImage(kind);
-  ws.editor.fileOpen = true;
   return ws;
 }
 

@@ -39,7 +39,6 @@ struct Page : testing::PageDriver<SensorPageWidget> {
   explicit Page(Word kind, std::initializer_list<int> answers = {}) {
     for (const int answer : answers) boxes.then(answer);
     ws.image = testing::freshImage(kind);
-    ws.editor.fileOpen = true;
     open(std::make_unique<SensorPageWidget>(ws, boxes, kComma, nullptr));
   }
 
@@ -434,7 +433,7 @@ TEST(SensorPageWidget, ListsTakeNoTyping) {
 
   // Choosing the item already shown changes nothing either.
   p.choose("familyBox", "аналоговый");
-  p.document.setModified(false);
+  p.document.markUnmodified();
   p.choose("storageBox", "с хранением");
   p.choose("familyBox", "аналоговый");
   EXPECT_FALSE(p.modified());
@@ -621,7 +620,7 @@ TEST(SensorPageWidget, ThermocoupleColdJunction) {
 TEST(SensorPageWidget, OpeningTheArithmeticWindowCountsAsAnEdit) {
   Page p(3);
   p.choose("familyBox", "условный");
-  p.document.setModified(false);
+  p.document.markUnmodified();
   QTimer::singleShot(0, p.widget.get(), [&] {
     p.widget->arithmeticWindow().findChild<QPushButton*>("exitButton")->click();
   });
@@ -639,7 +638,7 @@ TEST(SensorPageWidget, LargeModelArithmeticGoesThroughItsWindow) {
   // A new formula names no sensor: the lists show "нет" (sensor 0 is the one edited).
   EXPECT_EQ(p.find<QLabel>("arithmeticSummary")->text().section(u'\n', 0, 1), "ИТОГ:  R =  X \nX - не используется");
   EXPECT_EQ(p.widget->arithmeticWindow().findChild<ChoiceBox*>("operandX")->currentText(), "нет");
-  p.document.setModified(false);
+  p.document.markUnmodified();
   QTimer::singleShot(0, p.widget.get(), [&] {
     TarForm& form = p.widget->arithmeticWindow();
     EXPECT_TRUE(form.isModal());

@@ -25,7 +25,6 @@ namespace {
 struct PageRig : testing::PageDriver<SystemPageWidget> {
   explicit PageRig(Word kind) {
     workspace.image = testing::freshImage(kind);
-    workspace.editor.fileOpen = true;
     open(std::make_unique<SystemPageWidget>(workspace, presenter, QLatin1Char(',')));
     widget->fillKindChoices(kind);
     widget->show();

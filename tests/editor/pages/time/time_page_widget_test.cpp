@@ -24,7 +24,7 @@ struct TimeRig : testing::PageDriver<TimePageWidget> {
   TimeRig() {
     open(std::make_unique<TimePageWidget>(ws, boxes));
     ResetImage(workspace.image, workspace.editor);
-    workspace.editor.fileOpen = true;
+    workspace.file = DocumentFile::opened(QStringLiteral("plant.bfm"));
     workspace.image.sys(sys::DateDDMM) = 3112;
     workspace.image.sys(sys::DateYear) = 2025;
     widget->setComputerClock([this] { return computerNow; });
@@ -75,7 +75,7 @@ TEST(TimePageWidget, UserEditsAndSynchronisationMarkChanges) {
   EXPECT_EQ(rig.workspace.image.sys(sys::DateDDMM), 703);
   EXPECT_EQ(rig.workspace.image.sys(sys::DateYear), 2024);
 
-  rig.document.setModified(false);
+  rig.document.markUnmodified();
   QPushButton* sync = rig.find<QPushButton>("sync_b");
   EXPECT_EQ(sync->text(), QStringLiteral("<"));
   sync->click();

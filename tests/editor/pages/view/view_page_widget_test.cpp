@@ -52,7 +52,6 @@ using Expect = std::function<QString(int object)>;
 struct Page : testing::PageDriver<ViewPageWidget> {
   Page(ViewSheet sheet, Word kind) {
     ws.image = testing::populatedImage(kind);
-    ws.editor.fileOpen = true;
     open(std::make_unique<ViewPageWidget>(sheet, ws, boxes, kComma, nullptr));
     widget->showCurrent();
   }
@@ -499,7 +498,7 @@ TEST(ViewMode, PagesInTheMainWindowFillOnViewAndAskThroughItsPasswordWindow) {
   emit sensors->cellDoubleClicked(1, 6);
   ASSERT_EQ(ws.editor.accessLevel, 1);
   EXPECT_TRUE(action("saveAction")->isEnabled());  // offered as soon as the cell opens
-  EXPECT_FALSE(ws.editor.modified);
+  EXPECT_FALSE(ws.file.isModified());
   auto* editor = qobject_cast<QLineEdit*>(sensors->indexWidget(sensors->model()->index(1, 6)));
   ASSERT_NE(editor, nullptr);
   editor->setText(QStringLiteral("2340"));

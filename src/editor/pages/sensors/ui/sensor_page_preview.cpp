@@ -77,7 +77,6 @@ int main(int argc, char** argv) {
   nastrum::ResetImage(workspace.image, workspace.editor);
   workspace.image.deviceKind = options.value(QStringLiteral("kind")).toInt();
   if (!nastrum::isValidDeviceKind(workspace.image.deviceKind)) workspace.image.deviceKind = nastrum::toWord(nastrum::DeviceKind::Expandable);
-  workspace.editor.fileOpen = true;
   SilentPresenter presenter;
   nastrum::SensorPageWidget page(workspace, presenter, QChar(u','), nullptr);
   configure(page.page(), options.value(QStringLiteral("example")));

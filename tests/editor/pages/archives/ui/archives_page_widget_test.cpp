@@ -55,7 +55,7 @@ class ArchivesPageWidgetTest : public ::testing::Test, protected testing::PageDr
   }
   void useKind(Word kind) {
     ws.image = testing::freshImage(kind);
-    document.setModified(false);
+    document.markUnmodified();
     widget->showCurrent();
   }
   QComboBox* combo(const QString& name) { return find<QComboBox>(name); }

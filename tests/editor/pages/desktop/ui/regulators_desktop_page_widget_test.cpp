@@ -217,7 +217,7 @@ TEST_F(RegulatorsDesktopPageWidgetTest, SetupOpenClosesTheGapAtTheEntryShown) {
   // Another file, with a gap at entry 1, is opened while the box holds 1.
   ws.image.names.desktopNames[1].clear();
   ws.image.names.desktopParams[1] = 0xFFFF;
-  document.setModified(false);
+  document.markUnmodified();
   QSignalSpy edits(widget.get(), &RegulatorsDesktopPageWidget::imageEdited);
   widget->fillKindChoices(3);
   EXPECT_EQ(nameOf(1), "N2");

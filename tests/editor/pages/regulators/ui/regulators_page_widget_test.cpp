@@ -178,7 +178,7 @@ TEST_F(RegulatorsPageWidgetTest, ShowingNeverEdits) {
   ws.image.logicParam[0] = 0x1234;
   ws.image.logicK1[0] = 0x0281;
   ws.image.sys(sys::SpecialFunctions) = withBit(0, 12, true);
-  document.setModified(false);
+  document.markUnmodified();
   QSignalSpy edits(widget.get(), &RegulatorsPageWidget::imageEdited);
   widget->showCurrent();
   EXPECT_FALSE(modified());
@@ -193,7 +193,7 @@ TEST_F(RegulatorsPageWidgetTest, ShowingNeverEdits) {
 
 TEST_F(RegulatorsPageWidgetTest, ALawCodeWithoutAnItemIsShownAsAnError) {
   ws.image.logicLaw[2] = 0x0305;
-  document.setModified(false);
+  document.markUnmodified();
   showFlag(2);
   EXPECT_TRUE(find<QCheckBox>("flagPresent")->isChecked());
   EXPECT_EQ(find<ChoiceBox>("lawChoice")->currentText(), "ОШИБКА");
