@@ -52,7 +52,7 @@ RunOutcome DeviceWriteAction::runWrite(RunContext& ctx) {
     lastDevice_.reset();
   if (outcome.succeeded() && !outcome.nothingToChange) markModifiedUnlessSaved();
   // A write never counts as a finished read.
-  return RunOutcome{outcome.result, false};
+  return RunOutcome{outcome.result, false, outcome.portFailed};
 }
 
 bool DeviceWriteAction::confirmInWindow(const WritePreview& preview) {

@@ -61,14 +61,14 @@ class ClockSession {
 
   std::optional<QDateTime> read() {
     std::optional<QDateTime> reading;
-    RunClockRead(ctx_, reading);
+    last_ = RunClockRead(ctx_, reading);
     return reading;
   }
 
   bool write(const ClockSource& timeToWrite) {
     workspace_.image.deviceKind = workspace_.run.connectedKind;
-    RunClockWrite(ctx_, timeToWrite);
-    return workspace_.run.runDone;
+    last_ = RunClockWrite(ctx_, timeToWrite);
+    return last_.done;
   }
 
   // A time the user gave runs on from now with this program's clock.
@@ -94,7 +94,8 @@ class ClockSession {
 
   // Why the last run failed, for the closing line.
   QString failure() const {
-    const int code = workspace_.run.runError;
+    if (last_.portFailed) return QStringLiteral("the port could not be opened");
+    const int code = last_.result;
     if (workspace_.run.connectedKind == 0 && code == 0) return QStringLiteral("the device is not one this program serves");
     if (code != 0) return ResultText(code).trimmed();
     const QString label = observer_.deviceLabel();
@@ -108,6 +109,7 @@ class ClockSession {
   CliRunObserver observer_;
   CliPresenter presenter_;
   RunContext ctx_;
+  RunOutcome last_;
 };
 
 int runClock(const CliArgs& args, CliIo& io) {

@@ -78,13 +78,14 @@ class ClockRun {
 
 bool Served(int kind) { return isValidDeviceKind(kind); }
 
-void ReadClock(RunContext& ctx, std::optional<QDateTime>& reading) {
+// False when the port could not be opened: nothing was sent.
+bool ReadClock(RunContext& ctx, std::optional<QDateTime>& reading) {
   reading.reset();
   ClockRun run(ctx);
-  if (!run.begin(RunKind::ClockRead)) return;
+  if (!run.begin(RunKind::ClockRead)) return false;
   if (run.selectFailed()) {
     run.end();
-    return;
+    return true;
   }
   if (run.failed() || Served(run.run_.connectedKind)) {
     const QByteArray year = run.read(device_param::kClockYear.word());
@@ -104,6 +105,7 @@ void ReadClock(RunContext& ctx, std::optional<QDateTime>& reading) {
     ctx.log(kMismatch);
   }
   run.end();
+  return true;
 }
 
 const QString kBadTime = QStringLiteral("Неверные дата или время, запись отменена.");
@@ -118,7 +120,8 @@ std::optional<ClockWriteBytes> TimeAtTheTurn(RunContext& ctx, const ClockSource&
   return ClockBytesFor(now);
 }
 
-void WriteClock(RunContext& ctx, const ClockSource& timeToWrite) {
+// False when the port could not be opened: nothing was sent.
+bool WriteClock(RunContext& ctx, const ClockSource& timeToWrite) {
   ClockRun run(ctx);
   // A time that makes no date is refused before anything is sent: the device
   // would keep whatever it made of such bytes.
@@ -126,12 +129,12 @@ void WriteClock(RunContext& ctx, const ClockSource& timeToWrite) {
   if (!planned.isValid() || !ClockBytesFor(planned)) {
     ctx.log(kBadTime);
     run.keep(run_code::kNoAnswer);
-    return;
+    return true;
   }
-  if (!run.begin(RunKind::ClockWrite)) return;
+  if (!run.begin(RunKind::ClockWrite)) return false;
   if (run.selectFailed()) {
     run.end();
-    return;
+    return true;
   }
   if (run.failed() || ctx.workspace.image.deviceKind == run.run_.connectedKind) {
     if (!run.failed()) run.keep(CheckAccess(ctx, ctx.settings.password));
@@ -161,6 +164,7 @@ void WriteClock(RunContext& ctx, const ClockSource& timeToWrite) {
     ctx.log(kMismatch);
   }
   run.end();
+  return true;
 }
 
 }  // namespace
@@ -173,13 +177,13 @@ int MsToMinuteTurn(const QDateTime& time) {
 // The clock runs keep their state in the run state while they work; the
 // outcome is what they leave there.
 RunOutcome RunClockRead(RunContext& ctx, std::optional<QDateTime>& reading) {
-  ReadClock(ctx, reading);
-  return RunOutcome{ctx.run().runError, ctx.run().runDone};
+  const bool portOpened = ReadClock(ctx, reading);
+  return RunOutcome{ctx.run().runError, ctx.run().runDone, !portOpened};
 }
 
 RunOutcome RunClockWrite(RunContext& ctx, const ClockSource& timeToWrite) {
-  WriteClock(ctx, timeToWrite);
-  return RunOutcome{ctx.run().runError, ctx.run().runDone};
+  const bool portOpened = WriteClock(ctx, timeToWrite);
+  return RunOutcome{ctx.run().runError, ctx.run().runDone, !portOpened};
 }
 
 }  // namespace nastrum

@@ -417,7 +417,9 @@ void ExchangeWindow::start() {
   StoreOutcome(run, outcome, stopRequested_);
 
   logLine(QStringLiteral("** Конец обмена **"));
-  if (outcome.failed()) start_->show();
+  // A port that would not open ends a run with no code, yet the user must be
+  // able to pick another port and start again.
+  if (outcome.failed() || outcome.portFailed) start_->show();
   stop_->hide();
   password_->setEnabled(true);
   runActive_ = false;

@@ -93,6 +93,7 @@ TEST(ClockCommand, BadArgumentsAndNoDevice) {
   const CliRun none = Cli(Args(missing));
   EXPECT_EQ(none.exitCode, 1);
   EXPECT_TRUE(none.out.isEmpty());
+  EXPECT_TRUE(none.err.contains("the port could not be opened")) << none.err.toStdString();
 }
 
 }  // namespace

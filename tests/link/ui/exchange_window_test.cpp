@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "link/clock/clock_runs.h"
 #include "link/read/device_read_job.h"
 #include "link/runs/connection.h"
 #include "link/runs/fake_device.h"
@@ -42,6 +43,7 @@ class ExchangeWindowTest : public ::testing::Test {
   ExchangeWindowTest()
       : window(workspace, presenter, [this] {
           auto d = std::make_unique<test::FakeDevice>();
+          d->portExists = portExists;
           device = d.get();
           return d;
         }) {}
@@ -52,6 +54,7 @@ class ExchangeWindowTest : public ::testing::Test {
     EXPECT_NE(w, nullptr) << name;
     return w;
   }
+  bool portExists = true;  // of the next device the window makes
   bool shown(const char* name) { return child<QWidget>(name)->isVisibleTo(&window); }
   QStringList logLines() { return child<QPlainTextEdit>("M")->toPlainText().split(QLatin1Char('\n')); }
   // The user picks an item of `RadioGroup1`.
@@ -282,6 +285,40 @@ TEST_F(ExchangeWindowTest, StopPressedDuringARunEndsIt) {
                                             QStringLiteral("** Конец обмена **")}));
   EXPECT_TRUE(shown("Set_OnLine"));  // offered again after a stopped run
   EXPECT_FALSE(shown("B_stop"));
+}
+
+// A port that would not open ends the run with no code; the user picks
+// another port and starts again, in every mode that runs on the device.
+TEST_F(ExchangeWindowTest, APortThatWouldNotOpenOffersTheStartAgain) {
+  DeviceReadJob job;
+  std::optional<QDateTime> reading;
+  const struct {
+    int mode;
+    ExchangeWindow::ModeRun run;
+  } cases[] = {
+      {kReadMode, [&](RunContext& ctx, int) { return job.run(ctx, ReadChoice::Constants); }},
+      {kClockReadMode, [&](RunContext& ctx, int) { return RunClockRead(ctx, reading); }},
+  };
+  for (const auto& c : cases) {
+    portExists = false;
+    if (device) device->portExists = false;
+    window.setModeRun(c.mode, c.run);
+    window.setMode(c.mode);
+    window.activate();
+    presenter.then(AnswerOk);  // "Неверный номер СОМ-порта …"
+    child<QPushButton>("Set_OnLine")->click();
+    ASSERT_NE(device, nullptr);
+    EXPECT_TRUE(presenter.allAnswered()) << c.mode;
+    EXPECT_TRUE(device->requests.empty()) << c.mode;
+    EXPECT_EQ(workspace.run.runError, 0) << c.mode;
+    EXPECT_FALSE(workspace.run.runDone) << c.mode;
+    EXPECT_TRUE(shown("Set_OnLine")) << c.mode;
+
+    device->portExists = true;
+    child<QPushButton>("Set_OnLine")->click();
+    EXPECT_FALSE(device->requests.empty()) << "the second start reached the device, mode " << c.mode;
+    device->requests.clear();
+  }
 }
 
 TEST_F(ExchangeWindowTest, ClockModesStartAsSoonAsShown) {
