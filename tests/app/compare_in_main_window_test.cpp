@@ -161,5 +161,45 @@ TEST_F(CompareInMainWindow, TheDeviceIsReadIntoAnImageOfItsOwn) {
   EXPECT_TRUE(action("readAction")->isEnabled());
 }
 
+// "СТОП" during the device read: nothing is compared with a device that was
+// only partly read, and the open image is left alone.
+TEST_F(CompareInMainWindow, AStoppedDeviceReadComparesNothing) {
+  sim::DeviceConfig config;
+  config.modelCode = 2;
+  devices.emplace_back(config, plant, simClock);
+  ports.emplace_back(devices.back());
+  line.attach(ports.back());
+  SettingsImage other = plant;
+  other.sys(sys::TimeHHMM) = 1230;
+  compareWith(other);
+  ASSERT_EQ(window.comparison().differences, 1);
+  const Comparison before = window.comparison();
+  const SettingsImage open = ws.image;
+
+  ExchangeWindow& exchange = program.exchangeWindow();
+  auto* stop = exchange.findChild<QPushButton*>(QStringLiteral("B_stop"));
+  QTimer user;  // presses "СТОП" once the read is well under way
+  user.setInterval(0);
+  QObject::connect(&user, &QTimer::timeout, [&] {
+    if (stop->isVisible() && ports.back().requests() > 20) {
+      user.stop();
+      QTest::mouseClick(stop, Qt::LeftButton);
+    }
+  });
+  QTimer::singleShot(0, &exchange, [&] {
+    user.start();
+    exchange.start();
+    exchange.close();
+  });
+  window.findChild<QPushButton*>(QStringLiteral("compareDeviceButton"))->click();
+
+  EXPECT_FALSE(user.isActive()) << "the read ended before the user could stop it";
+  EXPECT_EQ(ws.run.runError, 23);
+  EXPECT_EQ(window.comparison().otherName, before.otherName) << "the comparison before stays";
+  EXPECT_EQ(window.comparison().differences, before.differences);
+  EXPECT_TRUE(storesSame(ws.image, open)) << "the open image is not touched";
+  EXPECT_TRUE(action("readAction")->isEnabled());
+}
+
 }  // namespace
 }  // namespace nastrum
