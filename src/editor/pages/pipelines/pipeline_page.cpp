@@ -274,9 +274,12 @@ bool PipelinePageRules::enterReal(PipelineReal field, const QString& text) {
 void PipelinePageRules::copy() {
   clipboard_ = record();
   copiedFrom_ = current_;
+  copiedKind_ = workspace_.image.deviceKind;
 }
 
-bool PipelinePageRules::canPaste() const { return (clipboard_.mainDescriptor & 0xFFFF) != 0; }
+bool PipelinePageRules::canPaste() const {
+  return (clipboard_.mainDescriptor & 0xFFFF) != 0 && copiedKind_ == workspace_.image.deviceKind;
+}
 
 bool PipelinePageRules::paste() {
   const ImageChanges::Scope edit = changes_.scope();

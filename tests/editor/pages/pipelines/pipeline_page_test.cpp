@@ -496,6 +496,31 @@ TEST(PipelinePageCopy, PasteWritesEverythingButNumberAndPressureSensors) {
   EXPECT_TRUE(rig.boxes.shown().empty());  // an active target is written at once
 }
 
+// The codes of one kind mean other things on another (medium 8, payment
+// digits, cutoff terminals, the humidity in the night tariff): a copy made on
+// one kind is not pasted into an image of another.
+TEST(PipelinePageCopy, APipelineOfAnotherKindIsNotPasted) {
+  PageRig rig(2);
+  PipelineRecord& gas = pipeline(rig.ws.image, 1);
+  gas.mainDescriptor = 0x4701;
+  gas.cutoffSource = 0x0540;
+  gas.nightTariff = 0.55;  // the humidity on this kind
+  rig.page.showPipeline(1);
+  rig.page.copy();
+  rig.ws.image = testing::freshImage(3);
+  makeWater(rig.ws.image, 4);
+  rig.page.showPipeline(4);
+  const QByteArray before = rig.bytes();
+  EXPECT_FALSE(rig.page.canPaste());
+  EXPECT_FALSE(rig.page.paste());
+  EXPECT_EQ(rig.bytes(), before);
+  EXPECT_FALSE(rig.page.takeChange());
+  rig.ws.image = testing::freshImage(2);  // an image of the copy's kind takes it
+  makeWater(rig.ws.image, 4);
+  EXPECT_TRUE(rig.page.paste());
+  EXPECT_EQ(pipeline(rig.ws.image, 4).mainDescriptor, 0x4701);
+}
+
 TEST(PipelinePageCopy, PasteOntoASwitchedOffPipelineAsksItsReferencesFirst) {
   for (int answer : {AnswerYes, AnswerNo}) {
     PageRig rig(2);
