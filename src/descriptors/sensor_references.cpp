@@ -247,7 +247,12 @@ ReferenceList sensorChangeReferences(const SettingsImage& image, int n, const Se
       const int to = change.value;
       if (to == ChooseAbsent) c.archives();
       if (serialInput && to != ChooseConditional) serialInputRules(c, true);
-      if (isCountingFamily(old) && to != ChoosePulse && to != ChooseFrequency) flowSensorRule(c, FlowFix::Clear);
+      const bool staysCounting = to == ChoosePulse || to == ChooseFrequency;
+      if (isCountingFamily(old) && !staysCounting) flowSensorRule(c, FlowFix::Clear);
+      // A conditional sensor serves as a flow sensor too; an analog or empty
+      // sensor put in its place would leave the pipeline's flow to nothing.
+      if (old == SensorFamily::Conditional && to != ChooseConditional && !staysCounting)
+        flowSensorRule(c, FlowFix::Clear);
       if (old == SensorFamily::Analog && to != ChooseAnalog) oldQuantityRules(c, d2, true);
       break;
     }

@@ -2,10 +2,10 @@
 
 #include <climits>
 
-#include <QAbstractScrollArea>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWheelEvent>
+
+#include "widgets/page_wheel.h"
 
 namespace nastrum {
 
@@ -117,14 +117,6 @@ void ChoiceBox::keyPressEvent(QKeyEvent* event) {
   event->ignore();  // Enter, Escape, Ctrl+Tab and the like belong to the window
 }
 
-void ChoiceBox::wheelEvent(QWheelEvent* event) {
-  // The turn scrolls the page the list sits on, as over any other part of it.
-  for (QWidget* w = parentWidget(); w; w = w->parentWidget())
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) {
-      QCoreApplication::sendEvent(area->viewport(), event);
-      return;
-    }
-  event->ignore();
-}
+void ChoiceBox::wheelEvent(QWheelEvent* event) { sendWheelToPage(this, event); }
 
 }  // namespace nastrum

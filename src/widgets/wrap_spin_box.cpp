@@ -1,5 +1,7 @@
 #include "widgets/wrap_spin_box.h"
 
+#include "widgets/page_wheel.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -8,6 +10,7 @@ namespace nastrum {
 
 WrapSpinBox::WrapSpinBox(const QString& objectName, QWidget* parent) : QSpinBox(parent) {
   setObjectName(objectName);
+  letWheelScrollPage(this);
   connect(this, &QSpinBox::valueChanged, this, &WrapSpinBox::valueEntered);
 }
 

@@ -1,5 +1,6 @@
 // A digits-only spin box whose arrows go round: one step below the lowest
 // value reaches the highest and one above the highest reaches the lowest.
+// The wheel scrolls the page instead of stepping the number.
 // The box lets the step pass through (its range is one wider on each side);
 // the page's rules wrap the number and the page shows the result again.
 #pragma once

@@ -162,6 +162,23 @@ TEST(SensorReferences, LinearScaleSensorOfGasPipelines) {
   EXPECT_EQ(pipeline(im, 2).pressureSensors, 0x4040);
 }
 
+TEST(SensorReferences, ConditionalFlowSensorThatStopsMeasuringFlow) {
+  SettingsImage im = freshImage(2);
+  sensor(im, 7).mainDescriptor = 0x8300;  // accumulating sum of sensors
+  water(im, 2);
+  pipeline(im, 2).flowSensors = 0x0740;
+  // Pulse and frequency sensors still serve as flow sensors: nothing to ask.
+  for (int family : {ChoosePulse, ChooseFrequency})
+    EXPECT_TRUE(sensorChangeReferences(im, 7, {SensorChangeKind::Family, family}).empty()) << family;
+  for (int family : {ChooseAbsent, ChooseAnalog}) {
+    SettingsImage changed = im;
+    const auto refs = sensorChangeReferences(changed, 7, {SensorChangeKind::Family, family});
+    EXPECT_EQ(asked(refs), (std::vector<Asked>{{29, 2}})) << family;
+    removeReferences(changed, refs);
+    EXPECT_EQ(pipeline(changed, 2).flowSensors, 0) << family;
+  }
+}
+
 TEST(SensorReferences, SwitchedOffPipelinesAreNotExamined) {
   SettingsImage im = freshImage(2);
   sensor(im, 5).mainDescriptor = 0xA350;

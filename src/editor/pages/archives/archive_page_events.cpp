@@ -64,6 +64,8 @@ void ArchivePage::chooseEventAddressing(bool byAddress) {
   const auto n = current(ArchiveGroup::Event);
   if (!n || !eventView().present) return;
   const auto i = static_cast<std::size_t>(*n);
+  // A click on the choice already made keeps the byte number and the parameter.
+  if (eventView().byAddress == byAddress && isEventByAddress(ws_.image.eventType[i]) == byAddress) return;
   ws_.image.eventType[i] = withEventAddressing(ws_.image.eventType[i], byAddress);
   ws_.image.eventParam[i] = 0;
 }

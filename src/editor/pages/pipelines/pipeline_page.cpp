@@ -131,7 +131,10 @@ void PipelinePageRules::setCalibration(int code) {
 
 void PipelinePageRules::setPayment(const Payment& payment) {
   const ImageChanges::Scope edit = changes_.scope();
-  applyPayment(record(), payment, workspace_.image.deviceKind);
+  // The payment shown chosen again: its tariff hours and night tariff stay.
+  const int kind = workspace_.image.deviceKind;
+  if (encodePayment(payment, medium(), kind) == digitOf(record().mainDescriptor, 4)) return;
+  applyPayment(record(), payment, kind);
   edited();
 }
 
@@ -147,6 +150,8 @@ bool PipelinePageRules::chooseFlowRole(FlowRole role) {
     ShowMessageCode(presenter_, refusal);
     return false;
   }
+  // The role shown chosen again keeps its sensors, share and overflow.
+  if (role == flowRole()) return true;
   applyFlowRole(record(), role);
   chosenFlowRole_ = role;
   edited();
@@ -177,6 +182,7 @@ void PipelinePageRules::chooseOverflow(std::optional<int> pipeline) {
 
 void PipelinePageRules::setCutoffPresent(bool present) {
   const ImageChanges::Scope edit = changes_.scope();
+  if (present == pipelineCutoffCode(record()).has_value()) return;  // keeps the terminals chosen
   applyPipelineCutoff(record(), present ? defaultCutoffCode(workspace_.image.deviceKind) : kNoCutoff);
   edited();
 }
@@ -200,6 +206,7 @@ bool PipelinePageRules::setTemperatureComputed(bool computed) {
     ShowMessageCode(presenter_, refusal);
     return false;
   }
+  if (computed == isTemperatureComputed(record())) return true;  // keeps the sensors shown
   applyTemperatureSource(record(), computed);
   edited();
   return true;
@@ -212,6 +219,7 @@ bool PipelinePageRules::setPressureComputed(bool computed) {
     return false;
   }
   PipelineRecord& p = record();
+  if (computed == isPressureComputed(p)) return true;  // keeps the sensors shown
   int mediumChoice = kNoReference;
   if (computed) {
     if (!isPressureComputed(p)) hiddenMediumPressure_ = roleByte(p, PipelineRole::PressureMedium);
@@ -266,9 +274,12 @@ bool PipelinePageRules::enterReal(PipelineReal field, const QString& text) {
 void PipelinePageRules::copy() {
   clipboard_ = record();
   copiedFrom_ = current_;
+  copiedKind_ = workspace_.image.deviceKind;
 }
 
-bool PipelinePageRules::canPaste() const { return (clipboard_.mainDescriptor & 0xFFFF) != 0; }
+bool PipelinePageRules::canPaste() const {
+  return (clipboard_.mainDescriptor & 0xFFFF) != 0 && copiedKind_ == workspace_.image.deviceKind;
+}
 
 bool PipelinePageRules::paste() {
   const ImageChanges::Scope edit = changes_.scope();

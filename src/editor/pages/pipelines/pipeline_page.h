@@ -70,6 +70,7 @@ class PipelinePageRules : public QObject {
 
   // Copy and paste of whole pipelines.
   void copy();
+  // Only a copy made on the same device kind.
   bool canPaste() const;
   bool paste();
 
@@ -94,6 +95,7 @@ class PipelinePageRules : public QObject {
   QChar separator_;
   int current_ = 0;
   PipelineRecord clipboard_{};  // MainDescriptor 0: nothing copied
+  Word copiedKind_ = 0;         // codes mean other things on another kind
   int copiedFrom_ = -1;
   std::optional<FlowRole> chosenFlowRole_;  // of the current pipeline, until it changes
   // The medium-pressure byte hidden by a computed pressure of the current pipeline.

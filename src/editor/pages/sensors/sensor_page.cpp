@@ -221,8 +221,12 @@ bool SensorPage::chooseChannel(const QString& module, const QString& pair, bool 
   const SensorFamily family = view().family;
   const auto code = channelCode(kind(), family, module, pair, filtered);
   if (!code) return false;
+  // The module choice writes a pulse sensor's family digit; terminals and the
+  // bounce filter of the module shown leave it (and its storage flag) alone.
+  const auto shown = view().channel;
+  const bool moduleChosen = !shown || shown->module != module;
   int moduleD1 = 0;
-  if (isPulseFamily(family))
+  if (isPulseFamily(family) && moduleChosen)
     for (const ChannelModule& m : channelModules(kind(), family))
       if (m.name == module) moduleD1 = m.pulseD1;
   applyChannel(rec(), *code, moduleD1);

@@ -10,6 +10,8 @@ namespace nastrum {
 namespace {
 
 constexpr int kNotANumberMessage = 7;
+// Every word of the image is a 16-bit code in a 32-bit slot.
+constexpr long long kHighestWord = 0xFFFF;
 
 QString decimal4(Word value) { return QStringLiteral("%1").arg(value, 4, 10, QLatin1Char('0')); }
 
@@ -84,7 +86,7 @@ StoreOutcome storeCellText(const ViewCell& cell, const QString& typed, QChar sep
     case CellForm::Password: {
       const QString hex = cell.form == CellForm::Password && text == QLatin1String("****") ? QStringLiteral("0000") : text;
       const std::optional<Word> value = HexToInt(hex);
-      if (!value) return refuse(messages);
+      if (!value || *value > kHighestWord) return refuse(messages);
       *cell.word = *value;
       return StoreOutcome::Stored;
     }
@@ -96,9 +98,9 @@ StoreOutcome storeCellText(const ViewCell& cell, const QString& typed, QChar sep
         return StoreOutcome::Stored;
       }
       bool ok = false;
-      const int value = text.toInt(&ok, 10);
-      if (!ok) return refuse(messages);
-      *cell.word = value;
+      const long long value = text.toLongLong(&ok, 10);
+      if (!ok || value < 0 || value > kHighestWord) return refuse(messages);
+      *cell.word = static_cast<Word>(value);
       return StoreOutcome::Stored;
     }
     case CellForm::Real: {

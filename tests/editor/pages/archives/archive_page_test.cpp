@@ -291,6 +291,25 @@ TEST_F(ArchivePageTest, EventEditing) {
   EXPECT_TRUE(page.takeChange());
 }
 
+// The addressing buttons can be clicked on the choice already made: the
+// byte number and the parameter or address must stay.
+TEST_F(ArchivePageTest, EventAddressingChosenAgainKeepsTheWords) {
+  const struct {
+    Word type;
+    bool byAddress;
+  } cases[] = {{0x8105, false}, {0x8110, true}};
+  for (const auto& c : cases) {
+    ws.image.eventType[2] = c.type;
+    ws.image.eventParam[2] = 0x4102;
+    page.select(G::Event, 2);
+    page.takeChange();
+    page.chooseEventAddressing(c.byAddress);
+    EXPECT_EQ(ws.image.eventType[2], c.type);
+    EXPECT_EQ(ws.image.eventParam[2], 0x4102);
+    EXPECT_FALSE(page.takeChange());
+  }
+}
+
 TEST_F(ArchivePageTest, IntervalFlagFollowsTheIntervalArchives) {
   put(F::Interval, 4, 0x0140);
   page.select(G::Interval, 0);  // showing sets the flag from the archives

@@ -332,6 +332,70 @@ TEST(PipelinePageFlow, RoleChoicesResetTheFlowWords) {
   EXPECT_EQ(p.flowSensors, 0x0540);
 }
 
+// The lists of the pipeline tabs let the user pick the item already shown;
+// that choice must leave every word as it is.
+TEST(PipelinePageChoices, ChoosingWhatIsShownChangesNothing) {
+  struct Case {
+    const char* what;
+    Word main, flow, temp, pressure, cutoff;
+    std::function<void(PipelinePageRules&)> choose;
+  } cases[] = {
+      {"flow sensor role", 0x1200, 0x0540, 0x4040, 0x4040, 0x8040,
+       [](PipelinePageRules& p) { p.chooseFlowRole(FlowRole::FlowSensor); }},
+      {"differential-pressure role", 0x1208, 0x0607, 0x4040, 0x4040, 0x8040,
+       [](PipelinePageRules& p) { p.chooseFlowRole(FlowRole::DiffPressure); }},
+      {"flow from another pipeline", 0x1200, 0x8740, 0x4040, 0x4040, 0x8040,
+       [](PipelinePageRules& p) { p.chooseFlowRole(FlowRole::FromPipeline); }},
+      {"double tariff paid for heat", 0x1206, 0x4040, 0x4040, 0x4040, 0x8040,
+       [](PipelinePageRules& p) { p.setPayment({.paid = true, .type = 2, .doubleTariff = true}); }},
+      {"cutoff present", 0x1200, 0x4040, 0x4040, 0x4040, 0x0540,
+       [](PipelinePageRules& p) { p.setCutoffPresent(true); }},
+      {"cutoff absent", 0x1200, 0x4040, 0x4040, 0x4040, 0x8040,
+       [](PipelinePageRules& p) { p.setCutoffPresent(false); }},
+      {"temperature measured", 0x3200, 0x4040, 0x0809, 0x4040, 0x8040,
+       [](PipelinePageRules& p) { p.setTemperatureComputed(false); }},
+      {"temperature computed", 0x3200, 0x4040, 0xFFFF, 0x4040, 0x8040,
+       [](PipelinePageRules& p) { p.setTemperatureComputed(true); }},
+      {"pressure measured", 0x3200, 0x4040, 0x4040, 0x030A, 0x8040,
+       [](PipelinePageRules& p) { p.setPressureComputed(false); }},
+      {"pressure computed", 0x3200, 0x4040, 0x4040, 0xFF0A, 0x8040,
+       [](PipelinePageRules& p) { p.setPressureComputed(true); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    PageRig rig(2);
+    SettingsImage& im = rig.ws.image;
+    sensor(im, 3).mainDescriptor = test::kAnalogPressure;
+    sensor(im, 5).mainDescriptor = test::kAnalogFlow;
+    sensor(im, 6).mainDescriptor = test::kAnalogDiffPressure;
+    sensor(im, 7).mainDescriptor = test::kAnalogDiffPressure;
+    sensor(im, 8).mainDescriptor = test::kAnalogTemperature;
+    sensor(im, 9).mainDescriptor = test::kAnalogTemperature;
+    sensor(im, 10).mainDescriptor = test::kAbsolutePressure;
+    makeWater(im, 7);
+    PipelineRecord& p = pipeline(im, 0);
+    p.mainDescriptor = c.main;
+    p.flowSensors = c.flow;
+    p.tempSensors = c.temp;
+    p.pressureSensors = c.pressure;
+    p.cutoffSource = c.cutoff;
+    p.densityCalorLink = 0;
+    p.bigPipeRef = 0x1708;
+    p.impurityTariff = 0x0722;
+    p.pipeDiameter = 0.5;
+    p.mainTariff = 3;
+    p.nightTariff = 2;
+    rig.page.showPipeline(0);
+    rig.page.prepareView();
+    rig.page.takeChange();
+    const QByteArray before = rig.bytes();
+    c.choose(rig.page);
+    EXPECT_EQ(rig.bytes(), before);
+    EXPECT_FALSE(rig.page.takeChange());
+    EXPECT_TRUE(rig.boxes.codes().empty());
+  }
+}
+
 struct RealCase {
   PipelineReal field;
   Word main;
@@ -430,6 +494,31 @@ TEST(PipelinePageCopy, PasteWritesEverythingButNumberAndPressureSensors) {
   im.pipelines[4] = expected;
   EXPECT_EQ(rig.bytes(), encodeSettingsRecord(im));
   EXPECT_TRUE(rig.boxes.shown().empty());  // an active target is written at once
+}
+
+// The codes of one kind mean other things on another (medium 8, payment
+// digits, cutoff terminals, the humidity in the night tariff): a copy made on
+// one kind is not pasted into an image of another.
+TEST(PipelinePageCopy, APipelineOfAnotherKindIsNotPasted) {
+  PageRig rig(2);
+  PipelineRecord& gas = pipeline(rig.ws.image, 1);
+  gas.mainDescriptor = 0x4701;
+  gas.cutoffSource = 0x0540;
+  gas.nightTariff = 0.55;  // the humidity on this kind
+  rig.page.showPipeline(1);
+  rig.page.copy();
+  rig.ws.image = testing::freshImage(3);
+  makeWater(rig.ws.image, 4);
+  rig.page.showPipeline(4);
+  const QByteArray before = rig.bytes();
+  EXPECT_FALSE(rig.page.canPaste());
+  EXPECT_FALSE(rig.page.paste());
+  EXPECT_EQ(rig.bytes(), before);
+  EXPECT_FALSE(rig.page.takeChange());
+  rig.ws.image = testing::freshImage(2);  // an image of the copy's kind takes it
+  makeWater(rig.ws.image, 4);
+  EXPECT_TRUE(rig.page.paste());
+  EXPECT_EQ(pipeline(rig.ws.image, 4).mainDescriptor, 0x4701);
 }
 
 TEST(PipelinePageCopy, PasteOntoASwitchedOffPipelineAsksItsReferencesFirst) {

@@ -344,6 +344,32 @@ TEST(PipelinePages, APipelineReadFromADeviceShowsItsMeaningAndChangesNoByte) {
   EXPECT_FALSE(pages.modified());
 }
 
+// Every list offers the item it shows; picking that item again is no choice.
+TEST(PipelinePages, PickingTheItemShownAgainChangesNoByte) {
+  Workspace ws = workspaceOf(2);
+  equip(ws.image);
+  pipeline(ws.image, 0) = {.number = 1, .mainDescriptor = 0x1596, .flowSensors = 0x0102, .tempSensors = 0x0341,
+                           .pressureSensors = 0x4206, .densityCalorLink = 0x0200, .bigPipeRef = 0x1941,
+                           .cutoffSource = 0x0542, .impurityTariff = 0x0722, .pipeDiameter = 0.125,
+                           .mainTariff = 450.5, .nightTariff = 225.25};
+  const QByteArray before = encodeSettingsRecord(ws.image);
+  Pages pages(ws);
+  pages.description.showCurrent();
+  pages.sensors.showCurrent();
+  int picked = 0;
+  for (QWidget* page : std::initializer_list<QWidget*>{&pages.description, &pages.sensors}) {
+    for (PipelineChoiceBox* box : page->findChildren<PipelineChoiceBox*>()) {
+      if (!box->isVisibleTo(box->window()) || box->currentIndex() < 0) continue;
+      box->choose(box->currentText());
+      ++picked;
+      EXPECT_EQ(encodeSettingsRecord(ws.image), before) << box->objectName().toStdString();
+    }
+  }
+  EXPECT_GT(picked, 20);
+  EXPECT_FALSE(pages.modified());
+  EXPECT_TRUE(pages.boxes.codes().empty());
+}
+
 // A sensor list's items keep their numbers and hint at the sensor they name.
 TEST(PipelinePages, SensorItemsCarryTheSensorsHint) {
   Workspace ws = workspaceOf(2);

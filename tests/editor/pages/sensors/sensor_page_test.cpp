@@ -431,6 +431,35 @@ TEST(SensorPageConstants, ColdJunctionNeedsATemperatureSensor) {
   EXPECT_EQ(sensorOf(ws, 0).const1, 0);
 }
 
+// Choosing a pulse sensor's module writes its family digit (A on МВВ, B on
+// МЧВ); the terminals and the bounce filter of the module shown leave it, so a
+// sensor read without storage keeps D1 until its module is chosen.
+TEST(SensorPageChannel, OnlyAModuleChoiceRewritesThePulseFamilyDigit) {
+  const QString mchv1 = QStringLiteral("МЧВ1");
+  struct Case {
+    const char* what;
+    QString module, pair;
+    bool filtered;
+    Word main, aux;
+  } cases[] = {
+      {"terminals", mchv1, QStringLiteral("+5    -6"), false, 0x3350, 0x0180},
+      {"bounce filter", mchv1, QStringLiteral("+3    -4"), true, 0x3350, 0x8080},
+      {"another module", QStringLiteral("МЧВ2"), QStringLiteral("+3    -4"), false, 0xB350, 0x1080},
+      {"a module of the other family", QStringLiteral("МВВ1"), QStringLiteral("+3    -12"), false, 0xA350, 0x0080},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Workspace ws = workspaceOf(2);
+    sensorOf(ws, 4) = {.number = 5, .mainDescriptor = 0x3350, .auxDescriptor = 0x0080, .const2 = 1000};
+    ScriptedPresenter boxes;
+    SensorPage page(ws, boxes, kComma);
+    page.show(4);
+    ASSERT_TRUE(page.chooseChannel(c.module, c.pair, c.filtered));
+    EXPECT_EQ(sensorOf(ws, 4).mainDescriptor, c.main);
+    EXPECT_EQ(sensorOf(ws, 4).auxDescriptor, c.aux);
+  }
+}
+
 TEST(SensorPageCopy, PasteKeepsNumberAndStandardAndSkipsItsSource) {
   Workspace ws = workspaceOf(2);
   ScriptedPresenter boxes;

@@ -10,6 +10,9 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
+#include <QWheelEvent>
+
+#include <cstring>
 
 #include "widgets/choice_box.h"
 #include "widgets/wrap_spin_box.h"
@@ -41,6 +44,25 @@ struct PageRig : testing::PageDriver<SystemPageWidget> {
   Workspace& workspace = ws;
   ScriptedPresenter& presenter = boxes;
 };
+
+// Turning the wheel over a number box, as when scrolling the page, changes
+// no word: the boxes step by their arrows and keys only.
+TEST(SystemPageWidget, TheWheelOverANumberBoxChangesNoWord) {
+  PageRig r(2);
+  ASSERT_TRUE(r.choose("protocol", QStringLiteral("FT 1.2")));
+  r.document.markUnmodified();
+  const SettingsImage before = r.workspace.image;
+  for (const char* name : {"hourlyCorrection", "dailyCorrection", "settlementHour", "settlementDate", "networkNumber"}) {
+    auto* box = r.find<QSpinBox>(name);
+    ASSERT_TRUE(box->isVisibleTo(&*r.widget)) << name;
+    const QPointF at(5, 5);
+    QWheelEvent wheel(at, box->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(box, &wheel);
+    EXPECT_EQ(std::memcmp(&r.workspace.image, &before, sizeof before), 0) << name;
+  }
+  EXPECT_FALSE(r.modified());
+}
 
 TEST(SystemPageWidget, ShowingWritesNothingAndEditsStoreTheirWords) {
   PageRig r(2);

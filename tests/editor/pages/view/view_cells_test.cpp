@@ -94,6 +94,19 @@ TEST(ViewCells, BadHexIsRefused) {
   EXPECT_EQ(s.ws.image.hourArcDesc[3], 0x1234);
   EXPECT_EQ(s.store(0, 0, 3, "BEEF"), StoreOutcome::Stored);
   EXPECT_EQ(s.ws.image.hourArcDesc[3], 0xBEEF);
+  // Every word is a 16-bit code: more digits, or a negative number in a
+  // decimal row, would leave bits above it that the device never receives.
+  s.boxes.acknowledgeOkBoxes();
+  EXPECT_EQ(s.store(0, 0, 3, "12345"), StoreOutcome::Rejected);
+  EXPECT_EQ(s.ws.image.hourArcDesc[3], 0xBEEF);
+  Sheet logic(ViewSheet::Regulators, 2);
+  logic.ws.image.logicT1[5] = 17;
+  logic.boxes.acknowledgeOkBoxes();
+  for (const char* typed : {"-5", "70000"}) {
+    EXPECT_EQ(logic.store(0, 4, 5, QString::fromLatin1(typed)), StoreOutcome::Rejected) << typed;
+    EXPECT_EQ(logic.ws.image.logicT1[5], 17u) << typed;
+  }
+  EXPECT_EQ(logic.boxes.codes(), (std::vector<int>{7, 7}));
 }
 
 TEST(ViewCells, LogicFlagConstantsAndDelaysOfTheExpandableModel) {

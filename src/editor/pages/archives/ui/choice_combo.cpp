@@ -32,11 +32,8 @@ QLabel* makeErrorLabel(const QString& objectName, QWidget* parent) {
   return label;
 }
 
-QComboBox* makeCombo(const QString& objectName, QWidget* parent) {
-  auto* combo = new QComboBox(parent);
-  combo->setObjectName(objectName);
-  combo->setEditable(false);
-  return combo;
-}
+// A ChoiceBox: an archive changes by a choice in the open list only, never by
+// the wheel or a key over the closed box.
+QComboBox* makeCombo(const QString& objectName, QWidget* parent) { return new ChoiceBox(objectName, parent); }
 
 }  // namespace nastrum

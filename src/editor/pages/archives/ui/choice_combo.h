@@ -19,7 +19,8 @@ void selectCode(QComboBox* combo, std::optional<int> code);
 std::optional<int> chosenCode(const QComboBox* combo);
 
 QLabel* makeErrorLabel(const QString& objectName, QWidget* parent);
-// A list box that cannot be typed into, with its name for tests.
+// A list box whose choice changes in its open list only (no wheel, no step
+// keys), with its name for tests.
 QComboBox* makeCombo(const QString& objectName, QWidget* parent);
 
 }  // namespace nastrum

@@ -20,7 +20,13 @@ bool isPrintable(const QKeyEvent* event) {
 
 }  // namespace
 
-PipelineChoiceBox::PipelineChoiceBox(const QString& objectName, QWidget* parent) : ChoiceBox(objectName, parent) {}
+PipelineChoiceBox::PipelineChoiceBox(const QString& objectName, QWidget* parent) : ChoiceBox(objectName, parent) {
+  connect(this, &QComboBox::activated, this, [this](int index) {
+    if (index == shownIndex_) return;
+    shownIndex_ = index;
+    emit picked();
+  });
+}
 
 void PipelineChoiceBox::fill(const ListView& view) {
   const QSignalBlocker block(this);
@@ -31,6 +37,7 @@ void PipelineChoiceBox::fill(const ListView& view) {
   }
   showItemHints(this, view.choices);
   setCurrentIndex(view.index);
+  shownIndex_ = view.index;
 }
 
 int PipelineChoiceBox::code(int fallback) const {

@@ -25,9 +25,15 @@ class PipelineChoiceBox : public ChoiceBox {
   // Chooses the item with this text as the user would (tests, keyboard macros).
   void choose(const QString& text);
 
+ signals:
+  // The user picked an item other than the one shown: the item shown picked
+  // again is no choice, so it writes nothing.
+  void picked();
+
  private:
   QStringList texts() const;
   ChoiceList choices_;
+  int shownIndex_ = -1;
 };
 
 // A real field: digits, the separator (typed as "," or "."), and "-" where signed.

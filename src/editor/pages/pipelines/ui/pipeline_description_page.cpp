@@ -102,21 +102,21 @@ QWidget* PipelineDescriptionPage::buildFlow() {
   calibration_ = rows.addList(QStringLiteral("Межповерочный интервал СУ:"), QStringLiteral("calibration"));
   correction_ = rows.addList(QStringLiteral("Коррекция расхода по заменам:"), QStringLiteral("correction"));
 
-  connect(flowRole_.box, &QComboBox::activated, this,
+  connect(flowRole_.box, &PipelineChoiceBox::picked, this,
           [this] { chosen(page().chooseFlowRole(static_cast<FlowRole>(flowRole_.box->code()))); });
-  connect(flowList_.box, &QComboBox::activated, this, [this] {
+  connect(flowList_.box, &PipelineChoiceBox::picked, this, [this] {
     page().chooseFlowItem(itemOf(flowList_.box->code()));
     edited();
   });
-  connect(diffSub_.box, &QComboBox::activated, this, [this] {
+  connect(diffSub_.box, &PipelineChoiceBox::picked, this, [this] {
     page().chooseRoleByte(PipelineRole::DiffSub, diffSub_.box->code(kNoReference));
     edited();
   });
-  connect(calibration_.box, &QComboBox::activated, this, [this] {
+  connect(calibration_.box, &PipelineChoiceBox::picked, this, [this] {
     page().setCalibration(calibration_.box->code(0));
     edited();
   });
-  connect(correction_.box, &QComboBox::activated, this, [this] {
+  connect(correction_.box, &PipelineChoiceBox::picked, this, [this] {
     page().setCorrection(correction_.box->code(0) == 1);
     edited();
   });
@@ -132,7 +132,7 @@ QWidget* PipelineDescriptionPage::buildHeat() {
   const std::pair<ListRow*, int> bits[] = {{&heatReference_, 2}, {&flowUnit_, 0}, {&heatUnit_, 1}};
   for (auto [row, bit] : bits) {
     PipelineChoiceBox* b = row->box;
-    connect(b, &QComboBox::activated, this, [this, b, bit = bit] {
+    connect(b, &PipelineChoiceBox::picked, this, [this, b, bit = bit] {
       page().setHeatOption(bit, b->code(0) != 0);
       edited();
     });
@@ -170,7 +170,7 @@ QWidget* PipelineDescriptionPage::buildGas() {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(top);
   layout->addWidget(fractionsBox_);
-  connect(gasUnit_.box, &QComboBox::activated, this, [this] {
+  connect(gasUnit_.box, &PipelineChoiceBox::picked, this, [this] {
     page().setGasUnit(gasUnit_.box->code(7));
     edited();
   });
@@ -204,9 +204,9 @@ QWidget* PipelineDescriptionPage::buildPayment() {
   rows.addBeside(night);
 
   for (PipelineChoiceBox* b : {payment_.box, paymentType_.box, tariff_.box})
-    connect(b, &QComboBox::activated, this, &PipelineDescriptionPage::choosePayment);
+    connect(b, &PipelineChoiceBox::picked, this, &PipelineDescriptionPage::choosePayment);
   for (auto [b, isNight] : {std::pair{dayHour_.box, false}, std::pair{nightHour_.box, true}}) {
-    connect(b, &QComboBox::activated, this, [this, b = b, isNight = isNight] {
+    connect(b, &PipelineChoiceBox::picked, this, [this, b = b, isNight = isNight] {
       if (const auto hour = decodeTariffHour(b->code(kNoTariffHour))) {
         page().setTariffHour(isNight, *hour);
         edited();
@@ -231,12 +231,12 @@ QWidget* PipelineDescriptionPage::buildCutoff() {
   cutoff_ = rows.addList(QStringLiteral("Условие отключения трубопров.:"), QStringLiteral("cutoff"));
   cutoffModule_ = rows.addList(QStringLiteral("Клеммник"), QStringLiteral("cutoffModule"));
   cutoffPair_ = rows.addList(QStringLiteral("Клемма"), QStringLiteral("cutoffPair"));
-  connect(cutoff_.box, &QComboBox::activated, this, [this] {
+  connect(cutoff_.box, &PipelineChoiceBox::picked, this, [this] {
     page().setCutoffPresent(cutoff_.box->code(0) == 1);
     edited();
   });
   for (PipelineChoiceBox* b : {cutoffModule_.box, cutoffPair_.box}) {
-    connect(b, &QComboBox::activated, this, [this] {
+    connect(b, &PipelineChoiceBox::picked, this, [this] {
       page().chooseCutoffPlace(cutoffModule_.box->currentText(), cutoffPair_.box->currentText());
       edited();
     });

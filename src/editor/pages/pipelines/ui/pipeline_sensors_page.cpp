@@ -49,7 +49,7 @@ PipelineSensorsPage::PipelineSensorsPage(const PipelineDescriptionPage& descript
     const QString name = QString::fromLatin1(c.objectName);
     row.sensors = rows.addList(QString::fromUtf16(c.caption), name);
     const PipelineRole role = c.role;
-    connect(row.sensors.box, &QComboBox::activated, this, [this, i, role] {
+    connect(row.sensors.box, &PipelineChoiceBox::picked, this, [this, i, role] {
       page().chooseRoleByte(role, roles_[i].sensors.box->code(kNoReference));
       edited();
     });
@@ -58,7 +58,7 @@ PipelineSensorsPage::PipelineSensorsPage(const PipelineDescriptionPage& descript
       row.constants = new PipelineChoiceBox(name + QStringLiteral("Constants"), rolesBox);
       row.constants->setAccessibleName(QStringLiteral("Константы"));
       rows.addBeside(row.constants);
-      connect(row.constants, &QComboBox::activated, this, [this, i, role] {
+      connect(row.constants, &PipelineChoiceBox::picked, this, [this, i, role] {
         page().chooseRoleByte(role, roles_[i].constants->code(kNoReference));
         edited();
       });
@@ -66,11 +66,11 @@ PipelineSensorsPage::PipelineSensorsPage(const PipelineDescriptionPage& descript
   }
   overflow_ = rows.addList(QStringLiteral("Переход на расход\nиз другого\nтрубопровода:"), QStringLiteral("overflow"));
 
-  connect(temperatureSource_.box, &QComboBox::activated, this,
+  connect(temperatureSource_.box, &PipelineChoiceBox::picked, this,
           [this] { chosen(page().setTemperatureComputed(temperatureSource_.box->code(0) == 1)); });
-  connect(pressureSource_.box, &QComboBox::activated, this,
+  connect(pressureSource_.box, &PipelineChoiceBox::picked, this,
           [this] { chosen(page().setPressureComputed(pressureSource_.box->code(0) == 1)); });
-  connect(overflow_.box, &QComboBox::activated, this, [this] {
+  connect(overflow_.box, &PipelineChoiceBox::picked, this, [this] {
     const int code = overflow_.box->code(kNoReference);
     page().chooseOverflow(code == kNoReference ? std::nullopt : std::optional(code));
     edited();

@@ -40,7 +40,7 @@ PipelineSubPage::PipelineSubPage(std::shared_ptr<PipelinePageRules> page, const 
       showCurrent();
     }
   });
-  connect(medium_, &QComboBox::activated, this, [this] { chosen(page_->chooseMedium(medium_->code())); });
+  connect(medium_, &PipelineChoiceBox::picked, this, [this] { chosen(page_->chooseMedium(medium_->code())); });
   connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) {
     typed([this, text] {
       page_->setName(text);

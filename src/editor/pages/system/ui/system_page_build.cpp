@@ -11,6 +11,7 @@
 #include "widgets/choice_box.h"
 #include "widgets/input_filters.h"
 #include "widgets/page_parts.h"
+#include "widgets/page_wheel.h"
 #include "widgets/wrap_spin_box.h"
 #include "editor/pages/system/ui/system_page_widget.h"
 
@@ -24,6 +25,7 @@ QSpinBox* SpinBox(const QString& name, int low, int high, const QString& hint, Q
   box->setRange(low, high);
   box->setToolTip(hint);
   box->setAccessibleDescription(hint);
+  letWheelScrollPage(box);  // scrolling past a box changes no word
   return box;
 }
 

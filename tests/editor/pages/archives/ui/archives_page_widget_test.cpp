@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <QKeyEvent>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "descriptors/descriptor_digits.h"
 #include "descriptors/name_rule.h"
@@ -86,6 +87,34 @@ TEST_F(ArchivesPageWidgetTest, ANewImageShowsEveryArchiveFree) {
   EXPECT_TRUE(find<QGroupBox>("eventGroup")->isHidden());
   EXPECT_FALSE(modified());
   EXPECT_EQ(edits.count(), 0);
+}
+
+// An archive changes only by a choice made in an open list: the wheel over a
+// closed list, or an arrow key on it, leaves every word as it is.
+TEST_F(ArchivesPageWidgetTest, TheWheelAndArrowKeysOverAListChangeNoArchive) {
+  ws.image.sensors[5].mainDescriptor = 0x9101;
+  ws.image.sensors[6].mainDescriptor = 0x9101;
+  ws.image.hourArcDesc[0] = 0x0105;
+  ws.image.hourArcDesc[1] = 0x1800;  // a continuation of archive 0
+  widget->showCurrent();
+  widget->show();
+  const ArchiveWords head = words(F::Hourly, 0);
+  for (const char* name : {"hourState", "hourItem", "hourSensor", "hourExtension"}) {
+    QComboBox* box = combo(QString::fromLatin1(name));
+    ASSERT_TRUE(box->isVisibleTo(widget.get())) << name;
+    const QPointF at(5, 5);
+    for (int delta : {-120, 120}) {
+      QWheelEvent wheel(at, box->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                        Qt::NoScrollPhase, false);
+      QApplication::sendEvent(box, &wheel);
+    }
+    QTest::keyClick(box, Qt::Key_Down);
+    QTest::keyClick(box, Qt::Key_Up);
+    EXPECT_EQ(words(F::Hourly, 0).desc, head.desc) << name;
+    EXPECT_EQ(words(F::Hourly, 1).desc, 0x1800u) << name;
+  }
+  EXPECT_FALSE(modified());
+  EXPECT_TRUE(boxes.codes().empty());
 }
 
 TEST_F(ArchivesPageWidgetTest, NumberBoxesWrapRound) {
