@@ -87,6 +87,8 @@ QString Parse(const CliArgs& args, WriteArgs& a) {
       return QStringLiteral("--groups is a comma-separated list of sensors, pipelines, archives, system, regulators");
     a.request = WriteRequest{WriteChoice::Constants, *chosen};
   }
+  if (a.changePassword && (a.request->choice == WriteChoice::Names || !a.request->groups.system))
+    return QStringLiteral("--change-password goes with the system group (--all, or --groups with system)");
   return {};
 }
 

@@ -51,7 +51,7 @@ class WriteRun {
       : ctx_(ctx), run_(ctx.run()), image_(ctx.workspace.image), request_(request), answers_(answers) {}
 
   DeviceWriteOutcome go() {
-    AdjustConverters(image_);
+    AdjustConvertersTelling(ctx_);
     if (request_.choice == WriteChoice::Constants && !valuesFit()) return end(nullptr);
 
     const Connection c = Connect(ctx_, RunKind::Write);
@@ -179,9 +179,9 @@ class WriteRun {
       ctx_.log(QStringLiteral("ОРВИК не перешел в режим репрограммации, попробуйте снова"));
       keep(run_code::kNoAnswer);
     }
-    // Asked whenever the entered password is not the image's; written only
-    // with the system group, where it belongs.
-    const bool newPassword = ok() && passwordChangeConfirmed() && request_.groups.system;
+    // The password travels with the system group: without it nothing could
+    // change, and a question saying it will would mislead.
+    const bool newPassword = ok() && request_.groups.system && passwordChangeConfirmed();
     if (ok()) writeItems(newPassword);
     leaveReprogramming();
   }

@@ -152,6 +152,37 @@ TEST(SafeWrite, StopDuringTheBackupReadSendsNothing) {
   EXPECT_EQ(rig.observer.log.last(), QStringLiteral("Запись отменена: нет копии настроек прибора. В ОРВИК ничего не записано."));
 }
 
+TEST(SafeWrite, AnAdjustedConverterIsToldOnceBeforeTheBackup) {
+  SafeWriteRig rig;
+  rig.workspace.image.sensors[4].mainDescriptor = 0x1473;
+
+  const SafeWriteOutcome outcome = rig.write();
+
+  ASSERT_TRUE(outcome.succeeded()) << rig.observer.log.join('\n').toStdString();
+  const QString told = QStringLiteral("Датчик 4: код 1473 заменен на 1503 для записи");
+  EXPECT_EQ(rig.observer.log.count(told), 1);
+  EXPECT_EQ(rig.observer.log.first(), told);
+  EXPECT_EQ(rig.device->exportImage().sensors[4].mainDescriptor, 0x1503);
+}
+
+TEST(SafeWrite, ABackupThatCannotBeSavedFailsTheRunAndSendsNothing) {
+  SafeWriteRig rig;
+  rig.workspace.image.sensors[5].maxValue = 77.25;
+  QFile blocker(rig.root.filePath(QStringLiteral("not-a-folder")));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  rig.options.backupRoot = blocker.fileName();  // no folder can be made inside a file
+
+  const SafeWriteOutcome outcome = rig.write();
+
+  EXPECT_TRUE(outcome.backupFailed);
+  EXPECT_FALSE(outcome.succeeded());
+  EXPECT_NE(outcome.result, run_code::kOk) << "the run did not write: its code must not say it did";
+  EXPECT_TRUE(rig.writes().empty());
+  EXPECT_EQ(rig.device->writesAccepted(), 0);
+  EXPECT_EQ(rig.observer.log.last(), QStringLiteral("Запись отменена: нет копии настроек прибора. В ОРВИК ничего не записано."));
+}
+
 TEST(SafeWrite, NothingToChangeSendsNothingAndACancelToo) {
   SafeWriteRig rig;
   const SafeWriteOutcome same = rig.write();

@@ -256,6 +256,9 @@ TEST(WriteCommand, BadArgumentsAndNoDevice) {
         QStringList{"write", file, "--port", "/dev/null", "--all", "--names"},
         QStringList{"write", file, "--port", "/dev/null", "--groups", "sensors,clock"},
         QStringList{"write", file, "--port", "/dev/null", "--all", "--format", "json"},
+        // The password travels with the system group: asked for without it, it could not change.
+        QStringList{"write", file, "--port", "/dev/null", "--groups", "sensors", "--change-password"},
+        QStringList{"write", file, "--port", "/dev/null", "--names", "--empty-names", "--change-password"},
         QStringList{"write", "--port", "/dev/null", "--all"},
         QStringList{"write", dir.filePath("missing.bfm"), "--port", "/dev/null", "--all"}})
     EXPECT_EQ(Cli(args).exitCode, 2) << args.join(' ').toStdString();
