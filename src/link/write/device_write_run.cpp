@@ -45,6 +45,9 @@ QString HexBytes(const QByteArray& bytes) {
   return s;
 }
 
+// The mode this run has put the device in, for the line that tells where it was left.
+enum class DeviceMode { Untouched, Stopped, Reprogramming, Working };
+
 class WriteRun {
  public:
   WriteRun(RunContext& ctx, const WriteRequest& request, WriteAnswerer& answers)
@@ -115,7 +118,10 @@ class WriteRun {
     PauseWatchingStop(ctx_, kStopSettleMs);
     PauseWatchingStop(ctx_, kStopConfirmMs);
     const std::optional<StatusWord> status = readStatus();
-    if (status && !ctx_.stopped() && status->stopped()) return true;
+    if (status && !ctx_.stopped() && status->stopped()) {
+      mode_ = DeviceMode::Stopped;
+      return true;
+    }
     ctx_.log(QStringLiteral("ОРВИК не перешел в режим СТОП, попробуйте снова"));
     keep(run_code::kNoAnswer);
     return false;
@@ -172,6 +178,8 @@ class WriteRun {
   void writeConstants() {
     const int entered = toInt(ctx_.link.commands().Reprogramming(kReprogSection, kReprogEnter));
     ctx_.log(QStringLiteral("переход в режим репрограммации: приказ послан ") + ResultText(entered));
+    // Taken: from here the device may be in the reprogramming mode until it is left or cancelled.
+    if (entered == run_code::kOk) mode_ = DeviceMode::Reprogramming;
     PauseWatchingStop(ctx_, kReprogEntryMs);
     if (!keep(entered) || ctx_.stopped()) return;
 
@@ -255,6 +263,7 @@ class WriteRun {
       ctx_.log(QStringLiteral("ошибка записи: ") + ResultText(result_));
       ctx_.link.commands().Reprogramming(kReprogSection, kReprogCancel);
       ctx_.log(QStringLiteral("Отмена репрограммации") + ResultText(result_));
+      mode_ = DeviceMode::Stopped;
       return;
     }
     const int left = toInt(ctx_.link.commands().Reprogramming(kReprogSection, kReprogLeave));
@@ -272,6 +281,7 @@ class WriteRun {
     }
     if (read == run_code::kOk && status.leftReprogramming()) {
       ctx_.log(QStringLiteral("приказ исполнен"));
+      mode_ = DeviceMode::Stopped;
       // A device that does not hold what was meant stays in STOP.
       if (request_.verify && !keep(VerifyWrittenItems(ctx_, written_))) return;
       offerStart();
@@ -292,6 +302,7 @@ class WriteRun {
     const std::optional<StatusWord> status = readStatus();
     if (status && !ctx_.stopped() && status->workingState() == StatusWord::kWorking) {
       ctx_.log(QStringLiteral("приказ исполнен"));
+      mode_ = DeviceMode::Working;
     } else {
       ctx_.log(QStringLiteral("Приказ не выполнен"));
       keep(run_code::kNoAnswer);
@@ -318,6 +329,10 @@ class WriteRun {
   DeviceWriteOutcome end(const Connection* c) {
     const bool stopped = ctx_.stopped();
     if (stopped) result_ = run_code::kStoppedByUser;
+    // A device this run stopped and did not start again no longer works as
+    // before: the user must know, whatever ended the run.
+    if (mode_ == DeviceMode::Stopped) ctx_.log(QStringLiteral("ОРВИК оставлен в режиме СТОП"));
+    if (mode_ == DeviceMode::Reprogramming) ctx_.log(QStringLiteral("ОРВИК оставлен в режиме репрограммации и СТОП"));
     if (ok()) {
       ctx_.log(QStringLiteral("Поздравляю, все прошло удачно!"));
       ctx_.observer.offerAnotherTry(false);
@@ -336,6 +351,7 @@ class WriteRun {
   const WriteRequest& request_;
   WriteAnswerer& answers_;
   std::vector<WriteStep> written_;  // the items the device acknowledged, in the order sent
+  DeviceMode mode_ = DeviceMode::Untouched;
 };
 
 }  // namespace

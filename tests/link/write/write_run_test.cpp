@@ -105,6 +105,8 @@ TEST(WriteRun, AnswerNoToTheStartLeavesTheDeviceInStop) {
   EXPECT_TRUE(rig.write(WriteChoice::Constants, WriteGroups::all(), false, false).succeeded());
   EXPECT_FALSE(rig.spy.sent(Bytes({0x08})));
   EXPECT_EQ(rig.workingState(), StatusWord::kStopped);
+  EXPECT_EQ(Tail(rig.observer.log, 2), (QStringList{QStringLiteral("ОРВИК оставлен в режиме СТОП"),
+                                                    QStringLiteral("Поздравляю, все прошло удачно!")}));
 }
 
 // Answers as told and counts the password questions.
@@ -155,6 +157,9 @@ TEST_P(WriteFailure, EndsWithItsLinesAndCode) {
 
 const QString kNoAnswer = QStringLiteral("  Нет ответа от ОРВИК ");
 const QString kStopped = QStringLiteral("Чтение/запись прервано пользователем.");
+// The mode a failed write leaves the device in, said before the result.
+const QString kLeftInStop = QStringLiteral("ОРВИК оставлен в режиме СТОП");
+const QString kLeftInReprogramming = QStringLiteral("ОРВИК оставлен в режиме репрограммации и СТОП");
 
 // The write of pipeline 0's main descriptor: refused by the device, or the moment the user presses STOP.
 std::optional<int> OnPipelineWrite(const QByteArray& request, const std::function<std::optional<int>()>& then) {
@@ -175,14 +180,15 @@ const FailureCase kFailures[] = {
      [](WriteRig&, sim::SimulatedDevice& d) { AddFault(d, "refuse-reprog"); },
      {QStringLiteral("переход в режим репрограммации: приказ послан   OK"),
       QStringLiteral("ОРВИК не перешел в режим репрограммации, попробуйте снова"),
-      QStringLiteral("ошибка записи: ") + kNoAnswer, QStringLiteral("Отмена репрограммации") + kNoAnswer, kNoAnswer},
+      QStringLiteral("ошибка записи: ") + kNoAnswer, QStringLiteral("Отмена репрограммации") + kNoAnswer, kLeftInStop,
+      kNoAnswer},
      1, StatusWord::kStopped},
     {"WriteFailsInTheMiddle", 1, 1, WriteChoice::Constants,
      [](WriteRig& rig, sim::SimulatedDevice&) {
        rig.spy.intercept = [](const QByteArray& r, QByteArray&) { return OnPipelineWrite(r, [] { return 3; }); };
      },
      {QStringLiteral("Не записано значение параметра 0x8000"), QStringLiteral("ошибка записи: ") + ResultText(3),
-      QStringLiteral("Отмена репрограммации") + ResultText(3), ResultText(3)},
+      QStringLiteral("Отмена репрограммации") + ResultText(3), kLeftInStop, ResultText(3)},
      3, StatusWord::kStopped},
     {"StopPressedInTheMiddle", 1, 1, WriteChoice::Constants,
      [](WriteRig& rig, sim::SimulatedDevice&) {
@@ -193,7 +199,7 @@ const FailureCase kFailures[] = {
          });
        };
      },
-     {kStopped + QLatin1Char(' '), kStopped}, 23, StatusWord::kStopped},
+     {kStopped + QLatin1Char(' '), kLeftInReprogramming, kStopped}, 23, StatusWord::kStopped},
     {"ExitNotConfirmed", 1, 1, WriteChoice::Constants,
      [](WriteRig& rig, sim::SimulatedDevice&) {
        rig.spy.intercept = [&rig](const QByteArray& r, QByteArray& reply) -> std::optional<int> {
@@ -205,7 +211,7 @@ const FailureCase kFailures[] = {
        };
      },
      {QStringLiteral("Выход из режима репрограммации: приказ послан   OK"),
-      QStringLiteral("ОРВИК не вышел из режима репрограммации, попробуйте снова"), kNoAnswer},
+      QStringLiteral("ОРВИК не вышел из режима репрограммации, попробуйте снова"), kLeftInReprogramming, kNoAnswer},
      1, StatusWord::kStopped},
     // The exit command itself refused: the write is not reported as done.
     {"ExitRefused", 1, 1, WriteChoice::Constants,
@@ -216,7 +222,7 @@ const FailureCase kFailures[] = {
        };
      },
      // Nothing says the command went out when it did not.
-     {QStringLiteral("приказ исполнен"), ResultText(3)}, 3, StatusWord::kStopped},
+     {QStringLiteral("приказ исполнен"), kLeftInReprogramming, ResultText(3)}, 3, StatusWord::kStopped},
     // The exit went out but its status cannot be read: not done, result 1.
     {"ExitStatusUnread", 1, 1, WriteChoice::Constants,
      [](WriteRig& rig, sim::SimulatedDevice&) {
@@ -226,7 +232,7 @@ const FailureCase kFailures[] = {
        };
      },
      {QStringLiteral("Выход из режима репрограммации: приказ послан   OK"),
-      QStringLiteral("ОРВИК не вышел из режима репрограммации, попробуйте снова"), kNoAnswer},
+      QStringLiteral("ОРВИК не вышел из режима репрограммации, попробуйте снова"), kLeftInReprogramming, kNoAnswer},
      1, StatusWord::kStopped},
     {"StartRefused", 1, 1, WriteChoice::Constants,
      [](WriteRig& rig, sim::SimulatedDevice&) {
@@ -235,7 +241,7 @@ const FailureCase kFailures[] = {
          return std::nullopt;
        };
      },
-     {QStringLiteral("приказ исполнен"), ResultText(3)}, 3, StatusWord::kStopped},
+     {QStringLiteral("приказ исполнен"), kLeftInStop, ResultText(3)}, 3, StatusWord::kStopped},
     {"StartNotConfirmed", 1, 1, WriteChoice::Constants,
      [](WriteRig& rig, sim::SimulatedDevice&) {
        rig.spy.intercept = [&rig](const QByteArray& r, QByteArray& reply) -> std::optional<int> {
@@ -248,23 +254,23 @@ const FailureCase kFailures[] = {
        };
      },
      {QStringLiteral("приказ исполнен"), QStringLiteral("ПУСК : приказ послан  OK"), QStringLiteral("Приказ не выполнен"),
-      kNoAnswer},
+      kLeftInStop, kNoAnswer},
      1, StatusWord::kStopped},
     {"NamesTransferFails", 3, 3, WriteChoice::Names,
      [](WriteRig&, sim::SimulatedDevice& d) { AddFault(d, "completion=62"); },
-     {QStringLiteral("Запись имен"), ResultText(40)}, 40, StatusWord::kStopped},
+     {QStringLiteral("Запись имен"), kLeftInStop, ResultText(40)}, 40, StatusWord::kStopped},
     {"TwoWireNamesKind1", 1, 1, WriteChoice::Names,
      [](WriteRig& rig, sim::SimulatedDevice& d) {
        rig.settings.lineKind = LineKind::TwoWire;
        AddFault(d, "echo");
      },
-     {QStringLiteral("Запись имен"), ResultText(46)}, 46, StatusWord::kStopped},
+     {QStringLiteral("Запись имен"), kLeftInStop, ResultText(46)}, 46, StatusWord::kStopped},
     {"TwoWireNamesKind2", 2, 2, WriteChoice::Names,
      [](WriteRig& rig, sim::SimulatedDevice& d) {
        rig.settings.lineKind = LineKind::TwoWire;
        AddFault(d, "echo");
      },
-     {QStringLiteral("Запись имен"), ResultText(46)}, 46, StatusWord::kStopped},
+     {QStringLiteral("Запись имен"), kLeftInStop, ResultText(46)}, 46, StatusWord::kStopped},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, WriteFailure, ::testing::ValuesIn(kFailures),
