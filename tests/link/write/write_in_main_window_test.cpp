@@ -235,6 +235,22 @@ TEST_F(WriteInMainWindow, ConstantsWithNoGroupTickedStartNothing) {
   EXPECT_TRUE(line.sent().isEmpty());
 }
 
+// "Выделить все" ticks the small model's hidden "Регуляторы" too: a group
+// the user cannot see is no group to write, nor one the confirmation names.
+TEST_F(WriteInMainWindow, TheHiddenRegulatorsOfTheSmallModelAreNoGroupToWrite) {
+  addDevice(1, test::FullImage(1, 1));
+  openImage(test::FullImage(1, 2));
+  writeToDevice([](WriteGroupWindow& w) {
+    Button(w, "BitBtn3")->click();
+    for (int n = 1; n <= 4; ++n) Box(w, n)->setChecked(false);
+    Button(w, "BitBtn1")->click();
+  });
+  EXPECT_TRUE(groupWindowShown);
+  EXPECT_FALSE(exchangeShown);
+  EXPECT_TRUE(line.sent().isEmpty());
+  EXPECT_FALSE(action.groupWindow().groups().regulators);
+}
+
 TEST_F(WriteInMainWindow, TheDesktopOfTheLargeModelIsClosedUpBeforeTheGroups) {
   addDevice(3, test::FullImage(3, 1));
   SettingsImage image = test::FullImage(3, 2);
