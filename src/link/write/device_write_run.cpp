@@ -46,7 +46,7 @@ QString HexBytes(const QByteArray& bytes) {
 }
 
 // The mode this run has put the device in, for the line that tells where it was left.
-enum class DeviceMode { Untouched, Stopped, Reprogramming, Working };
+enum class DeviceMode { Untouched, Stopped, Reprogramming, NamesLoader, Working };
 
 class WriteRun {
  public:
@@ -139,7 +139,15 @@ class WriteRun {
     // The names go as one block: the bar fills when it is in.
     ctx_.observer.setProgressMaximum(1);
     ctx_.observer.setProgress(0);
-    const int written = RetryExchange(ctx_, [&] { return BlockWrite(ctx_.link, buffers, model, options); });
+    // An attempt that fails before the loader leaves it as the one before left it.
+    bool loaderOpen = false;
+    const int written = RetryExchange(ctx_, [&] {
+      bool leftOpen = false;
+      const int result = BlockWrite(ctx_.link, buffers, model, options, &leftOpen);
+      if (result == run_code::kOk || leftOpen) loaderOpen = leftOpen;
+      return result;
+    });
+    if (loaderOpen) mode_ = DeviceMode::NamesLoader;
     if (written == run_code::kOk) ctx_.observer.setProgress(1);
     ctx_.observer.pumpEvents();
     ctx_.link.pause(kAfterNamesMs);
@@ -333,6 +341,7 @@ class WriteRun {
     // before: the user must know, whatever ended the run.
     if (mode_ == DeviceMode::Stopped) ctx_.log(QStringLiteral("ОРВИК оставлен в режиме СТОП"));
     if (mode_ == DeviceMode::Reprogramming) ctx_.log(QStringLiteral("ОРВИК оставлен в режиме репрограммации и СТОП"));
+    if (mode_ == DeviceMode::NamesLoader) ctx_.log(QStringLiteral("ОРВИК оставлен в режиме загрузки имен и СТОП"));
     if (ok()) {
       ctx_.log(QStringLiteral("Поздравляю, все прошло удачно!"));
       ctx_.observer.offerAnotherTry(false);

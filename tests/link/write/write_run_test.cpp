@@ -258,7 +258,8 @@ const FailureCase kFailures[] = {
      1, StatusWord::kStopped},
     {"NamesTransferFails", 3, 3, WriteChoice::Names,
      [](WriteRig&, sim::SimulatedDevice& d) { AddFault(d, "completion=62"); },
-     {QStringLiteral("Запись имен"), kLeftInStop, ResultText(40)}, 40, StatusWord::kStopped},
+     {QStringLiteral("Запись имен"), QStringLiteral("ОРВИК оставлен в режиме загрузки имен и СТОП"), ResultText(40)}, 40,
+     StatusWord::kStopped},
     {"TwoWireNamesKind1", 1, 1, WriteChoice::Names,
      [](WriteRig& rig, sim::SimulatedDevice& d) {
        rig.settings.lineKind = LineKind::TwoWire;
