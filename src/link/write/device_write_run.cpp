@@ -246,6 +246,8 @@ class WriteRun {
         keep(result);
       }
     }
+    // What the device now holds of this write, whole or not.
+    ctx_.log(QStringLiteral("Записано значений: %1 из %2").arg(CountedItems(written_)).arg(CountedItems(steps)));
   }
 
   // Every item of the ticked groups, or only those the device does not hold yet.

@@ -109,6 +109,7 @@ TEST(SafeWrite, OneEditedSensorSendsOnlyItsItemsTwiceEachAndReadsThemBack) {
   EXPECT_EQ(rig.observer.progressMaximum, 2);
   EXPECT_EQ(rig.observer.progressPosition, 2);
   EXPECT_TRUE(rig.spy.sent(InterceptingSession::Request(0x01, 0x0504))) << "read back after the write";
+  EXPECT_TRUE(rig.observer.log.contains(QStringLiteral("Записано значений: 2 из 2")));
   EXPECT_TRUE(rig.observer.log.contains(QStringLiteral("Проверка записанного: все значения совпадают")));
   EXPECT_EQ(rig.observer.log.last(), QStringLiteral("Поздравляю, все прошло удачно!"));
   EXPECT_EQ(rig.workingState(), StatusWord::kWorking);

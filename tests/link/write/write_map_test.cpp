@@ -80,6 +80,18 @@ TEST(WriteMap, NoLogicFlagBeyondTheKindsOwnIsSent) {
   EXPECT_EQ(steps.size(), 255u * 4 + 64 * 2);
 }
 
+// One write of every group never names a parameter twice: two values for
+// one parameter would leave the device with whichever came last.
+TEST(WriteMap, EveryParameterIsWrittenOnce) {
+  SettingsImage image;
+  for (const int kind : {1, 2, 3}) {
+    std::vector<std::pair<ParamSource, std::uint16_t>> seen;
+    for (const WriteStep& s : PlanConstantsWrite(kind, WriteGroups::all(), true, image)) seen.emplace_back(s.source, s.address);
+    std::sort(seen.begin(), seen.end());
+    EXPECT_EQ(std::adjacent_find(seen.begin(), seen.end()), seen.end()) << kind;
+  }
+}
+
 TEST(WriteMap, ModemStrings) {
   struct Case {
     int kind;

@@ -187,7 +187,8 @@ const FailureCase kFailures[] = {
      [](WriteRig& rig, sim::SimulatedDevice&) {
        rig.spy.intercept = [](const QByteArray& r, QByteArray&) { return OnPipelineWrite(r, [] { return 3; }); };
      },
-     {QStringLiteral("Не записано значение параметра 0x8000"), QStringLiteral("ошибка записи: ") + ResultText(3),
+     {QStringLiteral("Не записано значение параметра 0x8000"), QStringLiteral("Записано значений: 240 из 316"),
+      QStringLiteral("ошибка записи: ") + ResultText(3),
       QStringLiteral("Отмена репрограммации") + ResultText(3), kLeftInStop, ResultText(3)},
      3, StatusWord::kStopped},
     {"StopPressedInTheMiddle", 1, 1, WriteChoice::Constants,
@@ -222,7 +223,7 @@ const FailureCase kFailures[] = {
        };
      },
      // Nothing says the command went out when it did not.
-     {QStringLiteral("приказ исполнен"), kLeftInReprogramming, ResultText(3)}, 3, StatusWord::kStopped},
+     {QStringLiteral("Записано значений: 316 из 316"), kLeftInReprogramming, ResultText(3)}, 3, StatusWord::kStopped},
     // The exit went out but its status cannot be read: not done, result 1.
     {"ExitStatusUnread", 1, 1, WriteChoice::Constants,
      [](WriteRig& rig, sim::SimulatedDevice&) {
