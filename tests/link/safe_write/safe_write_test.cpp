@@ -137,6 +137,33 @@ TEST(SafeWrite, AValueTheDeviceDoesNotKeepFailsTheVerifyAndLeavesItInStop) {
   EXPECT_EQ(rig.workingState(), StatusWord::kStopped) << "a device holding a wrong value is not started";
 }
 
+// Every kind of item, read back where the device shows it (a logic flag's K1
+// among four bytes, the modem strings from memory, a generator's parameter
+// under its read number): a device that kept everything verifies clean.
+TEST(SafeWrite, EveryItemOfEveryKindVerifiesWhereTheDeviceShowsIt) {
+  for (const int kind : {1, 2, 3}) {
+    WriteRig rig;
+    SettingsImage held = FullImage(kind, 1), image = FullImage(kind, 2);
+    AdjustConverters(held);
+    AdjustConverters(image);
+    image.logicParam[3] = 0x4016;  // a clock threshold: K1 goes as a decimal pair
+    image.logicK1[3] = 2512;
+    rig.addDevice(kind, held);
+    rig.workspace.image = image;
+    QTemporaryDir root;
+    SafeWriteOptions options;
+    options.backupRoot = root.path();
+    options.when = kWhen;
+    RunContext c{rig.workspace, rig.spy, rig.settings, rig.observer, rig.presenter};
+    FixedWriteAnswerer answers(false, true);
+
+    const SafeWriteOutcome outcome = RunSafeWrite(c, WriteRequest{WriteChoice::Constants, WriteGroups::all()}, options, answers);
+
+    EXPECT_TRUE(outcome.succeeded()) << kind << rig.observer.log.join('\n').toStdString();
+    EXPECT_TRUE(rig.observer.log.contains(QStringLiteral("Проверка записанного: все значения совпадают"))) << kind;
+  }
+}
+
 TEST(SafeWrite, StopDuringTheBackupReadSendsNothing) {
   SafeWriteRig rig;
   rig.workspace.image.sensors[5].maxValue = 77.25;
