@@ -115,13 +115,16 @@ class WriteRun {
   bool enterStop() {
     ctx_.link.pause(kBeforeStopMs);
     if (!keep(RetryExchange(ctx_, [&] { return toInt(ctx_.link.commands().Stop()); }))) return false;
+    // The device took the command: it is stopped unless its status says otherwise.
+    mode_ = DeviceMode::Stopped;
     PauseWatchingStop(ctx_, kStopSettleMs);
     PauseWatchingStop(ctx_, kStopConfirmMs);
     const std::optional<StatusWord> status = readStatus();
-    if (status && !ctx_.stopped() && status->stopped()) {
-      mode_ = DeviceMode::Stopped;
-      return true;
-    }
+    if (status && !status->stopped()) mode_ = DeviceMode::Untouched;
+    // "СТОП" pressed meanwhile leaves the status unread, which tells nothing against the command.
+    if (ctx_.stopped()) return false;
+    if (status && status->stopped()) return true;
+    mode_ = DeviceMode::Untouched;  // the line below is all that is known
     ctx_.log(QStringLiteral("ОРВИК не перешел в режим СТОП, попробуйте снова"));
     keep(run_code::kNoAnswer);
     return false;

@@ -176,6 +176,15 @@ const FailureCase kFailures[] = {
     {"StopRefused", 1, 1, WriteChoice::Constants,
      [](WriteRig&, sim::SimulatedDevice& d) { AddFault(d, "refuse-stop"); },
      {QStringLiteral("ОРВИК не перешел в режим СТОП, попробуйте снова"), kNoAnswer}, 1, StatusWord::kWorking},
+    // STOP pressed as the device is told to stop: it did stop, and the log says so.
+    {"StopPressedAsTheDeviceStops", 1, 1, WriteChoice::Constants,
+     [](WriteRig& rig, sim::SimulatedDevice&) {
+       rig.spy.intercept = [&rig](const QByteArray& r, QByteArray&) -> std::optional<int> {
+         if (r == Bytes({0x09})) rig.pressStop();
+         return std::nullopt;
+       };
+     },
+     {QStringLiteral("Передача пароля "), kLeftInStop, kStopped}, 23, StatusWord::kStopped},
     {"ReprogrammingNotConfirmed", 1, 1, WriteChoice::Constants,
      [](WriteRig&, sim::SimulatedDevice& d) { AddFault(d, "refuse-reprog"); },
      {QStringLiteral("переход в режим репрограммации: приказ послан   OK"),
