@@ -151,7 +151,11 @@ class WriteRun {
       return result;
     });
     if (loaderOpen) mode_ = DeviceMode::NamesLoader;
-    if (written == run_code::kOk) ctx_.observer.setProgress(1);
+    if (written == run_code::kOk) {
+      ctx_.observer.setProgress(1);
+      // Said at once: a "СТОП" from here on ends the run, yet the names are in.
+      ctx_.log(QStringLiteral("Имена записаны в ОРВИК"));
+    }
     ctx_.observer.pumpEvents();
     ctx_.link.pause(kAfterNamesMs);
     ctx_.observer.pumpEvents();

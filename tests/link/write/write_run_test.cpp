@@ -92,6 +92,7 @@ TEST_P(WriteNames, TheNamesAreaHoldsTheEncodedNames) {
 
   EXPECT_EQ(device.namesCommits(), 1);
   EXPECT_EQ(device.namesMemory(), TransferImage(EncodeNames(rig.workspace.image.names, kind), kind));
+  EXPECT_TRUE(rig.observer.log.contains(QStringLiteral("Имена записаны в ОРВИК")));
   EXPECT_EQ(rig.observer.log.last(), QStringLiteral("Поздравляю, все прошло удачно!"));
   EXPECT_EQ(rig.workingState(), StatusWord::kWorking);
 }
