@@ -211,6 +211,22 @@ TEST(SafeWrite, ABackupThatCannotBeSavedFailsTheRunAndSendsNothing) {
   EXPECT_EQ(rig.observer.log.last(), QStringLiteral("Запись отменена: нет копии настроек прибора. В ОРВИК ничего не записано."));
 }
 
+// No device answers the network number: the backup read ends without a code
+// of its own, and the write must not pass for done.
+TEST(SafeWrite, NoAnswerToTheNetworkSelectFailsTheRun) {
+  SafeWriteRig rig;
+  rig.workspace.image.sensors[5].maxValue = 77.25;
+  SetNetwork(rig.settings, true);
+  SetNetworkNumber(rig.settings, 9);  // the device is number 1
+
+  const SafeWriteOutcome outcome = rig.write();
+
+  EXPECT_TRUE(outcome.backupFailed);
+  EXPECT_EQ(outcome.result, run_code::kNoAnswer);
+  EXPECT_TRUE(rig.writes().empty());
+  EXPECT_EQ(rig.device->writesAccepted(), 0);
+}
+
 TEST(SafeWrite, NothingToChangeSendsNothingAndACancelToo) {
   SafeWriteRig rig;
   const SafeWriteOutcome same = rig.write();
