@@ -120,10 +120,13 @@ class WriteRun {
     PauseWatchingStop(ctx_, kStopSettleMs);
     PauseWatchingStop(ctx_, kStopConfirmMs);
     const std::optional<StatusWord> status = readStatus();
-    if (status && !status->stopped()) mode_ = DeviceMode::Untouched;
+    const bool confirmed = status && status->stopped();
     // "СТОП" pressed meanwhile leaves the status unread, which tells nothing against the command.
-    if (ctx_.stopped()) return false;
-    if (status && status->stopped()) return true;
+    if (ctx_.stopped()) {
+      if (status && !confirmed) mode_ = DeviceMode::Untouched;
+      return false;
+    }
+    if (confirmed) return true;
     mode_ = DeviceMode::Untouched;  // the line below is all that is known
     ctx_.log(QStringLiteral("ОРВИК не перешел в режим СТОП, попробуйте снова"));
     keep(run_code::kNoAnswer);

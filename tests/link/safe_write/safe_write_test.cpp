@@ -253,6 +253,29 @@ TEST(SafeWrite, NothingToChangeSendsNothingAndACancelToo) {
                                                   "Системные параметры, Регуляторы)."));
 }
 
+// The password is no item of the table of changes, yet it may be written:
+// the confirmation says so, and only when the system group is ticked.
+TEST(SafeWrite, AConfirmationNamesAPasswordThatMayChange) {
+  for (const bool system : {true, false}) {
+    SafeWriteRig rig;
+    rig.settings.password = QStringLiteral("1A2B");  // not the image's password
+    rig.workspace.image.pipelines[2].pipeDiameter = 150.0;
+    WriteGroups groups;
+    groups.system = system;
+    groups.pipelines = true;
+    std::optional<QString> question;  // the preview points into the backup: read it while there is one
+    rig.write(groups, [&](const WritePreview& p) {
+      question = p.question();
+      return false;
+    });
+    ASSERT_TRUE(question) << system;
+    EXPECT_EQ(question->endsWith(
+                  QStringLiteral("\nПароль в окне обмена не совпадает с паролем настроек: будет задан вопрос о смене "
+                                 "пароля ОРВИК.")),
+              system);
+  }
+}
+
 TEST(SafeWrite, WrittenNamesAreReadBackAndANameTheDeviceDoesNotKeepFailsTheWrite) {
   for (const bool failingCell : {false, true}) {
     SafeWriteRig rig;
