@@ -113,6 +113,12 @@ int runWrite(const CliArgs& args, CliIo& io) {
   if (!isValidDeviceKind(image->deviceKind))
     return io.fail(kName, QStringLiteral("%1: unknown device kind %2").arg(a.file).arg(image->deviceKind));
 
+  // The small model has no regulators: such a write would send nothing and say the device holds it all.
+  if (a.request->choice == WriteChoice::Constants && WriteProgressMaximum(image->deviceKind, a.request->groups) == 0)
+    return io.fail(kName, QStringLiteral("%1: a device of kind %2 has nothing of the groups chosen to write")
+                              .arg(a.file)
+                              .arg(image->deviceKind));
+
   if (a.request->choice == WriteChoice::Names && NamesAreBlank(image->names) && !a.emptyNames)
     return io.fail(kName, QStringLiteral("%1 holds no name at all (never read from a device nor typed): writing it would "
                                          "blank every name on the device. Read the device's names into it first "

@@ -278,6 +278,15 @@ TEST(WriteCommand, BadArgumentsAndNoDevice) {
                             "--empty-names"});
   EXPECT_EQ(meant.exitCode, 1) << "past the refusal, to the missing port: " << meant.err.toStdString();
   EXPECT_EQ(Cli({"write", file, "--port", "/dev/null", "--all", "--empty-names"}).exitCode, 2);
+
+  // The small model has no regulators to write: refused before any port is opened.
+  image.deviceKind = 1;
+  const QString small = dir.filePath(QStringLiteral("small.bfm"));
+  ASSERT_TRUE(writeSettingsPair(small, image).settingsWritten);
+  const CliRun nothing =
+      Cli({"write", small, "--port", dir.filePath("missing"), "--attempts", "1", "--groups", "regulators", "--force"});
+  EXPECT_EQ(nothing.exitCode, 2) << nothing.err.toStdString();
+  EXPECT_FALSE(nothing.err.contains(QStringLiteral("СОМ-порта"))) << nothing.err.toStdString();
 }
 
 }  // namespace
