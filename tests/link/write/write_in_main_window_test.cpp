@@ -49,6 +49,7 @@ class WriteInMainWindow : public ::testing::Test {
     // The check is another area's: here it only reports what the test says it found.
     QObject::connect(&form, &Tbase_form::checkWanted, [this](bool) {
       ++checks;
+      if (checkCannotReport) return;  // message 62: the check left every mark as it was
       ws.image.sys(sys::CheckErrorsMark) = checkFindsErrors ? 1 : 0;
     });
   }
@@ -100,6 +101,7 @@ class WriteInMainWindow : public ::testing::Test {
   DeviceWriteAction action{ws, boxes, form, exchange};
   int checks = 0;
   bool checkFindsErrors = false;
+  bool checkCannotReport = false;
   std::vector<WritePreview> previews;
   bool confirmAnswer = true;
   bool groupWindowShown = false;
@@ -201,6 +203,33 @@ TEST_F(WriteInMainWindow, ACheckWithErrorsRefusesUnlessPrivileged) {
   EXPECT_TRUE(groupWindowShown);
   EXPECT_FALSE(exchangeShown);
   EXPECT_EQ(boxes.codes(), std::vector<int>{67});
+}
+
+// A check that could not create its report ran no rule: the mark it would
+// have set is an earlier check's, and says nothing of the settings now.
+TEST_F(WriteInMainWindow, ACheckThatDidNotRunRefusesUnlessPrivileged) {
+  addDevice(2, test::FullImage(2, 1));
+  SettingsImage image = test::FullImage(2, 2);
+  image.sys(sys::CheckErrorsMark) = 0;  // clean when it was last checked
+  openImage(image);
+  checks = 0;
+  checkCannotReport = true;
+
+  bool shown = false;  // closed again at once should it open
+  QTimer::singleShot(0, &action.groupWindow(), [&] {
+    shown = action.groupWindow().isVisible();
+    if (shown) Button(action.groupWindow(), "BitBtn2")->click();
+  });
+  form.findChild<QAction*>(QStringLiteral("writeAction"))->trigger();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(checks, 1);
+  EXPECT_FALSE(shown);
+  EXPECT_TRUE(line.sent().isEmpty());
+  EXPECT_EQ(ws.image.sys(sys::CheckErrorsMark), 0) << "the mark is left as it was";
+
+  ws.editor.accessLevel = 1;
+  writeToDevice([](WriteGroupWindow& w) { Button(w, "BitBtn2")->click(); });
+  EXPECT_TRUE(groupWindowShown);
 }
 
 TEST_F(WriteInMainWindow, TheGroupWindowKeepsItsTicksAndHidesTheRegulatorsOfTheSmallModel) {
