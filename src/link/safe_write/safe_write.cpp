@@ -84,7 +84,9 @@ SafeWriteOutcome RunSafeWrite(RunContext& ctx, const WriteRequest& request, cons
   preview.factoryNumber = backup.factoryNumber;
   preview.backupPath = out.backupPath;
   out.preview = preview;
-  if (preview.nothingToChange()) {
+  // Unticked "только изменения" asks for the names block whole, as it does for the constants.
+  const bool wholeNames = request.choice == WriteChoice::Names && !options.changedOnly;
+  if (preview.nothingToChange() && !wholeNames) {
     out.nothingToChange = true;
     ctx.log(QStringLiteral("ОРВИК уже содержит эти настройки: записывать нечего, в ОРВИК ничего не записано."));
     return out;

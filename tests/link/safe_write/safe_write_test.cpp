@@ -306,6 +306,24 @@ TEST(SafeWrite, WrittenNamesAreReadBackAndANameTheDeviceDoesNotKeepFailsTheWrite
   }
 }
 
+// With "только изменения" unticked the user asks for the whole block: names
+// the device already shows are written all the same, as the constants are.
+TEST(SafeWrite, NamesAreWrittenWholeWhenNotOnlyTheChangesAreAskedFor) {
+  for (const bool changedOnly : {true, false}) {
+    SafeWriteRig rig;
+    rig.workspace.image.names = rig.deviceBefore.names;
+    rig.options.changedOnly = changedOnly;
+    RunContext c{rig.workspace, rig.spy, rig.settings, rig.observer, rig.presenter};
+    FixedWriteAnswerer answers(false, true);
+
+    const SafeWriteOutcome outcome = RunSafeWrite(c, WriteRequest{WriteChoice::Names, {}}, rig.options, answers);
+
+    EXPECT_TRUE(outcome.succeeded()) << changedOnly;
+    EXPECT_EQ(outcome.nothingToChange, changedOnly);
+    EXPECT_EQ(rig.device->namesCommits(), changedOnly ? 0 : 1);
+  }
+}
+
 // The backup of a names write still reads the constants: a backup is a pair
 // that opens and writes back whole. The names write itself reads none.
 TEST(SafeWrite, ANamesWriteReadsNoConstantsBeyondItsBackup) {
