@@ -19,6 +19,7 @@ namespace nastrum {
 namespace {
 
 constexpr int kCheckFoundErrorsMessage = 67;
+constexpr Word kCheckDidNotRun = 0xC0DE;  // a CheckErrorsMark no check leaves
 constexpr int kConstantsItem = 0;
 constexpr int kNamesItem = 1;
 
@@ -71,10 +72,18 @@ void DeviceWriteAction::markModifiedUnlessSaved() {
 }
 
 bool DeviceWriteAction::checkAllowsWrite() {
+  // A check that could not create its report (message 62) runs no rule and
+  // leaves an earlier check's mark, which says nothing of the settings now: a
+  // value no check sets tells whether this one ran.
+  Word& mark = workspace_.image.sys(sys::CheckErrorsMark);
+  const Word before = mark;
+  mark = kCheckDidNotRun;
   main_.runCheck(true);
-  const bool errors = workspace_.image.sys(sys::CheckErrorsMark) != 0;
-  if (!errors || workspace_.editor.accessLevel == 1) return true;
-  ShowMessageCode(presenter_, kCheckFoundErrorsMessage);
+  const bool ran = mark != kCheckDidNotRun;
+  if (!ran) mark = before;
+  if ((ran && mark == 0) || workspace_.editor.accessLevel == 1) return true;
+  // Message 62 has said why a check that did not run refuses.
+  if (ran) ShowMessageCode(presenter_, kCheckFoundErrorsMessage);
   return false;
 }
 

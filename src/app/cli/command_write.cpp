@@ -87,6 +87,8 @@ QString Parse(const CliArgs& args, WriteArgs& a) {
       return QStringLiteral("--groups is a comma-separated list of sensors, pipelines, archives, system, regulators");
     a.request = WriteRequest{WriteChoice::Constants, *chosen};
   }
+  if (a.changePassword && (a.request->choice == WriteChoice::Names || !a.request->groups.system))
+    return QStringLiteral("--change-password goes with the system group (--all, or --groups with system)");
   return {};
 }
 
@@ -110,6 +112,12 @@ int runWrite(const CliArgs& args, CliIo& io) {
   if (!image) return ExitBadInput;
   if (!isValidDeviceKind(image->deviceKind))
     return io.fail(kName, QStringLiteral("%1: unknown device kind %2").arg(a.file).arg(image->deviceKind));
+
+  // The small model has no regulators: such a write would send nothing and say the device holds it all.
+  if (a.request->choice == WriteChoice::Constants && WriteProgressMaximum(image->deviceKind, a.request->groups) == 0)
+    return io.fail(kName, QStringLiteral("%1: a device of kind %2 has nothing of the groups chosen to write")
+                              .arg(a.file)
+                              .arg(image->deviceKind));
 
   if (a.request->choice == WriteChoice::Names && NamesAreBlank(image->names) && !a.emptyNames)
     return io.fail(kName, QStringLiteral("%1 holds no name at all (never read from a device nor typed): writing it would "

@@ -158,6 +158,8 @@ bool WriteClock(RunContext& ctx, const ClockSource& timeToWrite) {
       run.run_.runDone = true;
     } else if (accessGranted || ctx.stopped()) {
       // A failed write says why; the access check has logged its own refusal.
+      // "СТОП" during the wait for the minute fails no exchange, yet it is the reason.
+      if (ctx.stopped()) run.keep(run_code::kStoppedByUser);
       ctx.log(ResultText(run.run_.runError));
     }
   } else {

@@ -72,7 +72,11 @@ int BlockRead(DeviceSession& link, NamesBuffers& buffers, int& modelCode, const 
   return run_code::kOk;
 }
 
-int BlockWrite(DeviceSession& link, const NamesBuffers& buffers, int& modelCode, const TransferOptions& options) {
+int BlockWrite(DeviceSession& link, const NamesBuffers& buffers, int& modelCode, const TransferOptions& options,
+               bool* loaderLeftOpen) {
+  bool unused = false;
+  bool& leftOpen = loaderLeftOpen ? *loaderLeftOpen : unused;
+  leftOpen = false;
   DeviceIdentity identity;
   int result = toInt(link.commands().Identify(identity));
   modelCode = identity.modelCode;
@@ -92,6 +96,7 @@ int BlockWrite(DeviceSession& link, const NamesBuffers& buffers, int& modelCode,
     BufferCommand(link, kBufferCancel);
     return run_code::kLoaderNotOpened;
   }
+  leftOpen = true;
 
   const QByteArray image = TransferImage(buffers, modelCode);
   if (options.spyMode) {
@@ -124,7 +129,9 @@ int BlockWrite(DeviceSession& link, const NamesBuffers& buffers, int& modelCode,
 
   ReprogRequest finish;
   finish.command = kFinishCommand;
-  return ReprogExchange(link, finish, options);
+  result = ReprogExchange(link, finish, options);
+  leftOpen = result != run_code::kOk;
+  return result;
 }
 
 }  // namespace nastrum

@@ -25,7 +25,10 @@ int BlockRead(DeviceSession& link, NamesBuffers& buffers, int& modelCode, const 
 
 // Identifies the device, opens its loader and writes the transfer image of
 // `buffers`. Returns 0 or the failing code (26 when the loader could not be
-// opened, 46 for the two-wire line with kinds 1 and 2).
-int BlockWrite(DeviceSession& link, const NamesBuffers& buffers, int& modelCode, const TransferOptions& options);
+// opened, 46 for the two-wire line with kinds 1 and 2). `loaderLeftOpen`, when
+// given, tells whether the device was left in its loader: opened, and not
+// closed by the final command.
+int BlockWrite(DeviceSession& link, const NamesBuffers& buffers, int& modelCode, const TransferOptions& options,
+               bool* loaderLeftOpen = nullptr);
 
 }  // namespace nastrum

@@ -61,6 +61,7 @@ constexpr std::array<const char16_t*, kResultTextCount> kTexts = {
 
 QString ResultText(int code) {
   if (code == kVerifyMismatchCode) return QStringLiteral("  Записанные значения не подтвердились при чтении из ОРВИК");
+  if (code == kBackupNotSavedCode) return QStringLiteral("  Копия настроек прибора не сохранена");
   if (code < 0 || code >= kResultTextCount) return QString::number(code);
   return QString::fromUtf16(kTexts[static_cast<std::size_t>(code)]);
 }

@@ -27,5 +27,7 @@ constexpr int kMemoryFailed = toInt(ResultCode::MemoryFailure);
 constexpr int kTwoWireNames = toInt(ResultCode::NamesNeedFourWireLoop);
 // The program's own, beyond the device's table: what was written did not read back the same.
 constexpr int kVerifyMismatch = kVerifyMismatchCode;
+// The program's own: the backup taken before a write could not be saved; nothing was sent.
+constexpr int kBackupNotSaved = kBackupNotSavedCode;
 
 }  // namespace nastrum::run_code

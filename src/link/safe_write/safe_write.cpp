@@ -49,7 +49,7 @@ bool SafeWriteOutcome::verifyFailed() const { return result == run_code::kVerify
 SafeWriteOutcome RunSafeWrite(RunContext& ctx, const WriteRequest& request, const SafeWriteOptions& options,
                               WriteAnswerer& answers, const ConfirmWrite& confirm) {
   SettingsImage& image = ctx.workspace.image;
-  AdjustConverters(image);
+  AdjustConvertersTelling(ctx);
   SafeWriteOutcome out;
 
   ctx.log(QStringLiteral("Копия настроек прибора перед записью"));
@@ -63,6 +63,10 @@ SafeWriteOutcome RunSafeWrite(RunContext& ctx, const WriteRequest& request, cons
     out.backupFailed = true;
     out.portFailed = backup.outcome.portFailed;
     out.result = ctx.stopped() ? run_code::kStoppedByUser : backup.outcome.result;
+    // A read that ended without a code (no answer to the network select, a
+    // model not served) or a pair that could not be saved: still nothing was written.
+    if (out.result == run_code::kOk && !out.portFailed)
+      out.result = out.held ? run_code::kBackupNotSaved : run_code::kNoAnswer;
     ctx.log(out.portFailed
                 ? QStringLiteral("Запись отменена: порт не открыт. В ОРВИК ничего не записано.")
                 : QStringLiteral("Запись отменена: нет копии настроек прибора. В ОРВИК ничего не записано."));
@@ -80,7 +84,9 @@ SafeWriteOutcome RunSafeWrite(RunContext& ctx, const WriteRequest& request, cons
   preview.factoryNumber = backup.factoryNumber;
   preview.backupPath = out.backupPath;
   out.preview = preview;
-  if (preview.nothingToChange()) {
+  // Unticked "только изменения" asks for the names block whole, as it does for the constants.
+  const bool wholeNames = request.choice == WriteChoice::Names && !options.changedOnly;
+  if (preview.nothingToChange() && !wholeNames) {
     out.nothingToChange = true;
     ctx.log(QStringLiteral("ОРВИК уже содержит эти настройки: записывать нечего, в ОРВИК ничего не записано."));
     return out;

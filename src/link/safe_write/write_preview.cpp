@@ -31,7 +31,11 @@ QString WritePreview::question() const {
                            : QStringLiteral("Будет записано значений: %1 (%2).")
                                  .arg(CountedItems(items))
                                  .arg(WriteGroupsText(request.groups));
-  return QStringLiteral("Записать в ") + deviceText() + QStringLiteral("?\n") + what;
+  QString text = QStringLiteral("Записать в ") + deviceText() + QStringLiteral("?\n") + what;
+  // The password is no row of the changes, yet it may go with the system group.
+  if (passwordChange)
+    text += QStringLiteral("\nПароль в окне обмена не совпадает с паролем настроек: будет задан вопрос о смене пароля ОРВИК.");
+  return text;
 }
 
 }  // namespace nastrum

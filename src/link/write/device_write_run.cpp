@@ -45,13 +45,16 @@ QString HexBytes(const QByteArray& bytes) {
   return s;
 }
 
+// The mode this run has put the device in, for the line that tells where it was left.
+enum class DeviceMode { Untouched, Stopped, Reprogramming, NamesLoader, Working };
+
 class WriteRun {
  public:
   WriteRun(RunContext& ctx, const WriteRequest& request, WriteAnswerer& answers)
       : ctx_(ctx), run_(ctx.run()), image_(ctx.workspace.image), request_(request), answers_(answers) {}
 
   DeviceWriteOutcome go() {
-    AdjustConverters(image_);
+    AdjustConvertersTelling(ctx_);
     if (request_.choice == WriteChoice::Constants && !valuesFit()) return end(nullptr);
 
     const Connection c = Connect(ctx_, RunKind::Write);
@@ -112,10 +115,19 @@ class WriteRun {
   bool enterStop() {
     ctx_.link.pause(kBeforeStopMs);
     if (!keep(RetryExchange(ctx_, [&] { return toInt(ctx_.link.commands().Stop()); }))) return false;
+    // The device took the command: it is stopped unless its status says otherwise.
+    mode_ = DeviceMode::Stopped;
     PauseWatchingStop(ctx_, kStopSettleMs);
     PauseWatchingStop(ctx_, kStopConfirmMs);
     const std::optional<StatusWord> status = readStatus();
-    if (status && !ctx_.stopped() && status->stopped()) return true;
+    const bool confirmed = status && status->stopped();
+    // "СТОП" pressed meanwhile leaves the status unread, which tells nothing against the command.
+    if (ctx_.stopped()) {
+      if (status && !confirmed) mode_ = DeviceMode::Untouched;
+      return false;
+    }
+    if (confirmed) return true;
+    mode_ = DeviceMode::Untouched;  // the line below is all that is known
     ctx_.log(QStringLiteral("ОРВИК не перешел в режим СТОП, попробуйте снова"));
     keep(run_code::kNoAnswer);
     return false;
@@ -133,8 +145,20 @@ class WriteRun {
     // The names go as one block: the bar fills when it is in.
     ctx_.observer.setProgressMaximum(1);
     ctx_.observer.setProgress(0);
-    const int written = RetryExchange(ctx_, [&] { return BlockWrite(ctx_.link, buffers, model, options); });
-    if (written == run_code::kOk) ctx_.observer.setProgress(1);
+    // An attempt that fails before the loader leaves it as the one before left it.
+    bool loaderOpen = false;
+    const int written = RetryExchange(ctx_, [&] {
+      bool leftOpen = false;
+      const int result = BlockWrite(ctx_.link, buffers, model, options, &leftOpen);
+      if (result == run_code::kOk || leftOpen) loaderOpen = leftOpen;
+      return result;
+    });
+    if (loaderOpen) mode_ = DeviceMode::NamesLoader;
+    if (written == run_code::kOk) {
+      ctx_.observer.setProgress(1);
+      // Said at once: a "СТОП" from here on ends the run, yet the names are in.
+      ctx_.log(QStringLiteral("Имена записаны в ОРВИК"));
+    }
     ctx_.observer.pumpEvents();
     ctx_.link.pause(kAfterNamesMs);
     ctx_.observer.pumpEvents();
@@ -172,6 +196,8 @@ class WriteRun {
   void writeConstants() {
     const int entered = toInt(ctx_.link.commands().Reprogramming(kReprogSection, kReprogEnter));
     ctx_.log(QStringLiteral("переход в режим репрограммации: приказ послан ") + ResultText(entered));
+    // Taken: from here the device may be in the reprogramming mode until it is left or cancelled.
+    if (entered == run_code::kOk) mode_ = DeviceMode::Reprogramming;
     PauseWatchingStop(ctx_, kReprogEntryMs);
     if (!keep(entered) || ctx_.stopped()) return;
 
@@ -179,9 +205,9 @@ class WriteRun {
       ctx_.log(QStringLiteral("ОРВИК не перешел в режим репрограммации, попробуйте снова"));
       keep(run_code::kNoAnswer);
     }
-    // Asked whenever the entered password is not the image's; written only
-    // with the system group, where it belongs.
-    const bool newPassword = ok() && passwordChangeConfirmed() && request_.groups.system;
+    // The password travels with the system group: without it nothing could
+    // change, and a question saying it will would mislead.
+    const bool newPassword = ok() && request_.groups.system && passwordChangeConfirmed();
     if (ok()) writeItems(newPassword);
     leaveReprogramming();
   }
@@ -230,6 +256,8 @@ class WriteRun {
         keep(result);
       }
     }
+    // What the device now holds of this write, whole or not.
+    ctx_.log(QStringLiteral("Записано значений: %1 из %2").arg(CountedItems(written_)).arg(CountedItems(steps)));
   }
 
   // Every item of the ticked groups, or only those the device does not hold yet.
@@ -255,6 +283,7 @@ class WriteRun {
       ctx_.log(QStringLiteral("ошибка записи: ") + ResultText(result_));
       ctx_.link.commands().Reprogramming(kReprogSection, kReprogCancel);
       ctx_.log(QStringLiteral("Отмена репрограммации") + ResultText(result_));
+      mode_ = DeviceMode::Stopped;
       return;
     }
     const int left = toInt(ctx_.link.commands().Reprogramming(kReprogSection, kReprogLeave));
@@ -272,6 +301,7 @@ class WriteRun {
     }
     if (read == run_code::kOk && status.leftReprogramming()) {
       ctx_.log(QStringLiteral("приказ исполнен"));
+      mode_ = DeviceMode::Stopped;
       // A device that does not hold what was meant stays in STOP.
       if (request_.verify && !keep(VerifyWrittenItems(ctx_, written_))) return;
       offerStart();
@@ -292,6 +322,7 @@ class WriteRun {
     const std::optional<StatusWord> status = readStatus();
     if (status && !ctx_.stopped() && status->workingState() == StatusWord::kWorking) {
       ctx_.log(QStringLiteral("приказ исполнен"));
+      mode_ = DeviceMode::Working;
     } else {
       ctx_.log(QStringLiteral("Приказ не выполнен"));
       keep(run_code::kNoAnswer);
@@ -318,6 +349,11 @@ class WriteRun {
   DeviceWriteOutcome end(const Connection* c) {
     const bool stopped = ctx_.stopped();
     if (stopped) result_ = run_code::kStoppedByUser;
+    // A device this run stopped and did not start again no longer works as
+    // before: the user must know, whatever ended the run.
+    if (mode_ == DeviceMode::Stopped) ctx_.log(QStringLiteral("ОРВИК оставлен в режиме СТОП"));
+    if (mode_ == DeviceMode::Reprogramming) ctx_.log(QStringLiteral("ОРВИК оставлен в режиме репрограммации и СТОП"));
+    if (mode_ == DeviceMode::NamesLoader) ctx_.log(QStringLiteral("ОРВИК оставлен в режиме загрузки имен и СТОП"));
     if (ok()) {
       ctx_.log(QStringLiteral("Поздравляю, все прошло удачно!"));
       ctx_.observer.offerAnotherTry(false);
@@ -336,6 +372,7 @@ class WriteRun {
   const WriteRequest& request_;
   WriteAnswerer& answers_;
   std::vector<WriteStep> written_;  // the items the device acknowledged, in the order sent
+  DeviceMode mode_ = DeviceMode::Untouched;
 };
 
 }  // namespace

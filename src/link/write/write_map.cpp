@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "model/hex_text.h"
+#include "model/kind_profile.h"
 
 namespace nastrum {
 
@@ -92,6 +93,14 @@ QString WriteGroupsText(const WriteGroups& groups) {
   return names.join(QStringLiteral(", "));
 }
 
+std::vector<ParamObject> WrittenObjects(ParamFamily family, int kind) {
+  std::vector<ParamObject> objects = ObjectsOf(family, kind);
+  if (family != ParamFamily::LogicFlags) return objects;
+  const int flags = kindProfile(kind).logicFlags;
+  std::erase_if(objects, [flags](const ParamObject& o) { return 64 * (o.sub - 1) + o.k >= flags; });
+  return objects;
+}
+
 std::vector<WriteStep> PlanConstantsWrite(int kind, const WriteGroups& groups, bool withPassword,
                                           const SettingsImage& image) {
   // The map's targets are fields of an image it may change when reading; a
@@ -103,7 +112,7 @@ std::vector<WriteStep> PlanConstantsWrite(int kind, const WriteGroups& groups, b
     const WriteGroup group = GroupOf(family);
     if (!groups.has(group)) continue;
     const ParamBlock& block = BlockOf(family);
-    for (const ParamObject& object : ObjectsOf(family, kind)) {
+    for (const ParamObject& object : WrittenObjects(family, kind)) {
       for (const ParamRow& row : block.rows) {
         if ((row.kinds & bit) == 0) continue;
         if (row.firstSubOnly && object.sub != 1) continue;

@@ -67,6 +67,11 @@ struct WriteStep {
   int bundle = -1;
 };
 
+// The objects of `family` a write of `kind` sends: those the kind has. The
+// logic flags are walked in four groups of 64, yet the expandable model has
+// 255 of them; the 256th slot is shown nowhere and is left as the device holds it.
+std::vector<ParamObject> WrittenObjects(ParamFamily family, int kind);
+
 // Every item a constants write of `kind` (1 … 3) sends for `groups`, with the
 // bytes encoded from `image`. The password goes in only with `withPassword`.
 std::vector<WriteStep> PlanConstantsWrite(int kind, const WriteGroups& groups, bool withPassword,

@@ -10,7 +10,7 @@ std::vector<bool> WriteReach(int kind, const WriteGroups& groups) {
   for (const ParamFamily family : WriteFamilyOrder()) {
     if (!groups.has(GroupOf(family))) continue;
     const ParamBlock& block = BlockOf(family);
-    for (const ParamObject& object : ObjectsOf(family, kind))
+    for (const ParamObject& object : WrittenObjects(family, kind))
       for (const ParamRow& row : block.rows) {
         if ((row.kinds & bit) == 0 || row.password || (row.firstSubOnly && object.sub != 1)) continue;
         for (const ParamEntry& param : row.params)

@@ -205,6 +205,10 @@ TEST(ClockWrite, AStopWhileWaitingForTheMinuteSendsNothing) {
   RunClockWrite(ctx, [&] { return start.addMSecs(rig.clock.nowMs()); });
   EXPECT_FALSE(rig.workspace.run.runDone);
   EXPECT_EQ(rig.deviceTime().date(), QDate(2026, 1, 15)) << "the device keeps its own clock";
+  // Nothing failed on the line, yet the run did not write: its last line says it was stopped, never "OK".
+  EXPECT_EQ(rig.observer.log.last(), QStringLiteral("Чтение/запись прервано пользователем."))
+      << rig.observer.log.join('\n').toStdString();
+  EXPECT_EQ(rig.workspace.run.runError, 23);
 }
 
 }  // namespace

@@ -109,6 +109,7 @@ TEST(SafeWrite, OneEditedSensorSendsOnlyItsItemsTwiceEachAndReadsThemBack) {
   EXPECT_EQ(rig.observer.progressMaximum, 2);
   EXPECT_EQ(rig.observer.progressPosition, 2);
   EXPECT_TRUE(rig.spy.sent(InterceptingSession::Request(0x01, 0x0504))) << "read back after the write";
+  EXPECT_TRUE(rig.observer.log.contains(QStringLiteral("Записано значений: 2 из 2")));
   EXPECT_TRUE(rig.observer.log.contains(QStringLiteral("Проверка записанного: все значения совпадают")));
   EXPECT_EQ(rig.observer.log.last(), QStringLiteral("Поздравляю, все прошло удачно!"));
   EXPECT_EQ(rig.workingState(), StatusWord::kWorking);
@@ -136,6 +137,33 @@ TEST(SafeWrite, AValueTheDeviceDoesNotKeepFailsTheVerifyAndLeavesItInStop) {
   EXPECT_EQ(rig.workingState(), StatusWord::kStopped) << "a device holding a wrong value is not started";
 }
 
+// Every kind of item, read back where the device shows it (a logic flag's K1
+// among four bytes, the modem strings from memory, a generator's parameter
+// under its read number): a device that kept everything verifies clean.
+TEST(SafeWrite, EveryItemOfEveryKindVerifiesWhereTheDeviceShowsIt) {
+  for (const int kind : {1, 2, 3}) {
+    WriteRig rig;
+    SettingsImage held = FullImage(kind, 1), image = FullImage(kind, 2);
+    AdjustConverters(held);
+    AdjustConverters(image);
+    image.logicParam[3] = 0x4016;  // a clock threshold: K1 goes as a decimal pair
+    image.logicK1[3] = 2512;
+    rig.addDevice(kind, held);
+    rig.workspace.image = image;
+    QTemporaryDir root;
+    SafeWriteOptions options;
+    options.backupRoot = root.path();
+    options.when = kWhen;
+    RunContext c{rig.workspace, rig.spy, rig.settings, rig.observer, rig.presenter};
+    FixedWriteAnswerer answers(false, true);
+
+    const SafeWriteOutcome outcome = RunSafeWrite(c, WriteRequest{WriteChoice::Constants, WriteGroups::all()}, options, answers);
+
+    EXPECT_TRUE(outcome.succeeded()) << kind << rig.observer.log.join('\n').toStdString();
+    EXPECT_TRUE(rig.observer.log.contains(QStringLiteral("Проверка записанного: все значения совпадают"))) << kind;
+  }
+}
+
 TEST(SafeWrite, StopDuringTheBackupReadSendsNothing) {
   SafeWriteRig rig;
   rig.workspace.image.sensors[5].maxValue = 77.25;
@@ -150,6 +178,53 @@ TEST(SafeWrite, StopDuringTheBackupReadSendsNothing) {
   EXPECT_EQ(rig.device->writesAccepted(), 0);
   EXPECT_TRUE(QDir(rig.root.path()).isEmpty());
   EXPECT_EQ(rig.observer.log.last(), QStringLiteral("Запись отменена: нет копии настроек прибора. В ОРВИК ничего не записано."));
+}
+
+TEST(SafeWrite, AnAdjustedConverterIsToldOnceBeforeTheBackup) {
+  SafeWriteRig rig;
+  rig.workspace.image.sensors[4].mainDescriptor = 0x1473;
+
+  const SafeWriteOutcome outcome = rig.write();
+
+  ASSERT_TRUE(outcome.succeeded()) << rig.observer.log.join('\n').toStdString();
+  const QString told = QStringLiteral("Датчик 4: код 1473 заменен на 1503 для записи");
+  EXPECT_EQ(rig.observer.log.count(told), 1);
+  EXPECT_EQ(rig.observer.log.first(), told);
+  EXPECT_EQ(rig.device->exportImage().sensors[4].mainDescriptor, 0x1503);
+}
+
+TEST(SafeWrite, ABackupThatCannotBeSavedFailsTheRunAndSendsNothing) {
+  SafeWriteRig rig;
+  rig.workspace.image.sensors[5].maxValue = 77.25;
+  QFile blocker(rig.root.filePath(QStringLiteral("not-a-folder")));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  rig.options.backupRoot = blocker.fileName();  // no folder can be made inside a file
+
+  const SafeWriteOutcome outcome = rig.write();
+
+  EXPECT_TRUE(outcome.backupFailed);
+  EXPECT_FALSE(outcome.succeeded());
+  EXPECT_NE(outcome.result, run_code::kOk) << "the run did not write: its code must not say it did";
+  EXPECT_TRUE(rig.writes().empty());
+  EXPECT_EQ(rig.device->writesAccepted(), 0);
+  EXPECT_EQ(rig.observer.log.last(), QStringLiteral("Запись отменена: нет копии настроек прибора. В ОРВИК ничего не записано."));
+}
+
+// No device answers the network number: the backup read ends without a code
+// of its own, and the write must not pass for done.
+TEST(SafeWrite, NoAnswerToTheNetworkSelectFailsTheRun) {
+  SafeWriteRig rig;
+  rig.workspace.image.sensors[5].maxValue = 77.25;
+  SetNetwork(rig.settings, true);
+  SetNetworkNumber(rig.settings, 9);  // the device is number 1
+
+  const SafeWriteOutcome outcome = rig.write();
+
+  EXPECT_TRUE(outcome.backupFailed);
+  EXPECT_EQ(outcome.result, run_code::kNoAnswer);
+  EXPECT_TRUE(rig.writes().empty());
+  EXPECT_EQ(rig.device->writesAccepted(), 0);
 }
 
 TEST(SafeWrite, NothingToChangeSendsNothingAndACancelToo) {
@@ -176,6 +251,29 @@ TEST(SafeWrite, NothingToChangeSendsNothingAndACancelToo) {
                                    ChosenPort(rig.settings).display +
                                    QStringLiteral("?\nБудет записано значений: 1 (Датчики, Трубопроводы, Архивы, "
                                                   "Системные параметры, Регуляторы)."));
+}
+
+// The password is no item of the table of changes, yet it may be written:
+// the confirmation says so, and only when the system group is ticked.
+TEST(SafeWrite, AConfirmationNamesAPasswordThatMayChange) {
+  for (const bool system : {true, false}) {
+    SafeWriteRig rig;
+    rig.settings.password = QStringLiteral("1A2B");  // not the image's password
+    rig.workspace.image.pipelines[2].pipeDiameter = 150.0;
+    WriteGroups groups;
+    groups.system = system;
+    groups.pipelines = true;
+    std::optional<QString> question;  // the preview points into the backup: read it while there is one
+    rig.write(groups, [&](const WritePreview& p) {
+      question = p.question();
+      return false;
+    });
+    ASSERT_TRUE(question) << system;
+    EXPECT_EQ(question->endsWith(
+                  QStringLiteral("\nПароль в окне обмена не совпадает с паролем настроек: будет задан вопрос о смене "
+                                 "пароля ОРВИК.")),
+              system);
+  }
 }
 
 TEST(SafeWrite, WrittenNamesAreReadBackAndANameTheDeviceDoesNotKeepFailsTheWrite) {
@@ -205,6 +303,24 @@ TEST(SafeWrite, WrittenNamesAreReadBackAndANameTheDeviceDoesNotKeepFailsTheWrite
         << log.toStdString();
     EXPECT_TRUE(rig.observer.log.contains(QStringLiteral("Проверка записанного: не совпадают значений: 1")));
     EXPECT_EQ(rig.workingState(), StatusWord::kStopped) << "a device holding a wrong name is not started";
+  }
+}
+
+// With "только изменения" unticked the user asks for the whole block: names
+// the device already shows are written all the same, as the constants are.
+TEST(SafeWrite, NamesAreWrittenWholeWhenNotOnlyTheChangesAreAskedFor) {
+  for (const bool changedOnly : {true, false}) {
+    SafeWriteRig rig;
+    rig.workspace.image.names = rig.deviceBefore.names;
+    rig.options.changedOnly = changedOnly;
+    RunContext c{rig.workspace, rig.spy, rig.settings, rig.observer, rig.presenter};
+    FixedWriteAnswerer answers(false, true);
+
+    const SafeWriteOutcome outcome = RunSafeWrite(c, WriteRequest{WriteChoice::Names, {}}, rig.options, answers);
+
+    EXPECT_TRUE(outcome.succeeded()) << changedOnly;
+    EXPECT_EQ(outcome.nothingToChange, changedOnly);
+    EXPECT_EQ(rig.device->namesCommits(), changedOnly ? 0 : 1);
   }
 }
 

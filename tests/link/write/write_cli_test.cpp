@@ -256,6 +256,9 @@ TEST(WriteCommand, BadArgumentsAndNoDevice) {
         QStringList{"write", file, "--port", "/dev/null", "--all", "--names"},
         QStringList{"write", file, "--port", "/dev/null", "--groups", "sensors,clock"},
         QStringList{"write", file, "--port", "/dev/null", "--all", "--format", "json"},
+        // The password travels with the system group: asked for without it, it could not change.
+        QStringList{"write", file, "--port", "/dev/null", "--groups", "sensors", "--change-password"},
+        QStringList{"write", file, "--port", "/dev/null", "--names", "--empty-names", "--change-password"},
         QStringList{"write", "--port", "/dev/null", "--all"},
         QStringList{"write", dir.filePath("missing.bfm"), "--port", "/dev/null", "--all"}})
     EXPECT_EQ(Cli(args).exitCode, 2) << args.join(' ').toStdString();
@@ -275,6 +278,15 @@ TEST(WriteCommand, BadArgumentsAndNoDevice) {
                             "--empty-names"});
   EXPECT_EQ(meant.exitCode, 1) << "past the refusal, to the missing port: " << meant.err.toStdString();
   EXPECT_EQ(Cli({"write", file, "--port", "/dev/null", "--all", "--empty-names"}).exitCode, 2);
+
+  // The small model has no regulators to write: refused before any port is opened.
+  image.deviceKind = 1;
+  const QString small = dir.filePath(QStringLiteral("small.bfm"));
+  ASSERT_TRUE(writeSettingsPair(small, image).settingsWritten);
+  const CliRun nothing =
+      Cli({"write", small, "--port", dir.filePath("missing"), "--attempts", "1", "--groups", "regulators", "--force"});
+  EXPECT_EQ(nothing.exitCode, 2) << nothing.err.toStdString();
+  EXPECT_FALSE(nothing.err.contains(QStringLiteral("СОМ-порта"))) << nothing.err.toStdString();
 }
 
 }  // namespace

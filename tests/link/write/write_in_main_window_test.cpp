@@ -49,6 +49,7 @@ class WriteInMainWindow : public ::testing::Test {
     // The check is another area's: here it only reports what the test says it found.
     QObject::connect(&form, &Tbase_form::checkWanted, [this](bool) {
       ++checks;
+      if (checkCannotReport) return;  // message 62: the check left every mark as it was
       ws.image.sys(sys::CheckErrorsMark) = checkFindsErrors ? 1 : 0;
     });
   }
@@ -100,6 +101,7 @@ class WriteInMainWindow : public ::testing::Test {
   DeviceWriteAction action{ws, boxes, form, exchange};
   int checks = 0;
   bool checkFindsErrors = false;
+  bool checkCannotReport = false;
   std::vector<WritePreview> previews;
   bool confirmAnswer = true;
   bool groupWindowShown = false;
@@ -203,6 +205,33 @@ TEST_F(WriteInMainWindow, ACheckWithErrorsRefusesUnlessPrivileged) {
   EXPECT_EQ(boxes.codes(), std::vector<int>{67});
 }
 
+// A check that could not create its report ran no rule: the mark it would
+// have set is an earlier check's, and says nothing of the settings now.
+TEST_F(WriteInMainWindow, ACheckThatDidNotRunRefusesUnlessPrivileged) {
+  addDevice(2, test::FullImage(2, 1));
+  SettingsImage image = test::FullImage(2, 2);
+  image.sys(sys::CheckErrorsMark) = 0;  // clean when it was last checked
+  openImage(image);
+  checks = 0;
+  checkCannotReport = true;
+
+  bool shown = false;  // closed again at once should it open
+  QTimer::singleShot(0, &action.groupWindow(), [&] {
+    shown = action.groupWindow().isVisible();
+    if (shown) Button(action.groupWindow(), "BitBtn2")->click();
+  });
+  form.findChild<QAction*>(QStringLiteral("writeAction"))->trigger();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(checks, 1);
+  EXPECT_FALSE(shown);
+  EXPECT_TRUE(line.sent().isEmpty());
+  EXPECT_EQ(ws.image.sys(sys::CheckErrorsMark), 0) << "the mark is left as it was";
+
+  ws.editor.accessLevel = 1;
+  writeToDevice([](WriteGroupWindow& w) { Button(w, "BitBtn2")->click(); });
+  EXPECT_TRUE(groupWindowShown);
+}
+
 TEST_F(WriteInMainWindow, TheGroupWindowKeepsItsTicksAndHidesTheRegulatorsOfTheSmallModel) {
   WriteGroupWindow& w = action.groupWindow();
   w.activate(2);
@@ -233,6 +262,22 @@ TEST_F(WriteInMainWindow, ConstantsWithNoGroupTickedStartNothing) {
   EXPECT_TRUE(groupWindowShown);
   EXPECT_FALSE(exchangeShown);
   EXPECT_TRUE(line.sent().isEmpty());
+}
+
+// "Выделить все" ticks the small model's hidden "Регуляторы" too: a group
+// the user cannot see is no group to write, nor one the confirmation names.
+TEST_F(WriteInMainWindow, TheHiddenRegulatorsOfTheSmallModelAreNoGroupToWrite) {
+  addDevice(1, test::FullImage(1, 1));
+  openImage(test::FullImage(1, 2));
+  writeToDevice([](WriteGroupWindow& w) {
+    Button(w, "BitBtn3")->click();
+    for (int n = 1; n <= 4; ++n) Box(w, n)->setChecked(false);
+    Button(w, "BitBtn1")->click();
+  });
+  EXPECT_TRUE(groupWindowShown);
+  EXPECT_FALSE(exchangeShown);
+  EXPECT_TRUE(line.sent().isEmpty());
+  EXPECT_FALSE(action.groupWindow().groups().regulators);
 }
 
 TEST_F(WriteInMainWindow, TheDesktopOfTheLargeModelIsClosedUpBeforeTheGroups) {

@@ -30,7 +30,7 @@ WriteGroups Only(WriteGroup group) {
 
 TEST(WriteMap, ProgressCountsEveryItemOfTheTickedGroups) {
   EXPECT_EQ(WriteProgressMaximum(1, WriteGroups::all()), 615);
-  EXPECT_EQ(WriteProgressMaximum(2, WriteGroups::all()), 3155);
+  EXPECT_EQ(WriteProgressMaximum(2, WriteGroups::all()), 3151);
   EXPECT_EQ(WriteProgressMaximum(3, WriteGroups::all()), 2065);
   // Sensors with their tables; kind 1 has no regulators to write.
   EXPECT_EQ(WriteProgressMaximum(2, Only(WriteGroup::Sensors)), 64 * 11 + 10 * 16);
@@ -64,7 +64,32 @@ TEST(WriteMap, WritingOrder) {
                                                     0x4009, 0x4109, 0x4010, 0x4110, 0x4210, 0x4310, 0x4008, 0x404B}
                              .begin()));
   EXPECT_EQ(a[static_cast<std::size_t>(system - a.begin()) + 16], 0x4020);
-  EXPECT_EQ(a.back(), 0x7F2F);  // flag 256: (0x40, 43 + 4, 63)
+  EXPECT_EQ(a.back(), 0x7E2F);  // flag 254, the last: (0x40, 43 + 4, 62)
+}
+
+// The expandable model has logic flags 0 … 254; its fourth group of 64 ends
+// one short. The 256th slot is shown nowhere, so nothing of it is sent.
+TEST(WriteMap, NoLogicFlagBeyondTheKindsOwnIsSent) {
+  SettingsImage image;
+  for (auto* array : {&image.logicLaw, &image.logicParam, &image.logicK1, &image.logicK2}) (*array)[255] = 0x8105;
+  const std::vector<WriteStep> steps = PlanConstantsWrite(2, Only(WriteGroup::Regulators), false, image);
+  const std::vector<std::uint16_t> a = Addresses(steps);
+  for (const std::uint16_t flag256 : {0x7F23, 0x7F27, 0x7F2B, 0x7F2F})
+    EXPECT_EQ(std::count(a.begin(), a.end(), flag256), 0) << std::hex << flag256;
+  EXPECT_EQ(a.back(), 0x7E2F);  // flag 254: (0x40, 43 + 4, 62)
+  EXPECT_EQ(steps.size(), 255u * 4 + 64 * 2);
+}
+
+// One write of every group never names a parameter twice: two values for
+// one parameter would leave the device with whichever came last.
+TEST(WriteMap, EveryParameterIsWrittenOnce) {
+  SettingsImage image;
+  for (const int kind : {1, 2, 3}) {
+    std::vector<std::pair<ParamSource, std::uint16_t>> seen;
+    for (const WriteStep& s : PlanConstantsWrite(kind, WriteGroups::all(), true, image)) seen.emplace_back(s.source, s.address);
+    std::sort(seen.begin(), seen.end());
+    EXPECT_EQ(std::adjacent_find(seen.begin(), seen.end()), seen.end()) << kind;
+  }
 }
 
 TEST(WriteMap, ModemStrings) {
@@ -132,7 +157,7 @@ TEST(ConverterAdjustment, NormalisingConvertersBecomeTheLinearScale) {
   SettingsImage small;
   small.deviceKind = 1;
   small.sensors[15].mainDescriptor = small.sensors[16].mainDescriptor = 0x9472;
-  EXPECT_EQ(AdjustConverters(small), 1);
+  EXPECT_EQ(AdjustConverters(small).size(), 1u);
   EXPECT_EQ(small.sensors[16].mainDescriptor, 0x9472);
 }
 

@@ -105,7 +105,12 @@ std::optional<WriteRequest> WriteGroupWindow::choose(int kind, const std::option
 }
 
 void WriteGroupWindow::accept() {
-  for (int i = 0; i < kWriteGroupCount; ++i) groups_.set(static_cast<WriteGroup>(i), boxes_[static_cast<std::size_t>(i)]->isChecked());
+  // "Выделить все" ticks a box the kind hides as well; a group the user
+  // cannot see is not written.
+  for (int i = 0; i < kWriteGroupCount; ++i) {
+    const QCheckBox* box = boxes_[static_cast<std::size_t>(i)];
+    groups_.set(static_cast<WriteGroup>(i), box->isChecked() && !box->isHidden());
+  }
   QDialog::accept();
 }
 
