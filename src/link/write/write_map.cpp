@@ -56,6 +56,12 @@ void WriteGroups::set(WriteGroup group, bool on) { flagOf(*this, group) = on; }
 
 WriteGroups WriteGroups::all() { return WriteGroups{true, true, true, true, true}; }
 
+WriteGroups WriteGroups::ofKind(int kind) const {
+  WriteGroups groups = *this;
+  if (!kindProfile(kind).hasViewRegulators()) groups.regulators = false;
+  return groups;
+}
+
 WriteGroup GroupOf(ParamFamily family) {
   switch (family) {
     case ParamFamily::Sensors:

@@ -29,6 +29,8 @@ struct WriteGroups {
   bool has(WriteGroup group) const;
   void set(WriteGroup group, bool on);
   bool any() const { return sensors || pipelines || archives || system || regulators; }
+  // Only the groups `kind` has: the small model has no regulators to write.
+  WriteGroups ofKind(int kind) const;
   static WriteGroups all();
 };
 

@@ -85,6 +85,7 @@ WriteGroupWindow::WriteGroupWindow(QWidget* parent) : QDialog(parent) {
 }
 
 void WriteGroupWindow::activate(int kind, const std::optional<WriteGroups>& differing) {
+  kind_ = kind;
   // The boxes keep their ticks between showings, unless the groups that differ are known.
   if (differing)
     for (int i = 0; i < kWriteGroupCount; ++i)
@@ -105,12 +106,10 @@ std::optional<WriteRequest> WriteGroupWindow::choose(int kind, const std::option
 }
 
 void WriteGroupWindow::accept() {
-  // "Выделить все" ticks a box the kind hides as well; a group the user
-  // cannot see is not written.
-  for (int i = 0; i < kWriteGroupCount; ++i) {
-    const QCheckBox* box = boxes_[static_cast<std::size_t>(i)];
-    groups_.set(static_cast<WriteGroup>(i), box->isChecked() && !box->isHidden());
-  }
+  for (int i = 0; i < kWriteGroupCount; ++i)
+    groups_.set(static_cast<WriteGroup>(i), boxes_[static_cast<std::size_t>(i)]->isChecked());
+  // "Выделить все" ticks the box the kind hides as well.
+  groups_ = groups_.ofKind(kind_);
   QDialog::accept();
 }
 

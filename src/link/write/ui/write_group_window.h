@@ -49,6 +49,7 @@ class WriteGroupWindow : public QDialog {
   std::optional<WriteRequest> result() const;
 
   WriteGroups groups_;
+  int kind_ = 0;  // of the settings to be written
   RadioGroup* what_ = nullptr;
   QFrame* panel_ = nullptr;
   std::array<QCheckBox*, kWriteGroupCount> boxes_{};
