@@ -106,7 +106,9 @@ NastrumApplication::NastrumApplication(const ApplicationParts& parts, std::uniqu
   });
 
   deviceRead_ = std::make_unique<DeviceReadAction>(workspace_, main, *exchangeWindow_);
-  deviceWrite_ = std::make_unique<DeviceWriteAction>(workspace_, messages_, main, *exchangeWindow_);
+  deviceWrite_ = std::make_unique<DeviceWriteAction>(
+      workspace_, messages_, main, [this](bool withReport) { return checkWindows_->runCheck(withReport); },
+      *exchangeWindow_);
   QObject::connect(deviceWrite_.get(), &DeviceWriteAction::namesReadWanted, deviceRead_.get(),
                    &DeviceReadAction::readNames);
   deviceClock_ = std::make_unique<DeviceClockAction>(workspace_, main, *exchangeWindow_);

@@ -19,18 +19,18 @@ namespace nastrum {
 namespace {
 
 constexpr int kCheckFoundErrorsMessage = 67;
-constexpr Word kCheckDidNotRun = 0xC0DE;  // a CheckErrorsMark no check leaves
 constexpr int kConstantsItem = 0;
 constexpr int kNamesItem = 1;
 
 }  // namespace
 
 DeviceWriteAction::DeviceWriteAction(Workspace& workspace, MessagePresenter& presenter, Tbase_form& mainWindow,
-                                     ExchangeWindow& exchangeWindow, QObject* parent)
+                                     RunCheck runCheck, ExchangeWindow& exchangeWindow, QObject* parent)
     : QObject(parent),
       workspace_(workspace),
       presenter_(presenter),
       main_(mainWindow),
+      runCheck_(std::move(runCheck)),
       exchange_(exchangeWindow),
       groups_(new WriteGroupWindow(&mainWindow)) {
   // The run writes what the group window returned; the exchange window only shows it.
@@ -72,18 +72,13 @@ void DeviceWriteAction::markModifiedUnlessSaved() {
 }
 
 bool DeviceWriteAction::checkAllowsWrite() {
-  // A check that could not create its report (message 62) runs no rule and
-  // leaves an earlier check's mark, which says nothing of the settings now: a
-  // value no check sets tells whether this one ran.
-  Word& mark = workspace_.image.sys(sys::CheckErrorsMark);
-  const Word before = mark;
-  mark = kCheckDidNotRun;
-  main_.runCheck(true);
-  const bool ran = mark != kCheckDidNotRun;
-  if (!ran) mark = before;
-  if ((ran && mark == 0) || workspace_.editor.accessLevel == 1) return true;
-  // Message 62 has said why a check that did not run refuses.
-  if (ran) ShowMessageCode(presenter_, kCheckFoundErrorsMessage);
+  // A check that could not create its report (message 62 said so) ran no
+  // rule: the mark an earlier check left says nothing of the settings now.
+  const bool ran = runCheck_(true);
+  if (workspace_.editor.accessLevel == 1) return true;
+  if (!ran) return false;
+  if (workspace_.image.sys(sys::CheckErrorsMark) == 0) return true;
+  ShowMessageCode(presenter_, kCheckFoundErrorsMessage);
   return false;
 }
 

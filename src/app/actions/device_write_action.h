@@ -4,6 +4,7 @@
 // change for confirmation, the write and its read-back).
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QObject>
@@ -21,7 +22,11 @@ class WriteGroupWindow;
 class DeviceWriteAction : public QObject {
   Q_OBJECT
  public:
-  DeviceWriteAction(Workspace& workspace, MessagePresenter& presenter, Tbase_form& mainWindow,
+  // Runs the check with or without its report; false when it ran no rule
+  // (the report could not be created).
+  using RunCheck = std::function<bool(bool withReport)>;
+
+  DeviceWriteAction(Workspace& workspace, MessagePresenter& presenter, Tbase_form& mainWindow, RunCheck runCheck,
                     ExchangeWindow& exchangeWindow, QObject* parent = nullptr);
 
   // The main window's "Запись в ОРВИК".
@@ -55,6 +60,7 @@ class DeviceWriteAction : public QObject {
   Workspace& workspace_;
   MessagePresenter& presenter_;
   Tbase_form& main_;
+  RunCheck runCheck_;
   ExchangeWindow& exchange_;
   WriteGroupWindow* groups_;  // `Tviborform`, owned by the main window; its ticks last
   WriteRequest request_;

@@ -33,7 +33,7 @@ void CheckWindows::repair() {
   emit imageRepaired();
 }
 
-void CheckWindows::runCheck(bool withReport) { session_.RunCheck(withReport); }
+bool CheckWindows::runCheck(bool withReport) { return session_.RunCheck(withReport); }
 
 void CheckWindows::checkWithReport() { session_.checkWithReport(); }
 

@@ -27,8 +27,9 @@ class CheckWindows : public QObject, private CheckView {
                ReportTarget report = {});
   ~CheckWindows() override;
 
-  // RunCheck with or without report.
-  void runCheck(bool withReport);
+  // RunCheck with or without report; false when it could not create the
+  // report and so ran no rule.
+  bool runCheck(bool withReport);
   // "Проверка": a beep, then the check with report.
   void checkWithReport();
   // Setup may be entered; otherwise the correction prompt is shown modally.

@@ -46,12 +46,6 @@ class WriteInMainWindow : public ::testing::Test {
       previews.push_back(p);
       return confirmAnswer;
     });
-    // The check is another area's: here it only reports what the test says it found.
-    QObject::connect(&form, &Tbase_form::checkWanted, [this](bool) {
-      ++checks;
-      if (checkCannotReport) return;  // message 62: the check left every mark as it was
-      ws.image.sys(sys::CheckErrorsMark) = checkFindsErrors ? 1 : 0;
-    });
   }
 
   sim::SimulatedDevice& addDevice(int model, const SettingsImage& image) {
@@ -98,7 +92,15 @@ class WriteInMainWindow : public ::testing::Test {
   ScriptedFileDialogs files;
   Tbase_form form{ws, boxes, files};
   ExchangeWindow exchange{ws, boxes, [this] { return std::make_unique<LinkDeviceSession>(line, clock); }, &form};
-  DeviceWriteAction action{ws, boxes, form, exchange};
+  // The check is another area's: here it only reports what the test says it found.
+  DeviceWriteAction action{ws, boxes, form,
+                           [this](bool) {
+                             ++checks;
+                             if (checkCannotReport) return false;  // message 62: no rule ran, every mark stays
+                             ws.image.sys(sys::CheckErrorsMark) = checkFindsErrors ? 1 : 0;
+                             return true;
+                           },
+                           exchange};
   int checks = 0;
   bool checkFindsErrors = false;
   bool checkCannotReport = false;
