@@ -58,6 +58,15 @@ class CompareInMainWindow : public ::testing::Test, protected SimulatedLine, pro
     window.findChild<QPushButton*>(QStringLiteral("compareFileButton"))->click();
   }
 
+  // An expandable-model device holding `image` answers on the line.
+  void attachDevice(const SettingsImage& image) {
+    sim::DeviceConfig config;
+    config.modelCode = 2;
+    devices.emplace_back(config, image, simClock);
+    ports.emplace_back(devices.back());
+    line.attach(ports.back());
+  }
+
   QWidget* editorTabChild(const char* name) const {
     QWidget* tab = form.editorPages()->currentWidget();
     return tab ? tab->findChild<QWidget*>(QString::fromLatin1(name)) : nullptr;
@@ -136,11 +145,7 @@ TEST_F(CompareInMainWindow, FiltersAndAnUnreadableFile) {
 }
 
 TEST_F(CompareInMainWindow, TheDeviceIsReadIntoAnImageOfItsOwn) {
-  sim::DeviceConfig config;
-  config.modelCode = 2;
-  devices.emplace_back(config, plant, simClock);
-  ports.emplace_back(devices.back());
-  line.attach(ports.back());
+  attachDevice(plant);
   ws.image.sensors[1].maxValue = 120;  // an edit not yet written to the device
 
   ExchangeWindow& exchange = program.exchangeWindow();
@@ -164,11 +169,7 @@ TEST_F(CompareInMainWindow, TheDeviceIsReadIntoAnImageOfItsOwn) {
 // "СТОП" during the device read: nothing is compared with a device that was
 // only partly read, and the open image is left alone.
 TEST_F(CompareInMainWindow, AStoppedDeviceReadComparesNothing) {
-  sim::DeviceConfig config;
-  config.modelCode = 2;
-  devices.emplace_back(config, plant, simClock);
-  ports.emplace_back(devices.back());
-  line.attach(ports.back());
+  attachDevice(plant);
   SettingsImage other = plant;
   other.sys(sys::TimeHHMM) = 1230;
   compareWith(other);

@@ -4,14 +4,10 @@
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QSignalSpy>
-#include <QVBoxLayout>
-#include <QWheelEvent>
 
+#include "scrolling_page.h"
 #include "widgets/choice_box.h"
-#include "widgets/page_parts.h"
 #include "support/widget_application.h"
 
 namespace nastrum {
@@ -82,28 +78,19 @@ TEST(ChoiceBox, OpeningKeysOpenTheListAndChangeNothing) {
 }
 
 TEST(ChoiceBox, TheWheelOverAClosedListScrollsThePage) {
-  widgetApplication();
-  QWidget page;
-  QWidget* content = scrolledContent(&page);
-  auto* layout = new QVBoxLayout(content);
-  auto* box = new ChoiceBox(QStringLiteral("box"), content);
+  test::ScrollingPage page;
+  auto* box = new ChoiceBox(QStringLiteral("box"), page.content());
   box->setChoices(threeChoices());
   box->showCode(1);
-  layout->addWidget(box);
-  layout->addSpacing(3000);  // taller than the window: the page scrolls
-  page.resize(300, 200);
+  page.add(box);
   page.show();
-  QScrollBar* bar = page.findChild<QScrollArea*>()->verticalScrollBar();
-  ASSERT_GT(bar->maximum(), 0);
+  ASSERT_GT(page.bar()->maximum(), 0);
   QSignalSpy chosen(box, &ChoiceBox::codeChosen);
 
-  const QPointF at(5, 5);
-  QWheelEvent down(at, box->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                   Qt::NoScrollPhase, false);
-  QApplication::sendEvent(box, &down);
+  test::wheelDown(box);
   EXPECT_EQ(box->code(), 1);
   EXPECT_EQ(chosen.count(), 0);
-  EXPECT_GT(bar->value(), 0);
+  EXPECT_GT(page.bar()->value(), 0);
 }
 
 }  // namespace
